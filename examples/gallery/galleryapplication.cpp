@@ -1,0 +1,12 @@
+#include "galleryapplication.h"
+
+GalleryApplication::GalleryApplication()
+    : ZCApplication(QStringLiteral("MirokitGallery"), nullptr)
+{
+    LoadSettings();
+}
+
+GalleryApplication::~GalleryApplication()
+{
+    SaveSettings();
+}
