@@ -109,3 +109,15 @@ function(mirokit_add_fuzzer name)
     set(corpus "${CMAKE_CURRENT_SOURCE_DIR}/${ARG_CORPUS}")
     set_property(GLOBAL APPEND PROPERTY MIROKIT_FUZZERS "${name}|${corpus}")
 endfunction()
+
+# Adds every direct subfolder of the calling folder that has a CMakeLists.txt, in name order, so
+# each subsystem keeps its tests, benchmarks and fuzz targets in a folder of its own.
+function(mirokit_add_subsystem_folders)
+    file(GLOB entries LIST_DIRECTORIES true "${CMAKE_CURRENT_SOURCE_DIR}/*")
+    list(SORT entries)
+    foreach(entry IN LISTS entries)
+        if(IS_DIRECTORY "${entry}" AND EXISTS "${entry}/CMakeLists.txt")
+            add_subdirectory("${entry}")
+        endif()
+    endforeach()
+endfunction()
