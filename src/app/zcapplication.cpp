@@ -79,11 +79,16 @@ const QtOption* qtOptionOf(const QByteArray& argument)
     return nullptr;
 }
 
-// Arguments that come from a URI are outside data: they must not reconfigure Qt itself.
+// Arguments that come from a URI are outside data: they must not reconfigure Qt itself. An
+// escaped NUL ("%00") ends the argument here, as it would for anyone reading argv, so that the
+// check sees what Qt will see.
 void appendWithoutQtOptions(const QList<QByteArray>& arguments, QList<QByteArray>& storage)
 {
     for (int i = 0; i < arguments.size(); ++i) {
-        const QByteArray& argument = arguments.at(i);
+        QByteArray argument = arguments.at(i);
+        const int nul = argument.indexOf('\0');
+        if (nul >= 0)
+            argument.truncate(nul);
         const QtOption* option = qtOptionOf(argument);
         if (!option) {
             storage.append(argument);

@@ -121,6 +121,8 @@ void TestZCApplicationArgs::dropsQtOptionsWithAWarning_data()
         << "app:-x%20-style" << QStringList{"prog", "-x"} << QStringList{"-style"};
     QTest::newRow("unescaped single argument")
         << "app:-style=windows" << QStringList{"prog"} << QStringList{"-style=windows"};
+    QTest::newRow("escaped NUL cannot hide an option")
+        << "app:-platform%00xcb%20offscreen%20-x" << QStringList{"prog", "-x"} << QStringList{"-platform"};
     QTest::newRow("look-alike kept")
         << "app:-styles%20-platformx" << QStringList{"prog", "-styles", "-platformx"} << QStringList{};
 }
