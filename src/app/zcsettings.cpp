@@ -8,15 +8,10 @@ ZCSettings::ZCSettings(const QString& organization, const QString& application, 
 }
 
 ZCSettings::ZCSettings(const QString& group)
-    : QSettings(organizationName(), QCoreApplication::applicationName())
+    : QSettings(QStringLiteral("Dunmar"), QCoreApplication::applicationName())
 {
     if (!group.isEmpty())
         beginGroup(group);
 }
 
 ZCSettings::~ZCSettings() = default;
-
-QString ZCSettings::organizationName()
-{
-    return QStringLiteral("Dunmar");
-}

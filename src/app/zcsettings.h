@@ -17,6 +17,4 @@ public:
     ZCSettings(const QString& organization, const QString& application, QObject* parent);
     explicit ZCSettings(const QString& group = QString());
     ~ZCSettings() override;
-
-    static QString organizationName();
 };

@@ -13,6 +13,7 @@ private slots:
     void init();
 
     void storesUnderDunmarAndTheApplicationName();
+    void explicitOrganizationIsKept();
     void groupConstructorKeepsKeysInsideTheGroup();
 
     void loadOnFirstStartChangesNothing();
@@ -52,6 +53,17 @@ void TestZCSettings::storesUnderDunmarAndTheApplicationName()
 
     const QSettings plain(QStringLiteral("Dunmar"), QStringLiteral("MirokitSettingsTest"));
     QCOMPARE(plain.value(QStringLiteral("Style")).toString(), QStringLiteral("Fusion"));
+}
+
+void TestZCSettings::explicitOrganizationIsKept()
+{
+    const ZCSettings settings(QStringLiteral("Dunmar"), QStringLiteral("VavUveruz"), nullptr);
+    QCOMPARE(settings.organizationName(), QStringLiteral("Dunmar"));
+    QCOMPARE(settings.applicationName(), QStringLiteral("VavUveruz"));
+    QCOMPARE(settings.group(), QString());
+
+    const ZCSettings other(QStringLiteral("Otra"), QStringLiteral("App"), nullptr);
+    QCOMPARE(other.organizationName(), QStringLiteral("Otra"));
 }
 
 void TestZCSettings::groupConstructorKeepsKeysInsideTheGroup()
