@@ -1,0 +1,223 @@
+#include "zcgestortemasestilo.h"
+
+#include "zcqssparser.h"
+#include "zcsvgiconengine.h"
+
+#include <QDebug>
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMenu>
+#include <QStyle>
+
+namespace {
+
+// The one manager of the process, alive from library load to unload.
+ZCGestorTemasEstilo manager;
+
+// Answered once: a host that installed a style sheet of its own before the first theme keeps it.
+bool hostHasOwnStyleSheet()
+{
+    static const bool ownStyleSheet = QApplication::style()
+        && QApplication::style()->inherits("QStyleSheetStyle");
+    return ownStyleSheet;
+}
+
+const ZCTemaEstilo& noTheme()
+{
+    static const ZCTemaEstilo empty;
+    return empty;
+}
+
+} // namespace
+
+ZCGestorTemasEstilo* GetGestorTemasEstilo()
+{
+    return &manager;
+}
+
+ZCGestorTemasEstilo::ZCGestorTemasEstilo() = default;
+
+ZCGestorTemasEstilo::~ZCGestorTemasEstilo()
+{
+    // Normally gone already through releaseGuiObjects(); this covers a manager torn down while
+    // the application still runs.
+    delete m_menuTemas;
+    delete m_actionRefresh;
+}
+
+int ZCGestorTemasEstilo::AddTema(const ZCTemaEstilo& theme)
+{
+    m_temas.append(theme);
+    return m_temas.size() - 1;
+}
+
+int ZCGestorTemasEstilo::AddTemaFromJSON(const QString& jsonText)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(jsonText.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError) {
+        qWarning().noquote() << tr("Error cargando tema. %1").arg(error.errorString());
+        return m_temas.size() - 1;
+    }
+
+    const auto addFromObject = [this](const QJsonObject& object) {
+        ZCTemaEstilo theme;
+        if (theme.LoadFromJSON(object))
+            AddTema(theme);
+    };
+    if (document.isArray()) {
+        const QJsonArray array = document.array();
+        for (const QJsonValue& element : array) {
+            if (element.isObject())
+                addFromObject(element.toObject());
+            else
+                qWarning().noquote() << tr("El elemento de la lista de temas no tiene un formato correcto");
+        }
+    } else if (document.isObject()) {
+        addFromObject(document.object());
+    } else {
+        qWarning().noquote() << tr("Error. El JSON esperado no tiene el formato correcto");
+    }
+    return m_temas.size() - 1;
+}
+
+bool ZCGestorTemasEstilo::isValidIndex(int index) const
+{
+    return index >= 0 && index < m_temas.size();
+}
+
+const ZCTemaEstilo& ZCGestorTemasEstilo::GetTema(int index) const
+{
+    if (!isValidIndex(index)) {
+        qWarning().noquote() << tr("Error. No existe ningún tema con el índice %1").arg(index);
+        return noTheme();
+    }
+    return m_temas.at(index);
+}
+
+const ZCTemaEstilo& ZCGestorTemasEstilo::GetCurrentTema() const
+{
+    // Before the first SetTema there is no current theme; an empty one keeps callers safe.
+    return isValidIndex(m_currentIndex) ? m_temas.at(m_currentIndex) : noTheme();
+}
+
+bool ZCGestorTemasEstilo::SetTema(int index)
+{
+    if (!isValidIndex(index)) {
+        qWarning().noquote() << tr("Error. No existe ningún tema con el índice %1").arg(index);
+        return false;
+    }
+    const bool keepHostStyleSheet = hostHasOwnStyleSheet();
+    m_currentIndex = index;
+    ++m_revision;
+    const ZCTemaEstilo& theme = m_temas.at(index);
+    QIcon::setThemeName(theme.GetNombre());
+    QIcon::setThemeSearchPaths(QStringList{theme.GetPathIconos()});
+    if (keepHostStyleSheet)
+        return true;
+
+    ZCQssParser parser(theme.GetPathCSS());
+    if (!parser.Parse()) {
+        qWarning().noquote() << tr("Error parseando el CSS: %1").arg(parser.GetErrors());
+        return false;
+    }
+    qApp->setStyleSheet(parser.GetStyleSheet());
+    return true;
+}
+
+QString ZCGestorTemasEstilo::GetPathFromTheme(const QString& iconName) const
+{
+    return QStringLiteral("%1/%2.svg").arg(GetCurrentTema().GetPathIconos(), iconName);
+}
+
+bool ZCGestorTemasEstilo::ExistsIconFromTheme(const QString& iconName) const
+{
+    return QFileInfo(GetPathFromTheme(iconName)).isFile();
+}
+
+QIcon ZCGestorTemasEstilo::FromTheme(const QString& iconName, EEstadoIcono state)
+{
+    if (!isValidIndex(m_currentIndex))
+        return QIcon::fromTheme(iconName);
+
+    ZCCacheIconos& cache = m_caches[m_currentIndex];
+    if (cache.Contains(iconName, state))
+        return cache.GetIcon(iconName, state);
+    if (!ExistsIconFromTheme(iconName))
+        return QIcon::fromTheme(iconName);
+
+    const QIcon icon(new ZCSVGIconEngine(iconName, state));
+    releaseWithApplication();
+    cache.SetIcon(iconName, state, icon);
+    return icon;
+}
+
+QMenu* ZCGestorTemasEstilo::GetMenuTemas()
+{
+    if (m_menuTemas)
+        return m_menuTemas;
+
+    releaseWithApplication();
+    m_menuTemas = new QMenu;
+    auto* group = new QActionGroup(m_menuTemas);
+    group->setExclusive(true);
+    for (int index = 0; index < m_temas.size(); ++index) {
+        auto* action = new QAction(m_temas.at(index).GetNombre(), group);
+        action->setCheckable(true);
+        action->setChecked(index == m_currentIndex);
+        connect(action, &QAction::triggered, this, [this, index] { SetTema(index); });
+        m_menuTemas->addAction(action);
+    }
+    if (!m_temas.isEmpty()) {
+        m_menuTemas->addSeparator();
+        m_menuTemas->addAction(GetActionRefresh());
+    }
+    return m_menuTemas;
+}
+
+QAction* ZCGestorTemasEstilo::GetActionRefresh()
+{
+    if (m_actionRefresh)
+        return m_actionRefresh;
+
+    releaseWithApplication();
+    m_actionRefresh = new QAction(tr("Refrescar"));
+    m_actionRefresh->setShortcut(QKeySequence::Refresh);
+    m_actionRefresh->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(m_actionRefresh, &QAction::triggered, this, &ZCGestorTemasEstilo::onRefresh);
+    return m_actionRefresh;
+}
+
+void ZCGestorTemasEstilo::onRefresh()
+{
+    if (!SetTema(m_currentIndex))
+        return;
+    // The notification manager will show this over the main window; until it exists the
+    // message goes to the log.
+    qInfo().noquote() << tr("El tema \"%1\" ha sido recargado correctamente").arg(GetCurrentTema().GetNombre());
+}
+
+void ZCGestorTemasEstilo::releaseWithApplication()
+{
+    // The manager outlives the application (it is a static object); menus, actions and icon
+    // pixmaps must go while the application still exists. The routine runs at the start of
+    // the application's destructor.
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application || m_releaseRegisteredFor == application)
+        return;
+    m_releaseRegisteredFor = application;
+    qAddPostRoutine(&ZCGestorTemasEstilo::releaseGuiObjects);
+}
+
+void ZCGestorTemasEstilo::releaseGuiObjects()
+{
+    ZCGestorTemasEstilo* self = GetGestorTemasEstilo();
+    delete self->m_menuTemas;
+    delete self->m_actionRefresh;
+    self->m_caches.clear();
+}

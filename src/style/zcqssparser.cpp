@@ -1,0 +1,490 @@
+#include "zcqssparser.h"
+
+#include <QDebug>
+#include <QBuffer>
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryFile>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int maxImportPasses = 10;
+constexpr int maxVariablePasses = 10;
+constexpr int maxVariableDepth = 512;
+constexpr int maxIconSide = 1024;
+
+const QString stateNames[] = {QStringLiteral("normal"), QStringLiteral("hover"),
+                              QStringLiteral("pressed"), QStringLiteral("notify")};
+
+bool isBlank(QChar c)
+{
+    // A carriage return is a blank too, so sheets saved with Windows line ends work.
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r');
+}
+
+// Names and paths: no blanks at all and no final ';'.
+QString compact(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (!isBlank(c))
+            result.append(c);
+    }
+    if (result.endsWith(QLatin1Char(';')))
+        result.chop(1);
+    return result;
+}
+
+// Variable values keep their inner blanks, one per run, so `1px solid red` stays valid QSS.
+QString variableValue(const QString& text)
+{
+    QString value = text.simplified();
+    if (value.endsWith(QLatin1Char(';')))
+        value.chop(1);
+    return value.trimmed();
+}
+
+// A call such as `var(--a)` or `icon(save, 16)`: up to the first ')' on the same line.
+struct Call {
+    int start = -1;
+    int end = -1;
+    QStringRef argument;
+};
+
+bool findCall(const QString& text, QLatin1String opening, int from, Call& call)
+{
+    for (int start = text.indexOf(opening, from); start >= 0; start = text.indexOf(opening, start + 1)) {
+        const int argumentStart = start + opening.size();
+        for (int i = argumentStart; i < text.size() && text.at(i) != QLatin1Char('\n'); ++i) {
+            if (text.at(i) == QLatin1Char(')')) {
+                call.start = start;
+                call.end = i + 1;
+                call.argument = text.midRef(argumentStart, i - argumentStart);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+const QLatin1String varOpening("var(");
+const QLatin1String iconOpening("icon(");
+
+bool containsVarCall(const QString& text)
+{
+    Call call;
+    return findCall(text, varOpening, 0, call);
+}
+
+// Replaces the file in one step: the data goes to a fresh file beside it (created exclusively)
+// that is then renamed over the destination, so a link planted there is replaced, not followed,
+// and readers never see half a file.
+bool writeFileAtomically(const QString& path, const QByteArray& data)
+{
+    const QFileInfo info(path);
+    QTemporaryFile temporary(info.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
+    if (!temporary.open() || temporary.write(data) != data.size() || !temporary.flush())
+        return false;
+    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray from = QFile::encodeName(temporary.fileName());
+    const QByteArray to = QFile::encodeName(path);
+    if (std::rename(from.constData(), to.constData()) != 0) {
+        // Windows does not rename over an existing file.
+        if (!QFile::remove(path) || std::rename(from.constData(), to.constData()) != 0)
+            return false;
+    }
+    temporary.setAutoRemove(false);
+    return true;
+}
+
+QString importPath(const QString& folder, const QString& argument)
+{
+    if (!QDir::isRelativePath(argument))
+        return argument;
+    const QFileInfo candidate(QStringLiteral("%1/%2").arg(folder, argument));
+    return candidate.exists() ? candidate.absoluteFilePath() : argument;
+}
+
+} // namespace
+
+struct ZCQssParser::IconCall {
+    QString name;
+    QSize size;
+    ZCGestorTemasEstilo::EEstadoIcono state;
+
+    explicit IconCall(const QStringRef& argument)
+    {
+        const QVector<QStringRef> parts = argument.split(QLatin1Char(','));
+        name = parts.value(0).trimmed().toString();
+        size = QSize(parts.value(1).trimmed().toInt(), parts.value(2).trimmed().toInt());
+        state = GetEstadoIcono(parts.value(3).trimmed().toString());
+    }
+};
+
+ZCQssParser::ZCQssParser(const QString& fileName)
+    : m_fileName(fileName)
+{
+}
+
+ZCQssParser::ZCQssParser(const ZCQssParser& other) = default;
+
+ZCQssParser& ZCQssParser::operator=(const ZCQssParser& other) = default;
+
+ZCQssParser::~ZCQssParser() = default;
+
+const QString& ZCQssParser::GetStyleSheet() const
+{
+    return m_styleSheet;
+}
+
+QString ZCQssParser::GetErrors() const
+{
+    return m_errors.join(QStringLiteral(" - "));
+}
+
+void ZCQssParser::addError(const QString& message)
+{
+    m_errors.append(message);
+}
+
+void ZCQssParser::Init()
+{
+    m_styleSheet.clear();
+    m_errors.clear();
+}
+
+bool ZCQssParser::Parse()
+{
+    Init();
+    if (!ParseImports() || !ResolveVariables() || !ResolverIconos())
+        return false;
+    writeInspectionCopy();
+    return true;
+}
+
+void ZCQssParser::writeInspectionCopy() const
+{
+    // For people editing a theme: the sheet exactly as Qt receives it. A failure is harmless.
+    const QString path = QStringLiteral("%1/%2_qss.css")
+                             .arg(QDir::tempPath(), QCoreApplication::applicationName());
+    writeFileAtomically(path, m_styleSheet.toUtf8());
+}
+
+bool ZCQssParser::ParseImports()
+{
+    QFile mainFile(m_fileName);
+    if (!mainFile.open(QIODevice::ReadOnly)) {
+        addError(tr("El fichero %1 no existe o no puede abrirse").arg(m_fileName));
+        return false;
+    }
+    m_styleSheet = QString::fromUtf8(mainFile.readAll());
+
+    static const QRegularExpression importExpression(QStringLiteral("@import[\\s|\\t]+(.*)"));
+    static const QRegularExpression urlExpression(QStringLiteral("url\\([\"|'](.+)[\"|']\\)"));
+    const QString folder = QFileInfo(m_fileName).absolutePath();
+    int passes = 0;
+    // Text before an expanded directive holds no directive, so the next search starts there.
+    QRegularExpressionMatch match = importExpression.match(m_styleSheet);
+    while (match.hasMatch()) {
+        QString argument = compact(match.captured(1));
+        const QRegularExpressionMatch url = urlExpression.match(argument);
+        if (url.hasMatch())
+            argument = compact(url.captured(1));
+        if (argument.isEmpty()) {
+            addError(tr("Error. Directiva import mal formada: %1").arg(match.captured(1)));
+            return false;
+        }
+        const QString path = importPath(folder, argument);
+        QFile imported(path);
+        if (!imported.open(QIODevice::ReadOnly)) {
+            addError(tr("Error: El fichero %1 no existe").arg(path));
+            return false;
+        }
+        const int start = match.capturedStart();
+        m_styleSheet.replace(start, match.capturedLength(), QString::fromUtf8(imported.readAll()));
+        match = importExpression.match(m_styleSheet, start);
+        if (match.hasMatch() && ++passes > maxImportPasses) {
+            addError(tr("Error. Imports máximos excedidos"));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ZCQssParser::LoadVariables()
+{
+    static const QRegularExpression rootExpression(QStringLiteral(":root\\s*{(.*?)}"),
+                                                   QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression commentExpression(QStringLiteral("\\/\\*(.*?)\\*\\/"),
+                                                      QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch root = rootExpression.match(m_styleSheet);
+    if (!root.hasMatch() || root.capturedLength(1) == 0)
+        return true;
+    QString content = root.captured(1);
+    m_styleSheet.remove(rootExpression);
+    content.remove(commentExpression);
+
+    QStringList declared;
+    const QVector<QStringRef> lines = content.splitRef(QLatin1Char('\n'));
+    for (const QStringRef& line : lines) {
+        if (compact(line.toString().simplified()).isEmpty())
+            continue;
+        const int colon = line.indexOf(QLatin1Char(':'));
+        if (colon < 0) {
+            addError(tr("Error. Declaración de variables incorrecta. %1").arg(line.toString()));
+            return false;
+        }
+        const QString name = compact(line.left(colon).toString());
+        m_variables.insert(name, variableValue(line.mid(colon + 1).toString()));
+        declared.append(name);
+    }
+
+    // Values may use other variables; each is expanded once, in any order, and stored final.
+    for (const QString& name : qAsConst(declared)) {
+        QString value;
+        QSet<QString> resolving{name};
+        if (!expandVariables(m_variables.value(name), value, resolving)) {
+            const QString unresolved = tr("Error. Variables sin resolver");
+            if (m_errors.isEmpty() || m_errors.last() != unresolved)
+                addError(unresolved);
+            return false;
+        }
+        m_variables.insert(name, value);
+    }
+    return true;
+}
+
+bool ZCQssParser::expandVariables(const QString& text, QString& result, QSet<QString>& resolving)
+{
+    result.clear();
+    result.reserve(text.size());
+    int from = 0;
+    Call call;
+    while (findCall(text, varOpening, from, call)) {
+        result.append(text.midRef(from, call.start - from));
+        const QString name = call.argument.trimmed().toString();
+        const auto variable = m_variables.constFind(name);
+        if (variable == m_variables.constEnd()) {
+            addError(tr("Error. La variable %1 no está definida previamente").arg(name));
+            return false;
+        }
+        QString value = variable.value();
+        if (containsVarCall(value)) {
+            // A variable met again while it is being expanded is a cycle, which would never end.
+            if (resolving.contains(name) || resolving.size() >= maxVariableDepth) {
+                addError(tr("Error. Variables sin resolver"));
+                return false;
+            }
+            resolving.insert(name);
+            QString expanded;
+            if (!expandVariables(value, expanded, resolving))
+                return false;
+            resolving.remove(name);
+            m_variables.insert(name, expanded);
+            value = expanded;
+        }
+        result.append(value);
+        from = call.end;
+    }
+    result.append(text.midRef(from));
+    return true;
+}
+
+bool ZCQssParser::ResolveVariables(QString& text)
+{
+    QString resolved;
+    QSet<QString> resolving;
+    if (!expandVariables(text, resolved, resolving))
+        return false;
+    text = resolved;
+    return true;
+}
+
+bool ZCQssParser::ResolveVariables()
+{
+    if (!LoadVariables())
+        return false;
+    // One pass resolves everything unless a value completes a `var(` written around it.
+    for (int pass = 0; pass <= maxVariablePasses; ++pass) {
+        if (!ResolveVariables(m_styleSheet))
+            return false;
+        if (!containsVarCall(m_styleSheet))
+            return true;
+    }
+    addError(tr("Error. Resolviendo variables"));
+    return false;
+}
+
+ZCGestorTemasEstilo::EEstadoIcono ZCQssParser::GetEstadoIcono(const QString& name)
+{
+    const QString lower = name.toLower();
+    for (int state = 0; state < 4; ++state) {
+        if (lower == stateNames[state])
+            return static_cast<ZCGestorTemasEstilo::EEstadoIcono>(state);
+    }
+    return ZCGestorTemasEstilo::EstadoNormal;
+}
+
+QString ZCQssParser::GetFilenameIcon(const QString& name, const QSize& size,
+                                     ZCGestorTemasEstilo::EEstadoIcono state)
+{
+    return QStringLiteral("%1_%2_%3_%4.png")
+        .arg(name)
+        .arg(size.width())
+        .arg(size.height())
+        .arg(stateNames[state]);
+}
+
+bool ZCQssParser::isValidIconCall(const IconCall& call)
+{
+    // The name becomes part of a file path: it must stay inside the generated-icon folder.
+    if (call.name.contains(QLatin1Char('/')) || call.name.contains(QLatin1Char('\\'))
+        || call.name.contains(QLatin1String(".."))) {
+        addError(tr("Error. El nombre de icono %1 no es válido").arg(call.name));
+        return false;
+    }
+    const auto outOfRange = [](int side) { return side < 0 || side > maxIconSide; };
+    if (outOfRange(call.size.width()) || outOfRange(call.size.height())) {
+        addError(tr("Error. El tamaño %1x%2 del icono %3 está fuera del rango de 0 a %4")
+                     .arg(call.size.width())
+                     .arg(call.size.height())
+                     .arg(call.name)
+                     .arg(maxIconSide));
+        return false;
+    }
+    return true;
+}
+
+QString ZCQssParser::iconUrl(const IconCall& call, const QString& folder, QSet<QString>& attempted,
+                             QStringList& written, bool& allWritten)
+{
+    const QString path = QStringLiteral("%1/%2").arg(folder, GetFilenameIcon(call.name, call.size, call.state));
+    const bool writable = !folder.isEmpty() && !folder.startsWith(QLatin1Char(':'));
+    if (!isValidIconCall(call)) {
+        allWritten = false;
+    } else if (writable && !attempted.contains(path)) {
+        attempted.insert(path);
+        if (WriteIcon(path, call.name, call.size, call.state))
+            written.append(path);
+        else
+            allWritten = false;
+    }
+    return QStringLiteral("url(%1)").arg(path);
+}
+
+bool ZCQssParser::ResolverIconos()
+{
+    Call call;
+    if (!findCall(m_styleSheet, iconOpening, 0, call))
+        return true;
+
+    const QString folder = GetGestorTemasEstilo()->GetCurrentTema().GetPathIconosCSS();
+    QSet<QString> attempted;
+    QStringList written;
+    bool allWritten = true;
+    // One pass: a call is replaced where it stands and the URLs put in are never searched again
+    // (a folder name holding "icon(" would otherwise be expanded without end).
+    QHash<QString, QString> urls;
+    QString result;
+    result.reserve(m_styleSheet.size());
+    int from = 0;
+    do {
+        result.append(m_styleSheet.midRef(from, call.start - from));
+        const QString text = m_styleSheet.mid(call.start, call.end - call.start);
+        auto url = urls.constFind(text);
+        if (url == urls.constEnd())
+            url = urls.insert(text, iconUrl(IconCall(call.argument), folder, attempted, written, allWritten));
+        result.append(url.value());
+        from = call.end;
+    } while (findCall(m_styleSheet, iconOpening, from, call));
+    result.append(m_styleSheet.midRef(from));
+    m_styleSheet = result;
+
+    if (!written.isEmpty())
+        WriteQrc(written, folder);
+    return allWritten;
+}
+
+namespace {
+
+// The size a size-less icon() renders at: the drawing's own, the missing side following its
+// proportions, never beyond the largest side icon() accepts.
+QSize renderSize(const QString& svgPath, const QIcon& icon, const QSize& requested)
+{
+    if (!requested.isEmpty())
+        return requested;
+    QSize natural = QSvgRenderer(svgPath).defaultSize();
+    if (natural.isEmpty() && !icon.availableSizes().isEmpty())
+        natural = icon.availableSizes().constLast();
+    if (natural.isEmpty())
+        return requested;
+    if (requested.width() > 0)
+        natural = natural.scaled(requested.width(), maxIconSide * 64, Qt::KeepAspectRatio);
+    else if (requested.height() > 0)
+        natural = natural.scaled(maxIconSide * 64, requested.height(), Qt::KeepAspectRatio);
+    if (natural.width() > maxIconSide || natural.height() > maxIconSide)
+        natural.scale(maxIconSide, maxIconSide, Qt::KeepAspectRatio);
+    return natural;
+}
+
+} // namespace
+
+bool ZCQssParser::WriteIcon(const QString& path, const QString& name, const QSize& size,
+                            ZCGestorTemasEstilo::EEstadoIcono state)
+{
+    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
+    const QIcon icon = manager->FromTheme(name, state);
+    if (icon.isNull()) {
+        addError(tr("Error intentando generar en caché de disco el icono %1. No se ha encontrado el "
+                    "icono en el tema %2")
+                     .arg(name, manager->GetCurrentTema().GetNombre()));
+        return false;
+    }
+
+    // Rendered and encoded before the file is touched: a failure leaves the old PNG in place.
+    const QImage image = icon.pixmap(renderSize(manager->GetPathFromTheme(name), icon, size)).toImage();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, "PNG")) {
+        addError(tr("Error convirtiendo el icono en png: %1").arg(path));
+        return false;
+    }
+
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder) || !writeFileAtomically(path, png)) {
+        addError(tr("Error intentando escribir en disco el fichero: %1").arg(path));
+        return false;
+    }
+    return true;
+}
+
+bool ZCQssParser::WriteQrc(const QStringList& paths, const QString& folder)
+{
+    QDomDocument document;
+    QDomElement rcc = document.createElement(QStringLiteral("RCC"));
+    QDomElement resource = document.createElement(QStringLiteral("qresource"));
+    document.appendChild(rcc);
+    rcc.appendChild(resource);
+    for (const QString& path : paths) {
+        QDomElement file = document.createElement(QStringLiteral("file"));
+        file.appendChild(document.createTextNode(path));
+        resource.appendChild(file);
+    }
+    const QString fileName = QStringLiteral("%1/qrc_icons.qrc").arg(folder);
+    if (!writeFileAtomically(fileName, document.toByteArray(1))) {
+        qWarning().noquote()
+            << tr("No se ha podido generar de manera automática el fichero de recursos: %1").arg(fileName);
+        return false;
+    }
+    return true;
+}

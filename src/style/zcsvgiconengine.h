@@ -1,0 +1,52 @@
+#pragma once
+
+#include "mirokit_global.h"
+#include "zcgestortemasestilo.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QIconEngine>
+#include <QPixmap>
+#include <QPointer>
+
+#include <memory>
+
+class QStyle;
+class QSvgRenderer;
+
+/*!
+    Draws a one-colour SVG icon of the current theme in the theme's colour for the engine's
+    state. The recoloured drawing and the pixmaps made from it are kept until the theme manager
+    applies a theme again (switch or refresh), so repeated drawing never re-reads the file.
+*/
+class MIROKIT_EXPORT ZCSVGIconEngine : public QIconEngine
+{
+    Q_DECLARE_TR_FUNCTIONS(ZCSVGIconEngine)
+
+public:
+    ZCSVGIconEngine(const QString& iconName, ZCGestorTemasEstilo::EEstadoIcono state);
+    ~ZCSVGIconEngine() override;
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
+    QIconEngine* clone() const override;
+    QString iconName() const override;
+
+    // Every fill replaced by the colour or, when the drawing has none, every path filled with it.
+    static QByteArray recolour(const QByteArray& svg, const QColor& colour);
+
+private:
+    void dropStaleDrawing();
+    QSvgRenderer* renderer();
+    QPixmap renderPixmap(const QSize& size);
+
+    QString m_iconName;
+    ZCGestorTemasEstilo::EEstadoIcono m_state;
+
+    // Cache: valid for one theme revision and one application style (disabled pixmaps come
+    // from the style).
+    quint64 m_revision = 0;
+    QPointer<QStyle> m_style;
+    std::unique_ptr<QSvgRenderer> m_renderer;
+    QHash<quint64, QPixmap> m_pixmaps;  // by pixel size and mode
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <Mirokit/ZCGestorTemasEstilo.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+// A one-colour square icon drawn with an explicit fill, as the themes ship them.
+inline QByteArray squareSvg(const char* fill = "#000000")
+{
+    return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\" "
+                      "viewBox=\"0 0 16 16\"><rect x=\"0\" y=\"0\" width=\"16\" height=\"16\" fill=\"")
+        + fill + "\"/></svg>";
+}
+
+/*!
+    A theme on disk in a temporary folder: icons/, a main style sheet and gen/ for the PNGs.
+    add() registers it with the manager and returns its index.
+*/
+class ThemeFolder
+{
+public:
+    ThemeFolder() { QDir(m_dir.path()).mkpath(QStringLiteral("icons")); }
+
+    QString path(const QString& relative = QString()) const
+    {
+        return relative.isEmpty() ? m_dir.path() : QDir(m_dir.path()).filePath(relative);
+    }
+    QString icons() const { return path(QStringLiteral("icons")); }
+    QString generated() const { return path(QStringLiteral("gen")); }
+
+    void write(const QString& relative, const QByteArray& content) const
+    {
+        QDir().mkpath(QFileInfo(path(relative)).absolutePath());
+        QFile file(path(relative));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(content);
+    }
+    void writeIcon(const QString& name, const QByteArray& svg = squareSvg()) const
+    {
+        write(QStringLiteral("icons/%1.svg").arg(name), svg);
+    }
+
+    int add(const QString& name, const QVector<QColor>& colours,
+            const QString& generatedFolder = QString()) const
+    {
+        if (!QFile::exists(path(QStringLiteral("main.qss"))))
+            write(QStringLiteral("main.qss"), "QWidget { }\n");
+        return GetGestorTemasEstilo()->AddTema(
+            ZCTemaEstilo(name, icons(), path(QStringLiteral("main.qss")),
+                         generatedFolder.isNull() ? generated() : generatedFolder, colours));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
