@@ -1,0 +1,204 @@
+#include "zcsortfilterproxymodel.h"
+
+#include <array>
+
+namespace {
+
+QString decomposeWithoutMarks(const QString& text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    QString result;
+    result.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            result.append(c);
+    }
+    return result;
+}
+
+// Letters U+00C0..U+00FF decompose to one base letter and one mark; most text needs nothing
+// else, so they are mapped through a table instead of running the full normalisation.
+constexpr ushort firstLatin1Letter = 0xC0;
+
+const std::array<QChar, 0x40>& latin1Letters()
+{
+    static const std::array<QChar, 0x40> table = [] {
+        std::array<QChar, 0x40> letters;
+        for (ushort code = firstLatin1Letter; code <= 0xFF; ++code) {
+            const QString base = decomposeWithoutMarks(QString(QChar(code)));
+            letters[code - firstLatin1Letter] = base.size() == 1 ? base.at(0) : QChar(code);
+        }
+        return letters;
+    }();
+    return table;
+}
+
+} // namespace
+
+ZCSortFilterProxyModel::ZCSortFilterProxyModel(QObject* parent)
+    : QSortFilterProxyModel(parent)
+{
+}
+
+ZCSortFilterProxyModel::~ZCSortFilterProxyModel() = default;
+
+QString ZCSortFilterProxyModel::normalizeText(const QString& text)
+{
+    // Below U+00C0 nothing has a canonical decomposition and nothing is a non-spacing mark.
+    ushort highest = 0;
+    for (const QChar c : text)
+        highest = qMax(highest, c.unicode());
+    if (highest < firstLatin1Letter)
+        return text;
+    if (highest > 0xFF)
+        return decomposeWithoutMarks(text);
+
+    const std::array<QChar, 0x40>& letters = latin1Letters();
+    QString result = text;
+    for (QChar& c : result) {
+        if (c.unicode() >= firstLatin1Letter)
+            c = letters[c.unicode() - firstLatin1Letter];
+    }
+    return result;
+}
+
+void ZCSortFilterProxyModel::SetFiltrarAllCols(bool filtrar)
+{
+    if (m_filtrarAllCols == filtrar)
+        return;
+    m_filtrarAllCols = filtrar;
+    invalidateFilter();
+}
+
+void ZCSortFilterProxyModel::SetNormalizado(bool normalizado)
+{
+    if (m_normalizado == normalizado)
+        return;
+    m_normalizado = normalizado;
+    // The stored expression was built from the pattern as it was then; build it again.
+    if (!m_patron.isEmpty())
+        setFilterRegularExpression(m_patron);
+}
+
+void ZCSortFilterProxyModel::SetVisibilidadColumna(int column, bool visible)
+{
+    const int before = m_columnasOcultas.size();
+    if (visible)
+        m_columnasOcultas.removeAll(column);
+    else
+        m_columnasOcultas.append(column);
+    if (m_columnasOcultas.size() != before)
+        invalidateFilter();
+}
+
+void ZCSortFilterProxyModel::LimpiaVisibilidadColumnas()
+{
+    if (m_columnasOcultas.isEmpty())
+        return;
+    m_columnasOcultas.clear();
+    invalidateFilter();
+}
+
+const QModelIndex& ZCSortFilterProxyModel::GetPrimerIndexEncontrado() const
+{
+    return m_primerIndex;
+}
+
+void ZCSortFilterProxyModel::setSourceModel(QAbstractItemModel* model)
+{
+    m_primerIndex = QPersistentModelIndex();
+    QSortFilterProxyModel::setSourceModel(model);
+}
+
+void ZCSortFilterProxyModel::setFilterRegularExpression(QString szPattern)
+{
+    m_primerIndex = QPersistentModelIndex();
+    m_patron = szPattern;
+    const QString pattern = m_normalizado ? normalizeText(szPattern) : szPattern;
+    const QRegularExpression::PatternOptions options = filterCaseSensitivity() == Qt::CaseInsensitive
+        ? QRegularExpression::CaseInsensitiveOption
+        : QRegularExpression::NoPatternOption;
+    QSortFilterProxyModel::setFilterRegularExpression(QRegularExpression(pattern, options));
+    // Filtering is lazy; mapping the top level now makes the first found row known as soon as
+    // the pattern is set, not only once a view asks for rows.
+    if (sourceModel())
+        rowCount();
+}
+
+bool ZCSortFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
+{
+    const bool accepted = rowMatches(sourceRow, sourceParent);
+    if (accepted && !m_primerIndex.isValid())
+        m_primerIndex = sourceModel()->index(sourceRow, 0, sourceParent);
+    return accepted;
+}
+
+bool ZCSortFilterProxyModel::filterAcceptsColumn(int sourceColumn, const QModelIndex& sourceParent) const
+{
+    if (m_columnasOcultas.contains(sourceColumn))
+        return false;
+    return QSortFilterProxyModel::filterAcceptsColumn(sourceColumn, sourceParent);
+}
+
+bool ZCSortFilterProxyModel::rowMatches(int sourceRow, const QModelIndex& sourceParent) const
+{
+    const QRegularExpression expression = filterRegularExpression();
+    if (expression.pattern().isEmpty())
+        return true;
+    // Removing accents can break a pattern ("[́]" becomes "[]"); such a pattern matches nothing
+    // rather than warning once per row.
+    if (!expression.isValid())
+        return false;
+    if (m_filtrarAllCols)
+        return allColumnsMatch(sourceRow, sourceParent, expression);
+    if (m_normalizado)
+        return keyColumnsMatch(sourceRow, sourceParent, expression);
+    return QSortFilterProxyModel::filterAcceptsRow(sourceRow, sourceParent);
+}
+
+// The base class's key-column filtering, with the cell text normalised like the pattern.
+bool ZCSortFilterProxyModel::keyColumnsMatch(int sourceRow, const QModelIndex& sourceParent,
+                                             const QRegularExpression& expression) const
+{
+    const QAbstractItemModel* model = sourceModel();
+    const int key = filterKeyColumn();
+    if (key >= 0) {
+        const QModelIndex cell = model->index(sourceRow, key, sourceParent);
+        // As in the base class, a key column that does not exist filters nothing out.
+        if (!cell.isValid())
+            return true;
+        return textMatches(cell.data(filterRole()).toString(), expression);
+    }
+    const int columns = model->columnCount(sourceParent);
+    for (int column = 0; column < columns; ++column) {
+        const QModelIndex cell = model->index(sourceRow, column, sourceParent);
+        if (textMatches(cell.data(filterRole()).toString(), expression))
+            return true;
+    }
+    return false;
+}
+
+// One text per row: the non-empty cells joined by single tabs, so a pattern may span two
+// neighbouring cells whatever empty cells lie between them. The top-level column count is used
+// at every depth.
+bool ZCSortFilterProxyModel::allColumnsMatch(int sourceRow, const QModelIndex& sourceParent,
+                                             const QRegularExpression& expression) const
+{
+    const QAbstractItemModel* model = sourceModel();
+    const int columns = model->columnCount(QModelIndex());
+    QString text;
+    for (int column = 0; column < columns; ++column) {
+        const QString cell = model->index(sourceRow, column, sourceParent).data().toString();
+        if (cell.isEmpty())
+            continue;
+        if (!text.isEmpty())
+            text += QLatin1Char('\t');
+        text += cell;
+    }
+    return textMatches(text, expression);
+}
+
+bool ZCSortFilterProxyModel::textMatches(const QString& text, const QRegularExpression& expression) const
+{
+    return expression.match(m_normalizado ? normalizeText(text) : text).hasMatch();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "mirokit_global.h"
+
+#include <QPersistentModelIndex>
+#include <QSortFilterProxyModel>
+#include <QVector>
+
+/*!
+    A sort/filter proxy that can search the text of all columns of a row at once, compare
+    accent-insensitively (accents and the tilde are removed from the row text and the pattern,
+    so "jose" finds "José" and the reverse) and hide source columns.
+
+    It remembers the source index (column 0) of the first row it accepted since the pattern was
+    last set; the index follows the row while it lives and turns invalid when the row goes away.
+*/
+class MIROKIT_EXPORT ZCSortFilterProxyModel : public QSortFilterProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit ZCSortFilterProxyModel(QObject* parent = nullptr);
+    ~ZCSortFilterProxyModel() override;
+
+    bool GetFiltrarAllCols() const { return m_filtrarAllCols; }
+    void SetFiltrarAllCols(bool filtrar);
+    bool GetNormalizado() const { return m_normalizado; }
+    void SetNormalizado(bool normalizado);
+
+    void SetVisibilidadColumna(int column, bool visible);
+    void LimpiaVisibilidadColumnas();
+
+    const QModelIndex& GetPrimerIndexEncontrado() const;
+
+    void setSourceModel(QAbstractItemModel* model) override;
+
+    // Text in Unicode form D without its non-spacing marks; text that holds nothing such a
+    // conversion could change is returned as it is, without a copy.
+    static QString normalizeText(const QString& text);
+
+public slots:
+    void setFilterRegularExpression(QString szPattern);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+    bool filterAcceptsColumn(int sourceColumn, const QModelIndex& sourceParent) const override;
+
+private:
+    bool rowMatches(int sourceRow, const QModelIndex& sourceParent) const;
+    bool keyColumnsMatch(int sourceRow, const QModelIndex& sourceParent,
+                         const QRegularExpression& expression) const;
+    bool allColumnsMatch(int sourceRow, const QModelIndex& sourceParent,
+                         const QRegularExpression& expression) const;
+    bool textMatches(const QString& text, const QRegularExpression& expression) const;
+
+    bool m_filtrarAllCols = false;
+    bool m_normalizado = false;
+    QVector<int> m_columnasOcultas;
+    mutable QPersistentModelIndex m_primerIndex;
+    QString m_patron;
+};

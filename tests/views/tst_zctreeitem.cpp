@@ -1,0 +1,279 @@
+#include "mirokittest.h"
+
+#include <Mirokit/ZCTreeItem.h>
+
+#include <memory>
+#include <type_traits>
+
+// Sharing children between two copies would free them twice, so items cannot be copied.
+static_assert(!std::is_copy_constructible<ZCTreeItem>::value, "tree items own their children");
+static_assert(!std::is_copy_assignable<ZCTreeItem>::value, "tree items own their children");
+
+namespace {
+
+void* tag(quintptr value)
+{
+    return reinterpret_cast<void*>(value);
+}
+
+QVector<int> childTags(const ZCTreeItem& item)
+{
+    QVector<int> tags;
+    for (int i = 0; i < item.NumeroChilds(); ++i)
+        tags.append(item.GetChild(i)->GetDataInt());
+    return tags;
+}
+
+// Root with children 1, 2, 3; each child n has children n*10+1 .. n*10+2.
+std::unique_ptr<ZCTreeItem> twoLevelTree()
+{
+    auto root = std::make_unique<ZCTreeItem>();
+    for (quintptr n = 1; n <= 3; ++n) {
+        ZCTreeItem* child = root->AddChild(tag(n), 1);
+        child->AddChild(tag(n * 10 + 1), 2);
+        child->AddChild(tag(n * 10 + 2), 2);
+    }
+    return root;
+}
+
+} // namespace
+
+class TestZCTreeItem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void constructorsSetTypeAndClearFlags();
+    void dataKeepsTheLowBitsAsNumbers();
+    void addingChildrenMarksTheItemLoaded();
+    void insertPositionIsClampedToTheList_data();
+    void insertPositionIsClampedToTheList();
+    void childLookupOutsideTheListIsNull();
+    void rowOfRootUnlistedAndMovedItems();
+    void descendantWalksUpFromTheParent();
+    void findDataSearchesInPreOrder();
+    void deleteAllChildsUnloadsTheItem();
+    void deletingAChildUnlinksIt();
+    void reinitRootForgetsEverything();
+    void reinitRootOfAListedItemLeavesItsParent();
+    void swapIgnoresPositionsOutOfRange_data();
+    void swapIgnoresPositionsOutOfRange();
+    void reverseOrderReachesEveryLevel();
+    void veryDeepChainIsWalkedWithoutRecursion();
+    void manyChildrenAreFreedInOnePass();
+};
+
+void TestZCTreeItem::constructorsSetTypeAndClearFlags()
+{
+    const ZCTreeItem root;
+    QCOMPARE(root.GetTipoNodo(), -1);
+    QCOMPARE(root.GetData(), nullptr);
+    QCOMPARE(root.GetParent(), nullptr);
+
+    const ZCTreeItem untyped(tag(4), const_cast<ZCTreeItem*>(&root));
+    QCOMPARE(untyped.GetTipoNodo(), 0);
+    QCOMPARE(untyped.GetParent(), &root);
+    QVERIFY(!untyped.GetEstaCargado());
+    QVERIFY(!untyped.GetEstaAceptado());
+
+    const ZCTreeItem typed(tag(4), 7, nullptr);
+    QCOMPARE(typed.GetTipoNodo(), 7);
+    QCOMPARE(root.NumeroChilds(), 0); // constructing with a parent does not list the item
+}
+
+void TestZCTreeItem::dataKeepsTheLowBitsAsNumbers()
+{
+    const ZCTreeItem item(tag(quintptr(0xFFFFFFFFu)), nullptr);
+    QCOMPARE(item.GetDataInt(), -1);
+    QCOMPARE(item.GetDataUInt(), 0xFFFFFFFFu);
+}
+
+void TestZCTreeItem::addingChildrenMarksTheItemLoaded()
+{
+    ZCTreeItem root;
+    ZCTreeItem* first = root.AddChild(tag(1));
+    QVERIFY(root.GetEstaCargado());
+    QCOMPARE(first->GetParent(), &root);
+    QCOMPARE(first->GetTipoNodo(), 0);
+    QCOMPARE(root.AddChild(tag(2), 5)->GetTipoNodo(), 5);
+    QCOMPARE(childTags(root), (QVector<int>{1, 2}));
+}
+
+void TestZCTreeItem::insertPositionIsClampedToTheList_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QVector<int>>("expected");
+
+    QTest::newRow("at the front") << 0 << QVector<int>{9, 1, 2};
+    QTest::newRow("between two children") << 1 << QVector<int>{1, 9, 2};
+    QTest::newRow("at the end") << 2 << QVector<int>{1, 2, 9};
+    QTest::newRow("far past the end goes to the end") << 40 << QVector<int>{1, 2, 9};
+    QTest::newRow("a negative position goes to the front") << -3 << QVector<int>{9, 1, 2};
+}
+
+void TestZCTreeItem::insertPositionIsClampedToTheList()
+{
+    QFETCH(int, position);
+    QFETCH(QVector<int>, expected);
+    ZCTreeItem root;
+    root.AddChild(tag(1));
+    root.AddChild(tag(2));
+    ZCTreeItem* inserted = root.InsertChild(position, tag(9), 3);
+    QCOMPARE(childTags(root), expected);
+    QCOMPARE(inserted->GetTipoNodo(), 3);
+    QCOMPARE(inserted->GetRow(), expected.indexOf(9));
+}
+
+void TestZCTreeItem::childLookupOutsideTheListIsNull()
+{
+    const auto root = twoLevelTree();
+    QCOMPARE(root->GetChild(3), nullptr);
+    QCOMPARE(root->GetChild(-1), nullptr);
+    QCOMPARE(root->GetChild(2)->GetDataInt(), 3);
+}
+
+void TestZCTreeItem::rowOfRootUnlistedAndMovedItems()
+{
+    const auto root = twoLevelTree();
+    QCOMPARE(root->GetRow(), 0);
+    QCOMPARE(root->GetChild(2)->GetRow(), 2);
+
+    const ZCTreeItem stray(tag(8), root.get());
+    QCOMPARE(stray.GetRow(), -1);
+
+    ZCTreeItem* last = root->GetChild(2);
+    root->InsertChild(0, tag(4));
+    QCOMPARE(last->GetRow(), 3);
+    root->swapChilds(0, 3);
+    QCOMPARE(last->GetRow(), 0);
+}
+
+void TestZCTreeItem::descendantWalksUpFromTheParent()
+{
+    const auto root = twoLevelTree();
+    ZCTreeItem* child = root->GetChild(1);
+    ZCTreeItem* grandchild = child->GetChild(0);
+    QVERIFY(grandchild->EsDescendienteDe(child));
+    QVERIFY(grandchild->EsDescendienteDe(root.get()));
+    QVERIFY(!grandchild->EsDescendienteDe(grandchild));
+    QVERIFY(!grandchild->EsDescendienteDe(root->GetChild(0)));
+    QVERIFY(!root->EsDescendienteDe(grandchild));
+}
+
+void TestZCTreeItem::findDataSearchesInPreOrder()
+{
+    ZCTreeItem root(tag(100), nullptr);
+    ZCTreeItem* first = root.AddChild(tag(1));
+    ZCTreeItem* deep = first->AddChild(tag(7), 1);
+    ZCTreeItem* later = root.AddChild(tag(7), 2);
+
+    QCOMPARE(root.FindData(tag(100)), &root);
+    QCOMPARE(root.FindData(tag(7)), deep);
+    QCOMPARE(root.FindData(tag(7), 2), later);
+    QCOMPARE(root.FindData(tag(7), 3), nullptr);
+    QCOMPARE(root.FindData(tag(55)), nullptr);
+    QCOMPARE(first->FindData(tag(7)), deep);
+}
+
+void TestZCTreeItem::deleteAllChildsUnloadsTheItem()
+{
+    const auto root = twoLevelTree();
+    root->DeleteAllChilds();
+    QCOMPARE(root->NumeroChilds(), 0);
+    QVERIFY(!root->GetEstaCargado());
+    root->AddChild(tag(5));
+    QCOMPARE(childTags(*root), QVector<int>{5});
+}
+
+void TestZCTreeItem::deletingAChildUnlinksIt()
+{
+    const auto root = twoLevelTree();
+    delete root->GetChild(1);
+    QCOMPARE(childTags(*root), (QVector<int>{1, 3}));
+    QCOMPARE(root->GetChild(1)->GetRow(), 1);
+}
+
+void TestZCTreeItem::reinitRootForgetsEverything()
+{
+    const auto root = twoLevelTree();
+    root->SetEstaAceptado(true);
+    root->ReinitRoot(tag(42));
+    QCOMPARE(root->GetDataInt(), 42);
+    QCOMPARE(root->GetTipoNodo(), -1);
+    QCOMPARE(root->NumeroChilds(), 0);
+    QVERIFY(!root->GetEstaCargado());
+    QVERIFY(!root->GetEstaAceptado());
+}
+
+void TestZCTreeItem::reinitRootOfAListedItemLeavesItsParent()
+{
+    const auto root = twoLevelTree();
+    std::unique_ptr<ZCTreeItem> detached(root->GetChild(0));
+    detached->ReinitRoot(tag(9));
+    QCOMPARE(detached->GetParent(), nullptr);
+    QCOMPARE(childTags(*root), (QVector<int>{2, 3}));
+}
+
+void TestZCTreeItem::swapIgnoresPositionsOutOfRange_data()
+{
+    QTest::addColumn<int>("i");
+    QTest::addColumn<int>("j");
+    QTest::addColumn<QVector<int>>("expected");
+
+    QTest::newRow("first and last are exchanged") << 0 << 2 << QVector<int>{3, 2, 1};
+    QTest::newRow("a child with itself stays") << 1 << 1 << QVector<int>{1, 2, 3};
+    QTest::newRow("a position past the end is ignored") << 0 << 3 << QVector<int>{1, 2, 3};
+    QTest::newRow("a negative position is ignored") << -1 << 2 << QVector<int>{1, 2, 3};
+}
+
+void TestZCTreeItem::swapIgnoresPositionsOutOfRange()
+{
+    QFETCH(int, i);
+    QFETCH(int, j);
+    QFETCH(QVector<int>, expected);
+    const auto root = twoLevelTree();
+    root->swapChilds(i, j);
+    QCOMPARE(childTags(*root), expected);
+}
+
+void TestZCTreeItem::reverseOrderReachesEveryLevel()
+{
+    const auto root = twoLevelTree();
+    root->InvertirOrdenChilds();
+    QCOMPARE(childTags(*root), (QVector<int>{3, 2, 1}));
+    QCOMPARE(childTags(*root->GetChild(0)), (QVector<int>{32, 31}));
+    QCOMPARE(childTags(*root->GetChild(1)), (QVector<int>{22, 21}));
+    QCOMPARE(childTags(*root->GetChild(2)), (QVector<int>{12, 11}));
+    QCOMPARE(root->GetChild(1)->GetChild(0)->GetRow(), 0);
+}
+
+void TestZCTreeItem::veryDeepChainIsWalkedWithoutRecursion()
+{
+    constexpr int depth = 300000;
+    auto root = std::make_unique<ZCTreeItem>();
+    ZCTreeItem* bottom = root.get();
+    for (int i = 1; i <= depth; ++i)
+        bottom = bottom->AddChild(tag(quintptr(i)));
+
+    QCOMPARE(root->FindData(tag(depth)), bottom);
+    QVERIFY(bottom->EsDescendienteDe(root.get()));
+    root->InvertirOrdenChilds();
+    QCOMPARE(bottom->GetRow(), 0);
+    root.reset(); // frees the whole chain
+}
+
+void TestZCTreeItem::manyChildrenAreFreedInOnePass()
+{
+    ZCTreeItem root;
+    for (int i = 0; i < 200000; ++i)
+        root.AddChild(tag(quintptr(i)));
+    QElapsedTimer timer;
+    timer.start();
+    root.DeleteAllChilds();
+    // One search of the sibling list per child would take minutes at this size.
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(root.NumeroChilds(), 0);
+}
+
+MIROKIT_TEST_MAIN(TestZCTreeItem)
+#include "tst_zctreeitem.moc"

@@ -1,0 +1,177 @@
+#include "mirokittest.h"
+#include "testmodels.h"
+
+#include <QAbstractItemModelTester>
+
+using Tester = QAbstractItemModelTester;
+
+class TestZCTreeModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void passesTheModelTesterAcrossReloads();
+    void loadsChildrenOncePerItem();
+    void itemThatLoadedNothingIsAskedAgainUnlessItSaysSo_data();
+    void itemThatLoadedNothingIsAskedAgainUnlessItSaysSo();
+    void indexChecksRowAndColumn_data();
+    void indexChecksRowAndColumn();
+    void onlyTheFirstColumnHasChildren();
+    void parentLeadsBackToTheItem();
+    void creaIndexForItems();
+    void indexesOfAnotherModelAreRefused();
+    void modelWithoutColumnsPassesTheTester();
+    void reversingKeepsPersistentIndexesOnTheirItems();
+};
+
+void TestZCTreeModel::passesTheModelTesterAcrossReloads()
+{
+    LazyTreeModel model(3, 3);
+    Tester tester(&model, Tester::FailureReportingMode::Fatal);
+
+    model.reloadChildren(model.index(1, 0), 5);
+    QCOMPARE(model.rowCount(model.index(1, 0)), 5);
+    model.reloadChildren(model.index(1, 0), 0);
+    QCOMPARE(model.rowCount(model.index(1, 0)), 0);
+    model.reverse();
+    model.unloadAll();
+    QCOMPARE(model.rowCount(), 3);
+    model.reverse();
+    model.reinit(77);
+    QCOMPARE(model.GetRootItem()->GetDataInt(), 77);
+    QCOMPARE(model.rowCount(), 3);
+}
+
+void TestZCTreeModel::loadsChildrenOncePerItem()
+{
+    LazyTreeModel model(2, 2);
+    ZCTreeItem* root = model.GetRootItem();
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.loadsOf(root), 1);
+
+    const QModelIndex first = model.index(0, 0);
+    QCOMPARE(model.loadsOf(model.item(first)), 0); // not asked before its own rowCount
+    QCOMPARE(model.rowCount(first), 2);
+    QCOMPARE(model.rowCount(first), 2);
+    QCOMPARE(model.loadsOf(model.item(first)), 1);
+}
+
+void TestZCTreeModel::itemThatLoadedNothingIsAskedAgainUnlessItSaysSo_data()
+{
+    QTest::addColumn<bool>("saysLoaded");
+    QTest::addColumn<int>("expectedLoads");
+
+    QTest::newRow("silent about finding nothing, it is asked at every count") << false << 3;
+    QTest::newRow("marked loaded with nothing, it is asked once") << true << 1;
+}
+
+void TestZCTreeModel::itemThatLoadedNothingIsAskedAgainUnlessItSaysSo()
+{
+    QFETCH(bool, saysLoaded);
+    QFETCH(int, expectedLoads);
+    LazyTreeModel model(2, 3);
+    model.setBarren(1, saysLoaded); // the first top-level item
+    const QModelIndex barren = model.index(0, 0);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(model.rowCount(barren), 0);
+    QCOMPARE(model.loadsOf(model.item(barren)), expectedLoads);
+}
+
+void TestZCTreeModel::indexChecksRowAndColumn_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("valid");
+
+    QTest::newRow("the last row in the last column") << 2 << 1 << true;
+    QTest::newRow("a column past the titles") << 0 << 2 << false;
+    QTest::newRow("a negative column") << 0 << -1 << false;
+    QTest::newRow("a row past the children") << 3 << 0 << false;
+    QTest::newRow("a negative row") << -1 << 0 << false;
+}
+
+void TestZCTreeModel::indexChecksRowAndColumn()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(bool, valid);
+    LazyTreeModel model(3, 2);
+    const QModelIndex index = model.index(row, column);
+    QCOMPARE(index.isValid(), valid);
+    if (valid)
+        QCOMPARE(model.item(index), model.GetRootItem()->GetChild(row));
+}
+
+void TestZCTreeModel::onlyTheFirstColumnHasChildren()
+{
+    LazyTreeModel model(3, 2);
+    const QModelIndex second = model.index(0, 1);
+    QCOMPARE(model.rowCount(model.index(0, 0)), 3);
+    QCOMPARE(model.rowCount(second), 0);
+    QVERIFY(!model.index(0, 0, second).isValid());
+}
+
+void TestZCTreeModel::parentLeadsBackToTheItem()
+{
+    LazyTreeModel model(3, 3);
+    const QModelIndex top = model.index(2, 0);
+    const QModelIndex grandchild = model.index(1, 0, model.index(0, 0, top));
+    QVERIFY(!model.parent(top).isValid());
+    QVERIFY(!model.parent(QModelIndex()).isValid());
+    const QModelIndex parent = model.parent(grandchild);
+    QCOMPARE(parent, model.index(0, 0, top));
+    QCOMPARE(model.parent(parent), top);
+    QCOMPARE(model.parent(grandchild.sibling(1, 1)), parent);
+    QCOMPARE(grandchild.sibling(1, 1).data().toString(), QStringLiteral("3"));
+}
+
+void TestZCTreeModel::creaIndexForItems()
+{
+    LazyTreeModel model(3, 2);
+    model.rowCount();
+    ZCTreeItem* item = model.GetRootItem()->GetChild(1);
+    QCOMPARE(model.creaIndex(item, 1), model.index(1, 1));
+    QVERIFY(!model.creaIndex(model.GetRootItem(), 0).isValid());
+    QVERIFY(!model.creaIndex(nullptr, 0).isValid());
+    QVERIFY(!model.creaIndex(item, 5).isValid());
+}
+
+void TestZCTreeModel::indexesOfAnotherModelAreRefused()
+{
+    LazyTreeModel model(3, 2);
+    TableModel other({QStringLiteral("A")});
+    other.setRows({{QStringLiteral("x")}});
+    const QModelIndex foreign = other.index(0, 0);
+
+    QCOMPARE(model.rowCount(foreign), 0);
+    QVERIFY(!model.index(0, 0, foreign).isValid());
+    QVERIFY(!model.parent(foreign).isValid());
+}
+
+void TestZCTreeModel::modelWithoutColumnsPassesTheTester()
+{
+    LazyTreeModel model(2, 2);
+    model.setTitles({});
+    Tester tester(&model, Tester::FailureReportingMode::Fatal);
+    QCOMPARE(model.rowCount(), 2);
+    QVERIFY(!model.index(0, 0).isValid());
+}
+
+void TestZCTreeModel::reversingKeepsPersistentIndexesOnTheirItems()
+{
+    LazyTreeModel model(3, 2);
+    const QPersistentModelIndex last(model.index(2, 0));
+    const QPersistentModelIndex child(model.index(0, 1, model.index(0, 0)));
+    ZCTreeItem* lastItem = model.item(last);
+    ZCTreeItem* childItem = model.item(child);
+    model.reverse();
+    QCOMPARE(last.row(), 0);
+    QCOMPARE(model.item(last), lastItem);
+    QCOMPARE(child.row(), 2);
+    QCOMPARE(child.parent().row(), 2);
+    QCOMPARE(model.item(child), childItem);
+}
+
+MIROKIT_TEST_MAIN(TestZCTreeModel)
+#include "tst_zctreemodel.moc"
