@@ -1,0 +1,183 @@
+#include "zcbarcode.h"
+
+#include "zcbarcode11.h"
+#include "zcbarcode128.h"
+#include "zcbarcode39ext.h"
+#include "zcbarcodecodabar.h"
+#include "zcbarcodeean13.h"
+#include "zcbarcodeean8.h"
+#include "zcbarcodeinterleaved25.h"
+#include "zcbarcodeupc.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+
+namespace {
+
+const char* const typeNames[] = {
+    QT_TRANSLATE_NOOP("ZCBarCode", "Ean13"),         QT_TRANSLATE_NOOP("ZCBarCode", "Ean8"),
+    QT_TRANSLATE_NOOP("ZCBarCode", "UPC"),           QT_TRANSLATE_NOOP("ZCBarCode", "Code39"),
+    QT_TRANSLATE_NOOP("ZCBarCode", "Code39ext"),     QT_TRANSLATE_NOOP("ZCBarCode", "Interleaved25"),
+    QT_TRANSLATE_NOOP("ZCBarCode", "Codabar"),       QT_TRANSLATE_NOOP("ZCBarCode", "Code128"),
+    QT_TRANSLATE_NOOP("ZCBarCode", "Code11")};
+constexpr int typeCount = int(sizeof(typeNames) / sizeof(typeNames[0]));
+
+// Far wider than any device, small enough that module arithmetic stays inside an int.
+constexpr qint64 maximumModulePx = 1 << 20;
+
+// Rows left free under short bars: about 1.2 mm, a twenty-first of an inch.
+constexpr int shortBandDivisor = 21;
+
+} // namespace
+
+ZCBarCode::ZCBarCode(int tipo, int longitud)
+    : tipo(tipo)
+    , longitud(longitud)
+{
+}
+
+ZCBarCode::~ZCBarCode() = default;
+
+bool ZCBarCode::IsDatoOK() const
+{
+    return longitud == 0 || dato.size() == longitud;
+}
+
+void ZCBarCode::SetDato(const QString& value)
+{
+    dato = value;
+}
+
+void ZCBarCode::SetColorBarras(const QColor& color)
+{
+    colorBarras = color;
+}
+
+void ZCBarCode::Zoom(int percent)
+{
+    moduleMils = int(qint64(percent) * 12 / 100);
+}
+
+QString ZCBarCode::GetDescripcionTipo() const
+{
+    return GetDescripcionTipo(tipo);
+}
+
+QString ZCBarCode::GetDescripcionTipo(int tipo)
+{
+    if (tipo < 0 || tipo >= typeCount)
+        return QString();
+    return tr(typeNames[tipo]);
+}
+
+std::unique_ptr<ZCBarCode> ZCBarCode::Create(int tipo)
+{
+    switch (tipo) {
+    case BarCodeEan13:
+        return std::make_unique<ZCBarCodeEan13>();
+    case BarCodeEan8:
+        return std::make_unique<ZCBarCodeEan8>();
+    case BarCodeUPC:
+        return std::make_unique<ZCBarCodeUPC>();
+    case BarCode39:
+        return std::make_unique<ZCBarCode39>();
+    case BarCode39Ext:
+        return std::make_unique<ZCBarCode39Ext>();
+    case BarCodeInterleaved25:
+        return std::make_unique<ZCBarCodeInterleaved25>();
+    case BarCodeCodabar:
+        return std::make_unique<ZCBarCodeCodabar>();
+    case BarCode128:
+        return std::make_unique<ZCBarCode128>();
+    case BarCode11:
+        return std::make_unique<ZCBarCode11>();
+    default:
+        return nullptr;
+    }
+}
+
+void ZCBarCode::AjustaResolucion(QPainter* painter, const QRect& target)
+{
+    const QPaintDevice* device = painter->device();
+    const int dpiX = device ? device->logicalDpiX() : 96;
+    const int dpiY = device ? device->logicalDpiY() : 96;
+    const qint64 px = (qint64(moduleMils) * dpiX + 500) / 1000;
+    modulePx = int(qBound<qint64>(1, px, maximumModulePx));
+    // The bars cover every pixel row of the rectangle; short bars leave a band free at the
+    // bottom, but never reach above the top when the rectangle is lower than that band.
+    height = qMax(0, target.height());
+    shortHeight = qMax(0, height - dpiY / shortBandDivisor);
+    origin = target.topLeft();
+    rect = target;
+}
+
+void ZCBarCode::SetLapiz(QPainter* painter) const
+{
+    // Bars are filled rectangles rather than stroked lines: a pen as wide as a module would put
+    // half of it left of the bar's position, and its caps above and below the rectangle.
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(colorBarras);
+}
+
+void ZCBarCode::DrawBar(QPainter* painter, bool full)
+{
+    DrawElement(painter, 1, true, full);
+}
+
+void ZCBarCode::DesplazaOrigenOneBar()
+{
+    DrawElement(nullptr, 1, false, false);
+}
+
+void ZCBarCode::DrawElement(QPainter* painter, int modules, bool bar, bool full)
+{
+    // 64-bit arithmetic: data of any length on any rectangle must not overflow the position.
+    const qint64 right = qint64(rect.x()) + qMax(0, rect.width());
+    const qint64 x = origin.x();
+    if (bar && x < right) {
+        const qint64 fitting = qMin<qint64>(modules, (right - x) / modulePx);
+        const int barHeight = full ? height : shortHeight;
+        if (fitting > 0 && barHeight > 0)
+            painter->drawRect(QRect(int(x), origin.y(), int(fitting * modulePx), barHeight));
+    }
+    // Once past the right edge nothing more is drawn; the position stops there.
+    origin.setX(int(qMin(right, x + qint64(modules) * modulePx)));
+}
+
+void ZCBarCode::DrawWidths(QPainter* painter, const char* widths, bool full)
+{
+    bool bar = true;
+    for (const char* width = widths; *width; ++width) {
+        DrawElement(painter, *width - '0', bar, full);
+        bar = !bar;
+    }
+}
+
+void ZCBarCode::DrawWideNarrow(QPainter* painter, int bits, int count, bool full)
+{
+    bool bar = true;
+    for (int bit = count - 1; bit >= 0; --bit) {
+        DrawElement(painter, (bits >> bit) & 1 ? 3 : 1, bar, full);
+        bar = !bar;
+    }
+}
+
+int ZCBarCode::DigitValue(QChar ch)
+{
+    const ushort code = ch.unicode();
+    return code >= '0' && code <= '9' ? code - '0' : -1;
+}
+
+ZCBarCode::DrawScope::DrawScope(ZCBarCode* barCode, QPainter* painter, const QRect& rect)
+    : painter(painter)
+{
+    painter->save();
+    barCode->AjustaResolucion(painter, rect);
+    barCode->SetLapiz(painter);
+}
+
+ZCBarCode::DrawScope::~DrawScope()
+{
+    painter->restore();
+}

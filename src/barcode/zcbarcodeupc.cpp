@@ -1,0 +1,11 @@
+#include "zcbarcodeupc.h"
+
+ZCBarCodeUPC::ZCBarCodeUPC()
+    : ZCBarCodeEanUpc(BarCodeUPC, 12)
+{
+}
+
+void ZCBarCodeUPC::Draw(QPainter* painter, const QRect& rect)
+{
+    DrawSymbol(painter, rect, 0, nullptr);
+}
