@@ -211,6 +211,22 @@ void ZCDrawer::DrawFigura(QPainter* painter, ETipoDeFigura tipo, const QRect& re
     }
 }
 
+void ZCDrawer::DrawBarCode(QPainter* painter, EMITipoBarCode tipo, int zoom, const QString& text,
+                           const QRect& rect, const QRectF* clip)
+{
+    if (!canPaint(painter))
+        return;
+    const std::unique_ptr<ZCBarCode> barCode = ZCBarCode::Create(tipo);
+    if (!barCode)
+        return;
+    barCode->SetDato(text);
+    if (!barCode->IsDatoOK())
+        return;
+    barCode->Zoom(zoom);
+    const PainterScope scope(painter, clip);
+    barCode->Draw(painter, rect);
+}
+
 void ZCDrawer::DrawTextW(QPainter* painter, const QString& text, const QRect& rect, int flags,
                          const QRectF* clip)
 {

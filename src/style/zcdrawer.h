@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mirokit_global.h"
+#include "zcbarcode.h"
 
 #include <QBrush>
 #include <QPen>
@@ -40,6 +41,9 @@ public:
         FiguraElipse = 4
     };
 
+    // The type codes of the barcode classes (0 EAN-13 ... 8 Code 11), shared with them.
+    using EMITipoBarCode = ::EMITipoBarCode;
+
     ZCDrawer() = default;
     virtual ~ZCDrawer();
 
@@ -52,6 +56,9 @@ public:
     static void DrawFigura(QPainter* painter, ETipoDeFigura tipo, const QRect& rect,
                            const QColor& colorLinea, const QColor& colorRelleno, int anchoLinea,
                            const QRectF* clip = nullptr);
+    // Paints nothing when the text is not valid data for the symbology.
+    static void DrawBarCode(QPainter* painter, EMITipoBarCode tipo, int zoom, const QString& text,
+                            const QRect& rect, const QRectF* clip = nullptr);
     static void DrawTextW(QPainter* painter, const QString& text, const QRect& rect, int flags,
                           const QRectF* clip = nullptr);
     static void DrawTextDocument(QPainter* painter, const QString& html, const QRect& rect,

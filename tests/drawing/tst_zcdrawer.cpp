@@ -10,6 +10,7 @@ using DrawCall = std::function<void(QPainter*, const QRectF*)>;
 Q_DECLARE_METATYPE(DrawCall)
 Q_DECLARE_METATYPE(ZCDrawer::EMIAspectoDibujoGeneric)
 Q_DECLARE_METATYPE(ZCDrawer::ETipoDeFigura)
+Q_DECLARE_METATYPE(ZCDrawer::EMITipoBarCode)
 
 namespace {
 
@@ -41,6 +42,29 @@ struct PainterState {
     QPointF brushOrigin;
 };
 
+bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 128;
+}
+
+// The last column with a dark pixel, or -1.
+int rightmostDarkColumn(const QImage& image)
+{
+    for (int x = image.width() - 1; x >= 0; --x) {
+        if (countPixels(image, QRect(x, 0, 1, image.height()), isDark) > 0)
+            return x;
+    }
+    return -1;
+}
+
+QImage barCode(ZCDrawer::EMITipoBarCode tipo, int zoom, const QString& text, const QRect& rect)
+{
+    QImage image = canvas(QSize(400, 80));
+    QPainter painter(&image);
+    ZCDrawer::DrawBarCode(&painter, tipo, zoom, text, rect);
+    return image;
+}
+
 QString manyLetters()
 {
     return QString(60, QLatin1Char('M'));
@@ -66,6 +90,10 @@ private slots:
     void drawTextStaysInsideItsRectangle();
     void drawTextKeepsTheCallersClip();
     void drawTextDocumentPaintsInsideTheRectangle();
+
+    void drawBarCodePaintsOnlyValidData_data();
+    void drawBarCodePaintsOnlyValidData();
+    void drawBarCodeZoomWidensTheModules();
 
     void everyCallRestoresThePainter_data();
     void everyCallRestoresThePainter();
@@ -254,7 +282,7 @@ void TestZCDrawer::drawTextStaysInsideItsRectangle()
     ZCDrawer::DrawTextW(&painter, manyLetters(), QRect(0, 0, 30, 40), Qt::AlignLeft | Qt::AlignVCenter);
     painter.end();
 
-    const auto dark = [](QRgb pixel) { return qGray(pixel) < 128; };
+    const auto dark = isDark;
     QVERIFY(countPixels(image, QRect(0, 0, 30, 40), dark) > 0);
     QCOMPARE(countPixels(image, QRect(30, 0, 70, 40), dark), 0);
 }
@@ -268,7 +296,7 @@ void TestZCDrawer::drawTextKeepsTheCallersClip()
     ZCDrawer::DrawTextW(&painter, manyLetters(), QRect(0, 0, 100, 40), Qt::AlignLeft | Qt::AlignVCenter);
     painter.end();
 
-    const auto dark = [](QRgb pixel) { return qGray(pixel) < 128; };
+    const auto dark = isDark;
     QVERIFY(countPixels(image, QRect(0, 0, 20, 40), dark) > 0);
     QCOMPARE(countPixels(image, QRect(20, 0, 80, 40), dark), 0);
 }
@@ -289,6 +317,46 @@ void TestZCDrawer::drawTextDocumentPaintsInsideTheRectangle()
     QCOMPARE(countPixels(image, QRect(0, 70, 120, 50), isWhite), 120 * 50);
     QCOMPARE(countPixels(image, QRect(0, 30, 20, 40), isWhite), 20 * 40);
     QCOMPARE(countPixels(image, QRect(80, 30, 40, 40), isWhite), 40 * 40);
+}
+
+void TestZCDrawer::drawBarCodePaintsOnlyValidData_data()
+{
+    QTest::addColumn<ZCDrawer::EMITipoBarCode>("tipo");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("painted");
+    QTest::newRow("an EAN-13 with its check digit") << BarCodeEan13 << "1234567890128" << true;
+    QTest::newRow("an EAN-13 with a wrong check digit") << BarCodeEan13 << "1234567890127" << false;
+    QTest::newRow("an EAN-13 without its check digit") << BarCodeEan13 << "123456789012" << false;
+    QTest::newRow("an EAN-8 with its check digit") << BarCodeEan8 << "96385074" << true;
+    QTest::newRow("Code 39 text") << BarCode39 << "MIROKIT-39" << true;
+    QTest::newRow("empty Code 39") << BarCode39 << "" << false;
+    QTest::newRow("Interleaved 2 of 5 with a letter") << BarCodeInterleaved25 << "12A4" << false;
+    QTest::newRow("Code 128 in set B") << BarCode128 << "BHola" << true;
+    QTest::newRow("Code 128 without a start set") << BarCode128 << "X12" << false;
+    QTest::newRow("a type code beyond 8") << ZCDrawer::EMITipoBarCode(9) << "1234567890128" << false;
+}
+
+void TestZCDrawer::drawBarCodePaintsOnlyValidData()
+{
+    QFETCH(ZCDrawer::EMITipoBarCode, tipo);
+    QFETCH(QString, text);
+    QFETCH(bool, painted);
+
+    const QRect rect(20, 10, 360, 60);
+    const QImage image = barCode(tipo, 100, text, rect);
+    QCOMPARE(countPixels(image, rect, isDark) > 0, painted);
+    QCOMPARE(countPixels(image, image.rect(), isDark), countPixels(image, rect, isDark));
+}
+
+void TestZCDrawer::drawBarCodeZoomWidensTheModules()
+{
+    const QRect rect(0, 0, 400, 80);
+    const QString ean13 = QStringLiteral("1234567890128");
+    const int atHundred = rightmostDarkColumn(barCode(BarCodeEan13, 100, ean13, rect));
+    const int atTwoHundred = rightmostDarkColumn(barCode(BarCodeEan13, 200, ean13, rect));
+    QVERIFY(atHundred > 0);
+    QVERIFY2(qAbs(atTwoHundred + 1 - 2 * (atHundred + 1)) <= 2,
+             qPrintable(QStringLiteral("%1 vs %2").arg(atHundred).arg(atTwoHundred)));
 }
 
 void TestZCDrawer::everyCallRestoresThePainter_data()
@@ -315,6 +383,9 @@ void TestZCDrawer::everyCallRestoresThePainter_data()
             ZCDrawer::DrawFigura(p, ZCDrawer::ETipoDeFigura(tipo), rect, Qt::black, Qt::red, 3, clip);
         });
     }
+    QTest::newRow("DrawBarCode") << DrawCall([=](QPainter* p, const QRectF* clip) {
+        ZCDrawer::DrawBarCode(p, BarCodeEan13, 100, QStringLiteral("1234567890128"), rect, clip);
+    });
     QTest::newRow("DrawTextW") << DrawCall([=](QPainter* p, const QRectF* clip) {
         ZCDrawer::DrawTextW(p, QStringLiteral("Texto"), rect, Qt::AlignCenter, clip);
     });
