@@ -1,0 +1,10 @@
+#include "zcdrag.h"
+
+#include <QWidget>
+
+ZCDrag::ZCDrag(QWidget* source)
+    : QDrag(source)
+{
+}
+
+ZCDrag::~ZCDrag() = default;
