@@ -32,10 +32,26 @@ void ZCVerticalHeaderCheckbox::paintSection(QPainter* painter, const QRect& rect
 
     QStyleOptionButton option;
     option.initFrom(this);
-    option.rect = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+    option.rect = indicatorRect();
     option.rect.moveCenter(rect.center());
     const QItemSelectionModel* selection = selectionModel();
     const bool selected = selection && selection->isRowSelected(logicalIndex, rootIndex());
     option.state = selected ? QStyle::State_On : QStyle::State_Off;
     style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, painter, this);
+}
+
+// A section at least as large as the check box, so that narrow row numbers do not clip it.
+QSize ZCVerticalHeaderCheckbox::sectionSizeFromContents(int logicalIndex) const
+{
+    const QSize indicator = indicatorRect().size();
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    return QHeaderView::sectionSizeFromContents(logicalIndex)
+        .expandedTo(indicator + QSize(2 * margin, 2 * margin));
+}
+
+QRect ZCVerticalHeaderCheckbox::indicatorRect() const
+{
+    QStyleOptionButton option;
+    option.initFrom(this);
+    return style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
 }

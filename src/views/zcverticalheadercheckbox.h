@@ -21,7 +21,10 @@ public:
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+    QSize sectionSizeFromContents(int logicalIndex) const override;
 
 private:
+    QRect indicatorRect() const;
+
     QMetaObject::Connection m_selectionConnection;
 };
