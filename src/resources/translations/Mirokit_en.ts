@@ -1,15 +1,260 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es_ES">
-<context>
-    <name>ZCApplication</name>
-    <message>
-        <source>Se descarta el argumento "%1": es una opción de Qt</source>
-        <translation>Argument "%1" dropped: it is a Qt option</translation>
-    </message>
-    <message>
-        <source>No se ha podido cargar fuentes Roboto</source>
-        <translation>Could not load the Roboto fonts</translation>
-    </message>
-</context>
-<context><name>ZCTemaEstilo</name><message><source>Error. Falta el valor %1 en la configuración del tema</source><translation>Error. The value %1 is missing from the theme configuration</translation></message><message><source>Error. Falta el valor %1 en la configuración del tema %2</source><translation>Error. The value %1 is missing from the configuration of theme %2</translation></message><message><source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source><translation>Error in the configuration of theme %1. Only String values are accepted in the colour array. Element %2 is wrong</translation></message><message><source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source><translation>Error. The value %1 does not have an expected type in the configuration of theme %2. Valid values: String or Array of String</translation></message></context><context><name>ZCGestorTemasEstilo</name><message><source>Error cargando tema. %1</source><translation>Error loading theme. %1</translation></message><message><source>El elemento de la lista de temas no tiene un formato correcto</source><translation>The element of the theme list does not have a correct format</translation></message><message><source>Error. El JSON esperado no tiene el formato correcto</source><translation>Error. The expected JSON does not have the correct format</translation></message><message><source>Error. No existe ningún tema con el índice %1</source><translation>Error. There is no theme with index %1</translation></message><message><source>Error parseando el CSS: %1</source><translation>Error parsing the CSS: %1</translation></message><message><source>Refrescar</source><translation>Refresh</translation></message><message><source>El tema "%1" ha sido recargado correctamente</source><translation>The theme "%1" has been reloaded successfully</translation></message></context><context><name>ZCSVGIconEngine</name><message><source>No se encuentra el icono '%1' en el tema '%2'</source><translation>The icon '%1' cannot be found in the theme '%2'</translation></message></context><context><name>ZCQssParser</name><message><source>El fichero %1 no existe o no puede abrirse</source><translation>The file %1 does not exist or cannot be opened</translation></message><message><source>Error. Directiva import mal formada: %1</source><translation>Error. Malformed import directive: %1</translation></message><message><source>Error: El fichero %1 no existe</source><translation>Error: The file %1 does not exist</translation></message><message><source>Error. Imports máximos excedidos</source><translation>Error. Maximum number of imports exceeded</translation></message><message><source>Error. Declaración de variables incorrecta. %1</source><translation>Error. Wrong variable declaration. %1</translation></message><message><source>Error. Variables sin resolver</source><translation>Error. Unresolved variables</translation></message><message><source>Error. La variable %1 no está definida previamente</source><translation>Error. The variable %1 has not been defined before</translation></message><message><source>Error. Resolviendo variables</source><translation>Error. Resolving variables</translation></message><message><source>Error. El nombre de icono %1 no es válido</source><translation>Error. The icon name %1 is not valid</translation></message><message><source>Error. El tamaño %1x%2 del icono %3 está fuera del rango de 0 a %4</source><translation>Error. The size %1x%2 of icon %3 is outside the range 0 to %4</translation></message><message><source>Error intentando generar en caché de disco el icono %1. No se ha encontrado el icono en el tema %2</source><translation>Error trying to generate the icon %1 in the disk cache. The icon was not found in the theme %2</translation></message><message><source>Error convirtiendo el icono en png: %1</source><translation>Error converting the icon to png: %1</translation></message><message><source>Error intentando escribir en disco el fichero: %1</source><translation>Error trying to write the file to disk: %1</translation></message><message><source>No se ha podido generar de manera automática el fichero de recursos: %1</source><translation>The resource file could not be generated automatically: %1</translation></message></context><context><name>ZCBarCode</name><message><source>Ean13</source><translation>EAN-13</translation></message><message><source>Ean8</source><translation>EAN-8</translation></message><message><source>UPC</source><translation>UPC-A</translation></message><message><source>Code39</source><translation>Code 39</translation></message><message><source>Code39ext</source><translation>Code 39 full ASCII</translation></message><message><source>Interleaved25</source><translation>Interleaved 2 of 5</translation></message><message><source>Codabar</source><translation>Codabar</translation></message><message><source>Code128</source><translation>Code 128</translation></message><message><source>Code11</source><translation>Code 11</translation></message></context></TS>
+    <context>
+        <name>ZCApplication</name>
+        <message>
+            <source>Se descarta el argumento "%1": es una opción de Qt</source>
+            <translation>Argument "%1" dropped: it is a Qt option</translation>
+        </message>
+        <message>
+            <source>No se ha podido cargar fuentes Roboto</source>
+            <translation>Could not load the Roboto fonts</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCTemaEstilo</name>
+        <message>
+            <source>Error. Falta el valor %1 en la configuración del tema</source>
+            <translation>Error. The value %1 is missing from the theme configuration</translation>
+        </message>
+        <message>
+            <source>Error. Falta el valor %1 en la configuración del tema %2</source>
+            <translation>Error. The value %1 is missing from the configuration of theme %2</translation>
+        </message>
+        <message>
+            <source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source>
+            <translation>Error in the configuration of theme %1. Only String values are accepted in the colour array. Element %2 is wrong</translation>
+        </message>
+        <message>
+            <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
+            <translation>Error. The value %1 does not have an expected type in the configuration of theme %2. Valid values: String or Array of String</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCGestorTemasEstilo</name>
+        <message>
+            <source>Error cargando tema. %1</source>
+            <translation>Error loading theme. %1</translation>
+        </message>
+        <message>
+            <source>El elemento de la lista de temas no tiene un formato correcto</source>
+            <translation>The element of the theme list does not have a correct format</translation>
+        </message>
+        <message>
+            <source>Error. El JSON esperado no tiene el formato correcto</source>
+            <translation>Error. The expected JSON does not have the correct format</translation>
+        </message>
+        <message>
+            <source>Error. No existe ningún tema con el índice %1</source>
+            <translation>Error. There is no theme with index %1</translation>
+        </message>
+        <message>
+            <source>Error parseando el CSS: %1</source>
+            <translation>Error parsing the CSS: %1</translation>
+        </message>
+        <message>
+            <source>Refrescar</source>
+            <translation>Refresh</translation>
+        </message>
+        <message>
+            <source>El tema "%1" ha sido recargado correctamente</source>
+            <translation>The theme "%1" has been reloaded successfully</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSVGIconEngine</name>
+        <message>
+            <source>No se encuentra el icono '%1' en el tema '%2'</source>
+            <translation>The icon '%1' cannot be found in the theme '%2'</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCQssParser</name>
+        <message>
+            <source>El fichero %1 no existe o no puede abrirse</source>
+            <translation>The file %1 does not exist or cannot be opened</translation>
+        </message>
+        <message>
+            <source>Error. Directiva import mal formada: %1</source>
+            <translation>Error. Malformed import directive: %1</translation>
+        </message>
+        <message>
+            <source>Error: El fichero %1 no existe</source>
+            <translation>Error: The file %1 does not exist</translation>
+        </message>
+        <message>
+            <source>Error. Imports máximos excedidos</source>
+            <translation>Error. Maximum number of imports exceeded</translation>
+        </message>
+        <message>
+            <source>Error. Declaración de variables incorrecta. %1</source>
+            <translation>Error. Wrong variable declaration. %1</translation>
+        </message>
+        <message>
+            <source>Error. Variables sin resolver</source>
+            <translation>Error. Unresolved variables</translation>
+        </message>
+        <message>
+            <source>Error. La variable %1 no está definida previamente</source>
+            <translation>Error. The variable %1 has not been defined before</translation>
+        </message>
+        <message>
+            <source>Error. Resolviendo variables</source>
+            <translation>Error. Resolving variables</translation>
+        </message>
+        <message>
+            <source>Error. El nombre de icono %1 no es válido</source>
+            <translation>Error. The icon name %1 is not valid</translation>
+        </message>
+        <message>
+            <source>Error. El tamaño %1x%2 del icono %3 está fuera del rango de 0 a %4</source>
+            <translation>Error. The size %1x%2 of icon %3 is outside the range 0 to %4</translation>
+        </message>
+        <message>
+            <source>Error intentando generar en caché de disco el icono %1. No se ha encontrado el icono en el tema %2</source>
+            <translation>Error trying to generate the icon %1 in the disk cache. The icon was not found in the theme %2</translation>
+        </message>
+        <message>
+            <source>Error convirtiendo el icono en png: %1</source>
+            <translation>Error converting the icon to png: %1</translation>
+        </message>
+        <message>
+            <source>Error intentando escribir en disco el fichero: %1</source>
+            <translation>Error trying to write the file to disk: %1</translation>
+        </message>
+        <message>
+            <source>No se ha podido generar de manera automática el fichero de recursos: %1</source>
+            <translation>The resource file could not be generated automatically: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCBarCode</name>
+        <message>
+            <source>Ean13</source>
+            <translation>EAN-13</translation>
+        </message>
+        <message>
+            <source>Ean8</source>
+            <translation>EAN-8</translation>
+        </message>
+        <message>
+            <source>UPC</source>
+            <translation>UPC-A</translation>
+        </message>
+        <message>
+            <source>Code39</source>
+            <translation>Code 39</translation>
+        </message>
+        <message>
+            <source>Code39ext</source>
+            <translation>Code 39 full ASCII</translation>
+        </message>
+        <message>
+            <source>Interleaved25</source>
+            <translation>Interleaved 2 of 5</translation>
+        </message>
+        <message>
+            <source>Codabar</source>
+            <translation>Codabar</translation>
+        </message>
+        <message>
+            <source>Code128</source>
+            <translation>Code 128</translation>
+        </message>
+        <message>
+            <source>Code11</source>
+            <translation>Code 11</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZTextEdit</name>
+        <message>
+            <source>&amp;Deshacer</source>
+            <translation>&amp;Undo</translation>
+        </message>
+        <message>
+            <source>&amp;Rehacer</source>
+            <translation>&amp;Redo</translation>
+        </message>
+        <message>
+            <source>Cor&amp;tar</source>
+            <translation>Cu&amp;t</translation>
+        </message>
+        <message>
+            <source>&amp;Copiar</source>
+            <translation>&amp;Copy</translation>
+        </message>
+        <message>
+            <source>&amp;Pegar</source>
+            <translation>&amp;Paste</translation>
+        </message>
+        <message>
+            <source>&amp;Negrita</source>
+            <translation>&amp;Bold</translation>
+        </message>
+        <message>
+            <source>&amp;Cursiva</source>
+            <translation>&amp;Italic</translation>
+        </message>
+        <message>
+            <source>&amp;Subrayado</source>
+            <translation>&amp;Underline</translation>
+        </message>
+        <message>
+            <source>&amp;Color...</source>
+            <translation>&amp;Colour...</translation>
+        </message>
+        <message>
+            <source>Iz&amp;quierda</source>
+            <translation>&amp;Left</translation>
+        </message>
+        <message>
+            <source>C&amp;entro</source>
+            <translation>C&amp;entre</translation>
+        </message>
+        <message>
+            <source>&amp;Derecha</source>
+            <translation>&amp;Right</translation>
+        </message>
+        <message>
+            <source>&amp;Justificado</source>
+            <translation>&amp;Justify</translation>
+        </message>
+        <message>
+            <source>&amp;Numeración</source>
+            <translation>&amp;Numbering</translation>
+        </message>
+        <message>
+            <source>&amp;Viñetas</source>
+            <translation>&amp;Bullets</translation>
+        </message>
+        <message>
+            <source>Edición</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>Estilo</source>
+            <translation>Style</translation>
+        </message>
+        <message>
+            <source>Alineacion</source>
+            <translation>Alignment</translation>
+        </message>
+        <message>
+            <source>Numeración y viñetas</source>
+            <translation>Numbering and bullets</translation>
+        </message>
+        <message>
+            <source>Formato</source>
+            <translation>Format</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZFont</name>
+        <message>
+            <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
+            <translation>ZFont: value %1 is out of range for %2 and is ignored</translation>
+        </message>
+    </context>
+</TS>

@@ -1,15 +1,260 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="es_ES">
-<context>
-    <name>ZCApplication</name>
-    <message>
-        <source>Se descarta el argumento "%1": es una opción de Qt</source>
-        <translation>已丢弃参数“%1”：它是 Qt 选项</translation>
-    </message>
-    <message>
-        <source>No se ha podido cargar fuentes Roboto</source>
-        <translation>无法加载 Roboto 字体</translation>
-    </message>
-</context>
-<context><name>ZCTemaEstilo</name><message><source>Error. Falta el valor %1 en la configuración del tema</source><translation>错误。主题配置中缺少值 %1</translation></message><message><source>Error. Falta el valor %1 en la configuración del tema %2</source><translation>错误。主题 %2 的配置中缺少值 %1</translation></message><message><source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source><translation>主题 %1 的配置有误。颜色数组只接受 String 类型的值。第 %2 个元素不正确</translation></message><message><source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source><translation>错误。主题 %2 的配置中值 %1 的类型不符合要求。有效值：String 或 String 数组</translation></message></context><context><name>ZCGestorTemasEstilo</name><message><source>Error cargando tema. %1</source><translation>加载主题出错。%1</translation></message><message><source>El elemento de la lista de temas no tiene un formato correcto</source><translation>主题列表中的元素格式不正确</translation></message><message><source>Error. El JSON esperado no tiene el formato correcto</source><translation>错误。JSON 的格式不正确</translation></message><message><source>Error. No existe ningún tema con el índice %1</source><translation>错误。不存在索引为 %1 的主题</translation></message><message><source>Error parseando el CSS: %1</source><translation>解析 CSS 出错：%1</translation></message><message><source>Refrescar</source><translation>刷新</translation></message><message><source>El tema "%1" ha sido recargado correctamente</source><translation>主题“%1”已成功重新加载</translation></message></context><context><name>ZCSVGIconEngine</name><message><source>No se encuentra el icono '%1' en el tema '%2'</source><translation>在主题“%2”中找不到图标“%1”</translation></message></context><context><name>ZCQssParser</name><message><source>El fichero %1 no existe o no puede abrirse</source><translation>文件 %1 不存在或无法打开</translation></message><message><source>Error. Directiva import mal formada: %1</source><translation>错误。import 指令格式错误：%1</translation></message><message><source>Error: El fichero %1 no existe</source><translation>错误：文件 %1 不存在</translation></message><message><source>Error. Imports máximos excedidos</source><translation>错误。超出最大导入次数</translation></message><message><source>Error. Declaración de variables incorrecta. %1</source><translation>错误。变量声明不正确。%1</translation></message><message><source>Error. Variables sin resolver</source><translation>错误。存在未解析的变量</translation></message><message><source>Error. La variable %1 no está definida previamente</source><translation>错误。变量 %1 未预先定义</translation></message><message><source>Error. Resolviendo variables</source><translation>错误。解析变量时出错</translation></message><message><source>Error. El nombre de icono %1 no es válido</source><translation>错误。图标名称 %1 无效</translation></message><message><source>Error. El tamaño %1x%2 del icono %3 está fuera del rango de 0 a %4</source><translation>错误。图标 %3 的尺寸 %1x%2 超出 0 到 %4 的范围</translation></message><message><source>Error intentando generar en caché de disco el icono %1. No se ha encontrado el icono en el tema %2</source><translation>尝试在磁盘缓存中生成图标 %1 时出错。在主题 %2 中找不到该图标</translation></message><message><source>Error convirtiendo el icono en png: %1</source><translation>将图标转换为 png 时出错：%1</translation></message><message><source>Error intentando escribir en disco el fichero: %1</source><translation>尝试将文件写入磁盘时出错：%1</translation></message><message><source>No se ha podido generar de manera automática el fichero de recursos: %1</source><translation>无法自动生成资源文件：%1</translation></message></context><context><name>ZCBarCode</name><message><source>Ean13</source><translation>EAN-13</translation></message><message><source>Ean8</source><translation>EAN-8</translation></message><message><source>UPC</source><translation>UPC-A</translation></message><message><source>Code39</source><translation>Code 39</translation></message><message><source>Code39ext</source><translation>Code 39 全ASCII</translation></message><message><source>Interleaved25</source><translation>交叉25码</translation></message><message><source>Codabar</source><translation>库德巴码</translation></message><message><source>Code128</source><translation>Code 128</translation></message><message><source>Code11</source><translation>Code 11</translation></message></context></TS>
+    <context>
+        <name>ZCApplication</name>
+        <message>
+            <source>Se descarta el argumento "%1": es una opción de Qt</source>
+            <translation>已丢弃参数“%1”：它是 Qt 选项</translation>
+        </message>
+        <message>
+            <source>No se ha podido cargar fuentes Roboto</source>
+            <translation>无法加载 Roboto 字体</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCTemaEstilo</name>
+        <message>
+            <source>Error. Falta el valor %1 en la configuración del tema</source>
+            <translation>错误。主题配置中缺少值 %1</translation>
+        </message>
+        <message>
+            <source>Error. Falta el valor %1 en la configuración del tema %2</source>
+            <translation>错误。主题 %2 的配置中缺少值 %1</translation>
+        </message>
+        <message>
+            <source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source>
+            <translation>主题 %1 的配置有误。颜色数组只接受 String 类型的值。第 %2 个元素不正确</translation>
+        </message>
+        <message>
+            <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
+            <translation>错误。主题 %2 的配置中值 %1 的类型不符合要求。有效值：String 或 String 数组</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCGestorTemasEstilo</name>
+        <message>
+            <source>Error cargando tema. %1</source>
+            <translation>加载主题出错。%1</translation>
+        </message>
+        <message>
+            <source>El elemento de la lista de temas no tiene un formato correcto</source>
+            <translation>主题列表中的元素格式不正确</translation>
+        </message>
+        <message>
+            <source>Error. El JSON esperado no tiene el formato correcto</source>
+            <translation>错误。JSON 的格式不正确</translation>
+        </message>
+        <message>
+            <source>Error. No existe ningún tema con el índice %1</source>
+            <translation>错误。不存在索引为 %1 的主题</translation>
+        </message>
+        <message>
+            <source>Error parseando el CSS: %1</source>
+            <translation>解析 CSS 出错：%1</translation>
+        </message>
+        <message>
+            <source>Refrescar</source>
+            <translation>刷新</translation>
+        </message>
+        <message>
+            <source>El tema "%1" ha sido recargado correctamente</source>
+            <translation>主题“%1”已成功重新加载</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSVGIconEngine</name>
+        <message>
+            <source>No se encuentra el icono '%1' en el tema '%2'</source>
+            <translation>在主题“%2”中找不到图标“%1”</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCQssParser</name>
+        <message>
+            <source>El fichero %1 no existe o no puede abrirse</source>
+            <translation>文件 %1 不存在或无法打开</translation>
+        </message>
+        <message>
+            <source>Error. Directiva import mal formada: %1</source>
+            <translation>错误。import 指令格式错误：%1</translation>
+        </message>
+        <message>
+            <source>Error: El fichero %1 no existe</source>
+            <translation>错误：文件 %1 不存在</translation>
+        </message>
+        <message>
+            <source>Error. Imports máximos excedidos</source>
+            <translation>错误。超出最大导入次数</translation>
+        </message>
+        <message>
+            <source>Error. Declaración de variables incorrecta. %1</source>
+            <translation>错误。变量声明不正确。%1</translation>
+        </message>
+        <message>
+            <source>Error. Variables sin resolver</source>
+            <translation>错误。存在未解析的变量</translation>
+        </message>
+        <message>
+            <source>Error. La variable %1 no está definida previamente</source>
+            <translation>错误。变量 %1 未预先定义</translation>
+        </message>
+        <message>
+            <source>Error. Resolviendo variables</source>
+            <translation>错误。解析变量时出错</translation>
+        </message>
+        <message>
+            <source>Error. El nombre de icono %1 no es válido</source>
+            <translation>错误。图标名称 %1 无效</translation>
+        </message>
+        <message>
+            <source>Error. El tamaño %1x%2 del icono %3 está fuera del rango de 0 a %4</source>
+            <translation>错误。图标 %3 的尺寸 %1x%2 超出 0 到 %4 的范围</translation>
+        </message>
+        <message>
+            <source>Error intentando generar en caché de disco el icono %1. No se ha encontrado el icono en el tema %2</source>
+            <translation>尝试在磁盘缓存中生成图标 %1 时出错。在主题 %2 中找不到该图标</translation>
+        </message>
+        <message>
+            <source>Error convirtiendo el icono en png: %1</source>
+            <translation>将图标转换为 png 时出错：%1</translation>
+        </message>
+        <message>
+            <source>Error intentando escribir en disco el fichero: %1</source>
+            <translation>尝试将文件写入磁盘时出错：%1</translation>
+        </message>
+        <message>
+            <source>No se ha podido generar de manera automática el fichero de recursos: %1</source>
+            <translation>无法自动生成资源文件：%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCBarCode</name>
+        <message>
+            <source>Ean13</source>
+            <translation>EAN-13</translation>
+        </message>
+        <message>
+            <source>Ean8</source>
+            <translation>EAN-8</translation>
+        </message>
+        <message>
+            <source>UPC</source>
+            <translation>UPC-A</translation>
+        </message>
+        <message>
+            <source>Code39</source>
+            <translation>Code 39</translation>
+        </message>
+        <message>
+            <source>Code39ext</source>
+            <translation>Code 39 全ASCII</translation>
+        </message>
+        <message>
+            <source>Interleaved25</source>
+            <translation>交叉25码</translation>
+        </message>
+        <message>
+            <source>Codabar</source>
+            <translation>库德巴码</translation>
+        </message>
+        <message>
+            <source>Code128</source>
+            <translation>Code 128</translation>
+        </message>
+        <message>
+            <source>Code11</source>
+            <translation>Code 11</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZTextEdit</name>
+        <message>
+            <source>&amp;Deshacer</source>
+            <translation>撤销(&amp;U)</translation>
+        </message>
+        <message>
+            <source>&amp;Rehacer</source>
+            <translation>重做(&amp;R)</translation>
+        </message>
+        <message>
+            <source>Cor&amp;tar</source>
+            <translation>剪切(&amp;T)</translation>
+        </message>
+        <message>
+            <source>&amp;Copiar</source>
+            <translation>复制(&amp;C)</translation>
+        </message>
+        <message>
+            <source>&amp;Pegar</source>
+            <translation>粘贴(&amp;P)</translation>
+        </message>
+        <message>
+            <source>&amp;Negrita</source>
+            <translation>粗体(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Cursiva</source>
+            <translation>斜体(&amp;I)</translation>
+        </message>
+        <message>
+            <source>&amp;Subrayado</source>
+            <translation>下划线(&amp;U)</translation>
+        </message>
+        <message>
+            <source>&amp;Color...</source>
+            <translation>颜色(&amp;C)...</translation>
+        </message>
+        <message>
+            <source>Iz&amp;quierda</source>
+            <translation>左对齐(&amp;L)</translation>
+        </message>
+        <message>
+            <source>C&amp;entro</source>
+            <translation>居中(&amp;E)</translation>
+        </message>
+        <message>
+            <source>&amp;Derecha</source>
+            <translation>右对齐(&amp;R)</translation>
+        </message>
+        <message>
+            <source>&amp;Justificado</source>
+            <translation>两端对齐(&amp;J)</translation>
+        </message>
+        <message>
+            <source>&amp;Numeración</source>
+            <translation>编号(&amp;N)</translation>
+        </message>
+        <message>
+            <source>&amp;Viñetas</source>
+            <translation>项目符号(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Edición</source>
+            <translation>编辑</translation>
+        </message>
+        <message>
+            <source>Estilo</source>
+            <translation>样式</translation>
+        </message>
+        <message>
+            <source>Alineacion</source>
+            <translation>对齐</translation>
+        </message>
+        <message>
+            <source>Numeración y viñetas</source>
+            <translation>编号和项目符号</translation>
+        </message>
+        <message>
+            <source>Formato</source>
+            <translation>格式</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZFont</name>
+        <message>
+            <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
+            <translation>ZFont：值 %1 超出 %2 的范围，已忽略</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,14 @@
+#include "zcwaitcursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+ZCWaitCursor::ZCWaitCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+ZCWaitCursor::~ZCWaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,208 @@
+#include "zfont.h"
+
+#include <QDebug>
+#include <limits>
+#include <QJSEngine>
+#include <QWidget>
+
+namespace {
+// Every strategy flag QFont knows; a script may combine them but not invent others. 0x0200 and
+// 0x0400 are the deprecated OpenGLCompatible and ForceIntegerMetrics, which QFont still takes.
+constexpr int knownStyleStrategies = QFont::PreferDefault | QFont::PreferBitmap | QFont::PreferDevice
+    | QFont::PreferOutline | QFont::ForceOutline | QFont::PreferMatch | QFont::PreferQuality
+    | QFont::PreferAntialias | QFont::NoAntialias | 0x0200 | 0x0400 | QFont::NoSubpixelAntialias
+    | QFont::PreferNoShaping | QFont::NoFontMerging;
+constexpr int maximumStretch = 4000;
+constexpr int maximumWeight = 99;
+} // namespace
+
+// Properties and script values of type ZFont* need the type registered by name.
+static void registerZFontMetaType()
+{
+    qRegisterMetaType<ZFont*>();
+}
+Q_CONSTRUCTOR_FUNCTION(registerZFontMetaType)
+
+ZFont::ZFont(QObject* parent)
+    : QObject(parent)
+{
+}
+
+ZFont::ZFont(const QFont& font, QObject* parent)
+    : QObject(parent)
+    , m_font(font)
+{
+}
+
+ZFont::ZFont(const QString& family, QObject* parent)
+    : QObject(parent)
+    , m_font(family)
+{
+}
+
+ZFont::ZFont(const QString& family, int pointSize, QObject* parent)
+    : QObject(parent)
+    , m_font(family, pointSize)
+{
+}
+
+ZFont::~ZFont() = default;
+
+QVariant ZFont::ToVariant(const QObject* context, const QFont& font)
+{
+    // A script engine's garbage collector owns objects without a parent.
+    if (context && qjsEngine(context))
+        return QVariant::fromValue(new ZFont(font, nullptr));
+    return QVariant(font);
+}
+
+ZFont* ZFont::CreateFor(QWidget* widget)
+{
+    if (!widget)
+        return nullptr;
+    QObject* parent = qjsEngine(widget) ? nullptr : widget;
+    return new ZFont(widget->font(), parent);
+}
+
+void ZFont::ApplyTo(QWidget* widget, const ZFont* font)
+{
+    if (widget && font)
+        widget->setFont(font->m_font);
+}
+
+bool ZFont::acceptsValue(int value, int minimum, int maximum, const char* attribute) const
+{
+    return acceptsValue(value, value >= minimum && value <= maximum, attribute);
+}
+
+// QFont asserts on, or stores into too narrow bit fields, values outside its enumerations.
+bool ZFont::acceptsValue(int value, bool valid, const char* attribute) const
+{
+    if (valid)
+        return true;
+    qWarning().noquote() << tr("ZFont: el valor %1 está fuera de rango para %2 y se ignora")
+                                .arg(value)
+                                .arg(QLatin1String(attribute));
+    return false;
+}
+
+QFont ZFont::font() const { return m_font; }
+void ZFont::setFont(const QFont& font) { m_font = font; }
+QString ZFont::defaultFamily() const { return m_font.defaultFamily(); }
+QString ZFont::family() const { return m_font.family(); }
+void ZFont::setFamily(const QString& szFamily) { m_font.setFamily(szFamily); }
+bool ZFont::bold() const { return m_font.bold(); }
+void ZFont::setBold(bool bEnable) { m_font.setBold(bEnable); }
+bool ZFont::italic() const { return m_font.italic(); }
+void ZFont::setItalic(bool bEnable) { m_font.setItalic(bEnable); }
+bool ZFont::overline() const { return m_font.overline(); }
+void ZFont::setOverline(bool bEnable) { m_font.setOverline(bEnable); }
+bool ZFont::underline() const { return m_font.underline(); }
+void ZFont::setUnderline(bool bEnable) { m_font.setUnderline(bEnable); }
+bool ZFont::kerning() const { return m_font.kerning(); }
+void ZFont::setKerning(bool bEnable) { m_font.setKerning(bEnable); }
+bool ZFont::fixedPitch() const { return m_font.fixedPitch(); }
+void ZFont::setFixedPitch(bool bEnable) { m_font.setFixedPitch(bEnable); }
+bool ZFont::rawMode() const { return m_font.rawMode(); }
+void ZFont::setRawMode(bool bEnable) { m_font.setRawMode(bEnable); }
+bool ZFont::strikeOut() const { return m_font.strikeOut(); }
+void ZFont::setStrikeOut(bool bEnable) { m_font.setStrikeOut(bEnable); }
+int ZFont::stretch() const { return m_font.stretch(); }
+
+void ZFont::setStretch(int nFactor)
+{
+    if (acceptsValue(nFactor, 0, maximumStretch, "stretch"))
+        m_font.setStretch(nFactor);
+}
+
+int ZFont::pixelSize() const { return m_font.pixelSize(); }
+
+void ZFont::setPixelSize(int nPixelSize)
+{
+    if (acceptsValue(nPixelSize, 1, std::numeric_limits<int>::max(), "pixelSize"))
+        m_font.setPixelSize(nPixelSize);
+}
+
+int ZFont::pointSize() const { return m_font.pointSize(); }
+
+void ZFont::setPointSize(int nPointSize)
+{
+    if (acceptsValue(nPointSize, 1, std::numeric_limits<int>::max(), "pointSize"))
+        m_font.setPointSize(nPointSize);
+}
+
+int ZFont::capitalization() const { return m_font.capitalization(); }
+
+void ZFont::setCapitalization(int nCap)
+{
+    if (acceptsValue(nCap, QFont::MixedCase, QFont::Capitalize, "capitalization"))
+        m_font.setCapitalization(static_cast<QFont::Capitalization>(nCap));
+}
+
+int ZFont::hintingPreference() const { return m_font.hintingPreference(); }
+
+void ZFont::setHintingPreference(int nHintPref)
+{
+    if (acceptsValue(nHintPref, QFont::PreferDefaultHinting, QFont::PreferFullHinting, "hintingPreference"))
+        m_font.setHintingPreference(static_cast<QFont::HintingPreference>(nHintPref));
+}
+
+int ZFont::style() const { return m_font.style(); }
+
+void ZFont::setStyle(int nStyle)
+{
+    if (acceptsValue(nStyle, QFont::StyleNormal, QFont::StyleOblique, "style"))
+        m_font.setStyle(static_cast<QFont::Style>(nStyle));
+}
+
+int ZFont::styleHint() const { return m_font.styleHint(); }
+
+void ZFont::setStyleHint(int nStyleHint)
+{
+    if (acceptsValue(nStyleHint, QFont::Helvetica, QFont::Fantasy, "styleHint"))
+        m_font.setStyleHint(static_cast<QFont::StyleHint>(nStyleHint), m_font.styleStrategy());
+}
+
+QString ZFont::styleName() const { return m_font.styleName(); }
+void ZFont::setStyleName(const QString& szStyleName) { m_font.setStyleName(szStyleName); }
+int ZFont::styleStrategy() const { return m_font.styleStrategy(); }
+
+void ZFont::setStyleStrategy(int nStyleStrategy)
+{
+    const bool known = nStyleStrategy >= 0 && (nStyleStrategy & ~knownStyleStrategies) == 0;
+    if (acceptsValue(nStyleStrategy, known, "styleStrategy"))
+        m_font.setStyleStrategy(static_cast<QFont::StyleStrategy>(nStyleStrategy));
+}
+
+int ZFont::weight() const { return m_font.weight(); }
+
+void ZFont::setWeight(int nWeight)
+{
+    if (acceptsValue(nWeight, 0, maximumWeight, "weight"))
+        m_font.setWeight(nWeight);
+}
+
+QString ZFont::key() const { return m_font.key(); }
+bool ZFont::fromString(const QString& szDescrip) { return m_font.fromString(szDescrip); }
+QString ZFont::toString() const { return m_font.toString(); }
+// Deprecated in QFont but part of the scripts' font interface.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+QString ZFont::lastResortFamily() const { return m_font.lastResortFamily(); }
+QString ZFont::lastResortFont() const { return m_font.lastResortFont(); }
+QT_WARNING_POP
+bool ZFont::exactMatch() const { return m_font.exactMatch(); }
+
+int ZFont::letterSpacing() const
+{
+    return static_cast<int>(m_font.letterSpacing());
+}
+
+void ZFont::setLetterSpacing(int nLetterSpacingType, double nSpacing)
+{
+    if (acceptsValue(nLetterSpacingType, QFont::PercentageSpacing, QFont::AbsoluteSpacing, "letterSpacing"))
+        m_font.setLetterSpacing(static_cast<QFont::SpacingType>(nLetterSpacingType), nSpacing);
+}
+
+double ZFont::wordSpacing() const { return m_font.wordSpacing(); }
+void ZFont::setWordSpacing(double nSpacing) { m_font.setWordSpacing(nSpacing); }
