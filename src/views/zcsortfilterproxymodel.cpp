@@ -1,5 +1,6 @@
 #include "zcsortfilterproxymodel.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -186,6 +187,17 @@ bool ZCSortFilterProxyModel::allColumnsMatch(int sourceRow, const QModelIndex& s
 {
     const QAbstractItemModel* model = sourceModel();
     const int columns = model->columnCount(QModelIndex());
+    // Plain text can neither span a tab nor depend on where a cell starts or ends, so it matches
+    // the joined text exactly when it matches one of the cells; cells are cheaper, and the first
+    // match ends the search.
+    if (isPlainText(expression.pattern())) {
+        for (int column = 0; column < columns; ++column) {
+            const QString cell = model->index(sourceRow, column, sourceParent).data().toString();
+            if (!cell.isEmpty() && textMatches(cell, expression))
+                return true;
+        }
+        return false;
+    }
     QString text;
     for (int column = 0; column < columns; ++column) {
         const QString cell = model->index(sourceRow, column, sourceParent).data().toString();
@@ -201,4 +213,16 @@ bool ZCSortFilterProxyModel::allColumnsMatch(int sourceRow, const QModelIndex& s
 bool ZCSortFilterProxyModel::textMatches(const QString& text, const QRegularExpression& expression) const
 {
     return expression.match(m_normalizado ? normalizeText(text) : text).hasMatch();
+}
+
+// Text without tabs and without any character that has a meaning in a pattern outside a class.
+bool ZCSortFilterProxyModel::isPlainText(const QString& pattern) const
+{
+    if (pattern != m_checkedPattern) {
+        static const QString special = QStringLiteral("\\^$.|?*+()[{\t");
+        m_checkedPattern = pattern;
+        m_checkedPatternIsPlain = std::none_of(pattern.cbegin(), pattern.cend(),
+                                               [](QChar c) { return special.contains(c); });
+    }
+    return m_checkedPatternIsPlain;
 }

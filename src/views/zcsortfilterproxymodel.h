@@ -52,10 +52,14 @@ private:
     bool allColumnsMatch(int sourceRow, const QModelIndex& sourceParent,
                          const QRegularExpression& expression) const;
     bool textMatches(const QString& text, const QRegularExpression& expression) const;
+    bool isPlainText(const QString& pattern) const;
 
     bool m_filtrarAllCols = false;
     bool m_normalizado = false;
     QVector<int> m_columnasOcultas;
     mutable QPersistentModelIndex m_primerIndex;
     QString m_patron;
+    // Whether the last pattern seen while filtering is plain text (see isPlainText()).
+    mutable QString m_checkedPattern;
+    mutable bool m_checkedPatternIsPlain = false;
 };
