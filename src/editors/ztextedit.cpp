@@ -1,11 +1,11 @@
 #include "ztextedit.h"
 
+#include "zccolordialog.h"
 #include "zctextedit.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QFontComboBox>
 #include <QFontDatabase>
@@ -379,7 +379,7 @@ void ZTextEdit::OnTextLista(QAction* pAction)
 
 void ZTextEdit::OnTextColor()
 {
-    const QColor color = QColorDialog::getColor(m_textEdit->textColor(), this, QString());
+    const QColor color = ZCColorDialog::getColor(m_textEdit->textColor(), this, QString());
     if (!color.isValid())
         return;
     QTextCharFormat format;

@@ -1,5 +1,7 @@
 #include "mirokittest.h"
 
+#include <Mirokit/ZCDlgTextEditor.h>
+#include <Mirokit/ZCSettings.h>
 #include <Mirokit/ZCTextEdit.h>
 #include <Mirokit/ZTextEdit.h>
 
@@ -9,6 +11,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextList>
 #include <QToolBar>
@@ -79,6 +82,8 @@ private slots:
     void ctrlReturnReachesTheDialogsDefaultButton();
 
     void tabMovesFocusOnlyWhenAsked();
+
+    void editorDialogAcceptsWithCtrlReturnAndRemembersItsSize();
 };
 
 void TestZTextEdit::emptyRichDocumentReadsAsEmptyText()
@@ -356,6 +361,29 @@ void TestZTextEdit::tabMovesFocusOnlyWhenAsked()
     QCOMPARE(text->toPlainText(), QStringLiteral("\t\t"));
     QTest::keyClick(next, Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), text);
+}
+
+void TestZTextEdit::editorDialogAcceptsWithCtrlReturnAndRemembersItsSize()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("MirokitTextEditTest"));
+    ZCSettings(QStringLiteral("DlgTexEdit")).setValue(QStringLiteral("Size"), QSize(520, 380));
+    {
+        ZCDlgTextEditor dialog(QStringLiteral("Nota"));
+        QCOMPARE(dialog.size(), QSize(520, 380));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Nota"));
+        QVERIFY(!dialog.GetTextEditor()->statusBar()->isSizeGripEnabled());
+        QVERIFY(!dialog.GetTextEditor()->isWindow());
+
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.GetTextEditor()->GetTextEdit()->setFocus();
+        QTest::keyClicks(dialog.GetTextEditor()->GetTextEdit(), QStringLiteral("fin"));
+        QTest::keyClick(dialog.GetTextEditor()->GetTextEdit(), Qt::Key_Enter, Qt::ControlModifier);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.GetTextEditor()->GetTextEdit()->toPlainText(), QStringLiteral("fin"));
+        dialog.resize(600, 400);
+    }
+    QCOMPARE(ZCSettings(QStringLiteral("DlgTexEdit")).value(QStringLiteral("Size")).toSize(), QSize(600, 400));
 }
 
 MIROKIT_TEST_MAIN(TestZTextEdit)

@@ -257,4 +257,15 @@
             <translation>ZFont: value %1 is out of range for %2 and is ignored</translation>
         </message>
     </context>
+    <context>
+        <name>ZCDialog</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
 </TS>

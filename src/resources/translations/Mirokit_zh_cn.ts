@@ -257,4 +257,15 @@
             <translation>ZFont：值 %1 超出 %2 的范围，已忽略</translation>
         </message>
     </context>
+    <context>
+        <name>ZCDialog</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>取消</translation>
+        </message>
+    </context>
 </TS>
