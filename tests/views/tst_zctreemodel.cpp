@@ -3,7 +3,36 @@
 
 #include <QAbstractItemModelTester>
 
+#include <memory>
+
 using Tester = QAbstractItemModelTester;
+
+namespace {
+
+// A single chain of items, each loading one child until the given length.
+class ChainModel : public ZCTreeModel
+{
+public:
+    explicit ChainModel(int length)
+        : m_length(length)
+    {
+        m_titulos = QStringList{QStringLiteral("Eslabón")};
+    }
+
+    void CargarChilds(ZCTreeItem* item) override
+    {
+        item->SetEstaCargado(true);
+        if (item->GetDataInt() < m_length)
+            item->AddChild(reinterpret_cast<void*>(quintptr(item->GetDataInt() + 1)));
+    }
+
+    QVariant data(const QModelIndex&, int) const override { return QVariant(); }
+
+private:
+    int m_length;
+};
+
+} // namespace
 
 class TestZCTreeModel : public QObject
 {
@@ -22,6 +51,7 @@ private slots:
     void indexesOfAnotherModelAreRefused();
     void modelWithoutColumnsPassesTheTester();
     void reversingKeepsPersistentIndexesOnTheirItems();
+    void veryDeepChainMapsBackToTheRoot();
 };
 
 void TestZCTreeModel::passesTheModelTesterAcrossReloads()
@@ -171,6 +201,25 @@ void TestZCTreeModel::reversingKeepsPersistentIndexesOnTheirItems()
     QCOMPARE(child.row(), 2);
     QCOMPARE(child.parent().row(), 2);
     QCOMPARE(model.item(child), childItem);
+}
+
+void TestZCTreeModel::veryDeepChainMapsBackToTheRoot()
+{
+    constexpr int length = 200000;
+    auto model = std::make_unique<ChainModel>(length);
+    auto tester = std::make_unique<Tester>(model.get(), Tester::FailureReportingMode::Fatal);
+    QModelIndex bottom;
+    for (int depth = 0; depth < length; ++depth)
+        bottom = model->index(0, 0, bottom);
+    QVERIFY(bottom.isValid());
+    QCOMPARE(model->rowCount(bottom), 0);
+
+    int steps = 0;
+    for (QModelIndex up = bottom; up.isValid(); up = model->parent(up))
+        ++steps;
+    QCOMPARE(steps, length);
+    tester.reset();
+    model.reset(); // the chain is freed without recursion
 }
 
 MIROKIT_TEST_MAIN(TestZCTreeModel)
