@@ -11,6 +11,10 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QImage>
+
+#include <algorithm>
+#include <cstring>
 
 
 namespace {
@@ -25,6 +29,9 @@ constexpr int typeCount = int(sizeof(typeNames) / sizeof(typeNames[0]));
 
 // Far wider than any device, small enough that module arithmetic stays inside an int.
 constexpr qint64 maximumModulePx = 1 << 20;
+
+// Larger symbols are painted bar by bar rather than through an image of their size.
+constexpr qint64 maximumImagePixels = 1 << 20;
 
 // Rows left free under short bars: about 1.2 mm, a twenty-first of an inch.
 constexpr int shortBandDivisor = 21;
@@ -110,14 +117,7 @@ void ZCBarCode::AjustaResolucion(QPainter* painter, const QRect& target)
     shortHeight = qMax(0, height - dpiY / shortBandDivisor);
     origin = target.topLeft();
     rect = target;
-}
-
-void ZCBarCode::SetLapiz(QPainter* painter) const
-{
-    // Bars are filled rectangles rather than stroked lines: a pen as wide as a module would put
-    // half of it left of the bar's position, and its caps above and below the rectangle.
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(colorBarras);
+    bars.clear();
 }
 
 void ZCBarCode::DrawBar(QPainter* painter, bool full)
@@ -130,19 +130,59 @@ void ZCBarCode::DesplazaOrigenOneBar()
     DrawElement(nullptr, 1, false, false);
 }
 
-void ZCBarCode::DrawElement(QPainter* painter, int modules, bool bar, bool full)
+void ZCBarCode::DrawElement(QPainter*, int modules, bool bar, bool full)
 {
     // 64-bit arithmetic: data of any length on any rectangle must not overflow the position.
     const qint64 right = qint64(rect.x()) + qMax(0, rect.width());
     const qint64 x = origin.x();
     if (bar && x < right) {
         const qint64 fitting = qMin<qint64>(modules, (right - x) / modulePx);
-        const int barHeight = full ? height : shortHeight;
-        if (fitting > 0 && barHeight > 0)
-            painter->drawRect(QRect(int(x), origin.y(), int(fitting * modulePx), barHeight));
+        if (fitting > 0)
+            bars.append({int(x), int(fitting * modulePx), full});
     }
     // Once past the right edge nothing more is drawn; the position stops there.
     origin.setX(int(qMin(right, x + qint64(modules) * modulePx)));
+}
+
+// The bars are filled rectangles rather than stroked lines: a pen as wide as a module would put
+// half of it left of the bar's position, and its caps above and below the rectangle.
+void ZCBarCode::PaintBars(QPainter* painter)
+{
+    if (bars.isEmpty())
+        return;
+    const int width = bars.last().x + bars.last().width - rect.x();
+    const bool anyFull = std::any_of(bars.cbegin(), bars.cend(), [](const Bar& bar) { return bar.full; });
+    const int inkedHeight = anyFull ? height : shortHeight;
+    if (inkedHeight > 0 && qint64(width) * inkedHeight <= maximumImagePixels) {
+        // One image of the symbol, blended at once: a fill per bar costs a span per pixel row
+        // of every bar, which makes narrow bars far slower than their few pixels.
+        QImage image(width, inkedHeight, QImage::Format_ARGB32_Premultiplied);
+        const int rowBytes = width * int(sizeof(QRgb));
+        for (int y = 0; y < inkedHeight; ++y) {
+            uchar* line = image.scanLine(y);
+            if (y == 0 || y == shortHeight)
+                FillRow(reinterpret_cast<QRgb*>(line), y >= shortHeight);
+            else
+                std::memcpy(line, image.constScanLine(y - 1), size_t(rowBytes));
+        }
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter->drawImage(rect.topLeft(), image);
+    } else if (inkedHeight > 0) {
+        for (const Bar& bar : qAsConst(bars))
+            painter->fillRect(QRect(bar.x, rect.y(), bar.width, bar.full ? height : shortHeight), colorBarras);
+    }
+    bars.clear();
+}
+
+void ZCBarCode::FillRow(QRgb* row, bool fullOnly) const
+{
+    const int width = bars.last().x + bars.last().width - rect.x();
+    std::fill_n(row, width, QRgb(0));
+    const QRgb ink = qPremultiply(colorBarras.rgba());
+    for (const Bar& bar : bars) {
+        if (bar.full || !fullOnly)
+            std::fill_n(row + (bar.x - rect.x()), bar.width, ink);
+    }
 }
 
 void ZCBarCode::DrawWidths(QPainter* painter, const char* widths, bool full)
@@ -170,14 +210,15 @@ int ZCBarCode::DigitValue(QChar ch)
 }
 
 ZCBarCode::DrawScope::DrawScope(ZCBarCode* barCode, QPainter* painter, const QRect& rect)
-    : painter(painter)
+    : barCode(barCode)
+    , painter(painter)
 {
     painter->save();
     barCode->AjustaResolucion(painter, rect);
-    barCode->SetLapiz(painter);
 }
 
 ZCBarCode::DrawScope::~DrawScope()
 {
+    barCode->PaintBars(painter);
     painter->restore();
 }

@@ -3,10 +3,12 @@
 #include "mirokit_global.h"
 
 #include <QColor>
+#include <QRgb>
 #include <QCoreApplication>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QVector>
 
 #include <memory>
 
@@ -65,12 +67,12 @@ protected:
     ZCBarCode& operator=(const ZCBarCode& other) = default;
 
     void AjustaResolucion(QPainter* painter, const QRect& rect);
-    void SetLapiz(QPainter* painter) const;
     void DrawBar(QPainter* painter, bool full);
     void DesplazaOrigenOneBar();
 
     // One element of `modules` narrow modules, bar or space, full or short height; the run is cut
-    // at the last whole module that fits the rectangle.
+    // at the last whole module that fits the rectangle. Bars are collected and painted together
+    // when the DrawScope ends.
     void DrawElement(QPainter* painter, int modules, bool bar, bool full);
     // Elements given by their widths in modules ('1' to '4'), alternating bar and space from a
     // bar: "211214" is a two-module bar, a one-module space, ...
@@ -79,8 +81,8 @@ protected:
     // element of three modules.
     void DrawWideNarrow(QPainter* painter, int bits, int count, bool full);
 
-    // Saves the painter, fits the resolution to it and sets the bar colour; restores the painter
-    // when it goes out of scope. Every Draw paints inside one.
+    // Saves the painter and fits the resolution to it; when it goes out of scope it paints the
+    // collected bars and restores the painter. Every Draw paints inside one.
     class DrawScope
     {
     public:
@@ -90,6 +92,7 @@ protected:
         DrawScope& operator=(const DrawScope&) = delete;
 
     private:
+        ZCBarCode* barCode;
         QPainter* painter;
     };
 
@@ -106,4 +109,17 @@ protected:
     int shortHeight = 0;
     QPoint origin;
     QRect rect;
+
+private:
+    struct Bar {
+        int x;
+        int width;
+        bool full;
+    };
+
+    void PaintBars(QPainter* painter);
+    void FillRow(QRgb* row, bool fullOnly) const;
+
+    // The bars of the symbol being drawn, left to right, already cut to the rectangle.
+    QVector<Bar> bars;
 };

@@ -15,7 +15,6 @@ ZCBarCodeEan13::ZCBarCodeEan13()
 
 void ZCBarCodeEan13::Draw(QPainter* painter, const QRect& rect)
 {
-    // The leading digit is only read once the data is known to be thirteen ASCII digits.
-    const int leading = IsDatoOK() ? DigitValue(dato.at(0)) : 0;
-    DrawSymbol(painter, rect, 1, leadingParities[leading]);
+    if (IsDatoOK())
+        DrawSymbol(painter, rect, 1, leadingParities[DigitValue(dato.at(0))]);
 }

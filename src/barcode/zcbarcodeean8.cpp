@@ -7,5 +7,6 @@ ZCBarCodeEan8::ZCBarCodeEan8()
 
 void ZCBarCodeEan8::Draw(QPainter* painter, const QRect& rect)
 {
-    DrawSymbol(painter, rect, 0, nullptr);
+    if (IsDatoOK())
+        DrawSymbol(painter, rect, 0, nullptr);
 }

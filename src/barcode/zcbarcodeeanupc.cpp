@@ -51,12 +51,10 @@ void ZCBarCodeEanUpc::DrawDigit(QPainter* painter, char digit, int parity)
     int bit = 6;
     while (bit >= 0) {
         const bool bar = (bits >> bit) & 1;
-        int run = 0;
-        while (bit >= 0 && bool((bits >> bit) & 1) == bar) {
-            ++run;
+        const int start = bit;
+        while (bit >= 0 && bool((bits >> bit) & 1) == bar)
             --bit;
-        }
-        DrawElement(painter, run, bar, false);
+        DrawElement(painter, start - bit, bar, false);
     }
 }
 
@@ -75,7 +73,7 @@ void ZCBarCodeEanUpc::DrawGuardaCentral(QPainter* painter)
 void ZCBarCodeEanUpc::DrawSymbol(QPainter* painter, const QRect& rect, int firstDigit,
                                  const char* leftParities)
 {
-    if (!painter || !IsDatoOK())
+    if (!painter)
         return;
     const DrawScope scope(this, painter, rect);
     const int half = (longitud - firstDigit) / 2;

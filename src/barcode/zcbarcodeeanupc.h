@@ -25,7 +25,7 @@ protected:
 
     // The seven modules of an ASCII digit in set A, B or C, short height.
     void DrawDigit(QPainter* painter, char digit, int parity);
-    // The whole symbol when the data is valid: guard, the left half of the digits from
+    // The whole symbol, for data known to be valid: guard, the left half of the digits from
     // `firstDigit` on in the sets named by `leftParities` ("ABABBA"; all A when null), centre
     // guard, the right half in set C, guard.
     void DrawSymbol(QPainter* painter, const QRect& rect, int firstDigit, const char* leftParities);

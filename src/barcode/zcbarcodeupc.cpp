@@ -7,5 +7,6 @@ ZCBarCodeUPC::ZCBarCodeUPC()
 
 void ZCBarCodeUPC::Draw(QPainter* painter, const QRect& rect)
 {
-    DrawSymbol(painter, rect, 0, nullptr);
+    if (IsDatoOK())
+        DrawSymbol(painter, rect, 0, nullptr);
 }
