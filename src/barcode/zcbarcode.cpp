@@ -135,13 +135,15 @@ void ZCBarCode::DrawElement(QPainter*, int modules, bool bar, bool full)
     // 64-bit arithmetic: data of any length on any rectangle must not overflow the position.
     const qint64 right = qint64(rect.x()) + qMax(0, rect.width());
     const qint64 x = origin.x();
+    const qint64 end = x + qint64(modules) * modulePx;
     if (bar && x < right) {
-        const qint64 fitting = qMin<qint64>(modules, (right - x) / modulePx);
+        // Whole modules only: the division is left for the one element that crosses the edge.
+        const qint64 fitting = end <= right ? modules : (right - x) / modulePx;
         if (fitting > 0)
             bars.append({int(x), int(fitting * modulePx), full});
     }
     // Once past the right edge nothing more is drawn; the position stops there.
-    origin.setX(int(qMin(right, x + qint64(modules) * modulePx)));
+    origin.setX(int(qMin(right, end)));
 }
 
 // The bars are filled rectangles rather than stroked lines: a pen as wide as a module would put
@@ -157,13 +159,14 @@ void ZCBarCode::PaintBars(QPainter* painter)
         // One image of the symbol, blended at once: a fill per bar costs a span per pixel row
         // of every bar, which makes narrow bars far slower than their few pixels.
         QImage image(width, inkedHeight, QImage::Format_ARGB32_Premultiplied);
-        const int rowBytes = width * int(sizeof(QRgb));
-        for (int y = 0; y < inkedHeight; ++y) {
-            uchar* line = image.scanLine(y);
+        const size_t rowBytes = size_t(width) * sizeof(QRgb);
+        const qsizetype stride = image.bytesPerLine();
+        uchar* line = image.bits();
+        for (int y = 0; y < inkedHeight; ++y, line += stride) {
             if (y == 0 || y == shortHeight)
                 FillRow(reinterpret_cast<QRgb*>(line), y >= shortHeight);
             else
-                std::memcpy(line, image.constScanLine(y - 1), size_t(rowBytes));
+                std::memcpy(line, line - stride, rowBytes);
         }
         painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter->drawImage(rect.topLeft(), image);

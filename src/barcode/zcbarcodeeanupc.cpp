@@ -58,16 +58,20 @@ void ZCBarCodeEanUpc::DrawDigit(QPainter* painter, char digit, int parity)
     }
 }
 
+// Bar, space, bar, all full height.
 void ZCBarCodeEanUpc::DrawGuardaLateral(QPainter* painter)
 {
-    DrawWidths(painter, "111", true);
+    DrawBar(painter, true);
+    DesplazaOrigenOneBar();
+    DrawBar(painter, true);
 }
 
+// Space, bar, space, bar, space, all full height.
 void ZCBarCodeEanUpc::DrawGuardaCentral(QPainter* painter)
 {
-    // Space first: the widths alternate from a bar, so lead with an empty module of space.
     DesplazaOrigenOneBar();
-    DrawWidths(painter, "1111", true);
+    DrawGuardaLateral(painter);
+    DesplazaOrigenOneBar();
 }
 
 void ZCBarCodeEanUpc::DrawSymbol(QPainter* painter, const QRect& rect, int firstDigit,

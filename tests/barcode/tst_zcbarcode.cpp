@@ -62,6 +62,8 @@ private slots:
     void nothingOutsideTheRectangle_data();
     void nothingOutsideTheRectangle();
     void narrowRectangleCutsTheSymbol();
+    void largeSymbolsPaintAlike_data();
+    void largeSymbolsPaintAlike();
     void copiesDrawAlike();
     void painterStateIsRestored();
 };
@@ -371,6 +373,28 @@ void TestZCBarCode::narrowRectangleCutsTheSymbol()
         expected.chop(1);
     QCOMPARE(rowModules(cut, 0), expected);
     QVERIFY(full.size() > 200);
+}
+
+void TestZCBarCode::largeSymbolsPaintAlike_data()
+{
+    QTest::addColumn<int>("tipo");
+    for (const int tipo : {int(BarCodeEan13), int(BarCode128), int(BarCode39)})
+        QTest::addRow("%s", qPrintable(ZCBarCode::GetDescripcionTipo(tipo))) << tipo;
+}
+
+// A symbol of more than a million pixels is painted bar by bar instead of as one image; both
+// ways must give the same bars and the same heights.
+void TestZCBarCode::largeSymbolsPaintAlike()
+{
+    QFETCH(int, tipo);
+    const auto code = create(tipo, sampleData(tipo));
+    const QImage small = render(*code, QSize(400, 100));
+    const QImage large = render(*code, QSize(400, 12000));
+    QCOMPARE(rowModules(large, 0), rowModules(small, 0));
+    // The band under short bars keeps its 4 rows at 96 DPI.
+    QCOMPARE(rowModules(large, 11995), rowModules(small, 95));
+    QCOMPARE(rowModules(large, 11996), rowModules(small, 96));
+    QCOMPARE(rowModules(large, 11999), rowModules(small, 99));
 }
 
 void TestZCBarCode::copiesDrawAlike()
