@@ -1,7 +1,7 @@
 #include "zcqssparser.h"
 
-#include <QDebug>
 #include <QBuffer>
+#include <QDebug>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
@@ -13,6 +13,7 @@
 #include <QTemporaryFile>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -76,6 +77,33 @@ bool findCall(const QString& text, QLatin1String opening, int from, Call& call)
     return false;
 }
 
+// An `@import` directive as the expression `@import[\s|\t]+(.*)` finds it: blanks (line ends
+// and '|' included) after the keyword, then the argument up to the end of its line. Searched by
+// hand because a regular-expression match re-validates the whole (large) sheet on every call.
+struct Directive {
+    int start = -1;
+    int argumentStart = -1;
+    int end = -1;
+};
+
+bool findImport(const QString& text, int from, Directive& directive)
+{
+    const QLatin1String keyword("@import");
+    for (int start = text.indexOf(keyword, from); start >= 0; start = text.indexOf(keyword, start + 1)) {
+        int position = start + keyword.size();
+        while (position < text.size() && (text.at(position).isSpace() || text.at(position) == QLatin1Char('|')))
+            ++position;
+        if (position == start + keyword.size())
+            continue;
+        const int lineEnd = text.indexOf(QLatin1Char('\n'), position);
+        directive.start = start;
+        directive.argumentStart = position;
+        directive.end = lineEnd < 0 ? text.size() : lineEnd;
+        return true;
+    }
+    return false;
+}
+
 const QLatin1String varOpening("var(");
 const QLatin1String iconOpening("icon(");
 
@@ -85,12 +113,34 @@ bool containsVarCall(const QString& text)
     return findCall(text, varOpening, 0, call);
 }
 
+// Whether the file (not a link) already holds exactly these bytes. Replacing a file costs far more
+// than reading it (the file system flushes on a rename over an existing file), and themes are
+// parsed again and again with the same icons.
+bool hasContent(const QFileInfo& info, const QByteArray& data)
+{
+    if (info.isSymLink() || !info.isFile() || info.size() != data.size())
+        return false;
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // In slices: the inspection copy of a large sheet is megabytes.
+    constexpr qint64 sliceSize = 64 * 1024;
+    for (qint64 offset = 0; offset < data.size(); offset += sliceSize) {
+        const QByteArray slice = file.read(sliceSize);
+        if (slice.isEmpty() || std::memcmp(slice.constData(), data.constData() + offset, size_t(slice.size())) != 0)
+            return false;
+    }
+    return true;
+}
+
 // Replaces the file in one step: the data goes to a fresh file beside it (created exclusively)
 // that is then renamed over the destination, so a link planted there is replaced, not followed,
 // and readers never see half a file.
 bool writeFileAtomically(const QString& path, const QByteArray& data)
 {
     const QFileInfo info(path);
+    if (hasContent(info, data))
+        return true;
     QTemporaryFile temporary(info.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
     if (!temporary.open() || temporary.write(data) != data.size() || !temporary.flush())
         return false;
@@ -188,19 +238,20 @@ bool ZCQssParser::ParseImports()
     }
     m_styleSheet = QString::fromUtf8(mainFile.readAll());
 
-    static const QRegularExpression importExpression(QStringLiteral("@import[\\s|\\t]+(.*)"));
     static const QRegularExpression urlExpression(QStringLiteral("url\\([\"|'](.+)[\"|']\\)"));
     const QString folder = QFileInfo(m_fileName).absolutePath();
     int passes = 0;
     // Text before an expanded directive holds no directive, so the next search starts there.
-    QRegularExpressionMatch match = importExpression.match(m_styleSheet);
-    while (match.hasMatch()) {
-        QString argument = compact(match.captured(1));
+    Directive directive;
+    bool found = findImport(m_styleSheet, 0, directive);
+    while (found) {
+        const QString captured = m_styleSheet.mid(directive.argumentStart, directive.end - directive.argumentStart);
+        QString argument = compact(captured);
         const QRegularExpressionMatch url = urlExpression.match(argument);
         if (url.hasMatch())
             argument = compact(url.captured(1));
         if (argument.isEmpty()) {
-            addError(tr("Error. Directiva import mal formada: %1").arg(match.captured(1)));
+            addError(tr("Error. Directiva import mal formada: %1").arg(captured));
             return false;
         }
         const QString path = importPath(folder, argument);
@@ -209,10 +260,9 @@ bool ZCQssParser::ParseImports()
             addError(tr("Error: El fichero %1 no existe").arg(path));
             return false;
         }
-        const int start = match.capturedStart();
-        m_styleSheet.replace(start, match.capturedLength(), QString::fromUtf8(imported.readAll()));
-        match = importExpression.match(m_styleSheet, start);
-        if (match.hasMatch() && ++passes > maxImportPasses) {
+        m_styleSheet.replace(directive.start, directive.end - directive.start, QString::fromUtf8(imported.readAll()));
+        found = findImport(m_styleSheet, directive.start, directive);
+        if (found && ++passes > maxImportPasses) {
             addError(tr("Error. Imports máximos excedidos"));
             return false;
         }
