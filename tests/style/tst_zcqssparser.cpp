@@ -5,6 +5,8 @@
 #include <Mirokit/ZCQssParser.h>
 
 #include <QImage>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QDomDocument>
 
 namespace {
@@ -47,6 +49,84 @@ Files flatImports(int count)
     return files;
 }
 
+// The variable stage done the slow way, one regular-expression match and one replacement at a
+// time from the start of the text (values keep their inner blanks, one per run).
+struct StepByStepVariables {
+    QMap<QString, QString> variables;
+
+    static QString compact(QString text)
+    {
+        text.remove(QRegularExpression(QStringLiteral("[ \t\r]")));
+        if (text.endsWith(QLatin1Char(';')))
+            text.chop(1);
+        return text;
+    }
+
+    bool resolve(QString& text) const
+    {
+        static const QRegularExpression varExpression(QStringLiteral("var\\((.*?)\\)"));
+        for (QRegularExpressionMatch match = varExpression.match(text); match.hasMatch();
+             match = varExpression.match(text)) {
+            const QString name = match.captured(1).trimmed();
+            if (!variables.contains(name))
+                return false;
+            text.replace(match.captured(0), variables.value(name));
+        }
+        return true;
+    }
+
+    bool run(QString& sheet)
+    {
+        static const QRegularExpression root(QStringLiteral(":root\\s*{(.*?)}"),
+                                             QRegularExpression::DotMatchesEverythingOption);
+        static const QRegularExpression comment(QStringLiteral("\\/\\*(.*?)\\*\\/"),
+                                                QRegularExpression::DotMatchesEverythingOption);
+        QString content = root.match(sheet).captured(1);
+        sheet.remove(root);
+        content.remove(comment);
+        for (int pass = 0;; ++pass) {
+            for (const QString& line : content.split(QLatin1Char('\n'))) {
+                if (compact(line.simplified()).isEmpty())
+                    continue;
+                const int colon = line.indexOf(QLatin1Char(':'));
+                QString value = line.mid(colon + 1).simplified();
+                if (value.endsWith(QLatin1Char(';')))
+                    value.chop(1);
+                variables.insert(compact(line.left(colon)), value.trimmed());
+            }
+            if (!content.contains(QLatin1String("var(")))
+                break;
+            resolve(content);
+            if (pass > 10)
+                return false;
+        }
+        return resolve(sheet);
+    }
+};
+
+// A sheet with variables defined through one another (never in a cycle), odd spacing, comments
+// and mixed line ends.
+QByteArray randomVariableSheet(quint32 seed)
+{
+    QRandomGenerator random(seed);
+    const int count = 40;
+    QByteArray sheet = "QWidget { color: red; }\n:root {\r\n";
+    for (int i = 0; i < count; ++i) {
+        sheet += "  --v" + QByteArray::number(i) + " :  ";
+        if (i > 0 && random.bounded(3) == 0)
+            sheet += "var( --v" + QByteArray::number(random.bounded(i)) + " )  2px";
+        else
+            sheet += "#" + QByteArray::number(0x100000 + random.bounded(0xeffff), 16) + "   solid";
+        sheet += random.bounded(2) ? ";\n" : "; /* note */\r\n";
+    }
+    sheet += "}\n";
+    for (int i = 0; i < 300; ++i) {
+        sheet += "QLabel#l" + QByteArray::number(i) + " { border: var(--v" + QByteArray::number(random.bounded(count))
+            + ") ; background: var( --v" + QByteArray::number(random.bounded(count)) + "); }\n";
+    }
+    return sheet;
+}
+
 QStringList listedFiles(const QString& qrcPath)
 {
     QFile file(qrcPath);
@@ -80,6 +160,8 @@ private slots:
     void variableFailures_data();
     void variableFailures();
     void aSecondParseKeepsEarlierVariables();
+    void variablesMatchTheStepByStepResult_data();
+    void variablesMatchTheStepByStepResult();
 
     void iconCallsBecomeUrls_data();
     void iconCallsBecomeUrls();
@@ -262,6 +344,25 @@ void TestZCQssParser::aSecondParseKeepsEarlierVariables()
     QVERIFY(copy.Parse());
     QCOMPARE(copy.GetStyleSheet(), QStringLiteral("x: red;"));
     QVERIFY(!ZCQssParser(path).Parse());
+}
+
+void TestZCQssParser::variablesMatchTheStepByStepResult_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 5; ++seed)
+        QTest::addRow("random sheet %u", seed) << seed;
+}
+
+void TestZCQssParser::variablesMatchTheStepByStepResult()
+{
+    QFETCH(quint32, seed);
+    const QByteArray sheet = randomVariableSheet(seed);
+    const SheetRun run({{QStringLiteral("main.qss"), sheet}});
+    QCOMPARE(run.errors, QString());
+    QString expected = QString::fromUtf8(sheet);
+    StepByStepVariables reference;
+    QVERIFY(reference.run(expected));
+    QCOMPARE(run.sheet, expected);
 }
 
 void TestZCQssParser::iconCallsBecomeUrls_data()

@@ -1,0 +1,63 @@
+#include "mirokittest.h"
+
+#include <Mirokit/ZCIcon.h>
+
+#include <QPixmapCache>
+
+namespace {
+
+// Subclasses are the ones that look images up; this one makes the lookup visible.
+class CachedIcon : public ZCIcon
+{
+public:
+    using ZCIcon::GetPixmapCache;
+};
+
+} // namespace
+
+class TestZCIcon : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aFileIsLoadedOncePerProcess();
+    void aMissingFileGivesANullPixmap();
+    void convertsToAVariantHoldingTheIcon();
+};
+
+void TestZCIcon::aFileIsLoadedOncePerProcess()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dot.png"));
+    QImage image(6, 4, QImage::Format_ARGB32);
+    image.fill(Qt::magenta);
+    QVERIFY(image.save(path));
+
+    const CachedIcon icon;
+    QCOMPARE(icon.GetPixmapCache(path).size(), QSize(6, 4));
+    // Gone from disk, still answered from the pixmap cache.
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(icon.GetPixmapCache(path).toImage().pixelColor(1, 1), QColor(Qt::magenta));
+    QPixmapCache::clear();
+    QVERIFY(icon.GetPixmapCache(path).isNull());
+}
+
+void TestZCIcon::aMissingFileGivesANullPixmap()
+{
+    QVERIFY(CachedIcon().GetPixmapCache(QStringLiteral(":/Resources/no-such-image.png")).isNull());
+}
+
+void TestZCIcon::convertsToAVariantHoldingTheIcon()
+{
+    QPixmap pixmap(8, 8);
+    pixmap.fill(Qt::cyan);
+    ZCIcon icon;
+    icon = pixmap;
+    const QVariant variant = icon;
+    QVERIFY(variant.canConvert<QIcon>());
+    QCOMPARE(variant.value<QIcon>().pixmap(8).toImage().pixelColor(4, 4), QColor(Qt::cyan));
+    QCOMPARE(variant.value<QIcon>().cacheKey(), icon.cacheKey());
+}
+
+MIROKIT_TEST_MAIN(TestZCIcon)
+#include "tst_zcicon.moc"
