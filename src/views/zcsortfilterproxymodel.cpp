@@ -146,8 +146,8 @@ bool ZCSortFilterProxyModel::rowMatches(int sourceRow, const QModelIndex& source
     const QRegularExpression expression = filterRegularExpression();
     if (expression.pattern().isEmpty())
         return true;
-    // Removing accents can break a pattern ("[́]" becomes "[]"); such a pattern matches nothing
-    // rather than warning once per row.
+    // Removing accents can break a pattern (a class holding only U+0301 becomes "[]"); such a
+    // pattern matches nothing rather than warning once per row.
     if (!expression.isValid())
         return false;
     if (m_filtrarAllCols)
