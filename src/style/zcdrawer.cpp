@@ -120,12 +120,11 @@ void ZCDrawer::DrawImage(QPainter* painter, const QRect& rect, EMIAspectoDibujoG
     }
 
     const QImage picture = fitted(image, rect.size(), aspecto);
-    const bool scalesToRect = aspecto != AspectoNatural && aspecto != AspectoSuperiorIzquierda;
-    const QSize targetSize = scalesToRect ? rect.size() : image.size();
+    // The scaling modes start at the rectangle's corner, like the top-left mode; only the
+    // natural size is centred, and cropped when it is the larger.
     QPoint origin = rect.topLeft();
-    if (aspecto != AspectoSuperiorIzquierda)
-        origin += QPoint((rect.width() - targetSize.width()) / 2,
-                         (rect.height() - targetSize.height()) / 2);
+    if (aspecto == AspectoNatural)
+        origin += QPoint((rect.width() - image.width()) / 2, (rect.height() - image.height()) / 2);
 
     const QRect visible = QRect(origin, picture.size()) & rect;
     if (!visible.isEmpty())

@@ -8,6 +8,9 @@
 #include <QVector>
 #include <QtTest>
 
+#include <functional>
+#include <type_traits>
+
 // A pixel the test looks at and the colour it should have.
 struct Probe {
     QPoint at;
