@@ -9,13 +9,12 @@
 #include "zcbarcodeinterleaved25.h"
 #include "zcbarcodeupc.h"
 
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QImage>
 
 #include <algorithm>
 #include <cstring>
-
 
 namespace {
 

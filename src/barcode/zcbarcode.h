@@ -3,10 +3,10 @@
 #include "mirokit_global.h"
 
 #include <QColor>
-#include <QRgb>
 #include <QCoreApplication>
 #include <QPoint>
 #include <QRect>
+#include <QRgb>
 #include <QString>
 #include <QVector>
 
