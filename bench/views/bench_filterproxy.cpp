@@ -110,5 +110,8 @@ int main(int argc, char** argv)
     SpanishRows model;
     compareFor(model, QStringLiteral("no match"), QStringLiteral("zafiro"));
     compareFor(model, QStringLiteral("most rows match"), QStringLiteral("e"));
+    // Patterns with metacharacters are matched against the joined row text.
+    compareFor(model, QStringLiteral("expression, no match"), QStringLiteral("z[a-f]firo"));
+    compareFor(model, QStringLiteral("expression, most rows match"), QStringLiteral("[ei]"));
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -45,22 +46,29 @@ ZCSortFilterProxyModel::~ZCSortFilterProxyModel() = default;
 
 QString ZCSortFilterProxyModel::normalizeText(const QString& text)
 {
-    // Below U+00C0 nothing has a canonical decomposition and nothing is a non-spacing mark.
+    QString result = text;
+    normalizeInPlace(result);
+    return result;
+}
+
+void ZCSortFilterProxyModel::normalizeInPlace(QString& text)
+{
+    // Below U+00C0 nothing has a canonical decomposition and nothing is a non-spacing mark, so
+    // such text is left untouched (and unshared copies are not detached).
     ushort highest = 0;
-    for (const QChar c : text)
+    for (const QChar c : qAsConst(text))
         highest = qMax(highest, c.unicode());
     if (highest < firstLatin1Letter)
-        return text;
-    if (highest > 0xFF)
-        return decomposeWithoutMarks(text);
-
+        return;
+    if (highest > 0xFF) {
+        text = decomposeWithoutMarks(text);
+        return;
+    }
     const std::array<QChar, 0x40>& letters = latin1Letters();
-    QString result = text;
-    for (QChar& c : result) {
+    for (QChar& c : text) {
         if (c.unicode() >= firstLatin1Letter)
             c = letters[c.unicode() - firstLatin1Letter];
     }
-    return result;
 }
 
 void ZCSortFilterProxyModel::SetFiltrarAllCols(bool filtrar)
@@ -187,18 +195,22 @@ bool ZCSortFilterProxyModel::allColumnsMatch(int sourceRow, const QModelIndex& s
 {
     const QAbstractItemModel* model = sourceModel();
     const int columns = model->columnCount(QModelIndex());
-    // Plain text can neither span a tab nor depend on where a cell starts or ends, so it matches
-    // the joined text exactly when it matches one of the cells; cells are cheaper, and the first
-    // match ends the search.
-    if (isPlainText(expression.pattern())) {
+    // A match inside one cell is a match of the joined text unless the pattern looks at where
+    // the text starts or ends or around itself; cells are cheaper, and the first match ends the
+    // search. Plain text cannot span the tab between cells either, so for it the cells decide.
+    const PatternKind kind = kindOf(expression.pattern());
+    if (kind != PatternKind::Spanning) {
         for (int column = 0; column < columns; ++column) {
             const QString cell = model->index(sourceRow, column, sourceParent).data().toString();
             if (!cell.isEmpty() && textMatches(cell, expression))
                 return true;
         }
-        return false;
+        if (kind == PatternKind::PlainText)
+            return false;
     }
-    QString text;
+    // One buffer for every row keeps its capacity: no allocation per row.
+    QString& text = m_rowText;
+    text.resize(0);
     for (int column = 0; column < columns; ++column) {
         const QString cell = model->index(sourceRow, column, sourceParent).data().toString();
         if (cell.isEmpty())
@@ -207,7 +219,9 @@ bool ZCSortFilterProxyModel::allColumnsMatch(int sourceRow, const QModelIndex& s
             text += QLatin1Char('\t');
         text += cell;
     }
-    return textMatches(text, expression);
+    if (m_normalizado)
+        normalizeInPlace(text);
+    return expression.match(text).hasMatch();
 }
 
 bool ZCSortFilterProxyModel::textMatches(const QString& text, const QRegularExpression& expression) const
@@ -215,14 +229,25 @@ bool ZCSortFilterProxyModel::textMatches(const QString& text, const QRegularExpr
     return expression.match(m_normalizado ? normalizeText(text) : text).hasMatch();
 }
 
-// Text without tabs and without any character that has a meaning in a pattern outside a class.
-bool ZCSortFilterProxyModel::isPlainText(const QString& pattern) const
+// PlainText: no tab and no character with a meaning outside a class. CellLocal: no anchor,
+// lookaround or verb, so what matches inside a cell also matches inside the joined text (the tab
+// that separates cells is a non-word character, like the ends of a lone cell, so \b agrees).
+// Spanning: anything else, matched against the joined text only.
+ZCSortFilterProxyModel::PatternKind ZCSortFilterProxyModel::kindOf(const QString& pattern) const
 {
-    if (pattern != m_checkedPattern) {
-        static const QString special = QStringLiteral("\\^$.|?*+()[{\t");
-        m_checkedPattern = pattern;
-        m_checkedPatternIsPlain = std::none_of(pattern.cbegin(), pattern.cend(),
-                                               [](QChar c) { return special.contains(c); });
-    }
-    return m_checkedPatternIsPlain;
+    if (pattern == m_checkedPattern)
+        return m_checkedPatternKind;
+    static const QString special = QStringLiteral("\\^$.|?*+()[{\t");
+    static const QString contextual[] = {QStringLiteral("^"), QStringLiteral("$"), QStringLiteral("\\A"),
+                                         QStringLiteral("\\Z"), QStringLiteral("\\z"), QStringLiteral("\\G"),
+                                         QStringLiteral("(?"), QStringLiteral("(*")};
+    m_checkedPattern = pattern;
+    if (std::none_of(pattern.cbegin(), pattern.cend(), [](QChar c) { return special.contains(c); }))
+        m_checkedPatternKind = PatternKind::PlainText;
+    else if (std::none_of(std::begin(contextual), std::end(contextual),
+                          [&pattern](const QString& token) { return pattern.contains(token); }))
+        m_checkedPatternKind = PatternKind::CellLocal;
+    else
+        m_checkedPatternKind = PatternKind::Spanning;
+    return m_checkedPatternKind;
 }

@@ -52,14 +52,17 @@ private:
     bool allColumnsMatch(int sourceRow, const QModelIndex& sourceParent,
                          const QRegularExpression& expression) const;
     bool textMatches(const QString& text, const QRegularExpression& expression) const;
-    bool isPlainText(const QString& pattern) const;
+    enum class PatternKind { PlainText, CellLocal, Spanning };
+    PatternKind kindOf(const QString& pattern) const;
+    static void normalizeInPlace(QString& text);
 
     bool m_filtrarAllCols = false;
     bool m_normalizado = false;
     QVector<int> m_columnasOcultas;
     mutable QPersistentModelIndex m_primerIndex;
     QString m_patron;
-    // Whether the last pattern seen while filtering is plain text (see isPlainText()).
+    // The kind of the last pattern seen while filtering (see kindOf()).
     mutable QString m_checkedPattern;
-    mutable bool m_checkedPatternIsPlain = false;
+    mutable PatternKind m_checkedPatternKind = PatternKind::Spanning;
+    mutable QString m_rowText;
 };

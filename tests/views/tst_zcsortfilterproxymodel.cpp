@@ -182,6 +182,18 @@ void TestZCSortFilterProxyModel::cellsAreJoinedByOneTabWithoutEmptyOnes_data()
         << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("^a\tb$") << true;
     QTest::newRow("cells are not glued together")
         << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("ab") << false;
+    QTest::newRow("a class matching inside one cell accepts the row")
+        << QStringList{QStringLiteral("x"), QStringLiteral("e"), QString()} << QStringLiteral("[ei]") << true;
+    QTest::newRow("a pattern may match across the tab")
+        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("a.b") << true;
+    QTest::newRow("a word boundary holds at the tab")
+        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("\\bb\\b") << true;
+    QTest::newRow("a lookbehind sees the tab before a cell")
+        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("(?<!\t)b") << false;
+    QTest::newRow("an anchor sees the whole row, not a cell")
+        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("^b") << false;
+    QTest::newRow("a row of empty cells is one empty text")
+        << QStringList{QString(), QString(), QString()} << QStringLiteral("x*") << true;
 }
 
 void TestZCSortFilterProxyModel::cellsAreJoinedByOneTabWithoutEmptyOnes()
