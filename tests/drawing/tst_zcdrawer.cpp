@@ -98,7 +98,6 @@ private slots:
     void everyCallRestoresThePainter_data();
     void everyCallRestoresThePainter();
 
-    void setColoresHandsBackThePreviousColours();
 
 private:
 };
@@ -420,30 +419,6 @@ void TestZCDrawer::everyCallRestoresThePainter()
     const PainterState unclipped(painter);
     call(&painter, nullptr);
     QVERIFY(PainterState(painter) == unclipped);
-}
-
-void TestZCDrawer::setColoresHandsBackThePreviousColours()
-{
-    QImage image = canvas(QSize(10, 10));
-    QPainter painter(&image);
-    painter.setPen(QPen(Qt::green, 2));
-    painter.setBackground(Qt::yellow);
-    painter.setBackgroundMode(Qt::TransparentMode);
-
-    QPen oldPen;
-    QBrush oldBackground;
-    Qt::BGMode oldMode = Qt::OpaqueMode;
-    ZCDrawer::SetColores(&painter, QPen(Qt::red), QBrush(Qt::blue), Qt::OpaqueMode, &oldPen,
-                         &oldBackground, &oldMode);
-    QCOMPARE(oldPen, QPen(Qt::green, 2));
-    QCOMPARE(oldBackground, QBrush(Qt::yellow));
-    QCOMPARE(oldMode, Qt::TransparentMode);
-    QCOMPARE(painter.pen(), QPen(Qt::red));
-    QCOMPARE(painter.background(), QBrush(Qt::blue));
-    QCOMPARE(painter.backgroundMode(), Qt::OpaqueMode);
-
-    ZCDrawer::SetColores(&painter, QPen(Qt::black), QBrush(Qt::white), Qt::TransparentMode);
-    QCOMPARE(painter.pen(), QPen(Qt::black));
 }
 
 MIROKIT_TEST_MAIN(TestZCDrawer)

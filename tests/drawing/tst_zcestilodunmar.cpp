@@ -50,7 +50,6 @@ private slots:
     void cssMarginsOnlyUnderAStyleSheet();
     void spinBoxesAreRightAlignedAndAtLeast120Wide();
     void wideSpinBoxesKeepTheirHintOnTheGrid();
-    void propertyRowsGetSixPixelsMore();
     void resizeNeverWidensNorShrinksBelowTheHint_data();
     void resizeNeverWidensNorShrinksBelowTheHint();
 
@@ -187,12 +186,6 @@ void TestZCEstiloDunmar::wideSpinBoxesKeepTheirHintOnTheGrid()
     ZCEstiloDunmar::AplicarEstilo(&box);
     QCOMPARE(box.minimumWidth() % 10, 0);
     QVERIFY(qAbs(box.minimumWidth() - hint) <= 6);
-}
-
-void TestZCEstiloDunmar::propertyRowsGetSixPixelsMore()
-{
-    QCOMPARE(ZCEstiloDunmar::GetPropertyExtraSize(QSize(80, 20)), QSize(80, 26));
-    QCOMPARE(ZCEstiloDunmar::GetPropertyExtraSize(QSize(0, 0)), QSize(0, 6));
 }
 
 void TestZCEstiloDunmar::resizeNeverWidensNorShrinksBelowTheHint_data()
