@@ -1,5 +1,6 @@
 #include "zcframecolor.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -23,6 +24,7 @@ ZCFrameColor::~ZCFrameColor() = default;
 
 void ZCFrameColor::setColorFondo(const QColor& color)
 {
+    m_colorFondo = color;
     setRoleColor(backgroundRole(), color);
 }
 
@@ -33,6 +35,7 @@ QColor ZCFrameColor::getColorFondo() const
 
 void ZCFrameColor::setColorTexto(const QColor& color)
 {
+    m_colorTexto = color;
     setRoleColor(foregroundRole(), color);
 }
 
@@ -48,6 +51,23 @@ void ZCFrameColor::setRoleColor(QPalette::ColorRole role, const QColor& color)
     QPalette changed = palette();
     changed.setColor(role, color);
     setPalette(changed);
+}
+
+void ZCFrameColor::restoreChosenColors()
+{
+    if (m_colorFondo.isValid())
+        setRoleColor(backgroundRole(), m_colorFondo);
+    if (m_colorTexto.isValid())
+        setRoleColor(foregroundRole(), m_colorTexto);
+}
+
+bool ZCFrameColor::event(QEvent* event)
+{
+    const bool handled = QFrame::event(event);
+    // The style (a style sheet's above all) has just set its palette on the widget.
+    if (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange)
+        restoreChosenColors();
+    return handled;
 }
 
 void ZCFrameColor::setTexto(const QString& texto, Qt::Orientation orientation)

@@ -27,13 +27,18 @@ public:
     int heightForWidth(int width) const override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void setRoleColor(QPalette::ColorRole role, const QColor& color);
+    void restoreChosenColors();
     QString fittedCaption(int room, int digitWidth) const;
 
     QString m_texto;
     Qt::Orientation m_orientation = Qt::Horizontal;
     QFont m_font;
+    // What the caller chose: a style sheet's polish rewrites the palette, and these win again.
+    QColor m_colorFondo;
+    QColor m_colorTexto;
 };

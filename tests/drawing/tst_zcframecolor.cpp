@@ -32,10 +32,13 @@ class TestZCFrameColor : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup();
+
     void coloursLiveInThePalette();
     void heightIsFourFifthsOfTheWidth_data();
     void heightIsFourFifthsOfTheWidth();
     void paintsSwatchAndGrayFrame();
+    void keepsItsColoursUnderAStyleSheet();
 
     void longCaptionsAreShortened_data();
     void longCaptionsAreShortened();
@@ -43,6 +46,11 @@ private slots:
     void tinySwatchesShowOnlyTheEllipsis();
     void shortCaptionsAreDrawnWhole();
 };
+
+void TestZCFrameColor::cleanup()
+{
+    qApp->setStyleSheet(QString());
+}
 
 void TestZCFrameColor::coloursLiveInThePalette()
 {
@@ -79,6 +87,21 @@ void TestZCFrameColor::paintsSwatchAndGrayFrame()
     const QColor gray(Qt::gray);
     QVERIFY(checkProbes(image, {{{0, 0}, gray}, {{59, 39}, gray}, {{30, 0}, gray}, {{0, 20}, gray},
                                 {{30, 20}, QColor(200, 230, 255)}, {{1, 1}, QColor(200, 230, 255)}}));
+}
+
+void TestZCFrameColor::keepsItsColoursUnderAStyleSheet()
+{
+    qApp->setStyleSheet(QStringLiteral("QFrame { background: white; color: gray; }"));
+    ZCFrameColor frame;
+    frame.resize(60, 40);
+    frame.setColorFondo(QColor(200, 30, 30));
+    frame.setColorTexto(QColor(10, 10, 90));
+    frame.show();
+    QCOMPARE(frame.grab().toImage().pixelColor(30, 20), QColor(200, 30, 30));
+    QCOMPARE(frame.getColorTexto(), QColor(10, 10, 90));
+
+    qApp->setStyleSheet(QStringLiteral("QFrame { background: yellow; }"));
+    QCOMPARE(frame.grab().toImage().pixelColor(30, 20), QColor(200, 30, 30));
 }
 
 void TestZCFrameColor::longCaptionsAreShortened_data()
