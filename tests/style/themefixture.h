@@ -14,14 +14,10 @@ inline QByteArray squareSvg(const char* fill = "#000000")
         + fill + "\"/></svg>";
 }
 
-/*!
-    A theme on disk in a temporary folder: icons/, a main style sheet and gen/ for the PNGs.
-    add() registers it with the manager and returns its index.
-*/
+// A theme in a temporary folder: icons/, main.qss and gen/ for the PNGs; add() registers it.
 class ThemeFolder
 {
 public:
-    ThemeFolder() { QDir(m_dir.path()).mkpath(QStringLiteral("icons")); }
 
     QString path(const QString& relative = QString()) const
     {

@@ -2,8 +2,6 @@
 #include "mirokittest.h"
 #include "themefixture.h"
 
-#include <Mirokit/ZCGestorTemasEstilo.h>
-
 #include <QApplication>
 
 class TestZCHostStyleSheet : public QObject
@@ -24,7 +22,6 @@ void TestZCHostStyleSheet::aHostStyleSheetIsNeverReplaced()
     folder.writeIcon(QStringLiteral("save"));
     const int index = folder.add(QStringLiteral("Tema"), {QColor(Qt::red)});
     ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
-
     QVERIFY(manager->SetTema(index));
     QCOMPARE(qApp->styleSheet(), host);
     // The theme still gives its icons and Qt icon-theme name.

@@ -21,7 +21,6 @@ class TestZCIcon : public QObject
 
 private slots:
     void aFileIsLoadedOncePerProcess();
-    void aMissingFileGivesANullPixmap();
     void convertsToAVariantHoldingTheIcon();
 };
 
@@ -40,11 +39,7 @@ void TestZCIcon::aFileIsLoadedOncePerProcess()
     QCOMPARE(icon.GetPixmapCache(path).toImage().pixelColor(1, 1), QColor(Qt::magenta));
     QPixmapCache::clear();
     QVERIFY(icon.GetPixmapCache(path).isNull());
-}
-
-void TestZCIcon::aMissingFileGivesANullPixmap()
-{
-    QVERIFY(CachedIcon().GetPixmapCache(QStringLiteral(":/Resources/no-such-image.png")).isNull());
+    QVERIFY(icon.GetPixmapCache(QStringLiteral(":/Resources/no-such-image.png")).isNull());
 }
 
 void TestZCIcon::convertsToAVariantHoldingTheIcon()
@@ -54,9 +49,8 @@ void TestZCIcon::convertsToAVariantHoldingTheIcon()
     ZCIcon icon;
     icon = pixmap;
     const QVariant variant = icon;
-    QVERIFY(variant.canConvert<QIcon>());
-    QCOMPARE(variant.value<QIcon>().pixmap(8).toImage().pixelColor(4, 4), QColor(Qt::cyan));
     QCOMPARE(variant.value<QIcon>().cacheKey(), icon.cacheKey());
+    QCOMPARE(variant.value<QIcon>().pixmap(8).toImage().pixelColor(4, 4), QColor(Qt::cyan));
 }
 
 MIROKIT_TEST_MAIN(TestZCIcon)

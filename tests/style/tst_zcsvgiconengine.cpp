@@ -2,7 +2,6 @@
 #include "messagelogcapture.h"
 #include "themefixture.h"
 
-#include <Mirokit/ZCGestorTemasEstilo.h>
 #include <Mirokit/ZCProxyStyle.h>
 #include <Mirokit/ZCSVGIconEngine.h>
 
@@ -11,7 +10,6 @@
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
-#include <QSvgRenderer>
 #include <QXmlStreamReader>
 
 namespace {
@@ -28,10 +26,15 @@ QStringList fillsOf(const QByteArray& svg, const QString& element)
     return fills;
 }
 
-QColor centre(const QPixmap& pixmap)
+QColor pixelAt(const QPixmap& pixmap, int x = -1, int y = -1)
 {
     const QImage image = pixmap.toImage();
-    return image.pixelColor(image.width() / 2, image.height() / 2);
+    return image.pixelColor(x < 0 ? image.width() / 2 : x, y < 0 ? image.height() / 2 : y);
+}
+
+QIcon themed(const char* name, ZCGestorTemasEstilo::EEstadoIcono state)
+{
+    return GetGestorTemasEstilo()->FromTheme(QString::fromLatin1(name), state);
 }
 
 const QVector<QColor> colours{QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue), QColor(Qt::yellow)};
@@ -44,15 +47,10 @@ class TestZCSVGIconEngine : public QObject
 
 private slots:
     void initTestCase();
-
-    void recolourReplacesEveryFill();
-    void recolourFillsPathsOnlyWhenThereIsNoFill();
-    void recolourOfBrokenXmlKeepsWhatWasRead();
-
+    void recolour_data();
+    void recolour();
     void eachStateIsDrawnInItsColour_data();
     void eachStateIsDrawnInItsColour();
-    void aMissingStateColourFallsBackToTheFirst();
-    void paintDrawsTheStateColour();
     void aMissingIconIsTransparentWithAWarning();
     void disabledGoesThroughTheStyle();
     void aThemeSwitchRedrawsTheSameIcon();
@@ -75,32 +73,31 @@ void TestZCSVGIconEngine::initTestCase()
     QVERIFY(GetGestorTemasEstilo()->SetTema(m_firstIndex));
 }
 
-void TestZCSVGIconEngine::recolourReplacesEveryFill()
+void TestZCSVGIconEngine::recolour_data()
 {
-    const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\"><g fill=\"#000000\"><path d=\"M0 0h1v1z\"/>"
-                           "<path d=\"M1 1h1v1z\" stroke=\"#123456\"/></g><circle r=\"1\" fill=\"none\"/></svg>";
-    const QByteArray result = ZCSVGIconEngine::recolour(svg, QColor(0x11, 0x22, 0x33));
-    QCOMPARE(fillsOf(result, QStringLiteral("g")), QStringList(QStringLiteral("#112233")));
-    QCOMPARE(fillsOf(result, QStringLiteral("path")), QStringList({QString(), QString()}));
-    QCOMPARE(fillsOf(result, QStringLiteral("circle")), QStringList(QStringLiteral("#112233")));
-    QVERIFY(result.contains("stroke=\"#123456\""));
+    QTest::addColumn<QByteArray>("svg");
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QStringList>("fills");
+
+    const QByteArray filled = "<svg xmlns=\"http://www.w3.org/2000/svg\"><g fill=\"#000000\"><path d=\"M0 0h1v1z\"/>"
+                              "<path d=\"M1 1\"/></g><circle r=\"1\" fill=\"none\"/></svg>";
+    const QByteArray bare = "<svg xmlns=\"http://www.w3.org/2000/svg\"><path d=\"M0 0h1v1z\"/>"
+                            "<rect width=\"1\" height=\"1\"/><g><path d=\"M1 1h1v1z\"/></g></svg>";
+    QTest::newRow("an existing fill is replaced") << filled << "g" << QStringList{"#ff0000"};
+    QTest::newRow("fill none is replaced too") << filled << "circle" << QStringList{"#ff0000"};
+    QTest::newRow("paths are left alone when something has a fill") << filled << "path" << QStringList{"", ""};
+    QTest::newRow("without any fill every path gets one") << bare << "path" << QStringList{"#ff0000", "#ff0000"};
+    QTest::newRow("without any fill other shapes get none") << bare << "rect" << QStringList{""};
+    QTest::newRow("broken XML keeps what was read")
+        << QByteArray("<svg><path d=\"M0 0\"/><path") << "path" << QStringList{"#ff0000"};
 }
 
-void TestZCSVGIconEngine::recolourFillsPathsOnlyWhenThereIsNoFill()
+void TestZCSVGIconEngine::recolour()
 {
-    const QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\"><path d=\"M0 0h1v1z\"/>"
-                           "<rect width=\"1\" height=\"1\"/><g><path d=\"M1 1h1v1z\"/></g></svg>";
-    const QByteArray result = ZCSVGIconEngine::recolour(svg, QColor(Qt::red));
-    QCOMPARE(fillsOf(result, QStringLiteral("path")), QStringList({QStringLiteral("#ff0000"), QStringLiteral("#ff0000")}));
-    QCOMPARE(fillsOf(result, QStringLiteral("rect")), QStringList(QString()));
-    QCOMPARE(fillsOf(result, QStringLiteral("g")), QStringList(QString()));
-}
-
-void TestZCSVGIconEngine::recolourOfBrokenXmlKeepsWhatWasRead()
-{
-    QVERIFY(!QSvgRenderer(ZCSVGIconEngine::recolour("not xml", QColor(Qt::red))).isValid());
-    const QByteArray result = ZCSVGIconEngine::recolour("<svg><path d=\"M0 0\"/><path", QColor(Qt::red));
-    QCOMPARE(fillsOf(result, QStringLiteral("path")), QStringList(QStringLiteral("#ff0000")));
+    QFETCH(QByteArray, svg);
+    QFETCH(QString, element);
+    QFETCH(QStringList, fills);
+    QCOMPARE(fillsOf(ZCSVGIconEngine::recolour(svg, QColor(Qt::red)), element), fills);
 }
 
 void TestZCSVGIconEngine::eachStateIsDrawnInItsColour_data()
@@ -115,46 +112,27 @@ void TestZCSVGIconEngine::eachStateIsDrawnInItsColour_data()
 void TestZCSVGIconEngine::eachStateIsDrawnInItsColour()
 {
     QFETCH(int, state);
-    const QIcon icon = GetGestorTemasEstilo()->FromTheme(QStringLiteral("square"),
-                                                         static_cast<ZCGestorTemasEstilo::EEstadoIcono>(state));
-    const QPixmap pixmap = icon.pixmap(24);
-    QCOMPARE(pixmap.size(), QSize(24, 24));
-    QCOMPARE(centre(pixmap), colours.at(state));
-    QCOMPARE(centre(icon.pixmap(24, QIcon::Active)), colours.at(state));
-}
-
-void TestZCSVGIconEngine::aMissingStateColourFallsBackToTheFirst()
-{
-    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
-    QVERIFY(manager->SetTema(m_secondIndex));
-    QCOMPARE(centre(manager->FromTheme(QStringLiteral("square"), ZCGestorTemasEstilo::EstadoPressed).pixmap(16)),
-             QColor(Qt::black));
-    QVERIFY(manager->SetTema(m_firstIndex));
-}
-
-void TestZCSVGIconEngine::paintDrawsTheStateColour()
-{
-    const QIcon icon = GetGestorTemasEstilo()->FromTheme(QStringLiteral("square"), ZCGestorTemasEstilo::EstadoHover);
-    QImage image(40, 40, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        icon.paint(&painter, QRect(10, 10, 20, 20));
-    }
-    QCOMPARE(image.pixelColor(20, 20), QColor(Qt::green));
-    QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
+    const QIcon icon = themed("square", static_cast<ZCGestorTemasEstilo::EEstadoIcono>(state));
+    QCOMPARE(icon.pixmap(24).size(), QSize(24, 24));
+    QCOMPARE(pixelAt(icon.pixmap(24)), colours.at(state));
+    QCOMPARE(pixelAt(icon.pixmap(24, QIcon::Active)), colours.at(state));
+    QImage painted(40, 40, QImage::Format_ARGB32_Premultiplied);
+    painted.fill(Qt::white);
+    QPainter painter(&painted);
+    icon.paint(&painter, QRect(10, 10, 20, 20));
+    painter.end();
+    QCOMPARE(painted.pixelColor(20, 20), colours.at(state));
+    QCOMPARE(painted.pixelColor(5, 5), QColor(Qt::white));
 }
 
 void TestZCSVGIconEngine::aMissingIconIsTransparentWithAWarning()
 {
     ZCSVGIconEngine engine(QStringLiteral("gone"), ZCGestorTemasEstilo::EstadoNormal);
     MessageLogCapture log;
-    const QImage image = engine.pixmap(QSize(12, 10), QIcon::Normal, QIcon::Off).toImage();
-    QCOMPARE(image.size(), QSize(12, 10));
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            QCOMPARE(qAlpha(image.pixel(x, y)), 0);
-    }
+    QImage transparent(12, 10, QImage::Format_ARGB32);
+    transparent.fill(Qt::transparent);
+    QCOMPARE(engine.pixmap(QSize(12, 10), QIcon::Normal, QIcon::Off).toImage().convertToFormat(QImage::Format_ARGB32),
+             transparent);
     engine.pixmap(QSize(12, 10), QIcon::Normal, QIcon::Off);
     const QString warning = QStringLiteral("No se encuentra el icono 'gone' en el tema 'Colores'");
     QCOMPARE(log.texts(QtWarningMsg), QStringList({warning, warning}));
@@ -165,11 +143,10 @@ void TestZCSVGIconEngine::disabledGoesThroughTheStyle()
     // The library's proxy style gives disabled icons 35 % of their alpha.
     auto* style = new ZCProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setStyle(style);
-    const QIcon icon = GetGestorTemasEstilo()->FromTheme(QStringLiteral("square"), ZCGestorTemasEstilo::EstadoNormal);
-    const QPixmap normal = icon.pixmap(16);
+    const QIcon icon = themed("square", ZCGestorTemasEstilo::EstadoNormal);
     QStyleOption option;
     option.palette = QApplication::palette();
-    const QImage expected = style->generatedIconPixmap(QIcon::Disabled, normal, &option).toImage();
+    const QImage expected = style->generatedIconPixmap(QIcon::Disabled, icon.pixmap(16), &option).toImage();
     const QImage disabled = icon.pixmap(16, QIcon::Disabled).toImage();
     QCOMPARE(disabled.convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
     QCOMPARE(qAlpha(disabled.pixel(8, 8)), 255 * 35 / 100);
@@ -177,39 +154,37 @@ void TestZCSVGIconEngine::disabledGoesThroughTheStyle()
     // QIcon::paint in disabled mode draws the same look.
     QImage painted(16, 16, QImage::Format_ARGB32_Premultiplied);
     painted.fill(Qt::transparent);
-    {
-        QPainter painter(&painted);
-        icon.paint(&painter, painted.rect(), Qt::AlignCenter, QIcon::Disabled);
-    }
+    QPainter painter(&painted);
+    icon.paint(&painter, painted.rect(), Qt::AlignCenter, QIcon::Disabled);
+    painter.end();
     QCOMPARE(qAlpha(painted.pixel(8, 8)), 255 * 35 / 100);
 }
 
 void TestZCSVGIconEngine::aThemeSwitchRedrawsTheSameIcon()
 {
+    // The second theme has one colour only, so its hover falls back to it.
     ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
-    const QIcon icon = manager->FromTheme(QStringLiteral("square"), ZCGestorTemasEstilo::EstadoHover);
-    QCOMPARE(centre(icon.pixmap(20)), QColor(Qt::green));
+    const QIcon icon = themed("square", ZCGestorTemasEstilo::EstadoHover);
+    QCOMPARE(pixelAt(icon.pixmap(20)), QColor(Qt::green));
     QVERIFY(manager->SetTema(m_secondIndex));
-    QCOMPARE(centre(icon.pixmap(20)), QColor(Qt::black));
+    QCOMPARE(pixelAt(icon.pixmap(20)), QColor(Qt::black));
     QVERIFY(manager->SetTema(m_firstIndex));
-    QCOMPARE(centre(icon.pixmap(20)), QColor(Qt::green));
+    QCOMPARE(pixelAt(icon.pixmap(20)), QColor(Qt::green));
 }
 
 void TestZCSVGIconEngine::anEditedSvgShowsAfterARefresh()
 {
-    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
     m_first.writeIcon(QStringLiteral("half"));
-    const QIcon icon = manager->FromTheme(QStringLiteral("half"), ZCGestorTemasEstilo::EstadoNormal);
-    QCOMPARE(qAlpha(icon.pixmap(16).toImage().pixel(2, 2)), 255);
+    const QIcon icon = themed("half", ZCGestorTemasEstilo::EstadoNormal);
+    QCOMPARE(pixelAt(icon.pixmap(16), 2, 2).alpha(), 255);
 
-    // The left half only: without a refresh the drawing on screen stays as it was.
-    m_first.writeIcon(QStringLiteral("half"),
-                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\">"
-                      "<path d=\"M8 0H16V16H8Z\" fill=\"#000\"/></svg>");
-    QCOMPARE(qAlpha(icon.pixmap(16).toImage().pixel(2, 2)), 255);
-    manager->GetActionRefresh()->trigger();
-    QCOMPARE(qAlpha(icon.pixmap(16).toImage().pixel(2, 2)), 0);
-    QCOMPARE(icon.pixmap(16).toImage().pixelColor(12, 2), QColor(Qt::red));
+    // The right half only: without a refresh the drawing on screen stays as it was.
+    m_first.writeIcon(QStringLiteral("half"), "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" "
+                                              "height=\"16\"><path d=\"M8 0H16V16H8Z\" fill=\"#000\"/></svg>");
+    QCOMPARE(pixelAt(icon.pixmap(16), 2, 2).alpha(), 255);
+    GetGestorTemasEstilo()->GetActionRefresh()->trigger();
+    QCOMPARE(pixelAt(icon.pixmap(16), 2, 2).alpha(), 0);
+    QCOMPARE(pixelAt(icon.pixmap(16), 12, 2), QColor(Qt::red));
 }
 
 void TestZCSVGIconEngine::cloneKeepsNameAndState()
@@ -217,7 +192,7 @@ void TestZCSVGIconEngine::cloneKeepsNameAndState()
     const ZCSVGIconEngine engine(QStringLiteral("square"), ZCGestorTemasEstilo::EstadoNotify);
     std::unique_ptr<QIconEngine> copy(engine.clone());
     QCOMPARE(copy->iconName(), QStringLiteral("square"));
-    QCOMPARE(centre(copy->pixmap(QSize(8, 8), QIcon::Normal, QIcon::Off)), QColor(Qt::yellow));
+    QCOMPARE(pixelAt(copy->pixmap(QSize(8, 8), QIcon::Normal, QIcon::Off)), QColor(Qt::yellow));
 }
 
 MIROKIT_TEST_MAIN(TestZCSVGIconEngine)

@@ -27,33 +27,42 @@ private slots:
     void rejectedDescriptions_data();
     void rejectedDescriptions();
     void aFailedLoadLeavesNothingOfTheOldTheme();
-    void coloursFallBackToTheFirst_data();
-    void coloursFallBackToTheFirst();
 };
 
 void TestZCTemaEstilo::acceptedDescriptions_data()
 {
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<int>("colourCount");
+    QTest::addColumn<QByteArray>("colours");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QColor>("expected");
 
-    QTest::newRow("without colours") << "{\"nombre\": \"Claro\", " + paths + "}" << 0;
-    QTest::newRow("one colour as a string") << "{\"nombre\": \"Claro\", " + paths + ", \"colores\": \"#336699\"}" << 1;
-    QTest::newRow("an array of colour names") << "{\"nombre\": \"Claro\", " + paths + ", \"colores\": [\"red\", \"#00ff00\"]}" << 2;
+    const int normal = ZCGestorTemasEstilo::EstadoNormal;
+    const int hover = ZCGestorTemasEstilo::EstadoHover;
+    QTest::newRow("without colours") << QByteArray() << normal << QColor();
+    QTest::newRow("a single string colours the hover state too") << QByteArray("\"#336699\"") << hover << QColor(0x33, 0x66, 0x99);
+    QTest::newRow("an invalid single string leaves no valid colour") << QByteArray("\"nocolour\"") << normal << QColor();
+    QTest::newRow("an invalid second entry falls back to the first")
+        << QByteArray("[\"#000000\", \"nocolour\"]") << hover << QColor(Qt::black);
+    QTest::newRow("a missing pressed entry falls back to the first")
+        << QByteArray("[\"red\", \"blue\"]") << int(ZCGestorTemasEstilo::EstadoPressed) << QColor(Qt::red);
+    QTest::newRow("a valid entry is its own state's colour")
+        << QByteArray("[\"red\", \"blue\", \"lime\", \"yellow\"]") << int(ZCGestorTemasEstilo::EstadoNotify)
+        << QColor(Qt::yellow);
 }
 
 void TestZCTemaEstilo::acceptedDescriptions()
 {
-    QFETCH(QByteArray, json);
-    QFETCH(int, colourCount);
+    QFETCH(QByteArray, colours);
+    QFETCH(int, state);
+    QFETCH(QColor, expected);
     MessageLogCapture log;
     ZCTemaEstilo theme;
-    QVERIFY(theme.LoadFromJSON(object(json)));
+    QVERIFY(theme.LoadFromJSON(object("{\"nombre\": \"Claro\", " + paths
+                                      + (colours.isEmpty() ? QByteArray() : ", \"colores\": " + colours) + "}")));
     QVERIFY(log.texts(QtWarningMsg).isEmpty());
     QCOMPARE(theme.GetNombre(), QStringLiteral("Claro"));
-    QCOMPARE(theme.GetPathIconos(), QStringLiteral("i"));
-    QCOMPARE(theme.GetPathCSS(), QStringLiteral("c.qss"));
-    QCOMPARE(theme.GetPathIconosCSS(), QStringLiteral("g"));
-    QCOMPARE(theme.GetColor(ZCGestorTemasEstilo::EstadoNormal).isValid(), colourCount > 0);
+    QCOMPARE(QStringList({theme.GetPathIconos(), theme.GetPathCSS(), theme.GetPathIconosCSS()}),
+             QStringList({"i", "c.qss", "g"}));
+    QCOMPARE(theme.GetColor(static_cast<ZCGestorTemasEstilo::EEstadoIcono>(state)), expected);
 }
 
 void TestZCTemaEstilo::rejectedDescriptions_data()
@@ -63,15 +72,11 @@ void TestZCTemaEstilo::rejectedDescriptions_data()
 
     QTest::newRow("no name")
         << "{" + paths + "}" << "Error. Falta el valor nombre en la configuración del tema";
-    QTest::newRow("no icon folder")
-        << QByteArray("{\"nombre\": \"Oscuro\", \"senda_css\": \"c\", \"senda_iconos_css\": \"g\"}")
-        << "Error. Falta el valor senda_iconos en la configuración del tema Oscuro";
-    QTest::newRow("no style sheet")
-        << QByteArray("{\"nombre\": \"Oscuro\", \"senda_iconos\": \"i\", \"senda_iconos_css\": \"g\"}")
-        << "Error. Falta el valor senda_css en la configuración del tema Oscuro";
-    QTest::newRow("no generated-icon folder")
-        << QByteArray("{\"nombre\": \"Oscuro\", \"senda_iconos\": \"i\", \"senda_css\": \"c\"}")
-        << "Error. Falta el valor senda_iconos_css en la configuración del tema Oscuro";
+    for (const char* key : {"senda_iconos", "senda_css", "senda_iconos_css"}) {
+        QByteArray json = "{\"nombre\": \"Oscuro\", " + paths + "}";
+        QTest::addRow("no %s", key) << json.replace("\"" + QByteArray(key) + "\"", "\"otro\"")
+                                    << QStringLiteral("Error. Falta el valor %1 en la configuración del tema Oscuro").arg(key);
+    }
     QTest::newRow("a number among the colours names its position")
         << "{\"nombre\": \"Oscuro\", " + paths + ", \"colores\": [\"#000000\", 5]}"
         << "Error en la configuración del tema Oscuro. Solo se aceptan valores de tipo String en el "
@@ -98,39 +103,9 @@ void TestZCTemaEstilo::aFailedLoadLeavesNothingOfTheOldTheme()
                        QStringLiteral("g"), {QColor(Qt::red)});
     MessageLogCapture log;
     QVERIFY(!theme.LoadFromJSON(object("{\"senda_iconos\": \"x\"}")));
-    QCOMPARE(theme.GetNombre(), QString());
-    QCOMPARE(theme.GetPathIconos(), QString());
-    QCOMPARE(theme.GetPathCSS(), QString());
+    QCOMPARE(QStringList({theme.GetNombre(), theme.GetPathIconos(), theme.GetPathCSS()}),
+             QStringList({QString(), QString(), QString()}));
     QVERIFY(!theme.GetColor(ZCGestorTemasEstilo::EstadoNormal).isValid());
-}
-
-void TestZCTemaEstilo::coloursFallBackToTheFirst_data()
-{
-    QTest::addColumn<QByteArray>("colours");
-    QTest::addColumn<int>("state");
-    QTest::addColumn<QColor>("expected");
-
-    QTest::newRow("a single string colours the hover state too")
-        << QByteArray("\"#336699\"") << int(ZCGestorTemasEstilo::EstadoHover) << QColor(0x33, 0x66, 0x99);
-    QTest::newRow("an invalid second entry falls back to the first")
-        << QByteArray("[\"#000000\", \"nocolour\"]") << int(ZCGestorTemasEstilo::EstadoHover) << QColor(Qt::black);
-    QTest::newRow("a missing pressed entry falls back to the first")
-        << QByteArray("[\"red\", \"blue\"]") << int(ZCGestorTemasEstilo::EstadoPressed) << QColor(Qt::red);
-    QTest::newRow("a valid entry is its own state's colour")
-        << QByteArray("[\"red\", \"blue\", \"lime\", \"yellow\"]") << int(ZCGestorTemasEstilo::EstadoNotify)
-        << QColor(Qt::yellow);
-    QTest::newRow("an invalid single string leaves no valid colour")
-        << QByteArray("\"nocolour\"") << int(ZCGestorTemasEstilo::EstadoNormal) << QColor();
-}
-
-void TestZCTemaEstilo::coloursFallBackToTheFirst()
-{
-    QFETCH(QByteArray, colours);
-    QFETCH(int, state);
-    QFETCH(QColor, expected);
-    ZCTemaEstilo theme;
-    QVERIFY(theme.LoadFromJSON(object("{\"nombre\": \"T\", " + paths + ", \"colores\": " + colours + "}")));
-    QCOMPARE(theme.GetColor(static_cast<ZCGestorTemasEstilo::EEstadoIcono>(state)), expected);
 }
 
 MIROKIT_TEST_MAIN(TestZCTemaEstilo)
