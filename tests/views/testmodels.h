@@ -33,10 +33,9 @@ public:
 
     Qt::ItemFlags flags(const QModelIndex& index) const override
     {
-        Qt::ItemFlags result = ZCModel::flags(index);
-        if (index.isValid() && m_editableColumns.contains(index.column()))
-            result |= Qt::ItemIsEditable;
-        return result;
+        const Qt::ItemFlags result = ZCModel::flags(index);
+        return index.isValid() && m_editableColumns.contains(index.column()) ? result | Qt::ItemIsEditable
+                                                                            : result;
     }
 
     void setTitles(const QStringList& titles)
@@ -67,25 +66,19 @@ public:
         endRemoveRows();
     }
 
-    void setEditableColumns(const QVector<int>& columns) { m_editableColumns = columns; }
+    QVector<int> m_editableColumns;
 
 private:
     QVector<QStringList> m_rows;
-    QVector<int> m_editableColumns;
 };
 
-/*!
-    A finite tree generated on demand: every item down to a given depth gets a fixed number of
-    children the first time it is asked for them. Data pointers carry a serial number; the label
-    of column 0 is "nodo <n>" and column 1 holds the depth. Items listed in `barren` find nothing
-    and, unless `markBarrenLoaded` is set, do not say so.
-*/
+// A finite tree loaded on demand: items down to `depth` get `fanout` children, numbered serially.
+// Column 0 reads "nodo <n>", column 1 the depth. Barren items find nothing and only say so if asked.
 class LazyTreeModel : public ZCTreeModel
 {
 public:
-    explicit LazyTreeModel(int fanout = 3, int depth = 3, QObject* parent = nullptr)
-        : ZCTreeModel(parent)
-        , m_fanout(fanout)
+    explicit LazyTreeModel(int fanout = 3, int depth = 3)
+        : m_fanout(fanout)
         , m_depth(depth)
     {
         m_titulos = QStringList{QStringLiteral("Nombre"), QStringLiteral("Nivel")};
@@ -97,14 +90,11 @@ public:
         if (m_barren.contains(item->GetDataInt())) {
             if (m_markBarrenLoaded)
                 item->SetEstaCargado(true);
-            return;
-        }
-        if (depthOf(item) >= m_depth) {
+        } else if (depthOf(item) >= m_depth) {
             item->SetEstaCargado(true);
-            return;
+        } else {
+            addChildren(item, m_fanout);
         }
-        for (int i = 0; i < m_fanout; ++i)
-            item->AddChild(reinterpret_cast<void*>(quintptr(++m_serial)), depthOf(item) + 1);
     }
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override
@@ -113,8 +103,7 @@ public:
             return QVariant();
         const ZCTreeItem* item = itemFromIndex(index);
         if (index.column() == 0)
-            return m_labels.value(item->GetDataInt(),
-                                  QStringLiteral("nodo %1").arg(item->GetDataInt()));
+            return m_labels.value(item->GetDataInt(), QStringLiteral("nodo %1").arg(item->GetDataInt()));
         return QString::number(depthOf(item));
     }
 
@@ -140,35 +129,28 @@ public:
     void reloadChildren(const QModelIndex& parent, int count)
     {
         ZCTreeItem* target = itemFromIndex(parent);
-        const int old = rowCount(parent);
-        if (old > 0) {
+        if (const int old = rowCount(parent)) {
             beginRemoveRows(parent, 0, old - 1);
             target->DeleteAllChilds();
-            target->SetEstaCargado(true);
+            target->SetEstaCargado(true); // before the tester can ask for the children again
             endRemoveRows();
         }
         target->SetEstaCargado(true);
         if (count == 0)
             return;
         beginInsertRows(parent, 0, count - 1);
-        for (int i = 0; i < count; ++i)
-            target->AddChild(reinterpret_cast<void*>(quintptr(++m_serial)), depthOf(target) + 1);
+        addChildren(target, count);
         endInsertRows();
     }
 
-    // Forgets everything below the root; it loads again on demand.
-    void unloadAll()
+    // Forgets everything below the root (or gives it new data); it loads again on demand.
+    void unloadAll(int rootData = -1)
     {
         beginResetModel();
-        GetRootItem()->DeleteAllChilds();
-        m_loads.clear();
-        endResetModel();
-    }
-
-    void reinit(int rootData)
-    {
-        beginResetModel();
-        GetRootItem()->ReinitRoot(reinterpret_cast<void*>(quintptr(rootData)));
+        if (rootData < 0)
+            GetRootItem()->DeleteAllChilds();
+        else
+            GetRootItem()->ReinitRoot(reinterpret_cast<void*>(quintptr(rootData)));
         m_loads.clear();
         endResetModel();
     }
@@ -190,6 +172,12 @@ public:
     }
 
 private:
+    void addChildren(ZCTreeItem* item, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            item->AddChild(reinterpret_cast<void*>(quintptr(++m_serial)), depthOf(item) + 1);
+    }
+
     int m_fanout;
     int m_depth;
     int m_serial = 0;

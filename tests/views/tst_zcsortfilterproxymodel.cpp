@@ -10,12 +10,9 @@ using Tester = QAbstractItemModelTester;
 
 namespace {
 
-using Rows = QVector<QStringList>;
-
-TableModel* peopleTable(QObject* parent)
+TableModel* peopleTable()
 {
-    auto* model = new TableModel({QStringLiteral("Código"), QStringLiteral("Nombre"),
-                                  QStringLiteral("Ciudad")}, parent);
+    auto* model = new TableModel({QStringLiteral("Código"), QStringLiteral("Nombre"), QStringLiteral("Ciudad")});
     model->setRows({{QStringLiteral("1"), QStringLiteral("Ana"), QStringLiteral("Cádiz")},
                     {QStringLiteral("2"), QStringLiteral("José"), QStringLiteral("León")},
                     {QStringLiteral("3"), QStringLiteral("Jose"), QStringLiteral("Lugo")},
@@ -24,11 +21,11 @@ TableModel* peopleTable(QObject* parent)
     return model;
 }
 
-QStringList column(const QAbstractItemModel& model, int sourceColumn = 1)
+QStringList names(const QAbstractItemModel& model)
 {
     QStringList texts;
     for (int row = 0; row < model.rowCount(); ++row)
-        texts.append(model.index(row, sourceColumn).data().toString());
+        texts.append(model.index(row, 1).data().toString());
     return texts;
 }
 
@@ -41,28 +38,17 @@ class TestZCSortFilterProxyModel : public QObject
 private slots:
     void normalisationRemovesAccentsOnly_data();
     void normalisationRemovesAccentsOnly();
-    void plainTextIsNotCopied();
-
-    void allColumnsMatchAccentInsensitively_data();
-    void allColumnsMatchAccentInsensitively();
-    void keyColumnIsNormalisedLikeThePattern_data();
-    void keyColumnIsNormalisedLikeThePattern();
+    void filterMatchesAccentInsensitively_data();
+    void filterMatchesAccentInsensitively();
     void cellsAreJoinedByOneTabWithoutEmptyOnes_data();
     void cellsAreJoinedByOneTabWithoutEmptyOnes();
-    void caseFollowsTheProxySensitivity();
     void switchingNormalisationRebuildsThePattern();
-
-    void firstFoundIndexLastsUntilTheNextPattern();
-    void firstFoundIndexDiesWithItsRow();
+    void firstFoundIndexFollowsPatternsAndRows();
     void firstFoundIndexDiesWithAReset();
-
-    void columnHiddenTwiceIsShownByOneCall();
-    void clearingShowsEveryColumn();
-
+    void hiddenColumnsAreShownAgain();
     void patternBrokenByNormalisationMatchesNothingQuietly();
     void modelWithoutColumnsFindsNothing();
     void treeRowsAreFilteredAtEveryDepth();
-
     void passesTheModelTesterWithEveryOption_data();
     void passesTheModelTesterWithEveryOption();
 };
@@ -73,13 +59,10 @@ void TestZCSortFilterProxyModel::normalisationRemovesAccentsOnly_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("accented vowels and the tilde lose their marks")
-        << QStringLiteral("Ñandú Ávila José") << QStringLiteral("Nandu Avila Jose");
-    QTest::newRow("the dieresis goes too") << QStringLiteral("pingüino") << QStringLiteral("pinguino");
+        << QStringLiteral("Ñandú Ávila pingüino") << QStringLiteral("Nandu Avila pinguino");
     QTest::newRow("letters without decomposition stay") << QStringLiteral("Æøß×") << QStringLiteral("Æøß×");
-    QTest::newRow("already decomposed marks are dropped")
-        << QStringLiteral("Jose\u0301") << QStringLiteral("Jose");
-    QTest::newRow("text beyond Latin-1 is normalised as well")
-        << QStringLiteral("ά Ŝ é") << QStringLiteral("α S e");
+    QTest::newRow("already decomposed marks are dropped") << QStringLiteral("Jose\u0301") << QStringLiteral("Jose");
+    QTest::newRow("text beyond Latin-1 is normalised as well") << QStringLiteral("ά Ŝ é") << QStringLiteral("α S e");
     QTest::newRow("plain text stays as it is") << QStringLiteral("Calle 5, 2º") << QStringLiteral("Calle 5, 2º");
 }
 
@@ -90,80 +73,49 @@ void TestZCSortFilterProxyModel::normalisationRemovesAccentsOnly()
     QCOMPARE(ZCSortFilterProxyModel::normalizeText(text), expected);
 }
 
-void TestZCSortFilterProxyModel::plainTextIsNotCopied()
+void TestZCSortFilterProxyModel::filterMatchesAccentInsensitively_data()
 {
-    const QString plain = QStringLiteral("Calle Mayor").repeated(10);
-    QVERIFY(ZCSortFilterProxyModel::normalizeText(plain).isSharedWith(plain));
-}
-
-void TestZCSortFilterProxyModel::allColumnsMatchAccentInsensitively_data()
-{
+    QTest::addColumn<int>("keyColumn"); // -2: every column joined
     QTest::addColumn<bool>("normalised");
+    QTest::addColumn<bool>("caseSensitive");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QStringList>("names");
 
-    QTest::newRow("an unaccented pattern finds accented and plain names")
-        << true << QStringLiteral("jose") << QStringList{QStringLiteral("José"), QStringLiteral("Jose")};
-    QTest::newRow("an accented pattern finds plain and accented names")
-        << true << QStringLiteral("JOSÉ") << QStringList{QStringLiteral("José"), QStringLiteral("Jose")};
-    QTest::newRow("an unaccented pattern finds a city in another column")
-        << true << QStringLiteral("cadiz") << QStringList{QStringLiteral("Ana"), QString()};
-    QTest::newRow("the tilde is ignored as well")
-        << true << QStringLiteral("inigo") << QStringList{QStringLiteral("Íñigo")};
-    QTest::newRow("without normalisation accents matter")
-        << false << QStringLiteral("jose") << QStringList{QStringLiteral("Jose")};
+    const QStringList both{QStringLiteral("José"), QStringLiteral("Jose")};
+    const QStringList cadiz{QStringLiteral("Ana"), QString()};
+    QTest::newRow("an unaccented pattern finds accented and plain names") << -2 << true << false << QStringLiteral("jose") << both;
+    QTest::newRow("an accented pattern finds plain and accented names") << -2 << true << false << QStringLiteral("JOSÉ") << both;
+    QTest::newRow("a city in another column is found") << -2 << true << false << QStringLiteral("cadiz") << cadiz;
+    QTest::newRow("the tilde is ignored as well") << -2 << true << false << QStringLiteral("inigo") << QStringList{QStringLiteral("Íñigo")};
+    QTest::newRow("case still follows the proxy") << -2 << true << true << QStringLiteral("jose") << QStringList{};
+    QTest::newRow("without normalisation accents matter") << -2 << false << false << QStringLiteral("jose") << QStringList{QStringLiteral("Jose")};
     QTest::newRow("without normalisation an accented pattern finds only accents")
-        << false << QStringLiteral("cádiz") << QStringList{QStringLiteral("Ana")};
-}
-
-void TestZCSortFilterProxyModel::allColumnsMatchAccentInsensitively()
-{
-    QFETCH(bool, normalised);
-    QFETCH(QString, pattern);
-    QFETCH(QStringList, names);
-    TableModel* model = peopleTable(this);
-    ZCSortFilterProxyModel proxy;
-    proxy.setSourceModel(model);
-    proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
-    proxy.SetFiltrarAllCols(true);
-    proxy.SetNormalizado(normalised);
-    proxy.setFilterRegularExpression(pattern);
-    QCOMPARE(column(proxy), names);
-    delete model;
-}
-
-void TestZCSortFilterProxyModel::keyColumnIsNormalisedLikeThePattern_data()
-{
-    QTest::addColumn<int>("keyColumn");
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<QStringList>("names");
-
-    QTest::newRow("an accented pattern finds the name with and without accent")
-        << 1 << QStringLiteral("José") << QStringList{QStringLiteral("José"), QStringLiteral("Jose")};
-    QTest::newRow("an unaccented pattern finds both too")
-        << 1 << QStringLiteral("Jose") << QStringList{QStringLiteral("José"), QStringLiteral("Jose")};
-    QTest::newRow("other columns are not searched")
-        << 1 << QStringLiteral("Cadiz") << QStringList{};
-    QTest::newRow("key column -1 searches each column")
-        << -1 << QStringLiteral("Cadiz") << QStringList{QStringLiteral("Ana"), QString()};
+        << -2 << false << false << QStringLiteral("cádiz") << QStringList{QStringLiteral("Ana")};
+    QTest::newRow("the key column is normalised like the pattern") << 1 << true << true << QStringLiteral("José") << both;
+    QTest::newRow("other columns than the key are not searched") << 1 << true << true << QStringLiteral("Cadiz") << QStringList{};
+    QTest::newRow("key column -1 searches each column") << -1 << true << true << QStringLiteral("Cadiz") << cadiz;
     QTest::newRow("a key column that does not exist filters nothing out")
-        << 7 << QStringLiteral("nada") << QStringList{QStringLiteral("Ana"), QStringLiteral("José"),
-                                                    QStringLiteral("Jose"), QStringLiteral("Íñigo"), QString()};
+        << 7 << true << true << QStringLiteral("nada")
+        << QStringList{QStringLiteral("Ana"), QStringLiteral("José"), QStringLiteral("Jose"), QStringLiteral("Íñigo"), QString()};
 }
 
-void TestZCSortFilterProxyModel::keyColumnIsNormalisedLikeThePattern()
+void TestZCSortFilterProxyModel::filterMatchesAccentInsensitively()
 {
     QFETCH(int, keyColumn);
+    QFETCH(bool, normalised);
+    QFETCH(bool, caseSensitive);
     QFETCH(QString, pattern);
     QFETCH(QStringList, names);
-    TableModel* model = peopleTable(this);
+    const QScopedPointer<TableModel> model(peopleTable());
     ZCSortFilterProxyModel proxy;
-    proxy.setSourceModel(model);
-    proxy.setFilterKeyColumn(keyColumn);
-    proxy.SetNormalizado(true);
+    proxy.setSourceModel(model.data());
+    proxy.setFilterCaseSensitivity(caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive);
+    proxy.SetFiltrarAllCols(keyColumn == -2);
+    if (keyColumn != -2)
+        proxy.setFilterKeyColumn(keyColumn);
+    proxy.SetNormalizado(normalised);
     proxy.setFilterRegularExpression(pattern);
-    QCOMPARE(column(proxy), names);
-    delete model;
+    QCOMPARE(::names(proxy), names);
 }
 
 void TestZCSortFilterProxyModel::cellsAreJoinedByOneTabWithoutEmptyOnes_data()
@@ -172,28 +124,18 @@ void TestZCSortFilterProxyModel::cellsAreJoinedByOneTabWithoutEmptyOnes_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<bool>("accepted");
 
-    QTest::newRow("neighbouring cells are separated by a tab")
-        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")} << QStringLiteral("^a\tb\tc$") << true;
-    QTest::newRow("an empty cell in the middle adds no second tab")
-        << QStringList{QStringLiteral("a"), QString(), QStringLiteral("c")} << QStringLiteral("^a\tc$") << true;
-    QTest::newRow("a leading empty cell adds no tab")
-        << QStringList{QString(), QStringLiteral("b"), QStringLiteral("c")} << QStringLiteral("^b\tc$") << true;
-    QTest::newRow("a trailing empty cell adds no tab")
-        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("^a\tb$") << true;
-    QTest::newRow("cells are not glued together")
-        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("ab") << false;
-    QTest::newRow("a class matching inside one cell accepts the row")
-        << QStringList{QStringLiteral("x"), QStringLiteral("e"), QString()} << QStringLiteral("[ei]") << true;
-    QTest::newRow("a pattern may match across the tab")
-        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("a.b") << true;
-    QTest::newRow("a word boundary holds at the tab")
-        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("\\bb\\b") << true;
-    QTest::newRow("a lookbehind sees the tab before a cell")
-        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("(?<!\t)b") << false;
-    QTest::newRow("an anchor sees the whole row, not a cell")
-        << QStringList{QStringLiteral("a"), QStringLiteral("b"), QString()} << QStringLiteral("^b") << false;
-    QTest::newRow("a row of empty cells is one empty text")
-        << QStringList{QString(), QString(), QString()} << QStringLiteral("x*") << true;
+    const QString a = QStringLiteral("a"), b = QStringLiteral("b"), c = QStringLiteral("c"), none;
+    QTest::newRow("neighbouring cells are separated by a tab") << QStringList{a, b, c} << QStringLiteral("^a\tb\tc$") << true;
+    QTest::newRow("an empty cell in the middle adds no second tab") << QStringList{a, none, c} << QStringLiteral("^a\tc$") << true;
+    QTest::newRow("a leading empty cell adds no tab") << QStringList{none, b, c} << QStringLiteral("^b\tc$") << true;
+    QTest::newRow("a trailing empty cell adds no tab") << QStringList{a, b, none} << QStringLiteral("^a\tb$") << true;
+    QTest::newRow("cells are not glued together") << QStringList{a, b, none} << QStringLiteral("ab") << false;
+    QTest::newRow("a class matching inside one cell accepts the row") << QStringList{c, b, none} << QStringLiteral("[bx]") << true;
+    QTest::newRow("a pattern may match across the tab") << QStringList{a, b, none} << QStringLiteral("a.b") << true;
+    QTest::newRow("a word boundary holds at the tab") << QStringList{a, b, none} << QStringLiteral("\\bb\\b") << true;
+    QTest::newRow("a lookbehind sees the tab before a cell") << QStringList{a, b, none} << QStringLiteral("(?<!\t)b") << false;
+    QTest::newRow("an anchor sees the whole row, not a cell") << QStringList{a, b, none} << QStringLiteral("^b") << false;
+    QTest::newRow("a row of empty cells is one empty text") << QStringList{none, none, none} << QStringLiteral("x*") << true;
 }
 
 void TestZCSortFilterProxyModel::cellsAreJoinedByOneTabWithoutEmptyOnes()
@@ -210,42 +152,25 @@ void TestZCSortFilterProxyModel::cellsAreJoinedByOneTabWithoutEmptyOnes()
     QCOMPARE(proxy.rowCount() == 1, accepted);
 }
 
-void TestZCSortFilterProxyModel::caseFollowsTheProxySensitivity()
-{
-    TableModel* model = peopleTable(this);
-    ZCSortFilterProxyModel proxy;
-    proxy.setSourceModel(model);
-    proxy.SetFiltrarAllCols(true);
-    proxy.SetNormalizado(true);
-    proxy.setFilterCaseSensitivity(Qt::CaseSensitive);
-    proxy.setFilterRegularExpression(QStringLiteral("jose"));
-    QCOMPARE(proxy.rowCount(), 0);
-    proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
-    proxy.setFilterRegularExpression(QStringLiteral("jose"));
-    QCOMPARE(proxy.rowCount(), 2);
-    delete model;
-}
-
 void TestZCSortFilterProxyModel::switchingNormalisationRebuildsThePattern()
 {
-    TableModel* model = peopleTable(this);
+    const QScopedPointer<TableModel> model(peopleTable());
     ZCSortFilterProxyModel proxy;
-    proxy.setSourceModel(model);
+    proxy.setSourceModel(model.data());
     proxy.SetFiltrarAllCols(true);
     proxy.setFilterRegularExpression(QStringLiteral("José"));
-    QCOMPARE(column(proxy), QStringList{QStringLiteral("José")});
+    QCOMPARE(names(proxy), QStringList{QStringLiteral("José")});
     proxy.SetNormalizado(true);
-    QCOMPARE(column(proxy), (QStringList{QStringLiteral("José"), QStringLiteral("Jose")}));
+    QCOMPARE(names(proxy), (QStringList{QStringLiteral("José"), QStringLiteral("Jose")}));
     proxy.SetNormalizado(false);
-    QCOMPARE(column(proxy), QStringList{QStringLiteral("José")});
-    delete model;
+    QCOMPARE(names(proxy), QStringList{QStringLiteral("José")});
 }
 
-void TestZCSortFilterProxyModel::firstFoundIndexLastsUntilTheNextPattern()
+void TestZCSortFilterProxyModel::firstFoundIndexFollowsPatternsAndRows()
 {
-    TableModel* model = peopleTable(this);
+    const QScopedPointer<TableModel> model(peopleTable());
     ZCSortFilterProxyModel proxy;
-    proxy.setSourceModel(model);
+    proxy.setSourceModel(model.data());
     proxy.SetFiltrarAllCols(true);
     proxy.SetNormalizado(true);
     proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
@@ -253,32 +178,17 @@ void TestZCSortFilterProxyModel::firstFoundIndexLastsUntilTheNextPattern()
 
     proxy.setFilterRegularExpression(QStringLiteral("leon"));
     QCOMPARE(proxy.GetPrimerIndexEncontrado(), model->index(1, 0));
-
-    // A row accepted later, even above the first one, does not replace it.
+    // A row accepted later, even above the first one, does not replace it; the index follows its row.
     model->insertRow(0, {QStringLiteral("9"), QStringLiteral("Noel"), QStringLiteral("Leon")});
     QCOMPARE(proxy.rowCount(), 2);
     QCOMPARE(proxy.GetPrimerIndexEncontrado(), model->index(2, 0));
+    model->removeRow(2);
+    QVERIFY(!proxy.GetPrimerIndexEncontrado().isValid());
 
     proxy.setFilterRegularExpression(QStringLiteral("lugo"));
-    QCOMPARE(proxy.GetPrimerIndexEncontrado(), model->index(3, 0));
+    QCOMPARE(proxy.GetPrimerIndexEncontrado(), model->index(2, 0));
     proxy.setFilterRegularExpression(QStringLiteral("nadie"));
     QVERIFY(!proxy.GetPrimerIndexEncontrado().isValid());
-    delete model;
-}
-
-void TestZCSortFilterProxyModel::firstFoundIndexDiesWithItsRow()
-{
-    TableModel* model = peopleTable(this);
-    ZCSortFilterProxyModel proxy;
-    proxy.setSourceModel(model);
-    proxy.SetFiltrarAllCols(true);
-    proxy.setFilterRegularExpression(QStringLiteral("Lugo"));
-    QCOMPARE(proxy.GetPrimerIndexEncontrado().row(), 2);
-    model->removeRow(0);
-    QCOMPARE(proxy.GetPrimerIndexEncontrado().row(), 1);
-    model->removeRow(1);
-    QVERIFY(!proxy.GetPrimerIndexEncontrado().isValid());
-    delete model;
 }
 
 void TestZCSortFilterProxyModel::firstFoundIndexDiesWithAReset()
@@ -289,43 +199,31 @@ void TestZCSortFilterProxyModel::firstFoundIndexDiesWithAReset()
     proxy.setFilterRegularExpression(QStringLiteral("nodo"));
     QVERIFY(proxy.GetPrimerIndexEncontrado().isValid());
     tree.unloadAll(); // frees every item the index could point at
-    QVERIFY(!proxy.GetPrimerIndexEncontrado().isValid());
     QCOMPARE(proxy.GetPrimerIndexEncontrado().internalPointer(), nullptr);
 }
 
-void TestZCSortFilterProxyModel::columnHiddenTwiceIsShownByOneCall()
+void TestZCSortFilterProxyModel::hiddenColumnsAreShownAgain()
 {
-    TableModel* model = peopleTable(this);
+    const QScopedPointer<TableModel> model(peopleTable());
     ZCSortFilterProxyModel proxy;
-    proxy.setSourceModel(model);
+    proxy.setSourceModel(model.data());
     proxy.SetVisibilidadColumna(1, false);
     proxy.SetVisibilidadColumna(1, false);
-    QCOMPARE(proxy.columnCount(), 2);
     QCOMPARE(proxy.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Ciudad"));
-    proxy.SetVisibilidadColumna(1, true);
-    QCOMPARE(proxy.columnCount(), 3);
+    proxy.SetVisibilidadColumna(1, true); // hidden twice, shown by one call
     QCOMPARE(proxy.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Nombre"));
-    delete model;
-}
-
-void TestZCSortFilterProxyModel::clearingShowsEveryColumn()
-{
-    TableModel* model = peopleTable(this);
-    ZCSortFilterProxyModel proxy;
-    proxy.setSourceModel(model);
     proxy.SetVisibilidadColumna(0, false);
     proxy.SetVisibilidadColumna(2, false);
     QCOMPARE(proxy.columnCount(), 1);
     proxy.LimpiaVisibilidadColumnas();
     QCOMPARE(proxy.columnCount(), 3);
-    delete model;
 }
 
 void TestZCSortFilterProxyModel::patternBrokenByNormalisationMatchesNothingQuietly()
 {
-    TableModel* model = peopleTable(this);
+    const QScopedPointer<TableModel> model(peopleTable());
     ZCSortFilterProxyModel proxy;
-    proxy.setSourceModel(model);
+    proxy.setSourceModel(model.data());
     proxy.SetFiltrarAllCols(true);
     proxy.SetNormalizado(true);
     MessageLogCapture log;
@@ -335,7 +233,6 @@ void TestZCSortFilterProxyModel::patternBrokenByNormalisationMatchesNothingQuiet
     proxy.SetFiltrarAllCols(false);
     QCOMPARE(proxy.rowCount(), 0);
     QCOMPARE(log.texts(QtWarningMsg), QStringList());
-    delete model;
 }
 
 void TestZCSortFilterProxyModel::modelWithoutColumnsFindsNothing()
@@ -367,7 +264,6 @@ void TestZCSortFilterProxyModel::treeRowsAreFilteredAtEveryDepth()
     proxy.SetNormalizado(true);
     proxy.setFilterRegularExpression(QStringLiteral("almacen"));
     QCOMPARE(proxy.rowCount(), 1);
-    QCOMPARE(proxy.index(0, 0).data().toString(), QStringLiteral("Almacén"));
     QCOMPARE(proxy.rowCount(proxy.index(0, 0)), 1);
     QCOMPARE(proxy.GetPrimerIndexEncontrado().data().toString(), QStringLiteral("Almacén"));
 }
@@ -375,40 +271,28 @@ void TestZCSortFilterProxyModel::treeRowsAreFilteredAtEveryDepth()
 void TestZCSortFilterProxyModel::passesTheModelTesterWithEveryOption_data()
 {
     QTest::addColumn<bool>("tree");
-    QTest::addColumn<bool>("allColumns");
-    QTest::addColumn<bool>("normalised");
-    QTest::addColumn<bool>("caseInsensitive");
-    QTest::addColumn<bool>("hideColumn");
-
-    for (const bool tree : {false, true}) {
-        for (int options = 0; options < 16; ++options) {
-            const bool all = options & 1, normal = options & 2, nocase = options & 4, hide = options & 8;
-            const QString name = QStringLiteral("%1, all columns %2, normalised %3, case-insensitive %4, hidden column %5")
-                                     .arg(tree ? QStringLiteral("tree") : QStringLiteral("table"))
-                                     .arg(all).arg(normal).arg(nocase).arg(hide);
-            QTest::newRow(qPrintable(name)) << tree << all << normal << nocase << hide;
-        }
-    }
+    QTest::addColumn<int>("options");
+    for (const bool tree : {false, true})
+        for (int options = 0; options < 16; ++options)
+            QTest::addRow("%s, all columns %d, normalised %d, case-insensitive %d, hidden column %d",
+                          tree ? "tree" : "table", options & 1, (options >> 1) & 1, (options >> 2) & 1,
+                          (options >> 3) & 1) << tree << options;
 }
 
 void TestZCSortFilterProxyModel::passesTheModelTesterWithEveryOption()
 {
     QFETCH(bool, tree);
-    QFETCH(bool, allColumns);
-    QFETCH(bool, normalised);
-    QFETCH(bool, caseInsensitive);
-    QFETCH(bool, hideColumn);
-
+    QFETCH(int, options);
     TableModel table({QStringLiteral("Código"), QStringLiteral("Nombre"), QStringLiteral("Ciudad")});
     LazyTreeModel lazy(3, 3);
     lazy.setLabel(2, QStringLiteral("Nodo Ñ"));
     ZCSortFilterProxyModel proxy;
     proxy.setRecursiveFilteringEnabled(true);
-    proxy.SetFiltrarAllCols(allColumns);
-    proxy.SetNormalizado(normalised);
-    proxy.setFilterCaseSensitivity(caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive);
-    proxy.setFilterKeyColumn(allColumns ? 0 : -1);
-    if (hideColumn)
+    proxy.SetFiltrarAllCols(options & 1);
+    proxy.setFilterKeyColumn(options & 1 ? 0 : -1);
+    proxy.SetNormalizado(options & 2);
+    proxy.setFilterCaseSensitivity(options & 4 ? Qt::CaseInsensitive : Qt::CaseSensitive);
+    if (options & 8)
         proxy.SetVisibilidadColumna(1, false);
     Tester tester(&proxy, Tester::FailureReportingMode::Fatal);
     proxy.setSourceModel(tree ? static_cast<QAbstractItemModel*>(&lazy) : &table);
@@ -431,7 +315,7 @@ void TestZCSortFilterProxyModel::passesTheModelTesterWithEveryOption()
         proxy.SetVisibilidadColumna(2, true);
     }
     if (tree)
-        lazy.reinit(5);
+        lazy.unloadAll(5);
     // The last pattern was empty: every source row is back.
     QCOMPARE(proxy.rowCount(), proxy.sourceModel()->rowCount());
 }
