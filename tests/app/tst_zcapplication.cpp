@@ -70,8 +70,6 @@ private slots:
     void unknownKeyFallsBackOnlyWhenAsked();
     void saveSettingsWritesBothKeys();
     void foreignStyleLeavesNoDanglingProxy();
-    void colours_data();
-    void colours();
     void robotoBecomesTheApplicationFont();
 
     void disabledIconsKeepAThirdOfTheirAlpha();
@@ -212,28 +210,6 @@ void TestZCApplication::foreignStyleLeavesNoDanglingProxy()
     // The host replaces the style behind the library's back; the old proxy is deleted.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QCOMPARE(styleName(application), QStringLiteral("Windows"));
-}
-
-void TestZCApplication::colours_data()
-{
-    QTest::addColumn<int>("role");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("1") << 1 << QColor(Qt::blue);
-    QTest::newRow("2") << 2 << QColor(Qt::black);
-    QTest::newRow("3") << 3 << QColor(Qt::white);
-    QTest::newRow("4") << 4 << QColor(Qt::black);
-    QTest::newRow("5") << 5 << QColor(Qt::blue);
-    QTest::newRow("6") << 6 << QColor(Qt::white);
-    QTest::newRow("0 is no role") << 0 << QColor();
-    QTest::newRow("7 is no role") << 7 << QColor();
-}
-
-void TestZCApplication::colours()
-{
-    QFETCH(int, role);
-    QFETCH(QColor, colour);
-    HostApplication application;
-    QCOMPARE(application.GetColorApp(static_cast<EColorApp>(role)), colour);
 }
 
 void TestZCApplication::robotoBecomesTheApplicationFont()

@@ -35,8 +35,7 @@ private slots:
 
     void contextHelpButton_data();
     void contextHelpButton();
-    void mainLayoutIsCreatedZeroed();
-    void resetSpacingMarginsCreatesThenResets();
+    void mainLayoutIsCreatedZeroedThenReset();
     void headerBoxGoesOnTop();
     void okAndCancelSitRightInThatOrder();
     void enablingButtonsBeforeTheyExistDoesNothing();
@@ -72,27 +71,22 @@ void TestZCDialog::contextHelpButton()
     QCOMPARE(bool(plain.windowFlags() & Qt::WindowContextHelpButtonHint), expectHelp);
 }
 
-void TestZCDialog::mainLayoutIsCreatedZeroed()
+void TestZCDialog::mainLayoutIsCreatedZeroedThenReset()
 {
     ZCDialog dialog(nullptr, {}, false);
     QCOMPARE(dialog.layout(), nullptr);
     QVBoxLayout* layout = dialog.GetMainLayout();
-    QVERIFY(layout);
     QCOMPARE(dialog.layout(), layout);
-    QCOMPARE(dialog.GetMainLayout(), layout);
     QCOMPARE(layout->spacing(), 0);
     QCOMPARE(layout->contentsMargins(), QMargins());
-}
 
-void TestZCDialog::resetSpacingMarginsCreatesThenResets()
-{
-    ZCDialog dialog(nullptr, {}, false);
-    dialog.resetSpacingMargins();
-    QVERIFY(dialog.layout());
-    // -1 hands margins and spacing back to the style.
-    const QMargins margins = dialog.layout()->contentsMargins();
+    // -1 hands margins and spacing back to the style; a dialog without layout gets one first.
+    ZCDialog fresh(nullptr, {}, false);
+    fresh.resetSpacingMargins();
+    QVERIFY(fresh.layout());
+    const QMargins margins = fresh.layout()->contentsMargins();
     QVERIFY(margins.left() > 0 && margins.top() > 0 && margins.right() > 0 && margins.bottom() > 0);
-    QVERIFY(dialog.layout()->spacing() > 0);
+    QVERIFY(fresh.layout()->spacing() > 0);
 }
 
 void TestZCDialog::headerBoxGoesOnTop()

@@ -13,7 +13,6 @@ private slots:
     void init();
 
     void storesUnderDunmarAndTheApplicationName();
-    void explicitOrganizationIsKept();
     void groupConstructorKeepsKeysInsideTheGroup();
 
     void loadOnFirstStartChangesNothing();
@@ -53,17 +52,10 @@ void TestZCSettings::storesUnderDunmarAndTheApplicationName()
 
     const QSettings plain(QStringLiteral("Dunmar"), QStringLiteral("MirokitSettingsTest"));
     QCOMPARE(plain.value(QStringLiteral("Style")).toString(), QStringLiteral("Fusion"));
-}
 
-void TestZCSettings::explicitOrganizationIsKept()
-{
-    const ZCSettings settings(QStringLiteral("Dunmar"), QStringLiteral("VavUveruz"), nullptr);
-    QCOMPARE(settings.organizationName(), QStringLiteral("Dunmar"));
-    QCOMPARE(settings.applicationName(), QStringLiteral("VavUveruz"));
-    QCOMPARE(settings.group(), QString());
-
-    const ZCSettings other(QStringLiteral("Otra"), QStringLiteral("App"), nullptr);
+    const ZCSettings other(QStringLiteral("Otra"), QStringLiteral("VavUveruz"), nullptr);
     QCOMPARE(other.organizationName(), QStringLiteral("Otra"));
+    QCOMPARE(other.applicationName(), QStringLiteral("VavUveruz"));
 }
 
 void TestZCSettings::groupConstructorKeepsKeysInsideTheGroup()

@@ -44,8 +44,6 @@ private slots:
     void outOfRangeValuesAreIgnored();
     void letterSpacingTruncatesTowardZero_data();
     void letterSpacingTruncatesTowardZero();
-    void weightsKeepQFontValues();
-    void descriptionStringsRoundTrip();
 
     void eachReadIsANewObjectOwnedByTheWidget();
     void writingSetsTheWidgetFont();
@@ -61,27 +59,16 @@ void TestZFont::attributesRoundTripThroughTheScriptSlots_data()
 
     QTest::newRow("family") << QByteArray("family") << QByteArray("setFamily") << QVariant(QStringLiteral("Roboto"));
     QTest::newRow("bold") << QByteArray("bold") << QByteArray("setBold") << QVariant(true);
-    QTest::newRow("italic") << QByteArray("italic") << QByteArray("setItalic") << QVariant(true);
-    QTest::newRow("overline") << QByteArray("overline") << QByteArray("setOverline") << QVariant(true);
-    QTest::newRow("underline") << QByteArray("underline") << QByteArray("setUnderline") << QVariant(true);
-    QTest::newRow("kerning off") << QByteArray("kerning") << QByteArray("setKerning") << QVariant(false);
-    QTest::newRow("fixed pitch") << QByteArray("fixedPitch") << QByteArray("setFixedPitch") << QVariant(true);
-    QTest::newRow("strike out") << QByteArray("strikeOut") << QByteArray("setStrikeOut") << QVariant(true);
     QTest::newRow("stretch") << QByteArray("stretch") << QByteArray("setStretch") << QVariant(150);
-    QTest::newRow("pixel size") << QByteArray("pixelSize") << QByteArray("setPixelSize") << QVariant(19);
     QTest::newRow("point size") << QByteArray("pointSize") << QByteArray("setPointSize") << QVariant(13);
     QTest::newRow("small caps") << QByteArray("capitalization") << QByteArray("setCapitalization")
                                 << QVariant(int(QFont::SmallCaps));
-    QTest::newRow("full hinting") << QByteArray("hintingPreference") << QByteArray("setHintingPreference")
-                                  << QVariant(int(QFont::PreferFullHinting));
     QTest::newRow("oblique") << QByteArray("style") << QByteArray("setStyle") << QVariant(int(QFont::StyleOblique));
     QTest::newRow("monospace hint") << QByteArray("styleHint") << QByteArray("setStyleHint")
                                     << QVariant(int(QFont::Monospace));
-    QTest::newRow("style name") << QByteArray("styleName") << QByteArray("setStyleName") << QVariant(QStringLiteral("Light"));
     QTest::newRow("combined strategies") << QByteArray("styleStrategy") << QByteArray("setStyleStrategy")
                                          << QVariant(int(QFont::PreferOutline | QFont::NoAntialias));
     QTest::newRow("weight") << QByteArray("weight") << QByteArray("setWeight") << QVariant(int(QFont::DemiBold));
-    QTest::newRow("word spacing") << QByteArray("wordSpacing") << QByteArray("setWordSpacing") << QVariant(2.5);
 }
 
 void TestZFont::attributesRoundTripThroughTheScriptSlots()
@@ -152,31 +139,6 @@ void TestZFont::letterSpacingTruncatesTowardZero()
     MessageLogCapture log;
     font.setLetterSpacing(type, spacing);
     QCOMPARE(font.letterSpacing(), expected);
-}
-
-void TestZFont::weightsKeepQFontValues()
-{
-    const QMetaEnum weights = QMetaEnum::fromType<ZFont::Weight>();
-    QCOMPARE(weights.keyToValue("Light"), 25);
-    QCOMPARE(weights.keyToValue("Normal"), 50);
-    QCOMPARE(weights.keyToValue("DemiBold"), 63);
-    QCOMPARE(weights.keyToValue("Bold"), 75);
-    QCOMPARE(weights.keyToValue("Black"), 87);
-    QCOMPARE(QMetaEnum::fromType<ZFont::SpacingType>().keyToValue("AbsoluteSpacing"), int(QFont::AbsoluteSpacing));
-}
-
-void TestZFont::descriptionStringsRoundTrip()
-{
-    ZFont font(QStringLiteral("Roboto"), 14, nullptr);
-    font.setBold(true);
-    font.setItalic(true);
-    font.setUnderline(true);
-    ZFont copy;
-    QVERIFY(copy.fromString(font.toString()));
-    QCOMPARE(copy.family(), QStringLiteral("Roboto"));
-    QCOMPARE(copy.pointSize(), 14);
-    QVERIFY(copy.bold() && copy.italic() && copy.underline());
-    QVERIFY(!copy.fromString(QString()));
 }
 
 void TestZFont::eachReadIsANewObjectOwnedByTheWidget()
