@@ -72,8 +72,9 @@ private:
     QVector<QStringList> m_rows;
 };
 
-// A finite tree loaded on demand: items down to `depth` get `fanout` children, numbered serially.
-// Column 0 reads "nodo <n>", column 1 the depth. Barren items find nothing and only say so if asked.
+// A finite tree loaded on demand: items down to `depth` get `fanout` children, numbered serially,
+// their type being their depth. Column 0 reads "nodo <n>", column 1 the depth. Barren items find
+// nothing and only say so if asked.
 class LazyTreeModel : public ZCTreeModel
 {
 public:
@@ -107,13 +108,7 @@ public:
         return QString::number(depthOf(item));
     }
 
-    static int depthOf(const ZCTreeItem* item)
-    {
-        int depth = 0;
-        for (const ZCTreeItem* p = item->GetParent(); p; p = p->GetParent())
-            ++depth;
-        return depth;
-    }
+    static int depthOf(const ZCTreeItem* item) { return item->GetParent() ? item->GetTipoNodo() : 0; }
 
     int loadsOf(ZCTreeItem* item) const { return m_loads.value(item); }
     ZCTreeItem* item(const QModelIndex& index) const { return itemFromIndex(index); }

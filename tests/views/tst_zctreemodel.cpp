@@ -7,33 +7,6 @@
 
 using Tester = QAbstractItemModelTester;
 
-namespace {
-
-// A single chain of items, each loading one child until the given length.
-class ChainModel : public ZCTreeModel
-{
-public:
-    explicit ChainModel(int length)
-        : m_length(length)
-    {
-        m_titulos = QStringList{QStringLiteral("Eslabón")};
-    }
-
-    void CargarChilds(ZCTreeItem* item) override
-    {
-        item->SetEstaCargado(true);
-        if (item->GetDataInt() < m_length)
-            item->AddChild(reinterpret_cast<void*>(quintptr(item->GetDataInt() + 1)));
-    }
-
-    QVariant data(const QModelIndex&, int) const override { return QVariant(); }
-
-private:
-    int m_length;
-};
-
-} // namespace
-
 class TestZCTreeModel : public QObject
 {
     Q_OBJECT
@@ -176,7 +149,7 @@ void TestZCTreeModel::reversingKeepsPersistentIndexesOnTheirItems()
 void TestZCTreeModel::veryDeepChainMapsBackToTheRoot()
 {
     constexpr int length = 200000;
-    auto model = std::make_unique<ChainModel>(length);
+    auto model = std::make_unique<LazyTreeModel>(1, length);
     auto tester = std::make_unique<Tester>(model.get(), Tester::FailureReportingMode::Fatal);
     QModelIndex bottom;
     for (int depth = 0; depth < length; ++depth)
