@@ -6,19 +6,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-// A one-colour square icon drawn with an explicit fill, as the themes ship them.
-inline QByteArray squareSvg(const char* fill = "#000000")
-{
-    return QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\" "
-                      "viewBox=\"0 0 16 16\"><rect x=\"0\" y=\"0\" width=\"16\" height=\"16\" fill=\"")
-        + fill + "\"/></svg>";
-}
-
 // A theme in a temporary folder: icons/, main.qss and gen/ for the PNGs; add() registers it.
 class ThemeFolder
 {
 public:
-
     QString path(const QString& relative = QString()) const
     {
         return relative.isEmpty() ? m_dir.path() : QDir(m_dir.path()).filePath(relative);
@@ -33,7 +24,9 @@ public:
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         file.write(content);
     }
-    void writeIcon(const QString& name, const QByteArray& svg = squareSvg()) const
+    void writeIcon(const QString& name,
+                   const QByteArray& svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\">"
+                                           "<rect width=\"16\" height=\"16\" fill=\"#000\"/></svg>") const
     {
         write(QStringLiteral("icons/%1.svg").arg(name), svg);
     }

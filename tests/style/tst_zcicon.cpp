@@ -21,7 +21,6 @@ class TestZCIcon : public QObject
 
 private slots:
     void aFileIsLoadedOncePerProcess();
-    void convertsToAVariantHoldingTheIcon();
 };
 
 void TestZCIcon::aFileIsLoadedOncePerProcess()
@@ -40,17 +39,6 @@ void TestZCIcon::aFileIsLoadedOncePerProcess()
     QPixmapCache::clear();
     QVERIFY(icon.GetPixmapCache(path).isNull());
     QVERIFY(icon.GetPixmapCache(QStringLiteral(":/Resources/no-such-image.png")).isNull());
-}
-
-void TestZCIcon::convertsToAVariantHoldingTheIcon()
-{
-    QPixmap pixmap(8, 8);
-    pixmap.fill(Qt::cyan);
-    ZCIcon icon;
-    icon = pixmap;
-    const QVariant variant = icon;
-    QCOMPARE(variant.value<QIcon>().cacheKey(), icon.cacheKey());
-    QCOMPARE(variant.value<QIcon>().pixmap(8).toImage().pixelColor(4, 4), QColor(Qt::cyan));
 }
 
 MIROKIT_TEST_MAIN(TestZCIcon)
