@@ -1,7 +1,6 @@
 #pragma once
 
-// Rendering helpers shared by the barcode tests: draw a symbol into an image at a chosen
-// resolution and read the bars of one pixel row back as a string of modules.
+// Draw a symbol into an image and read the bars of one pixel row back as a string of modules.
 
 #include <Mirokit/ZCBarCode.h>
 
@@ -10,30 +9,22 @@
 
 namespace barcodetest {
 
-// At 96 DPI the default 12-mil module is exactly one pixel wide.
-constexpr int onePixelDpi = 96;
-
 inline QImage blankImage(const QSize& size, int dpi)
 {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::white);
-    const int dotsPerMeter = qRound(dpi / 0.0254);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
     return image;
 }
 
-inline QImage render(ZCBarCode& code, const QSize& size, int dpi, const QRect& target)
+// At 96 DPI the default 12-mil module is exactly one pixel wide.
+inline QImage render(ZCBarCode& code, const QSize& size, int dpi = 96, const QRect& target = QRect())
 {
     QImage image = blankImage(size, dpi);
     QPainter painter(&image);
-    code.Draw(&painter, target);
+    code.Draw(&painter, target == QRect() ? image.rect() : target);
     return image;
-}
-
-inline QImage render(ZCBarCode& code, const QSize& size, int dpi = onePixelDpi)
-{
-    return render(code, size, dpi, QRect(QPoint(0, 0), size));
 }
 
 inline bool isInk(QRgb pixel)
@@ -41,12 +32,11 @@ inline bool isInk(QRgb pixel)
     return pixel != qRgb(255, 255, 255);
 }
 
-// '1' for each module whose first pixel on row y is painted, '0' otherwise; trailing spaces
-// are dropped because they cannot be told apart from the background.
-inline QString rowModules(const QImage& image, int y, int modulePx = 1)
+// '1' for each painted module on row y; trailing spaces cannot be told from the background.
+inline QString rowModules(const QImage& image, int y)
 {
     QString modules;
-    for (int x = 0; x < image.width(); x += modulePx)
+    for (int x = 0; x < image.width(); ++x)
         modules += isInk(image.pixel(x, y)) ? QLatin1Char('1') : QLatin1Char('0');
     while (modules.endsWith(QLatin1Char('0')))
         modules.chop(1);
@@ -60,20 +50,13 @@ inline QString modulesOf(ZCBarCode& code)
 
 inline bool isBlank(const QImage& image)
 {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (isInk(image.pixel(x, y)))
-                return false;
-        }
-    }
-    return true;
+    return image == blankImage(image.size(), 96);
 }
 
 inline std::unique_ptr<ZCBarCode> create(int tipo, const QString& dato)
 {
     std::unique_ptr<ZCBarCode> code = ZCBarCode::Create(tipo);
-    if (code)
-        code->SetDato(dato);
+    code->SetDato(dato);
     return code;
 }
 
