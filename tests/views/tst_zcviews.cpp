@@ -119,8 +119,10 @@ private slots:
 void TestZCViews::readOnlySwitchRestoresRememberedTriggers()
 {
     const auto check = [](auto& view) {
-        QVERIFY(!view.IsReadOnly());
+        view.SetReadOnly(false); // nothing remembered yet: the library's own editable triggers
+        QCOMPARE(view.editTriggers(), QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked);
         view.SetReadOnly(true);
+        QVERIFY(view.IsReadOnly());
         view.setEditTriggers(QAbstractItemView::AllEditTriggers); // leaves read-only by itself
         QVERIFY(!view.IsReadOnly());
         view.SetReadOnly(true);
