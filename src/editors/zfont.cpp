@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <limits>
 #include <QJSEngine>
+#include <QQmlEngine>
 #include <QWidget>
 
 namespace {
@@ -48,11 +49,20 @@ ZFont::ZFont(const QString& family, int pointSize, QObject* parent)
 
 ZFont::~ZFont() = default;
 
+// A font handed to a script belongs to the script engine's garbage collector. The engine only
+// takes objects returned from method calls by itself, not those read through a property, so the
+// ownership is set here; otherwise every read from a script would leak one object.
+static ZFont* newScriptOwnedFont(const QFont& font)
+{
+    auto* scriptFont = new ZFont(font, nullptr);
+    QQmlEngine::setObjectOwnership(scriptFont, QQmlEngine::JavaScriptOwnership);
+    return scriptFont;
+}
+
 QVariant ZFont::ToVariant(const QObject* context, const QFont& font)
 {
-    // A script engine's garbage collector owns objects without a parent.
     if (context && qjsEngine(context))
-        return QVariant::fromValue(new ZFont(font, nullptr));
+        return QVariant::fromValue(newScriptOwnedFont(font));
     return QVariant(font);
 }
 
@@ -60,8 +70,9 @@ ZFont* ZFont::CreateFor(QWidget* widget)
 {
     if (!widget)
         return nullptr;
-    QObject* parent = qjsEngine(widget) ? nullptr : widget;
-    return new ZFont(widget->font(), parent);
+    if (qjsEngine(widget))
+        return newScriptOwnedFont(widget->font());
+    return new ZFont(widget->font(), widget);
 }
 
 void ZFont::ApplyTo(QWidget* widget, const ZFont* font)

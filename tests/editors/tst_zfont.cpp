@@ -5,6 +5,7 @@
 #include <Mirokit/ZFont.h>
 
 #include <QJSEngine>
+#include <QQmlEngine>
 #include <QPointer>
 
 namespace {
@@ -180,6 +181,7 @@ void TestZFont::scriptOwnedWidgetsHandOutParentlessFonts()
     auto* font = readFontProperty(widget).value<ZFont*>();
     QVERIFY(font);
     QCOMPARE(font->parent(), nullptr);
+    QCOMPARE(QQmlEngine::objectOwnership(font), QQmlEngine::JavaScriptOwnership);
     delete font;
 
     // Scripts read and write through the same property.
