@@ -156,6 +156,30 @@ bool writeFileAtomically(const QString& path, const QByteArray& data)
     return true;
 }
 
+// Removes sorted, disjoint ranges [start, end) in place: the sheet is megabytes, and a copy of it
+// costs more in fresh memory than the removal itself.
+void removeRanges(QString& text, const QVector<QPair<int, int>>& ranges)
+{
+    QChar* data = text.data();
+    int kept = ranges.first().first;
+    for (int i = 0; i < ranges.size(); ++i) {
+        const int from = ranges.at(i).second;
+        const int to = i + 1 < ranges.size() ? ranges.at(i + 1).first : text.size();
+        std::memmove(data + kept, data + from, size_t(to - from) * sizeof(QChar));
+        kept += to - from;
+    }
+    text.truncate(kept);
+}
+
+// Each pass over the sheet copies it into a second buffer as large as itself. Fresh memory is
+// expensive to fault in (several microseconds a page on virtual machines), so the storage of the
+// last such buffer on this thread is kept for the next pass and the next parse.
+QString& recycledScratch()
+{
+    static thread_local QString scratch;
+    return scratch;
+}
+
 QString importPath(const QString& folder, const QString& argument)
 {
     if (!QDir::isRelativePath(argument))
@@ -276,11 +300,18 @@ bool ZCQssParser::LoadVariables()
                                                    QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression commentExpression(QStringLiteral("\\/\\*(.*?)\\*\\/"),
                                                       QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch root = rootExpression.match(m_styleSheet);
-    if (!root.hasMatch() || root.capturedLength(1) == 0)
+    // The first block declares the variables; every block is removed from the sheet.
+    QString content;
+    QVector<QPair<int, int>> blocks;
+    for (auto it = rootExpression.globalMatch(m_styleSheet); it.hasNext();) {
+        const QRegularExpressionMatch root = it.next();
+        if (blocks.isEmpty())
+            content = root.captured(1);
+        blocks.append({root.capturedStart(), root.capturedEnd()});
+    }
+    if (content.isEmpty())
         return true;
-    QString content = root.captured(1);
-    m_styleSheet.remove(rootExpression);
+    removeRanges(m_styleSheet, blocks);
     content.remove(commentExpression);
 
     QStringList declared;
@@ -315,18 +346,23 @@ bool ZCQssParser::LoadVariables()
 
 bool ZCQssParser::expandVariables(const QString& text, QString& result, QSet<QString>& resolving)
 {
-    result.clear();
+    // Truncated, not cleared: a buffer handed in keeps its storage for the next pass.
+    result.truncate(0);
     result.reserve(text.size());
     int from = 0;
     Call call;
+    // Only looked up, never stored: a view of the text saves one allocation per call.
+    QString lookup;
     while (findCall(text, varOpening, from, call)) {
         result.append(text.midRef(from, call.start - from));
-        const QString name = call.argument.trimmed().toString();
-        const auto variable = m_variables.constFind(name);
+        const QStringRef trimmed = call.argument.trimmed();
+        lookup.setRawData(trimmed.unicode(), trimmed.size());
+        const auto variable = m_variables.constFind(lookup);
         if (variable == m_variables.constEnd()) {
-            addError(tr("Error. La variable %1 no está definida previamente").arg(name));
+            addError(tr("Error. La variable %1 no está definida previamente").arg(trimmed));
             return false;
         }
+        const QString name = variable.key();
         QString value = variable.value();
         if (containsVarCall(value)) {
             // A variable met again while it is being expanded is a cycle, which would never end.
@@ -351,11 +387,12 @@ bool ZCQssParser::expandVariables(const QString& text, QString& result, QSet<QSt
 
 bool ZCQssParser::ResolveVariables(QString& text)
 {
-    QString resolved;
     QSet<QString> resolving;
+    QString& resolved = recycledScratch();
     if (!expandVariables(text, resolved, resolving))
         return false;
-    text = resolved;
+    // The old text's storage becomes the scratch of the next pass.
+    qSwap(text, resolved);
     return true;
 }
 
@@ -444,7 +481,8 @@ bool ZCQssParser::ResolverIconos()
     // One pass: a call is replaced where it stands and the URLs put in are never searched again
     // (a folder name holding "icon(" would otherwise be expanded without end).
     QHash<QString, QString> urls;
-    QString result;
+    QString& result = recycledScratch();
+    result.truncate(0);
     result.reserve(m_styleSheet.size());
     int from = 0;
     do {
@@ -457,7 +495,7 @@ bool ZCQssParser::ResolverIconos()
         from = call.end;
     } while (findCall(m_styleSheet, iconOpening, from, call));
     result.append(m_styleSheet.midRef(from));
-    m_styleSheet = result;
+    qSwap(m_styleSheet, result);
 
     if (!written.isEmpty())
         WriteQrc(written, folder);

@@ -4,7 +4,7 @@
 #include "zcgestortemasestilo.h"
 
 #include <QCoreApplication>
-#include <QMap>
+#include <QHash>
 #include <QSet>
 #include <QSize>
 #include <QString>
@@ -55,5 +55,5 @@ private:
     QString m_fileName;
     QString m_styleSheet;
     QStringList m_errors;
-    QMap<QString, QString> m_variables;
+    QHash<QString, QString> m_variables;
 };

@@ -116,6 +116,7 @@ private slots:
     void sheets_data();
     void sheets();
     void aSecondParseKeepsEarlierVariables();
+    void parsersOnOneThreadKeepTheirOwnResults();
     void variablesMatchTheStepByStepResult_data();
     void variablesMatchTheStepByStepResult();
 
@@ -236,6 +237,23 @@ void TestZCQssParser::aSecondParseKeepsEarlierVariables()
         QCOMPARE(again->GetStyleSheet(), QStringLiteral("x: red;"));
     }
     QVERIFY(!ZCQssParser(path).Parse());
+}
+
+void TestZCQssParser::parsersOnOneThreadKeepTheirOwnResults()
+{
+    ThemeFolder dir;
+    dir.write(QStringLiteral("a.qss"), ":root {\n--c: red;\n}\na { color: var(--c); }");
+    dir.write(QStringLiteral("b.qss"), ":root {\n--c: blue;\n}\nb { color: var(--c); border: var(--c); }");
+    dir.write(QStringLiteral("bad.qss"), "c { color: var(--missing); }");
+    ZCQssParser first(dir.path(QStringLiteral("a.qss")));
+    ZCQssParser second(dir.path(QStringLiteral("b.qss")));
+    ZCQssParser failing(dir.path(QStringLiteral("bad.qss")));
+    QVERIFY(first.Parse());
+    QVERIFY(second.Parse());
+    QVERIFY(!failing.Parse());
+    QVERIFY(second.Parse());
+    QCOMPARE(first.GetStyleSheet(), QStringLiteral("\na { color: red; }"));
+    QCOMPARE(second.GetStyleSheet(), QStringLiteral("\nb { color: blue; border: blue; }"));
 }
 
 void TestZCQssParser::variablesMatchTheStepByStepResult_data()
