@@ -10,10 +10,12 @@
 #include "zcbarcodeupc.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -34,6 +36,31 @@ constexpr qint64 maximumImagePixels = 1 << 20;
 
 // Rows left free under short bars: about 1.2 mm, a twenty-first of an inch.
 constexpr int shortBandDivisor = 21;
+
+// Puts the ink of a prepared row over the pixels of a line; transparent ink (a space) leaves
+// the pixel underneath. Four pixels at a time where the compiler offers vectors: the rows are
+// laid down once per pixel row of every symbol.
+void overlayRow(QRgb* line, const QRgb* ink, int count)
+{
+    int x = 0;
+#if defined(__GNUC__)
+    using Pixels = quint32 __attribute__((vector_size(16)));
+    constexpr int perVector = int(sizeof(Pixels) / sizeof(QRgb));
+    for (; x + perVector <= count; x += perVector) {
+        Pixels pixels;
+        Pixels bars;
+        std::memcpy(&pixels, line + x, sizeof(Pixels));
+        std::memcpy(&bars, ink + x, sizeof(Pixels));
+        const auto space = reinterpret_cast<Pixels>(bars == 0);
+        pixels = (pixels & space) | bars;
+        std::memcpy(line + x, &pixels, sizeof(Pixels));
+    }
+#endif
+    for (; x < count; ++x) {
+        if (ink[x])
+            line[x] = ink[x];
+    }
+}
 
 } // namespace
 
@@ -155,20 +182,11 @@ void ZCBarCode::PaintBars(QPainter* painter)
     const bool anyFull = std::any_of(bars.cbegin(), bars.cend(), [](const Bar& bar) { return bar.full; });
     const int inkedHeight = anyFull ? height : shortHeight;
     if (inkedHeight > 0 && qint64(width) * inkedHeight <= maximumImagePixels) {
-        // One image of the symbol, blended at once: a fill per bar costs a span per pixel row
-        // of every bar, which makes narrow bars far slower than their few pixels.
-        QImage image(width, inkedHeight, QImage::Format_ARGB32_Premultiplied);
-        const size_t rowBytes = size_t(width) * sizeof(QRgb);
-        const qsizetype stride = image.bytesPerLine();
-        uchar* line = image.bits();
-        for (int y = 0; y < inkedHeight; ++y, line += stride) {
-            if (y == 0 || y == shortHeight)
-                FillRow(reinterpret_cast<QRgb*>(line), y >= shortHeight);
-            else
-                std::memcpy(line, line - stride, rowBytes);
-        }
-        painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter->drawImage(rect.topLeft(), image);
+        // A fill per bar costs a span per pixel row of every bar, which makes narrow bars far
+        // slower than their few pixels: the rows are prepared once and laid down whole.
+        FillRows(width);
+        if (!OverlayOnImage(painter, width, inkedHeight))
+            DrawAsImage(painter, width, inkedHeight);
     } else if (inkedHeight > 0) {
         for (const Bar& bar : qAsConst(bars))
             painter->fillRect(QRect(bar.x, rect.y(), bar.width, bar.full ? height : shortHeight), colorBarras);
@@ -176,15 +194,99 @@ void ZCBarCode::PaintBars(QPainter* painter)
     bars.clear();
 }
 
-void ZCBarCode::FillRow(QRgb* row, bool fullOnly) const
+void ZCBarCode::FillRows(int width)
 {
-    const int width = bars.last().x + bars.last().width - rect.x();
-    std::fill_n(row, width, QRgb(0));
+    // The row of the full height (every bar) and, after it, the row under the short bars.
+    rows.fill(QRgb(0), 2 * width);
     const QRgb ink = qPremultiply(colorBarras.rgba());
-    for (const Bar& bar : bars) {
-        if (bar.full || !fullOnly)
-            std::fill_n(row + (bar.x - rect.x()), bar.width, ink);
+    for (const Bar& bar : qAsConst(bars)) {
+        const int offset = bar.x - rect.x();
+        std::fill_n(rows.data() + offset, bar.width, ink);
+        if (bar.full)
+            std::fill_n(rows.data() + width + offset, bar.width, ink);
     }
+}
+
+const QRgb* ZCBarCode::RowAt(int y, int width) const
+{
+    return rows.constData() + (y < shortHeight ? 0 : width);
+}
+
+void ZCBarCode::DrawAsImage(QPainter* painter, int width, int inkedHeight) const
+{
+    QImage image(width, inkedHeight, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < inkedHeight; ++y)
+        std::memcpy(image.scanLine(y), RowAt(y, width), size_t(width) * sizeof(QRgb));
+    const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter->drawImage(rect.topLeft(), image);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+}
+
+// Labels are mostly printed from images: when the painter draws on one of 32-bit pixels with
+// nothing in between (no scaling, rotation, device pixel ratio or clip, full opacity, opaque ink
+// painted over), the bars go straight into its pixels, as the raster engine would put them.
+bool ZCBarCode::OverlayOnImage(QPainter* painter, int width, int inkedHeight)
+{
+    QPaintDevice* device = painter->device();
+    if (!device || device->devType() != QInternal::Image || !painter->paintEngine()
+        || painter->paintEngine()->type() != QPaintEngine::Raster)
+        return false;
+    auto* image = static_cast<QImage*>(device);
+    const QImage::Format format = image->format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32
+        && format != QImage::Format_ARGB32_Premultiplied)
+        return false;
+    // A shared image would detach on writing, away from the pixels the painter paints on.
+    if (!image->isDetached() || image->devicePixelRatio() != 1.0 || painter->hasClipping()
+        || painter->opacity() != 1.0 || painter->compositionMode() != QPainter::CompositionMode_SourceOver
+        || colorBarras.alpha() != 255)
+        return false;
+    const QTransform transform = painter->combinedTransform();
+    if (transform.type() > QTransform::TxTranslate)
+        return false;
+    const qreal dx = transform.dx();
+    const qreal dy = transform.dy();
+    const auto wholeOffset = [](qreal offset) { return std::floor(offset) == offset && std::abs(offset) < 1e15; };
+    if (!wholeOffset(dx) || !wholeOffset(dy))
+        return false;
+
+    // In 64 bits: the rectangle and the translation may each be anywhere an int reaches.
+    const qint64 left = rect.x() + qint64(dx);
+    const qint64 top = rect.y() + qint64(dy);
+    const qint64 firstX = qMax<qint64>(left, 0);
+    const qint64 firstY = qMax<qint64>(top, 0);
+    const qint64 endX = qMin<qint64>(left + width, image->width());
+    const qint64 endY = qMin<qint64>(top + inkedHeight, image->height());
+    if (firstX >= endX || firstY >= endY)
+        return true;
+
+    const int count = int(endX - firstX);
+    const size_t lineBytes = size_t(count) * sizeof(QRgb);
+    uchar* const bits = image->bits();
+    const qsizetype stride = image->bytesPerLine();
+    const auto lineAt = [&](qint64 y) { return reinterpret_cast<QRgb*>(bits + y * stride) + firstX; };
+    const auto isShort = [&](qint64 y) { return y - top >= shortHeight; };
+    const auto inkAt = [&](qint64 y) { return RowAt(int(y - top), width) + (firstX - left); };
+
+    // Labels sit on plain backgrounds: a line equal to the first one gets the first one's result
+    // by a comparison and a copy instead of a blend per pixel.
+    plainLines.resize(3 * count);
+    QRgb* const background = plainLines.data();
+    QRgb* const result[2] = {background + count, background + 2 * count};
+    std::memcpy(background, lineAt(firstY), lineBytes);
+    for (const bool shortLine : {false, true}) {
+        std::memcpy(result[shortLine], background, lineBytes);
+        overlayRow(result[shortLine], RowAt(shortLine ? shortHeight : 0, width) + (firstX - left), count);
+    }
+    for (qint64 y = firstY; y < endY; ++y) {
+        QRgb* const line = lineAt(y);
+        if (std::memcmp(line, background, lineBytes) == 0)
+            std::memcpy(line, result[isShort(y)], lineBytes);
+        else
+            overlayRow(line, inkAt(y), count);
+    }
+    return true;
 }
 
 void ZCBarCode::DrawWidths(QPainter* painter, const char* widths, bool full)
@@ -215,12 +317,10 @@ ZCBarCode::DrawScope::DrawScope(ZCBarCode* barCode, QPainter* painter, const QRe
     : barCode(barCode)
     , painter(painter)
 {
-    painter->save();
     barCode->AjustaResolucion(painter, rect);
 }
 
 ZCBarCode::DrawScope::~DrawScope()
 {
     barCode->PaintBars(painter);
-    painter->restore();
 }

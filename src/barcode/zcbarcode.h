@@ -81,8 +81,8 @@ protected:
     // element of three modules.
     void DrawWideNarrow(QPainter* painter, int bits, int count, bool full);
 
-    // Saves the painter and fits the resolution to it; when it goes out of scope it paints the
-    // collected bars and restores the painter. Every Draw paints inside one.
+    // Fits the resolution to the painter; when it goes out of scope it paints the collected bars,
+    // leaving the painter's state as it was. Every Draw paints inside one.
     class DrawScope
     {
     public:
@@ -118,8 +118,15 @@ private:
     };
 
     void PaintBars(QPainter* painter);
-    void FillRow(QRgb* row, bool fullOnly) const;
+    void FillRows(int width);
+    const QRgb* RowAt(int y, int width) const;
+    void DrawAsImage(QPainter* painter, int width, int inkedHeight) const;
+    bool OverlayOnImage(QPainter* painter, int width, int inkedHeight);
 
     // The bars of the symbol being drawn, left to right, already cut to the rectangle.
     QVector<Bar> bars;
+    // The pixel rows of those bars, and the lines of a plain background with the bars put on it;
+    // kept between drawings for their storage.
+    QVector<QRgb> rows;
+    QVector<QRgb> plainLines;
 };

@@ -207,13 +207,16 @@ int ZCBarCode128::CalculaPatronEspecial(int set, int special)
 
 int ZCBarCode128::CalculaPatronCheck(int set, const QList<uchar>& valores)
 {
-    int sum = startValue + set;
+    // The weight is the position modulo 103 and the sum is reduced once at the end: no term
+    // exceeds 105 * 102, so even two billion values stay far inside 64 bits.
+    qint64 sum = startValue + set;
     int weight = 1;
     for (const uchar value : valores) {
-        sum = (sum + value * weight) % checkModulus;
-        weight = weight % checkModulus + 1;
+        sum += value * weight;
+        if (++weight == checkModulus)
+            weight = 0;
     }
-    return sum % checkModulus;
+    return int(sum % checkModulus);
 }
 
 int ZCBarCode128::CalculaCheck() const

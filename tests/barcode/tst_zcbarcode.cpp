@@ -7,6 +7,8 @@
 #include <Mirokit/ZCBarCode39Ext.h>
 #include <Mirokit/ZCBarCodeEan13.h>
 
+#include <QRandomGenerator>
+
 using namespace barcodetest;
 
 using Values = QList<uchar>;
@@ -28,6 +30,22 @@ QString arabicIndic(const char* latinDigits)
     for (QChar& ch : text)
         ch = QChar(0x0660 + ch.digitValue());
     return text;
+}
+
+// A background the bars must leave alone between them: plain, a colour per line, or noise.
+QImage background(const QString& kind, QImage::Format format)
+{
+    QImage image = blankImage(QSize(180, 60), 96).convertToFormat(format);
+    QRandomGenerator random(7);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (kind == QLatin1String("lines"))
+                image.setPixel(x, y, qRgb(255, 4 * y, 255 - 4 * y));
+            else if (kind == QLatin1String("noise"))
+                image.setPixel(x, y, random.generate() | 0xff000000u);
+        }
+    }
+    return image;
 }
 
 } // namespace
@@ -202,6 +220,8 @@ private slots:
         QTest::newRow("SHIFT takes one character from set B") << "A#{S|aA" << 0 << Values{98, 65, 33};
         QTest::newRow("SHIFT takes the next character literally") << "B#{S|#" << 1 << Values{98, 3};
         QTest::newRow("the start letter alone") << "B" << 1 << Values{};
+        QTest::newRow("weights past the modulus") << QStringLiteral("C") + QStringLiteral("47").repeated(240) << 2
+                                                   << QVector<uchar>(240, 47).toList();
     }
 
     void code128Values()
@@ -330,6 +350,50 @@ private slots:
         while (expected.endsWith(QLatin1Char('0')))
             expected.chop(1);
         QCOMPARE(rowModules(render(code, QSize(200, 10), 250, QRect(0, 0, 100, 10)), 0), expected);
+    }
+
+    void barsOverAnyBackground_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QRect>("target");
+        QTest::addColumn<QPoint>("translation");
+        const QVector<QPair<const char*, QRect>> targets = {{"inside", QRect(20, 10, 150, 40)},
+                                                            {"over the top left corner", QRect(-30, -8, 150, 40)},
+                                                            {"over the bottom right corner", QRect(90, 40, 150, 40)},
+                                                            {"outside", QRect(200, 0, 150, 40)}};
+        for (const char* kind : {"plain", "lines", "noise"}) {
+            for (const auto& target : targets) {
+                QTest::addRow("%s, %s", kind, target.first) << QString::fromLatin1(kind) << target.second << QPoint();
+                QTest::addRow("%s, %s, translated", kind, target.first) << QString::fromLatin1(kind) << target.second
+                                                                          << QPoint(-13, 7);
+            }
+        }
+    }
+
+    // Bars are laid straight into the pixels of an image when nothing stands between; a clip
+    // makes the painter blend them as an image instead. Both must give the same pixels.
+    void barsOverAnyBackground()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QRect, target);
+        QFETCH(QPoint, translation);
+        for (const QImage::Format format :
+             {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied}) {
+            QImage images[2] = {background(kind, format), background(kind, format)};
+            for (int clipped = 0; clipped < 2; ++clipped) {
+                ZCBarCodeEan13 code;
+                code.SetDato(QStringLiteral("1234567890128"));
+                code.SetColorBarras(Qt::darkBlue);
+                QPainter painter(&images[clipped]);
+                painter.translate(translation);
+                if (clipped)
+                    painter.setClipRect(QRect(-100, -100, 1000, 1000));
+                code.Draw(&painter, target);
+                code.Draw(&painter, target); // the second drawing reuses the first one's rows
+            }
+            QCOMPARE(images[0], images[1]);
+            QCOMPARE(images[0] == background(kind, format), !target.translated(translation).intersects(images[0].rect()));
+        }
     }
 
     // Draw paints in the code's own colour and gives the painter back as it found it.
