@@ -2,10 +2,7 @@
 
 #include <QColor>
 #include <QImage>
-#include <QMetaType>
 #include <QPainter>
-#include <QPoint>
-#include <QVector>
 #include <QtTest>
 
 #include <functional>
@@ -47,28 +44,41 @@ Picture redBlue(const QSize& size)
         return Picture::fromImage(image);
 }
 
-// Smooth scaling blends a pixel or two at the seams; the probes stay away from them but
-// allow for the rounding of the filter.
+// Smooth scaling blends a pixel or two at the seams; comparisons allow for that rounding.
 inline bool closeTo(const QColor& actual, const QColor& expected)
 {
-    constexpr int tolerance = 12;
-    return qAbs(actual.red() - expected.red()) <= tolerance
-           && qAbs(actual.green() - expected.green()) <= tolerance
-           && qAbs(actual.blue() - expected.blue()) <= tolerance;
+    return qAbs(actual.red() - expected.red()) <= 12 && qAbs(actual.green() - expected.green()) <= 12
+           && qAbs(actual.blue() - expected.blue()) <= 12;
 }
 
 inline bool checkProbes(const QImage& image, const Probes& probes)
 {
-    bool ok = true;
     for (const Probe& probe : probes) {
-        const QColor actual = image.pixelColor(probe.at);
-        if (!closeTo(actual, probe.color)) {
+        if (!closeTo(image.pixelColor(probe.at), probe.color)) {
             qWarning("pixel (%d, %d) is %s, expected %s", probe.at.x(), probe.at.y(),
-                     qPrintable(actual.name()), qPrintable(probe.color.name()));
-            ok = false;
+                     qPrintable(image.pixelColor(probe.at).name()), qPrintable(probe.color.name()));
+            return false;
         }
     }
-    return ok;
+    return true;
+}
+
+// Every pixel against a red-blue picture laid at `placed`, repeated sideways like tiles and seen
+// only inside `visible`; the columns at the red-blue seam are left to the scaling filter.
+inline bool showsRedBlue(const QImage& image, const QRect& placed, const QRect& visible)
+{
+    Probes probes;
+    const int half = placed.width() / 2;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int column = ((x - placed.x()) % placed.width() + placed.width()) % placed.width();
+            if (!visible.contains(x, y))
+                probes.append({{x, y}, white});
+            else if (column < half - 2 || column > half + 1)
+                probes.append({{x, y}, column < half ? red : blue});
+        }
+    }
+    return checkProbes(image, probes);
 }
 
 inline int countPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& match)
@@ -84,6 +94,11 @@ inline int countPixels(const QImage& image, const QRect& area, const std::functi
 inline bool isWhite(QRgb pixel)
 {
     return pixel == qRgb(255, 255, 255);
+}
+
+inline bool isDark(QRgb pixel)
+{
+    return qGray(pixel) < 128;
 }
 
 } // namespace drawingtest

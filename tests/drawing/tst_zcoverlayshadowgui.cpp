@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QScreen>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -27,11 +26,6 @@ struct Window {
     QWidget* panel;
 };
 
-int blend(int over, int under, int alpha)
-{
-    return (over * alpha + under * (255 - alpha)) / 255;
-}
-
 } // namespace
 
 class TestZCOverlayShadowGui : public QObject
@@ -39,117 +33,78 @@ class TestZCOverlayShadowGui : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
+    // The overlay settings are global: each test starts from the defaults.
+    void cleanup()
+    {
+        ZCOverlayShadowGui::SetEnabled(true);
+        ZCOverlayShadowGui::SetColor(QColor(29, 30, 32, 183));
+    }
 
-    void startsEnabledWithTheDefaultColour();
-    void disabledOverlaysAreNotMade();
-    void noTargetNoOverlay();
-    void coversTheTargetsWindowFromItsScreen();
-    void followsTheWatchedDialog();
-    void darkensTheWindowInTheOverlayColour_data();
-    void darkensTheWindowInTheOverlayColour();
-    void watchedObjectMayGoFirst();
+    void noOverlayWhenDisabledOrWithoutTarget()
+    {
+        Window window;
+        QDialog dialog;
+        QVERIFY(!ZCOverlayShadowGui::newOverlay(&dialog, nullptr));
+        ZCOverlayShadowGui::SetEnabled(false);
+        QVERIFY(!ZCOverlayShadowGui::newOverlay(nullptr, &window.top));
+        QVERIFY(window.overlays().isEmpty());
+        ZCOverlayShadowGui::SetEnabled(true);
+        QVERIFY(ZCOverlayShadowGui::newOverlay(nullptr, &window.top));
+    }
+
+    // The overlay covers the target's whole window, from its screen, and follows the watched
+    // dialog, which may be deleted first.
+    void followsTheWatchedDialogUntilItIsGone()
+    {
+        Window window;
+        window.top.show();
+        auto* dialog = new QDialog(&window.top);
+        ZCOverlayShadowGui* overlay = ZCOverlayShadowGui::newOverlay(dialog, window.panel);
+        QCOMPARE(overlay->parentWidget(), &window.top);
+        QCOMPARE(overlay->size(), window.panel->screen()->size());
+        QVERIFY(qobject_cast<ZCDarkenEffectGui*>(overlay->graphicsEffect()));
+        auto* later = new QWidget(&window.top);
+        later->show();
+        QVERIFY(!overlay->isVisible());
+        dialog->show();
+        QVERIFY(overlay->isVisible());
+        QCOMPARE(window.top.childAt(30, 30), overlay);
+        dialog->hide();
+        QVERIFY(!overlay->isVisible());
+        dialog->show();
+        QVERIFY(overlay->isVisible());
+        dialog->close();
+        QVERIFY(!overlay->isVisible());
+        dialog->show();
+        delete dialog;
+        QVERIFY(!overlay->isVisible());
+    }
+
+    void darkensTheWindowInTheOverlayColour_data()
+    {
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("the default translucent dark gray") << QColor(29, 30, 32, 183);
+        QTest::newRow("an opaque red") << QColor(255, 0, 0);
+        QTest::newRow("a faint blue") << QColor(0, 0, 255, 40);
+    }
+
+    void darkensTheWindowInTheOverlayColour()
+    {
+        QFETCH(QColor, color);
+        ZCOverlayShadowGui::SetColor(color);
+        Window window;
+        window.top.show();
+        ZCOverlayShadowGui* overlay = ZCOverlayShadowGui::newOverlay(nullptr, &window.top);
+
+        QCOMPARE(window.top.grab().toImage().pixelColor(100, 80), QColor(Qt::white));
+        overlay->show();
+        const QColor shown = window.top.grab().toImage().pixelColor(100, 80);
+        const auto blend = [&color](int over) { return (over * color.alpha() + 255 * (255 - color.alpha())) / 255; };
+        QVERIFY(qAbs(shown.red() - blend(color.red())) <= 2);
+        QVERIFY(qAbs(shown.green() - blend(color.green())) <= 2);
+        QVERIFY(qAbs(shown.blue() - blend(color.blue())) <= 2);
+    }
 };
-
-void TestZCOverlayShadowGui::cleanup()
-{
-    ZCOverlayShadowGui::SetEnabled(true);
-    ZCOverlayShadowGui::SetColor(QColor(29, 30, 32, 183));
-}
-
-void TestZCOverlayShadowGui::startsEnabledWithTheDefaultColour()
-{
-    QVERIFY(ZCOverlayShadowGui::IsEnabled());
-    QCOMPARE(ZCOverlayShadowGui::GetColor(), QColor(29, 30, 32, 183));
-}
-
-void TestZCOverlayShadowGui::disabledOverlaysAreNotMade()
-{
-    Window window;
-    ZCOverlayShadowGui::SetEnabled(false);
-    QVERIFY(!ZCOverlayShadowGui::IsEnabled());
-    QVERIFY(!ZCOverlayShadowGui::newOverlay(nullptr, &window.top));
-    QVERIFY(window.overlays().isEmpty());
-
-    ZCOverlayShadowGui::SetEnabled(true);
-    QVERIFY(ZCOverlayShadowGui::newOverlay(nullptr, &window.top));
-}
-
-void TestZCOverlayShadowGui::noTargetNoOverlay()
-{
-    QDialog dialog;
-    QVERIFY(!ZCOverlayShadowGui::newOverlay(&dialog, nullptr));
-}
-
-void TestZCOverlayShadowGui::coversTheTargetsWindowFromItsScreen()
-{
-    Window window;
-    ZCOverlayShadowGui* overlay = ZCOverlayShadowGui::newOverlay(nullptr, window.panel);
-    QVERIFY(overlay);
-    QCOMPARE(overlay->parentWidget(), &window.top);
-    QCOMPARE(overlay->size(), window.panel->screen()->size());
-    QVERIFY(overlay->isHidden());
-    QVERIFY(qobject_cast<ZCDarkenEffectGui*>(overlay->graphicsEffect()));
-}
-
-void TestZCOverlayShadowGui::followsTheWatchedDialog()
-{
-    Window window;
-    window.top.show();
-    QDialog dialog(&window.top);
-    ZCOverlayShadowGui* overlay = ZCOverlayShadowGui::newOverlay(&dialog, window.panel);
-    auto* later = new QWidget(&window.top);
-    later->show();
-    QVERIFY(!overlay->isVisible());
-
-    dialog.show();
-    QVERIFY(overlay->isVisible());
-    QCOMPARE(window.top.childAt(30, 30), overlay);
-
-    dialog.hide();
-    QVERIFY(!overlay->isVisible());
-    dialog.show();
-    QVERIFY(overlay->isVisible());
-    dialog.close();
-    QVERIFY(!overlay->isVisible());
-}
-
-void TestZCOverlayShadowGui::darkensTheWindowInTheOverlayColour_data()
-{
-    QTest::addColumn<QColor>("color");
-    QTest::newRow("the default translucent dark gray") << QColor(29, 30, 32, 183);
-    QTest::newRow("an opaque red") << QColor(255, 0, 0);
-    QTest::newRow("a faint blue") << QColor(0, 0, 255, 40);
-}
-
-void TestZCOverlayShadowGui::darkensTheWindowInTheOverlayColour()
-{
-    QFETCH(QColor, color);
-    ZCOverlayShadowGui::SetColor(color);
-    Window window;
-    window.top.show();
-    ZCOverlayShadowGui* overlay = ZCOverlayShadowGui::newOverlay(nullptr, &window.top);
-
-    QCOMPARE(window.top.grab().toImage().pixelColor(100, 80), QColor(Qt::white));
-    overlay->show();
-    const QColor shown = window.top.grab().toImage().pixelColor(100, 80);
-    const int alpha = color.alpha();
-    QVERIFY(qAbs(shown.red() - blend(color.red(), 255, alpha)) <= 2);
-    QVERIFY(qAbs(shown.green() - blend(color.green(), 255, alpha)) <= 2);
-    QVERIFY(qAbs(shown.blue() - blend(color.blue(), 255, alpha)) <= 2);
-}
-
-void TestZCOverlayShadowGui::watchedObjectMayGoFirst()
-{
-    Window window;
-    window.top.show();
-    auto* dialog = new QDialog(&window.top);
-    ZCOverlayShadowGui* overlay = ZCOverlayShadowGui::newOverlay(dialog, &window.top);
-    dialog->show();
-    QVERIFY(overlay->isVisible());
-    delete dialog;
-    QVERIFY(!overlay->isVisible());
-}
 
 MIROKIT_TEST_MAIN(TestZCOverlayShadowGui)
 #include "tst_zcoverlayshadowgui.moc"
