@@ -32,7 +32,7 @@ inline bool isInk(QRgb pixel)
     return pixel != qRgb(255, 255, 255);
 }
 
-// '1' for each painted module on row y; trailing spaces cannot be told from the background.
+// '1' for each painted pixel on row y; trailing spaces cannot be told from the background.
 inline QString rowModules(const QImage& image, int y)
 {
     QString modules;
@@ -43,21 +43,16 @@ inline QString rowModules(const QImage& image, int y)
     return modules;
 }
 
-inline QString modulesOf(ZCBarCode& code)
-{
-    return rowModules(render(code, QSize(3000, 20)), 0);
-}
-
-inline bool isBlank(const QImage& image)
-{
-    return image == blankImage(image.size(), 96);
-}
-
 inline std::unique_ptr<ZCBarCode> create(int tipo, const QString& dato)
 {
     std::unique_ptr<ZCBarCode> code = ZCBarCode::Create(tipo);
     code->SetDato(dato);
     return code;
+}
+
+inline QString modulesOf(ZCBarCode& code)
+{
+    return rowModules(render(code, QSize(3000, 20)), 0);
 }
 
 } // namespace barcodetest

@@ -4,7 +4,6 @@
 #include "mirokittest.h"
 
 #include <Mirokit/ZCBarCode128.h>
-#include <Mirokit/ZCBarCode39Ext.h>
 #include <Mirokit/ZCBarCodeEan13.h>
 
 #include <QRandomGenerator>
@@ -57,10 +56,8 @@ class TestZCBarCode : public QObject
 private slots:
     void unknownTypeCodes()
     {
-        for (const int tipo : {-1, 9, 1000}) {
-            QVERIFY(!ZCBarCode::Create(tipo));
-            QVERIFY(ZCBarCode::GetDescripcionTipo(tipo).isEmpty());
-        }
+        for (const int tipo : {-1, 9, 1000})
+            QVERIFY(!ZCBarCode::Create(tipo) && ZCBarCode::GetDescripcionTipo(tipo).isEmpty());
     }
 
     void zoomSetsModuleWidth_data()
@@ -74,8 +71,10 @@ private slots:
         QTest::newRow("250 % at 96 DPI rounds 2.88 to three pixels") << 250 << 96 << 30 << 3;
         QTest::newRow("33 % truncates the mils") << 33 << 600 << 3 << 2;
         QTest::newRow("zero percent still draws one-pixel modules") << 0 << 600 << 0 << 1;
+        QTest::newRow("a huge zoom neither overflows nor draws") << std::numeric_limits<int>::max() << 600 << 257698037 << (1 << 20);
     }
 
+    // The start guard, a bar, a space and a bar of one module each, in the code's own colour.
     void zoomSetsModuleWidth()
     {
         QFETCH(int, percent);
@@ -84,22 +83,16 @@ private slots:
         QFETCH(int, pixels);
         ZCBarCodeEan13 code;
         code.SetDato(QStringLiteral("1234567890128"));
+        code.SetColorBarras(Qt::red);
         code.Zoom(percent);
         QCOMPARE(code.GetModuleMils(), mils);
-        const QImage image = render(code, QSize(100 * pixels + 10, 10), dpi);
+        const QImage image = render(code, QSize(400, 10), dpi);
         QCOMPARE(code.GetModulePx(), pixels);
-        // The start guard: a bar, a space and a bar of one module each.
         const QString bar(pixels, QLatin1Char('1'));
-        QCOMPARE(rowModules(image, 0).left(3 * pixels), bar + QString(pixels, QLatin1Char('0')) + bar);
-    }
-
-    void hugeZoomDrawsNothing()
-    {
-        ZCBarCodeEan13 code;
-        code.SetDato(QStringLiteral("1234567890128"));
-        code.Zoom(std::numeric_limits<int>::max());
-        QVERIFY(code.GetModuleMils() > 0);
-        QVERIFY(isBlank(render(code, QSize(200, 20), 600)));
+        const QString guard = pixels < 100 ? bar + QString(pixels, QLatin1Char('0')) + bar : QString();
+        const QString row = rowModules(image, 0);
+        QCOMPARE(guard.isEmpty() ? row : row.left(guard.size()), guard);
+        QCOMPARE(image.pixelColor(0, 0), guard.isEmpty() ? QColor(Qt::white) : QColor(Qt::red));
     }
 
     void validation_data()
@@ -107,34 +100,28 @@ private slots:
         QTest::addColumn<int>("tipo");
         QTest::addColumn<QString>("dato");
         QTest::addColumn<bool>("valid");
+        for (int tipo = 0; tipo < 9; ++tipo)
+            QTest::addRow("%s empty data fails", qPrintable(ZCBarCode::GetDescripcionTipo(tipo))) << tipo << QString() << false;
         QTest::newRow("EAN-13 with a wrong check digit fails") << int(BarCodeEan13) << "1234567890127" << false;
         QTest::newRow("EAN-13 without its check digit fails") << int(BarCodeEan13) << "123456789012" << false;
-        QTest::newRow("EAN-13 with a letter fails") << int(BarCodeEan13) << "12345678901A8" << false;
         QTest::newRow("EAN-13 in Arabic-Indic digits fails") << int(BarCodeEan13) << arabicIndic("1234567890128") << false;
         QTest::newRow("UPC-A of thirteen digits fails") << int(BarCodeUPC) << "0123456789050" << false;
         QTest::newRow("Code 39 lower case validates") << int(BarCode39) << "abc" << true;
-        QTest::newRow("Code 39 empty data fails") << int(BarCode39) << "" << false;
         QTest::newRow("Code 39 with its own start character fails") << int(BarCode39) << "A*B" << false;
         QTest::newRow("Code 39 with a Latin-1 letter fails") << int(BarCode39) << QStringLiteral("CAF\u00c9") << false;
         QTest::newRow("Code 39 with a character above Latin-1 fails") << int(BarCode39) << QStringLiteral("A\u0141") << false;
         QTest::newRow("full ASCII takes a NUL") << int(BarCode39Ext) << QString(QChar(0)) << true;
         QTest::newRow("full ASCII fails above 127") << int(BarCode39Ext) << QStringLiteral("caf\u00e9") << false;
-        QTest::newRow("full ASCII empty data fails") << int(BarCode39Ext) << "" << false;
-        QTest::newRow("Interleaved 2 of 5 with a dash fails") << int(BarCodeInterleaved25) << "12-45" << false;
         QTest::newRow("Interleaved 2 of 5 in Arabic-Indic digits fails") << int(BarCodeInterleaved25) << arabicIndic("12") << false;
-        QTest::newRow("Interleaved 2 of 5 empty data fails") << int(BarCodeInterleaved25) << "" << false;
         QTest::newRow("Codabar with lower-case start fails") << int(BarCodeCodabar) << "a37859b" << false;
         QTest::newRow("Codabar with a letter it lacks fails") << int(BarCodeCodabar) << "A37E59B" << false;
-        QTest::newRow("Codabar empty data fails") << int(BarCodeCodabar) << "" << false;
         QTest::newRow("Code 11 with a wrong C check fails") << int(BarCode11) << "123-4562" << false;
         QTest::newRow("Code 11 with a wrong K check fails") << int(BarCode11) << "123-4553" << false;
         QTest::newRow("Code 11 without checks fails") << int(BarCode11) << "12" << false;
-        QTest::newRow("Code 11 with a letter fails") << int(BarCode11) << "12A-4552" << false;
         QTest::newRow("Code 11 in Arabic-Indic digits fails") << int(BarCode11) << arabicIndic("00") + QLatin1String("00") << false;
         const auto bad128 = [](const char* name, const QString& dato) {
             QTest::addRow("Code 128 with %s fails", name) << int(BarCode128) << dato << false;
         };
-        bad128("empty data", QString());
         bad128("X as start set", QStringLiteral("X12"));
         bad128("an odd number of digits in set C", QStringLiteral("C123"));
         bad128("a letter in set C", QStringLiteral("C12a4"));
@@ -167,7 +154,7 @@ private slots:
         QFETCH(bool, valid);
         const auto code = create(tipo, dato);
         QCOMPARE(code->IsDatoOK(), valid);
-        QCOMPARE(isBlank(render(*code, QSize(400, 20))), !valid);
+        QCOMPARE(modulesOf(*code).isEmpty(), !valid);
         if (tipo == BarCode128 && !valid) {
             Values parsed{1, 2, 3};
             QCOMPARE(ZCBarCode128::InterpretaDato(dato, dato.size(), parsed), -1);
@@ -194,8 +181,7 @@ private slots:
         QFETCH(QString, dato);
         QFETCH(bool, bLen);
         QFETCH(QString, check);
-        const auto code = create(tipo, dato);
-        QCOMPARE(QString(static_cast<ZCBarCodeEanUpc*>(code.get())->CalculaCheck(bLen)), check);
+        QCOMPARE(QString(static_cast<ZCBarCodeEanUpc*>(create(tipo, dato).get())->CalculaCheck(bLen)), check);
     }
 
     void code128Values_data()
@@ -256,19 +242,6 @@ private slots:
         QCOMPARE(parsed, (Values{40, 73}));
     }
 
-    // Full ASCII spells its data out only while drawing; Interleaved 2 of 5 pads odd data for good.
-    void drawingKeepsTheData()
-    {
-        ZCBarCode39Ext ext;
-        ext.SetDato(QStringLiteral("Mixed case-text"));
-        const QString first = modulesOf(ext);
-        QCOMPARE(ext.GetDato(), QStringLiteral("Mixed case-text"));
-        QCOMPARE(modulesOf(ext), first);
-        const auto odd = create(BarCodeInterleaved25, QStringLiteral("123"));
-        QCOMPARE(modulesOf(*odd), modulesOf(*create(BarCodeInterleaved25, QStringLiteral("0123"))));
-        QCOMPARE(odd->GetDato(), QStringLiteral("0123"));
-    }
-
     void barHeights_data()
     {
         QTest::addColumn<int>("tipo");
@@ -327,7 +300,8 @@ private slots:
         QFETCH(QRect, target);
         QFETCH(int, dpi);
         QFETCH(bool, inked);
-        const QImage image = render(*create(tipo, sampleData(tipo)), QSize(260, 100), dpi, target);
+        const auto code = create(tipo, sampleData(tipo));
+        const QImage image = render(*code, QSize(260, 100), dpi, target);
         bool inside = false;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -338,18 +312,11 @@ private slots:
             }
         }
         QCOMPARE(inside, inked);
-    }
-
-    // Modules of three pixels (250 DPI) in a rectangle of 100: 33 whole modules fit, the 34th,
-    // which would end one pixel past the edge, is left out.
-    void narrowRectangleCutsTheSymbol()
-    {
-        ZCBarCode39 code;
-        code.SetDato(QStringLiteral("CUT AT THE EDGE"));
-        QString expected = rowModules(render(code, QSize(1200, 10), 250), 0).left(99);
-        while (expected.endsWith(QLatin1Char('0')))
-            expected.chop(1);
-        QCOMPARE(rowModules(render(code, QSize(200, 10), 250, QRect(0, 0, 100, 10)), 0), expected);
+        // The symbol is cut at the right edge after its last whole module.
+        const QImage whole = render(*code, QSize(4000, 100), dpi, QRect(target.topLeft(), QSize(3900, target.height())));
+        const int wholeModules = target.width() / code->GetModulePx();
+        QCOMPARE(rowModules(image, target.y()),
+                 rowModules(whole.copy(0, 0, target.x() + wholeModules * code->GetModulePx(), 100), target.y()));
     }
 
     void barsOverAnyBackground_data()
@@ -386,31 +353,16 @@ private slots:
                 code.SetColorBarras(Qt::darkBlue);
                 QPainter painter(&images[clipped]);
                 painter.translate(translation);
+                painter.setRenderHint(QPainter::SmoothPixmapTransform);
                 if (clipped)
                     painter.setClipRect(QRect(-100, -100, 1000, 1000));
                 code.Draw(&painter, target);
                 code.Draw(&painter, target); // the second drawing reuses the first one's rows
+                QVERIFY(painter.testRenderHint(QPainter::SmoothPixmapTransform));
             }
             QCOMPARE(images[0], images[1]);
             QCOMPARE(images[0] == background(kind, format), !target.translated(translation).intersects(images[0].rect()));
         }
-    }
-
-    // Draw paints in the code's own colour and gives the painter back as it found it.
-    void drawingLeavesThePainterAlone()
-    {
-        ZCBarCodeEan13 code;
-        code.SetDato(QStringLiteral("1234567890128"));
-        code.SetColorBarras(Qt::red);
-        QImage image = blankImage(QSize(200, 40), 96);
-        QPainter painter(&image);
-        const QPen pen(Qt::blue, 5);
-        painter.setPen(pen);
-        painter.setBrush(Qt::green);
-        code.Draw(&painter, image.rect());
-        QCOMPARE(painter.pen(), pen);
-        QCOMPARE(painter.brush(), QBrush(Qt::green));
-        QCOMPARE(QColor(image.pixel(0, 0)), QColor(Qt::red));
     }
 };
 
