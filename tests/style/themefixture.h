@@ -7,16 +7,12 @@
 #include <QTemporaryDir>
 
 // A theme in a temporary folder: icons/, main.qss and gen/ for the PNGs; add() registers it.
-class ThemeFolder
-{
-public:
-    QString path(const QString& relative = QString()) const
-    {
-        return relative.isEmpty() ? m_dir.path() : QDir(m_dir.path()).filePath(relative);
-    }
+struct ThemeFolder {
+    QTemporaryDir dir;
+
+    QString path(const QString& relative = QString()) const { return relative.isEmpty() ? dir.path() : dir.filePath(relative); }
     QString icons() const { return path(QStringLiteral("icons")); }
     QString generated() const { return path(QStringLiteral("gen")); }
-
     void write(const QString& relative, const QByteArray& content) const
     {
         QDir().mkpath(QFileInfo(path(relative)).absolutePath());
@@ -24,23 +20,16 @@ public:
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         file.write(content);
     }
-    void writeIcon(const QString& name,
-                   const QByteArray& svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\">"
-                                           "<rect width=\"16\" height=\"16\" fill=\"#000\"/></svg>") const
+    void writeIcon(const QString& name, const QByteArray& svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" "
+                                                               "height=\"16\"><rect width=\"16\" height=\"16\" fill=\"#000\"/></svg>") const
     {
-        write(QStringLiteral("icons/%1.svg").arg(name), svg);
+        write("icons/" + name + ".svg", svg);
     }
-
-    int add(const QString& name, const QVector<QColor>& colours,
-            const QString& generatedFolder = QString()) const
+    int add(const QString& name, const QVector<QColor>& colours, const QString& generatedFolder = QString()) const
     {
-        if (!QFile::exists(path(QStringLiteral("main.qss"))))
-            write(QStringLiteral("main.qss"), "QWidget { }\n");
-        return GetGestorTemasEstilo()->AddTema(
-            ZCTemaEstilo(name, icons(), path(QStringLiteral("main.qss")),
-                         generatedFolder.isNull() ? generated() : generatedFolder, colours));
+        if (!QFile::exists(path("main.qss")))
+            write("main.qss", "QWidget { }\n");
+        return GetGestorTemasEstilo()->AddTema(ZCTemaEstilo(name, icons(), path("main.qss"),
+                                                            generatedFolder.isNull() ? generated() : generatedFolder, colours));
     }
-
-private:
-    QTemporaryDir m_dir;
 };

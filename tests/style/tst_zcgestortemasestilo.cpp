@@ -1,32 +1,61 @@
+// The theme manager, the themes it loads and the recoloured icons it hands out.
 #include "mirokittest.h"
 #include "messagelogcapture.h"
 #include "themefixture.h"
 
+#include <Mirokit/ZCIcon.h>
+#include <Mirokit/ZCProxyStyle.h>
+#include <Mirokit/ZCSVGIconEngine.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QXmlStreamReader>
 
 namespace {
 
-QString themeJson(const QString& name, const ThemeFolder& folder)
-{
-    return QStringLiteral("{\"nombre\": \"%1\", \"senda_iconos\": \"%2\", \"senda_css\": \"%3\", "
-                          "\"senda_iconos_css\": \"%4\", \"colores\": [\"#ff0000\", \"#00ff00\"]}")
-        .arg(name, folder.icons(), folder.path(QStringLiteral("main.qss")), folder.generated());
-}
+const int noTheme = -1; // the state column of a row that adds no theme
+const QVector<QColor> colours{QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue), QColor(Qt::yellow)};
 
 QString jsonError(const QByteArray& text)
 {
     QJsonParseError error;
     QJsonDocument::fromJson(text, &error);
-    return QStringLiteral("Error cargando tema. %1").arg(error.errorString());
+    return "Error cargando tema. " + error.errorString();
 }
 
 QIcon themed(const QString& name, ZCGestorTemasEstilo::EEstadoIcono state = ZCGestorTemasEstilo::EstadoNormal)
 {
     return GetGestorTemasEstilo()->FromTheme(name, state);
 }
+
+QColor pixelAt(const QPixmap& pixmap, int x = -1, int y = -1)
+{
+    const QImage image = pixmap.toImage();
+    return image.pixelColor(x < 0 ? image.width() / 2 : x, y < 0 ? image.height() / 2 : y);
+}
+
+// Every element of the drawing with its fill, in document order: "svg= path=#ff0000".
+QString fillsOf(const QByteArray& svg)
+{
+    QStringList fills;
+    for (QXmlStreamReader reader(svg); !reader.atEnd();) {
+        if (reader.readNext() == QXmlStreamReader::StartElement)
+            fills.append(reader.name().toString() + '=' + reader.attributes().value("fill").toString());
+    }
+    return fills.join(' ');
+}
+
+// ZCIcon's subclasses are the ones that look images up; this one makes the lookup visible.
+struct CachedIcon : ZCIcon {
+    using ZCIcon::GetPixmapCache;
+};
 
 } // namespace
 
@@ -35,65 +64,109 @@ class TestZCGestorTemasEstilo : public QObject
     Q_OBJECT
 
 private slots:
-    void beforeAnyThemeEverythingIsSafe();
     void initTestCase();
-    void addingFromJson_data();
-    void addingFromJson();
+    void init() { QVERIFY(GetGestorTemasEstilo()->SetTema(m_firstIndex)); }
+    void themesFromJson_data();
+    void themesFromJson();
+    void aFailedLoadLeavesNothingOfTheOldTheme();
     void invalidIndexesWarn_data();
     void invalidIndexesWarn();
-    void setTemaAppliesTheResolvedSheet();
     void aBrokenSheetKeepsThePreviousOne();
-    void fromThemeCachesPerTheme();
-    void fromThemeFallsBackToQtsIconTheme();
-    void theMenuChecksTheThemeCurrentWhenBuilt();
     void theRefreshActionReappliesAndLogs();
+    void theMenuChecksTheThemeCurrentWhenBuilt();
+    void fromThemeCachesPerThemeAndFallsBackToQtsIconTheme();
+    void recolour_data();
+    void recolour();
+    void eachStateIsDrawnInItsColour_data();
+    void eachStateIsDrawnInItsColour();
+    void aMissingIconIsTransparentWithAWarning();
+    void disabledGoesThroughTheStyle();
+    void aThemeSwitchOrARefreshRedrawsTheSameIcon();
+    void aZCIconLoadsAFileOncePerProcess();
 
 private:
-    ThemeFolder m_first;
-    ThemeFolder m_second;
-    int m_firstIndex = -1;
-    int m_secondIndex = -1;
+    ThemeFolder m_first, m_second;
+    int m_firstIndex = -1, m_secondIndex = -1;
 };
-
-void TestZCGestorTemasEstilo::beforeAnyThemeEverythingIsSafe()
-{
-    QCOMPARE(GetGestorTemasEstilo()->GetCurrentTema().GetNombre(), QString());
-    QVERIFY(themed(QStringLiteral("save")).isNull());
-}
 
 void TestZCGestorTemasEstilo::initTestCase()
 {
-    m_first.write(QStringLiteral("main.qss"), ":root {\n--fondo: #102030;\n}\nQWidget { background: var(--fondo); }");
-    m_first.writeIcon(QStringLiteral("save"));
-    m_second.write(QStringLiteral("main.qss"), "QWidget { background: #405060; }");
-    m_second.writeIcon(QStringLiteral("save"));
-    m_firstIndex = m_first.add(QStringLiteral("Uno"), {QColor(Qt::red), QColor(Qt::green)});
-    m_secondIndex = m_second.add(QStringLiteral("Dos"), {QColor(Qt::blue)});
+    // Before any theme everything is safe.
+    QCOMPARE(GetGestorTemasEstilo()->GetCurrentTema().GetNombre(), QString());
+    QVERIFY(themed("save").isNull());
+
+    m_first.write("main.qss", ":root {\n--fondo: #102030;\n}\nQWidget { background: var(--fondo); }");
+    m_first.writeIcon("save");
+    m_second.write("main.qss", "QWidget { background: #405060; }");
+    m_second.writeIcon("save");
+    m_firstIndex = m_first.add("Uno", colours);
+    m_secondIndex = m_second.add("Dos", {QColor(Qt::black)});
 }
 
-void TestZCGestorTemasEstilo::addingFromJson_data()
+void TestZCGestorTemasEstilo::themesFromJson_data()
 {
-    QTest::addColumn<QString>("json");
-    QTest::addColumn<int>("added");
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QColor>("colour"); // of that state in the added theme
     QTest::addColumn<QStringList>("warnings");
 
-    QTest::newRow("an array with a theme and a number adds the theme")
-        << QStringLiteral("[%1, 5]").arg(themeJson(QStringLiteral("Tres"), m_first)) << 1
-        << QStringList(QStringLiteral("El elemento de la lista de temas no tiene un formato correcto"));
-    QTest::newRow("a single object adds one theme") << themeJson(QStringLiteral("Cuatro"), m_second) << 1 << QStringList();
-    QTest::newRow("text that is not JSON adds nothing") << "{nombre" << 0 << QStringList(jsonError("{nombre"));
-    QTest::newRow("a bare value is not a theme list") << "\"tema\"" << 0 << QStringList(jsonError("\"tema\""));
+    const QByteArray paths = "\"senda_iconos\": \"i\", \"senda_css\": \"c.qss\", \"senda_iconos_css\": \"g\"";
+    const auto theme = [&paths](const QByteArray& colours) {
+        return "{\"nombre\": \"Claro\", " + paths + (colours.isEmpty() ? "" : ", \"colores\": " + colours) + "}";
+    };
+    const int normal = ZCGestorTemasEstilo::EstadoNormal, hover = ZCGestorTemasEstilo::EstadoHover;
+    QTest::newRow("a list with a theme and a number adds the theme")
+        << "[" + theme("") + ", 5]" << normal << QColor() << QStringList("El elemento de la lista de temas no tiene un formato correcto");
+    QTest::newRow("text that is not JSON") << QByteArray("{nombre") << noTheme << QColor() << QStringList(jsonError("{nombre"));
+
+    QTest::newRow("a single colour string colours the hover state too")
+        << theme("\"#336699\"") << hover << QColor(0x336699) << QStringList();
+    QTest::newRow("an invalid single colour leaves no valid colour") << theme("\"nocolour\"") << normal << QColor() << QStringList();
+    QTest::newRow("an invalid second colour falls back to the first")
+        << theme("[\"#000000\", \"nocolour\"]") << hover << QColor(Qt::black) << QStringList();
+    QTest::newRow("a missing pressed colour falls back to the first")
+        << theme("[\"red\", \"blue\"]") << int(ZCGestorTemasEstilo::EstadoPressed) << QColor(Qt::red) << QStringList();
+
+    QTest::newRow("no name") << "{" + paths + "}" << noTheme << QColor()
+                             << QStringList("Error. Falta el valor nombre en la configuración del tema");
+    for (const char* key : {"senda_iconos", "senda_css", "senda_iconos_css"}) {
+        QTest::addRow("no %s", key) << theme("").replace("\"" + QByteArray(key) + "\"", "\"otro\"") << noTheme << QColor()
+                                    << QStringList(QStringLiteral("Error. Falta el valor %1 en la configuración del tema Claro").arg(key));
+    }
+    QTest::newRow("a number among the colours names its position") << theme("[\"#000000\", 5]") << noTheme << QColor()
+        << QStringList("Error en la configuración del tema Claro. Solo se aceptan valores de tipo String en el array de "
+                       "colores. Elemento 2 incorrecto");
+    QTest::newRow("colours given as an object") << theme("{\"a\": 1}") << noTheme << QColor()
+        << QStringList("Error. El valor colores no tiene un tipo esperado en la configuración del tema Claro. Valores "
+                       "válidos: String o Array de String");
 }
 
-void TestZCGestorTemasEstilo::addingFromJson()
+void TestZCGestorTemasEstilo::themesFromJson()
 {
-    QFETCH(QString, json);
-    QFETCH(int, added);
+    QFETCH(QByteArray, json);
+    QFETCH(int, state);
+    QFETCH(QColor, colour);
     QFETCH(QStringList, warnings);
-    const int before = GetGestorTemasEstilo()->AddTemaFromJSON(QStringLiteral("[]"));
+    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
+    const int before = manager->AddTemaFromJSON("[]");
     MessageLogCapture log;
-    QCOMPARE(GetGestorTemasEstilo()->AddTemaFromJSON(json), before + added);
+    QCOMPARE(manager->AddTemaFromJSON(json), before + (state == noTheme ? 0 : 1));
     QCOMPARE(log.texts(QtWarningMsg), warnings);
+    if (state != noTheme) {
+        const ZCTemaEstilo& added = manager->GetTema(before + 1);
+        QCOMPARE(QStringList({added.GetNombre(), added.GetPathIconos(), added.GetPathCSS(), added.GetPathIconosCSS()}),
+                 QStringList({"Claro", "i", "c.qss", "g"}));
+        QCOMPARE(added.GetColor(static_cast<ZCGestorTemasEstilo::EEstadoIcono>(state)), colour);
+    }
+}
+
+void TestZCGestorTemasEstilo::aFailedLoadLeavesNothingOfTheOldTheme()
+{
+    ZCTemaEstilo theme("Viejo", "i", "c", "g", {QColor(Qt::red)});
+    const MessageLogCapture log;
+    QVERIFY(!theme.LoadFromJSON(QJsonObject{{"senda_iconos", "x"}}));
+    QCOMPARE(theme.GetNombre() + theme.GetPathIconos() + theme.GetPathCSS() + theme.GetPathIconosCSS(), QString());
+    QVERIFY(!theme.GetColor(ZCGestorTemasEstilo::EstadoNormal).isValid());
 }
 
 void TestZCGestorTemasEstilo::invalidIndexesWarn_data()
@@ -113,100 +186,179 @@ void TestZCGestorTemasEstilo::invalidIndexesWarn()
     QCOMPARE(log.texts(QtWarningMsg), QStringList({warning, warning}));
 }
 
-void TestZCGestorTemasEstilo::setTemaAppliesTheResolvedSheet()
-{
-    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
-    QVERIFY(manager->SetTema(m_firstIndex));
-    QCOMPARE(qApp->styleSheet(), QStringLiteral("\nQWidget { background: #102030; }"));
-    QCOMPARE(QIcon::themeName(), QStringLiteral("Uno"));
-    QCOMPARE(manager->GetPathFromTheme(QStringLiteral("save")), m_first.icons() + QStringLiteral("/save.svg"));
-}
-
 void TestZCGestorTemasEstilo::aBrokenSheetKeepsThePreviousOne()
 {
-    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
-    QVERIFY(manager->SetTema(m_firstIndex));
-    const QString applied = qApp->styleSheet();
+    const QString resolved = "\nQWidget { background: #102030; }";
+    QCOMPARE(qApp->styleSheet(), resolved);
     ThemeFolder broken;
-    broken.write(QStringLiteral("main.qss"), "x: var(--nada);");
-    const int index = broken.add(QStringLiteral("Roto"), {QColor(Qt::blue)});
-
+    broken.write("main.qss", "x: var(--nada);");
     MessageLogCapture log;
-    QVERIFY(!manager->SetTema(index));
-    QCOMPARE(log.texts(QtWarningMsg),
-             QStringList(QStringLiteral("Error parseando el CSS: Error. La variable --nada no está definida previamente")));
-    QCOMPARE(qApp->styleSheet(), applied);
+    QVERIFY(!GetGestorTemasEstilo()->SetTema(broken.add("Roto", {})));
+    QCOMPARE(log.texts(QtWarningMsg), QStringList("Error parseando el CSS: Error. La variable --nada no está definida previamente"));
+    QCOMPARE(qApp->styleSheet(), resolved);
     // Its icons are current all the same.
-    QCOMPARE(manager->GetCurrentTema().GetNombre(), QStringLiteral("Roto"));
+    QCOMPARE(GetGestorTemasEstilo()->GetCurrentTema().GetNombre(), QStringLiteral("Roto"));
 }
 
-void TestZCGestorTemasEstilo::fromThemeCachesPerTheme()
+void TestZCGestorTemasEstilo::theRefreshActionReappliesAndLogs()
 {
-    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
-    QVERIFY(manager->SetTema(m_firstIndex));
-    const QIcon normal = themed(QStringLiteral("save"));
-    QVERIFY(!normal.isNull());
-    QCOMPARE(normal.name(), QStringLiteral("save"));
-    QCOMPARE(themed(QStringLiteral("save")).cacheKey(), normal.cacheKey());
-    QVERIFY(themed(QStringLiteral("save"), ZCGestorTemasEstilo::EstadoHover).cacheKey() != normal.cacheKey());
-
-    QVERIFY(manager->SetTema(m_secondIndex));
-    QVERIFY(themed(QStringLiteral("save")).cacheKey() != normal.cacheKey());
-    QVERIFY(manager->SetTema(m_firstIndex));
-    QCOMPARE(themed(QStringLiteral("save")).cacheKey(), normal.cacheKey());
-}
-
-void TestZCGestorTemasEstilo::fromThemeFallsBackToQtsIconTheme()
-{
-    QVERIFY(GetGestorTemasEstilo()->SetTema(m_firstIndex));
-    QVERIFY(themed(QStringLiteral("no-such-icon")).isNull());
-
-    // Qt's own icon theme: a folder named after the theme, with an index, in the search path.
-    m_first.write(QStringLiteral("icons/Uno/index.theme"),
-                  "[Icon Theme]\nName=Uno\nDirectories=16\n\n[16]\nSize=16\nType=Fixed\n");
-    QImage image(16, 16, QImage::Format_ARGB32);
-    image.fill(Qt::blue);
-    QDir().mkpath(m_first.path(QStringLiteral("icons/Uno/16")));
-    QVERIFY(image.save(m_first.path(QStringLiteral("icons/Uno/16/raster.png"))));
-    QVERIFY(GetGestorTemasEstilo()->SetTema(m_firstIndex));
-    const QIcon fallback = themed(QStringLiteral("raster"), ZCGestorTemasEstilo::EstadoHover);
-    QCOMPARE(fallback.pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::blue));
+    QVERIFY(GetGestorTemasEstilo()->SetTema(m_secondIndex));
+    m_second.write("main.qss", "QLabel { color: blue; }");
+    MessageLogCapture log;
+    GetGestorTemasEstilo()->GetActionRefresh()->trigger();
+    QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: blue; }"));
+    QCOMPARE(log.texts(QtInfoMsg), QStringList("El tema \"Dos\" ha sido recargado correctamente"));
 }
 
 void TestZCGestorTemasEstilo::theMenuChecksTheThemeCurrentWhenBuilt()
 {
     ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
     QVERIFY(manager->SetTema(m_secondIndex));
-    QMenu* menu = manager->GetMenuTemas();
-    QCOMPARE(menu, manager->GetMenuTemas());
-    const QList<QAction*> actions = menu->actions();
-    const int themeCount = manager->AddTemaFromJSON(QStringLiteral("[]")) + 1;
-    QCOMPARE(actions.size(), themeCount + 2);
-    QVERIFY(actions.at(themeCount)->isSeparator());
+    const QList<QAction*> actions = manager->GetMenuTemas()->actions();
+    const int menuSize = manager->AddTemaFromJSON("[]") + 3; // the themes, a separator and the refresh action
+    QCOMPARE(actions.size(), menuSize);
     QCOMPARE(actions.last(), manager->GetActionRefresh());
-    QCOMPARE(actions.at(m_secondIndex)->text(), QStringLiteral("Dos"));
     QVERIFY(actions.at(m_secondIndex)->isChecked());
-
     // Picking a theme in the menu applies it; a theme set elsewhere does not move the check.
     actions.at(m_firstIndex)->trigger();
     QCOMPARE(manager->GetCurrentTema().GetNombre(), QStringLiteral("Uno"));
-    QVERIFY(!actions.at(m_secondIndex)->isChecked());
     QVERIFY(manager->SetTema(m_secondIndex));
-    QVERIFY(actions.at(m_firstIndex)->isChecked());
-
+    QVERIFY(actions.at(m_firstIndex)->isChecked() && !actions.at(m_secondIndex)->isChecked());
     // Themes added later are not in the menu.
-    m_second.add(QStringLiteral("Tarde"), {});
-    QCOMPARE(manager->GetMenuTemas()->actions().size(), themeCount + 2);
+    m_second.add("Tarde", {});
+    QCOMPARE(manager->GetMenuTemas()->actions().size(), menuSize);
 }
 
-void TestZCGestorTemasEstilo::theRefreshActionReappliesAndLogs()
+void TestZCGestorTemasEstilo::fromThemeCachesPerThemeAndFallsBackToQtsIconTheme()
 {
+    const QIcon normal = themed("save");
+    QCOMPARE(normal.name(), QStringLiteral("save"));
+    QCOMPARE(themed("save").cacheKey(), normal.cacheKey());
+    QVERIFY(themed("save", ZCGestorTemasEstilo::EstadoHover).cacheKey() != normal.cacheKey());
+    QVERIFY(GetGestorTemasEstilo()->SetTema(m_secondIndex));
+    QVERIFY(themed("save").cacheKey() != normal.cacheKey());
     QVERIFY(GetGestorTemasEstilo()->SetTema(m_firstIndex));
-    m_first.write(QStringLiteral("main.qss"), "QLabel { color: red; }");
+    QCOMPARE(themed("save").cacheKey(), normal.cacheKey());
+
+    // Qt's own icon theme: a folder named after the theme, with an index, in the search path.
+    QVERIFY(themed("raster").isNull());
+    m_first.write("icons/Uno/index.theme", "[Icon Theme]\nName=Uno\nDirectories=16\n\n[16]\nSize=16\nType=Fixed\n");
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    QDir().mkpath(m_first.path("icons/Uno/16"));
+    QVERIFY(image.save(m_first.path("icons/Uno/16/raster.png")));
+    QVERIFY(GetGestorTemasEstilo()->SetTema(m_firstIndex));
+    QCOMPARE(themed("raster", ZCGestorTemasEstilo::EstadoHover).pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::blue));
+}
+
+void TestZCGestorTemasEstilo::recolour_data()
+{
+    QTest::addColumn<QByteArray>("svg");
+    QTest::addColumn<QString>("fills");
+    QTest::newRow("fills are replaced, fill none too, and then paths without one are left alone")
+        << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><g fill=\"#000000\"><path d=\"M0 0h1v1z\"/><path d=\"M1 1\"/></g>"
+                      "<circle r=\"1\" fill=\"none\"/></svg>")
+        << "svg= g=#ff0000 path= path= circle=#ff0000";
+    QTest::newRow("without any fill every path gets one and other shapes none")
+        << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><path d=\"M0 0h1v1z\"/><rect width=\"1\" height=\"1\"/>"
+                      "<g><path d=\"M1 1h1v1z\"/></g></svg>")
+        << "svg= path=#ff0000 rect= g= path=#ff0000";
+    QTest::newRow("broken XML keeps what was read") << QByteArray("<svg><path d=\"M0 0\"/><path") << "svg= path=#ff0000";
+}
+
+void TestZCGestorTemasEstilo::recolour()
+{
+    QFETCH(QByteArray, svg);
+    QFETCH(QString, fills);
+    QCOMPARE(fillsOf(ZCSVGIconEngine::recolour(svg, QColor(Qt::red))), fills);
+}
+
+void TestZCGestorTemasEstilo::eachStateIsDrawnInItsColour_data()
+{
+    QTest::addColumn<int>("state");
+    int state = ZCGestorTemasEstilo::EstadoNormal;
+    for (const char* name : {"normal", "hover", "pressed", "notify"})
+        QTest::newRow(name) << state++;
+}
+
+void TestZCGestorTemasEstilo::eachStateIsDrawnInItsColour()
+{
+    QFETCH(int, state);
+    const QIcon icon = themed("save", static_cast<ZCGestorTemasEstilo::EEstadoIcono>(state));
+    QCOMPARE(pixelAt(icon.pixmap(24)), colours.at(state));
+    const std::unique_ptr<QIconEngine> clone(ZCSVGIconEngine("save", ZCGestorTemasEstilo::EEstadoIcono(state)).clone());
+    QCOMPARE(clone->iconName(), QStringLiteral("save"));
+    QCOMPARE(pixelAt(clone->pixmap(QSize(8, 8), QIcon::Normal, QIcon::Off)), colours.at(state));
+    QImage painted(40, 40, QImage::Format_ARGB32_Premultiplied);
+    painted.fill(Qt::white);
+    QPainter painter(&painted);
+    icon.paint(&painter, QRect(10, 10, 20, 20));
+    painter.end();
+    QCOMPARE(painted.pixelColor(20, 20), colours.at(state));
+    QCOMPARE(painted.pixelColor(5, 5), QColor(Qt::white));
+}
+
+void TestZCGestorTemasEstilo::aMissingIconIsTransparentWithAWarning()
+{
+    ZCSVGIconEngine engine("gone", ZCGestorTemasEstilo::EstadoNormal);
     MessageLogCapture log;
+    QImage transparent(12, 10, QImage::Format_ARGB32);
+    transparent.fill(Qt::transparent);
+    QCOMPARE(engine.pixmap(QSize(12, 10), QIcon::Normal, QIcon::Off).toImage().convertToFormat(QImage::Format_ARGB32), transparent);
+    engine.pixmap(QSize(12, 10), QIcon::Normal, QIcon::Off); // looked for again, not cached
+    const QString warning = "No se encuentra el icono 'gone' en el tema 'Uno'";
+    QCOMPARE(log.texts(QtWarningMsg), QStringList({warning, warning}));
+}
+
+void TestZCGestorTemasEstilo::disabledGoesThroughTheStyle()
+{
+    auto* style = new ZCProxyStyle(QStyleFactory::create("Fusion"));
+    QApplication::setStyle(style);
+    const QIcon icon = themed("save");
+    QStyleOption option;
+    option.palette = QApplication::palette();
+    const QImage expected = style->generatedIconPixmap(QIcon::Disabled, icon.pixmap(16), &option).toImage();
+    const QImage disabled = icon.pixmap(16, QIcon::Disabled).toImage();
+    QCOMPARE(disabled.convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
+    // QIcon::paint in disabled mode draws the same look.
+    QImage painted(16, 16, QImage::Format_ARGB32_Premultiplied);
+    painted.fill(Qt::transparent);
+    QPainter painter(&painted);
+    icon.paint(&painter, painted.rect(), Qt::AlignCenter, QIcon::Disabled);
+    painter.end();
+    QCOMPARE(qAlpha(painted.pixel(8, 8)), qAlpha(disabled.pixel(8, 8)));
+}
+
+void TestZCGestorTemasEstilo::aThemeSwitchOrARefreshRedrawsTheSameIcon()
+{
+    // The second theme has one colour only, so its hover falls back to it.
+    const QIcon icon = themed("save", ZCGestorTemasEstilo::EstadoHover);
+    QCOMPARE(pixelAt(icon.pixmap(16)), QColor(Qt::green));
+    QVERIFY(GetGestorTemasEstilo()->SetTema(m_secondIndex));
+    QCOMPARE(pixelAt(icon.pixmap(16)), QColor(Qt::black));
+    QVERIFY(GetGestorTemasEstilo()->SetTema(m_firstIndex));
+    QCOMPARE(pixelAt(icon.pixmap(16), 2, 2), QColor(Qt::green));
+    // The right half only: without a refresh the drawing on screen stays as it was.
+    m_first.writeIcon("save", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"16\" height=\"16\"><path d=\"M8 0H16V16H8Z\"/></svg>");
+    QCOMPARE(pixelAt(icon.pixmap(16), 2, 2), QColor(Qt::green));
     GetGestorTemasEstilo()->GetActionRefresh()->trigger();
-    QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: red; }"));
-    QCOMPARE(log.texts(QtInfoMsg), QStringList(QStringLiteral("El tema \"Uno\" ha sido recargado correctamente")));
+    QCOMPARE(pixelAt(icon.pixmap(16), 2, 2).alpha(), 0);
+    QCOMPARE(pixelAt(icon.pixmap(16), 12, 2), QColor(Qt::green));
+}
+
+void TestZCGestorTemasEstilo::aZCIconLoadsAFileOncePerProcess()
+{
+    const QString path = m_first.path("dot.png");
+    QImage image(6, 4, QImage::Format_ARGB32);
+    image.fill(Qt::magenta);
+    QVERIFY(image.save(path));
+    const CachedIcon icon;
+    QCOMPARE(icon.GetPixmapCache(path).size(), QSize(6, 4));
+    // Gone from disk, still answered from the pixmap cache.
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(icon.GetPixmapCache(path).toImage().pixelColor(1, 1), QColor(Qt::magenta));
+    QPixmapCache::clear();
+    QVERIFY(icon.GetPixmapCache(path).isNull());
 }
 
 MIROKIT_TEST_MAIN(TestZCGestorTemasEstilo)

@@ -14,23 +14,20 @@ private slots:
 
 void TestZCHostStyleSheet::aHostStyleSheetIsNeverReplaced()
 {
-    const QString host = QStringLiteral("QLabel { color: purple; }");
+    const QString host = "QLabel { color: purple; }";
     qApp->setStyleSheet(host);
-
     ThemeFolder folder;
-    folder.write(QStringLiteral("main.qss"), "QWidget { background: black; }");
-    folder.writeIcon(QStringLiteral("save"));
-    const int index = folder.add(QStringLiteral("Tema"), {QColor(Qt::red)});
-    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
-    QVERIFY(manager->SetTema(index));
+    folder.write("main.qss", "QWidget { background: black; }");
+    folder.writeIcon("save");
+    const int index = folder.add("Tema", {QColor(Qt::red)});
+    QVERIFY(GetGestorTemasEstilo()->SetTema(index));
     QCOMPARE(qApp->styleSheet(), host);
     // The theme still gives its icons and Qt icon-theme name.
     QCOMPARE(QIcon::themeName(), QStringLiteral("Tema"));
-    QVERIFY(!manager->FromTheme(QStringLiteral("save"), ZCGestorTemasEstilo::EstadoNormal).isNull());
-
+    QVERIFY(!GetGestorTemasEstilo()->FromTheme("save", ZCGestorTemasEstilo::EstadoNormal).isNull());
     // Even with the host's sheet gone later, the themes keep out of the way.
     qApp->setStyleSheet(QString());
-    QVERIFY(manager->SetTema(index));
+    QVERIFY(GetGestorTemasEstilo()->SetTema(index));
     QCOMPARE(qApp->styleSheet(), QString());
 }
 
