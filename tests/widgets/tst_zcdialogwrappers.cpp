@@ -24,42 +24,30 @@ QList<ZCOverlayShadowGui*> overlaysOf(const QWidget& window)
     return window.findChildren<ZCOverlayShadowGui*>();
 }
 
-// Closes the modal dialog that a static function opens, once its event loop runs, noting
-// whether the window behind it was darkened meanwhile.
-class ModalCloser : public QObject
-{
-public:
-    explicit ModalCloser(const QWidget& window)
-        : m_window(window)
+// Once the modal dialog that a static function opens is shown, notes whether the window behind
+// it is darkened and hands the dialog to `finish` (which rejects it by default).
+struct ModalCloser : QObject {
+    using Finish = std::function<void(QDialog*)>;
+    ModalCloser(const QWidget& window, Finish finish = [](QDialog* dialog) { dialog->reject(); })
+        : window(window), finish(std::move(finish))
     {
-        QTimer::singleShot(0, this, [this] { closeWhenShown(); });
+        QTimer::singleShot(0, this, [this] { poll(); });
     }
-
-    bool darkenedWhileOpen = false;
-    bool closed = false;
-
-private:
-    void closeWhenShown()
+    void poll()
     {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            QTimer::singleShot(10, this, [this] { closeWhenShown(); });
-            return;
-        }
-        const auto overlays = overlaysOf(m_window);
-        darkenedWhileOpen = overlays.size() == 1 && overlays.first()->isVisible();
-        dialog->reject();
+        if (!dialog)
+            return QTimer::singleShot(10, this, [this] { poll(); });
+        const auto overlays = overlaysOf(window);
+        darkened = overlays.size() == 1 && overlays.first()->isVisible();
+        finish(dialog);
         closed = true;
     }
-
-    const QWidget& m_window;
+    const QWidget& window;
+    Finish finish;
+    bool darkened = false;
+    bool closed = false;
 };
-
-QPrinter& printer()
-{
-    static QPrinter printer;
-    return printer;
-}
 
 } // namespace
 
@@ -68,22 +56,15 @@ class TestZCDialogWrappers : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
-    void instancesDarkenTheWindowWhileShown_data();
-    void instancesDarkenTheWindowWhileShown();
-    void instancesLeaveNoOverlayBehind_data();
-    void instancesLeaveNoOverlayBehind();
-    void anInstanceMayOutliveItsWindow_data();
+    void init() { m_window = std::make_unique<QWidget>(); m_window->resize(300, 200); m_window->show(); }
+    void cleanup() { m_window.reset(); ZCOverlayShadowGui::SetEnabled(true); }
+    void instancesDarkenTheWindowOnlyWhileShown_data() { addInstanceRows(); }
+    void instancesDarkenTheWindowOnlyWhileShown();
+    void anInstanceMayOutliveItsWindow_data() { addInstanceRows(); }
     void anInstanceMayOutliveItsWindow();
-    void disabledOverlaysLeaveTheWindowAlone_data();
-    void disabledOverlaysLeaveTheWindowAlone();
-
     void staticFunctionsDarkenOnlyDuringTheCall_data();
     void staticFunctionsDarkenOnlyDuringTheCall();
     void staticFunctionsReturnTheDialogsResult();
-
     void openAndDeleteOpensWindowModalAndDeletesOnClose();
 
 private:
@@ -91,82 +72,39 @@ private:
     std::unique_ptr<QWidget> m_window;
 };
 
-void TestZCDialogWrappers::init()
-{
-    m_window = std::make_unique<QWidget>();
-    m_window->resize(300, 200);
-    m_window->show();
-}
-
-void TestZCDialogWrappers::cleanup()
-{
-    m_window.reset();
-    ZCOverlayShadowGui::SetEnabled(true);
-}
-
+// Every constructor, since each one makes the overlay itself.
 void TestZCDialogWrappers::addInstanceRows()
 {
+    static QPrinter printer;
     QTest::addColumn<DialogFactory>("create");
-    QTest::newRow("a file dialog") << DialogFactory([](QWidget* parent) -> QDialog* {
-        return new ZCFileDialog(parent, QStringLiteral("Abrir"), QDir::tempPath());
-    });
-    QTest::newRow("a file dialog with window flags") << DialogFactory([](QWidget* parent) -> QDialog* {
-        return new ZCFileDialog(parent, Qt::Dialog);
-    });
-    QTest::newRow("a font dialog") << DialogFactory([](QWidget* parent) -> QDialog* {
-        return new ZCFontDialog(parent);
-    });
-    QTest::newRow("a font dialog with an initial font") << DialogFactory([](QWidget* parent) -> QDialog* {
-        return new ZCFontDialog(QFont(QStringLiteral("DejaVu Sans"), 12), parent);
-    });
-    QTest::newRow("a colour dialog") << DialogFactory([](QWidget* parent) -> QDialog* {
-        return new ZCColorDialog(parent);
-    });
-    QTest::newRow("a colour dialog with an initial colour") << DialogFactory([](QWidget* parent) -> QDialog* {
-        return new ZCColorDialog(Qt::red, parent);
-    });
-    QTest::newRow("a print dialog") << DialogFactory([](QWidget* parent) -> QDialog* {
-        return new ZCPrintDialog(&printer(), parent);
-    });
+    QTest::newRow("a file dialog") << DialogFactory([](QWidget* p) -> QDialog* { return new ZCFileDialog(p, "Abrir", "/"); });
+    QTest::newRow("a file dialog with flags") << DialogFactory([](QWidget* p) -> QDialog* { return new ZCFileDialog(p, Qt::Dialog); });
+    QTest::newRow("a font dialog") << DialogFactory([](QWidget* p) -> QDialog* { return new ZCFontDialog(p); });
+    QTest::newRow("a font dialog with a font") << DialogFactory([](QWidget* p) -> QDialog* { return new ZCFontDialog(QFont(), p); });
+    QTest::newRow("a colour dialog") << DialogFactory([](QWidget* p) -> QDialog* { return new ZCColorDialog(p); });
+    QTest::newRow("a colour dialog with a colour") << DialogFactory([](QWidget* p) -> QDialog* { return new ZCColorDialog(Qt::red, p); });
+    QTest::newRow("a print dialog") << DialogFactory([](QWidget* p) -> QDialog* { return new ZCPrintDialog(&printer, p); });
 }
 
-void TestZCDialogWrappers::instancesDarkenTheWindowWhileShown_data()
-{
-    addInstanceRows();
-}
-
-void TestZCDialogWrappers::instancesDarkenTheWindowWhileShown()
+void TestZCDialogWrappers::instancesDarkenTheWindowOnlyWhileShown()
 {
     QFETCH(DialogFactory, create);
-    const std::unique_ptr<QDialog> dialog(create(m_window.get()));
+    std::unique_ptr<QDialog> dialog(create(m_window.get()));
     QCOMPARE(overlaysOf(*m_window).size(), 1);
     ZCOverlayShadowGui* overlay = overlaysOf(*m_window).first();
     QVERIFY(!overlay->isVisible());
-
     dialog->show();
     QVERIFY(overlay->isVisible());
     dialog->hide();
     QVERIFY(!overlay->isVisible());
-}
-
-void TestZCDialogWrappers::instancesLeaveNoOverlayBehind_data()
-{
-    addInstanceRows();
-}
-
-void TestZCDialogWrappers::instancesLeaveNoOverlayBehind()
-{
-    QFETCH(DialogFactory, create);
-    for (int round = 0; round < 3; ++round) {
-        const std::unique_ptr<QDialog> dialog(create(m_window.get()));
-        dialog->show();
-    }
+    dialog->show();
+    dialog.reset();
     QVERIFY(overlaysOf(*m_window).isEmpty());
-}
 
-void TestZCDialogWrappers::anInstanceMayOutliveItsWindow_data()
-{
-    addInstanceRows();
+    ZCOverlayShadowGui::SetEnabled(false);
+    dialog.reset(create(m_window.get()));
+    dialog->show();
+    QVERIFY(overlaysOf(*m_window).isEmpty());
 }
 
 void TestZCDialogWrappers::anInstanceMayOutliveItsWindow()
@@ -182,80 +120,39 @@ void TestZCDialogWrappers::anInstanceMayOutliveItsWindow()
     // Destroying the dialog now must not touch the overlay that went with the window.
 }
 
-void TestZCDialogWrappers::disabledOverlaysLeaveTheWindowAlone_data()
-{
-    addInstanceRows();
-}
-
-void TestZCDialogWrappers::disabledOverlaysLeaveTheWindowAlone()
-{
-    QFETCH(DialogFactory, create);
-    ZCOverlayShadowGui::SetEnabled(false);
-    const std::unique_ptr<QDialog> dialog(create(m_window.get()));
-    dialog->show();
-    QVERIFY(overlaysOf(*m_window).isEmpty());
-
-    ModalCloser closer(*m_window);
-    ZCColorDialog::getColor(Qt::red, m_window.get());
-    QVERIFY(closer.closed);
-    QVERIFY(!closer.darkenedWhileOpen);
-}
-
 void TestZCDialogWrappers::staticFunctionsDarkenOnlyDuringTheCall_data()
 {
     QTest::addColumn<StaticCall>("call");
-    const QString dir = QDir::tempPath();
-    QTest::newRow("getExistingDirectory") << StaticCall([dir](QWidget* parent) {
-        ZCFileDialog::getExistingDirectory(parent, QStringLiteral("Carpeta"), dir);
-    });
-    QTest::newRow("getOpenFileName") << StaticCall([dir](QWidget* parent) {
-        ZCFileDialog::getOpenFileName(parent, QStringLiteral("Abrir"), dir, QStringLiteral("*.txt"));
-    });
-    QTest::newRow("getOpenFileNames") << StaticCall([dir](QWidget* parent) {
-        ZCFileDialog::getOpenFileNames(parent, QStringLiteral("Abrir"), dir);
-    });
-    QTest::newRow("getSaveFileName") << StaticCall([dir](QWidget* parent) {
-        ZCFileDialog::getSaveFileName(parent, QStringLiteral("Guardar"), dir);
-    });
-    QTest::newRow("getFont with an initial font") << StaticCall([](QWidget* parent) {
-        bool ok = true;
-        ZCFontDialog::getFont(&ok, QFont(), parent, QStringLiteral("Fuente"));
-    });
-    QTest::newRow("getFont") << StaticCall([](QWidget* parent) {
-        bool ok = true;
-        ZCFontDialog::getFont(&ok, parent);
-    });
-    QTest::newRow("getColor") << StaticCall([](QWidget* parent) {
-        ZCColorDialog::getColor(Qt::blue, parent, QStringLiteral("Color"));
-    });
+    QTest::newRow("getExistingDirectory") << StaticCall([](QWidget* p) { ZCFileDialog::getExistingDirectory(p, "Carpeta", "/"); });
+    QTest::newRow("getOpenFileName") << StaticCall([](QWidget* p) { ZCFileDialog::getOpenFileName(p, "Abrir", "/", "*.txt"); });
+    QTest::newRow("getOpenFileNames") << StaticCall([](QWidget* p) { ZCFileDialog::getOpenFileNames(p, "Abrir", "/"); });
+    QTest::newRow("getSaveFileName") << StaticCall([](QWidget* p) { ZCFileDialog::getSaveFileName(p, "Guardar", "/"); });
+    QTest::newRow("getFont with a font") << StaticCall([](QWidget* p) { bool ok; ZCFontDialog::getFont(&ok, QFont(), p, "Fuente"); });
+    QTest::newRow("getFont") << StaticCall([](QWidget* p) { bool ok; ZCFontDialog::getFont(&ok, p); });
+    QTest::newRow("getColor") << StaticCall([](QWidget* p) { ZCColorDialog::getColor(Qt::blue, p, "Color"); });
 }
 
 void TestZCDialogWrappers::staticFunctionsDarkenOnlyDuringTheCall()
 {
     QFETCH(StaticCall, call);
-    for (int round = 0; round < 2; ++round) {
+    for (const bool enabled : {true, false}) {
+        ZCOverlayShadowGui::SetEnabled(enabled);
         ModalCloser closer(*m_window);
         call(m_window.get());
         QVERIFY(closer.closed);
-        QVERIFY(closer.darkenedWhileOpen);
+        QCOMPARE(closer.darkened, enabled);
         QVERIFY(overlaysOf(*m_window).isEmpty());
     }
 }
 
 void TestZCDialogWrappers::staticFunctionsReturnTheDialogsResult()
 {
-    QTimer::singleShot(0, this, [] {
-        if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
-            dialog->setCurrentColor(QColor(12, 34, 56));
-            dialog->accept();
-        }
+    const ModalCloser pick(*m_window, [](QDialog* dialog) {
+        static_cast<QColorDialog*>(dialog)->setCurrentColor(QColor(12, 34, 56));
+        dialog->accept();
     });
     QCOMPARE(ZCColorDialog::getColor(Qt::white, m_window.get()), QColor(12, 34, 56));
-
-    QTimer::singleShot(0, this, [] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();
-    });
+    const ModalCloser cancel(*m_window);
     bool ok = true;
     ZCFontDialog::getFont(&ok, m_window.get());
     QVERIFY(!ok);
@@ -268,7 +165,6 @@ void TestZCDialogWrappers::openAndDeleteOpensWindowModalAndDeletesOnClose()
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowModality(), Qt::WindowModal);
     QVERIFY(overlaysOf(*m_window).first()->isVisible());
-
     dialog->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!dialog);
