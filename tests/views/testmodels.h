@@ -9,21 +9,23 @@
 #include <QHash>
 #include <QVector>
 
-// A flat table of strings that can grow, shrink and be reset with proper notifications.
+// "a,,c" is three cells, the middle one empty.
+inline QStringList cells(const char* csv)
+{
+    return QString::fromUtf8(csv).split(QLatin1Char(','));
+}
+
+// A flat table of strings with proper notifications.
 class TableModel : public ZCModel
 {
 public:
-    explicit TableModel(const QStringList& titles = {}, QObject* parent = nullptr)
-        : ZCModel(parent)
+    explicit TableModel(const QStringList& titles = {}, const QVector<QStringList>& rows = {})
+        : m_rows(rows)
     {
         m_titulos = titles;
     }
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override
-    {
-        return parent.isValid() ? 0 : m_rows.size();
-    }
-
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : m_rows.size(); }
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override
     {
         if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
@@ -31,34 +33,19 @@ public:
         return m_rows.at(index.row()).value(index.column());
     }
 
-    Qt::ItemFlags flags(const QModelIndex& index) const override
-    {
-        const Qt::ItemFlags result = ZCModel::flags(index);
-        return index.isValid() && m_editableColumns.contains(index.column()) ? result | Qt::ItemIsEditable
-                                                                            : result;
-    }
-
-    void setTitles(const QStringList& titles)
+    void reset(const QStringList& titles, const QVector<QStringList>& rows)
     {
         beginResetModel();
         m_titulos = titles;
-        endResetModel();
-    }
-
-    void setRows(const QVector<QStringList>& rows)
-    {
-        beginResetModel();
         m_rows = rows;
         endResetModel();
     }
-
     void insertRow(int row, const QStringList& cells)
     {
         beginInsertRows(QModelIndex(), row, row);
         m_rows.insert(row, cells);
         endInsertRows();
     }
-
     void removeRow(int row)
     {
         beginRemoveRows(QModelIndex(), row, row);
@@ -66,15 +53,13 @@ public:
         endRemoveRows();
     }
 
-    QVector<int> m_editableColumns;
-
 private:
     QVector<QStringList> m_rows;
 };
 
 // A finite tree loaded on demand: items down to `depth` get `fanout` children, numbered serially,
-// their type being their depth. Column 0 reads "nodo <n>", column 1 the depth. Barren items find
-// nothing and only say so if asked.
+// their type being their depth. Column 0 reads "nodo <n>" (or m_labels[n]), column 1 the depth.
+// Item m_barren finds no children, and says so only if m_markBarrenLoaded.
 class LazyTreeModel : public ZCTreeModel
 {
 public:
@@ -82,20 +67,17 @@ public:
         : m_fanout(fanout)
         , m_depth(depth)
     {
-        m_titulos = QStringList{QStringLiteral("Nombre"), QStringLiteral("Nivel")};
+        m_titulos = cells("Nombre,Nivel");
     }
 
     void CargarChilds(ZCTreeItem* item) override
     {
         ++m_loads[item];
-        if (m_barren.contains(item->GetDataInt())) {
-            if (m_markBarrenLoaded)
-                item->SetEstaCargado(true);
-        } else if (depthOf(item) >= m_depth) {
-            item->SetEstaCargado(true);
-        } else {
+        const bool barren = m_barren && item->GetDataInt() == m_barren;
+        if (!barren && depthOf(item) < m_depth)
             addChildren(item, m_fanout);
-        }
+        else if (!barren || m_markBarrenLoaded)
+            item->SetEstaCargado(true);
     }
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override
@@ -109,15 +91,7 @@ public:
     }
 
     static int depthOf(const ZCTreeItem* item) { return item->GetParent() ? item->GetTipoNodo() : 0; }
-
-    int loadsOf(ZCTreeItem* item) const { return m_loads.value(item); }
     ZCTreeItem* item(const QModelIndex& index) const { return itemFromIndex(index); }
-    void setBarren(int serial, bool markLoaded)
-    {
-        m_barren.append(serial);
-        m_markBarrenLoaded = markLoaded;
-    }
-    void setLabel(int serial, const QString& label) { m_labels.insert(serial, label); }
     void setTitles(const QStringList& titles) { m_titulos = titles; }
 
     // Gives an item a new set of children through row notifications, the way a subtree is reloaded.
@@ -130,12 +104,11 @@ public:
             target->SetEstaCargado(true); // before the tester can ask for the children again
             endRemoveRows();
         }
-        target->SetEstaCargado(true);
-        if (count == 0)
-            return;
-        beginInsertRows(parent, 0, count - 1);
-        addChildren(target, count);
-        endInsertRows();
+        if (count > 0) {
+            beginInsertRows(parent, 0, count - 1);
+            addChildren(target, count);
+            endInsertRows();
+        }
     }
 
     // Forgets everything below the root (or gives it new data); it loads again on demand.
@@ -150,21 +123,10 @@ public:
         endResetModel();
     }
 
-    // Reverses every level under the root; persistent indexes follow their items.
-    void reverse()
-    {
-        emit layoutAboutToBeChanged();
-        const QModelIndexList before = persistentIndexList();
-        QVector<ZCTreeItem*> items;
-        for (const QModelIndex& index : before)
-            items.append(itemFromIndex(index));
-        GetRootItem()->InvertirOrdenChilds();
-        QModelIndexList after;
-        for (int i = 0; i < before.size(); ++i)
-            after.append(creaIndex(items.at(i), before.at(i).column()));
-        changePersistentIndexList(before, after);
-        emit layoutChanged();
-    }
+    QHash<ZCTreeItem*, int> m_loads;
+    QHash<int, QString> m_labels;
+    int m_barren = 0;
+    bool m_markBarrenLoaded = false;
 
 private:
     void addChildren(ZCTreeItem* item, int count)
@@ -176,8 +138,4 @@ private:
     int m_fanout;
     int m_depth;
     int m_serial = 0;
-    bool m_markBarrenLoaded = false;
-    QVector<int> m_barren;
-    QHash<int, QString> m_labels;
-    QHash<ZCTreeItem*, int> m_loads;
 };
