@@ -15,9 +15,8 @@ private slots:
     void cursorShapes_data();
     void cursorShapes();
     void waitCursorsNest();
-    void arrowKeysResizeTheParent_data();
-    void arrowKeysResizeTheParent();
-    void draggingResizesTheParent();
+    void gripResizesTheParent_data();
+    void gripResizesTheParent();
 };
 
 void TestCursorsAndGrip::cursorShapes_data()
@@ -58,9 +57,9 @@ void TestCursorsAndGrip::waitCursorsNest()
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
-void TestCursorsAndGrip::arrowKeysResizeTheParent_data()
+void TestCursorsAndGrip::gripResizesTheParent_data()
 {
-    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("key");  // 0: drag the grip instead
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QSize>("expected");
 
@@ -69,9 +68,10 @@ void TestCursorsAndGrip::arrowKeysResizeTheParent_data()
     QTest::newRow("ctrl+up shortens by five") << int(Qt::Key_Up) << int(Qt::ControlModifier) << QSize(200, 145);
     QTest::newRow("down lengthens by one") << int(Qt::Key_Down) << int(Qt::NoModifier) << QSize(200, 151);
     QTest::newRow("other keys do nothing") << int(Qt::Key_A) << int(Qt::ControlModifier) << QSize(200, 150);
+    QTest::newRow("dragging the grip") << 0 << int(Qt::NoModifier) << QSize(260, 190);
 }
 
-void TestCursorsAndGrip::arrowKeysResizeTheParent()
+void TestCursorsAndGrip::gripResizesTheParent()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
@@ -82,28 +82,20 @@ void TestCursorsAndGrip::arrowKeysResizeTheParent()
     auto* grip = new ZCSizeGrip(&parent);
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
-    QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
-    QCoreApplication::sendEvent(&parent, &press);
+    if (key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers));
+        QCoreApplication::sendEvent(&parent, &press);
+    } else {
+        QTest::mousePress(grip, Qt::LeftButton, Qt::NoModifier, grip->rect().center());
+        const QPoint target = grip->mapFromGlobal(parent.mapToGlobal(QPoint(260, 190)));
+        QMouseEvent move(QEvent::MouseMove, target, grip->mapToGlobal(target), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(grip, &move);
+        QTest::mouseRelease(grip, Qt::LeftButton, Qt::NoModifier, target);
+    }
     QCOMPARE(parent.size(), expected);
     const int size = grip->style()->pixelMetric(QStyle::PM_SizeGripSize);
     QCOMPARE(grip->pos(), QPoint(expected.width() - 1 - size, expected.height() - 1 - size));
-}
-
-void TestCursorsAndGrip::draggingResizesTheParent()
-{
-    QWidget parent;
-    parent.resize(200, 150);
-    auto* grip = new ZCSizeGrip(&parent);
-    parent.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&parent));
-
-    QTest::mousePress(grip, Qt::LeftButton, Qt::NoModifier, grip->rect().center());
-    const QPoint target = grip->mapFromGlobal(parent.mapToGlobal(QPoint(260, 190)));
-    QMouseEvent move(QEvent::MouseMove, target, grip->mapToGlobal(target), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(grip, &move);
-    QTest::mouseRelease(grip, Qt::LeftButton, Qt::NoModifier, target);
-    QCOMPARE(parent.size(), QSize(260, 190));
 }
 
 MIROKIT_TEST_MAIN(TestCursorsAndGrip)

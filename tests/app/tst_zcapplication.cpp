@@ -81,32 +81,28 @@ void TestZCApplication::registersItselfAndInstallsAProxyOnlyOnFirstRun()
 
 void TestZCApplication::loadAndSaveSettingsChooseTheStyle_data()
 {
-    QTest::addColumn<QVariant>("storedStyle");
-    QTest::addColumn<QVariant>("storedIsSystem");
+    QTest::addColumn<QVariantMap>("stored");
     QTest::addColumn<QString>("expectedStyle");  // empty: the system style
     QTest::addColumn<bool>("expectedIsSystem");
 
-    QTest::newRow("nothing stored") << QVariant() << QVariant() << "Fusion" << false;
-    QTest::newRow("empty style means Fusion") << QVariant(QString()) << QVariant(false) << "Fusion" << false;
-    QTest::newRow("key in another case") << QVariant("windows") << QVariant() << "Windows" << false;
-    QTest::newRow("system flag ignores the style") << QVariant("Windows") << QVariant(true) << "" << true;
-    QTest::newRow("unknown key falls back") << QVariant("NoExiste") << QVariant(false) << "" << true;
+    QTest::newRow("nothing stored") << QVariantMap() << "Fusion" << false;
+    QTest::newRow("empty style means Fusion")
+        << QVariantMap{{"Style", QString()}, {"IsTheSystemStyle", false}} << "Fusion" << false;
+    QTest::newRow("key in another case") << QVariantMap{{"Style", "windows"}} << "Windows" << false;
+    QTest::newRow("system flag ignores the style")
+        << QVariantMap{{"Style", "Windows"}, {"IsTheSystemStyle", true}} << "" << true;
+    QTest::newRow("unknown key falls back")
+        << QVariantMap{{"Style", "NoExiste"}, {"IsTheSystemStyle", false}} << "" << true;
 }
 
 void TestZCApplication::loadAndSaveSettingsChooseTheStyle()
 {
-    QFETCH(QVariant, storedStyle);
-    QFETCH(QVariant, storedIsSystem);
+    QFETCH(QVariantMap, stored);
     QFETCH(QString, expectedStyle);
     QFETCH(bool, expectedIsSystem);
 
-    {
-        ZCSettings settings;
-        if (storedStyle.isValid())
-            settings.setValue(QStringLiteral("Style"), storedStyle);
-        if (storedIsSystem.isValid())
-            settings.setValue(QStringLiteral("IsTheSystemStyle"), storedIsSystem);
-    }
+    for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+        ZCSettings().setValue(it.key(), it.value());
     HostApplication application;
     application.LoadSettings();
     const QString expected = expectedStyle.isEmpty() ? application.GetNombreEstiloSistema() : expectedStyle;

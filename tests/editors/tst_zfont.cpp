@@ -6,7 +6,6 @@
 
 #include <QJSEngine>
 #include <QQmlEngine>
-#include <QPointer>
 
 class TestZFont : public QObject
 {
@@ -19,8 +18,7 @@ private slots:
     void letterSpacingTruncatesTowardZero();
 
     void fontPropertyHandsOutCopiesOwnedByTheWidget();
-    void scriptOwnedWidgetsHandOutParentlessFonts();
-    void toVariantDependsOnTheScriptEngine();
+    void scriptsOwnTheFontsHandedToThem();
 };
 
 void TestZFont::scriptSettersKeepToTheirRange_data()
@@ -117,39 +115,28 @@ void TestZFont::fontPropertyHandsOutCopiesOwnedByTheWidget()
     QCOMPARE(widget.font().pointSize(), 17);
 }
 
-void TestZFont::scriptOwnedWidgetsHandOutParentlessFonts()
+void TestZFont::scriptsOwnTheFontsHandedToThem()
 {
+    const QFont roboto(QStringLiteral("Roboto"), 9);
+    QObject plain;
+    QCOMPARE(ZFont::ToVariant(&plain, roboto), QVariant(roboto));
+
     QJSEngine engine;
     auto* widget = new ZCTextEdit;
     engine.globalObject().setProperty(QStringLiteral("editor"), engine.newQObject(widget));
-
-    auto* font = widget->property("font").value<ZFont*>();
-    QVERIFY(font);
-    QCOMPARE(font->parent(), nullptr);
     // Otherwise every read from a script leaks one object.
-    QCOMPARE(QQmlEngine::objectOwnership(font), QQmlEngine::JavaScriptOwnership);
-    delete font;
+    for (const QVariant& value : {widget->property("font"), ZFont::ToVariant(widget, roboto)}) {
+        auto* font = value.value<ZFont*>();
+        QVERIFY(font);
+        QCOMPARE(font->parent(), nullptr);
+        QCOMPARE(QQmlEngine::objectOwnership(font), QQmlEngine::JavaScriptOwnership);
+        delete font;
+    }
 
     const QJSValue size = engine.evaluate(
         QStringLiteral("var f = editor.font; f.setPointSize(15); editor.font = f; editor.font.pointSize()"));
     QCOMPARE(size.toInt(), 15);
     QCOMPARE(widget->font().pointSize(), 15);
-}
-
-void TestZFont::toVariantDependsOnTheScriptEngine()
-{
-    const QFont font(QStringLiteral("Roboto"), 9);
-    QObject plain;
-    QCOMPARE(ZFont::ToVariant(&plain, font), QVariant(font));
-
-    QJSEngine engine;
-    auto* scripted = new QObject;
-    engine.newQObject(scripted);
-    const QPointer<ZFont> wrapped = ZFont::ToVariant(scripted, font).value<ZFont*>();
-    QVERIFY(wrapped);
-    QCOMPARE(wrapped->parent(), nullptr);
-    QCOMPARE(wrapped->font(), font);
-    delete wrapped.data();
 }
 
 MIROKIT_TEST_MAIN(TestZFont)

@@ -113,7 +113,6 @@ void TestZTextEdit::formattingToolsFollowTheModeAndTheSwitches()
     // With all tool bars hidden, showing one keeps it hidden but brings its actions back.
     editor.hideAllToolBars();
     QVERIFY(!shown(editor, QStringLiteral("Edición")));
-    editor.hideStyleToolBar();
     editor.showStyleToolBar();
     QVERIFY(!shown(editor, QStringLiteral("Estilo")));
     QVERIFY(action(editor, QStringLiteral("&Negrita"))->isVisible());
