@@ -134,41 +134,38 @@ private slots:
         QVERIFY(checkProbes(image, probes));
     }
 
-    void drawTextStaysInsideRectangleAndClip_data()
+    void textStaysInsideRectangleAndClip_data()
     {
+        QTest::addColumn<bool>("rich");
         QTest::addColumn<QRect>("rect");
         QTest::addColumn<QRect>("callersClip");
-        QTest::addColumn<int>("inkedWidth");
-        QTest::newRow("a long text is cut at its rectangle") << QRect(0, 0, 30, 40) << QRect() << 30;
-        QTest::newRow("the caller's clip still holds") << QRect(0, 0, 100, 40) << QRect(0, 0, 20, 40) << 20;
+        QTest::newRow("a long text is cut at its rectangle") << false << QRect(0, 0, 30, 40) << QRect();
+        QTest::newRow("the caller's clip still holds") << false << QRect(0, 0, 100, 40) << QRect(0, 0, 20, 40);
+        QTest::newRow("a long rich text is cut at its rectangle") << true << QRect(20, 30, 60, 40) << QRect();
+        QTest::newRow("a rich text keeps the caller's clip") << true << QRect(20, 30, 60, 40) << QRect(0, 0, 50, 50);
     }
 
-    void drawTextStaysInsideRectangleAndClip()
+    void textStaysInsideRectangleAndClip()
     {
+        QFETCH(bool, rich);
         QFETCH(QRect, rect);
         QFETCH(QRect, callersClip);
-        QFETCH(int, inkedWidth);
-        QImage image = canvas(QSize(100, 40));
-        QPainter painter(&image);
-        painter.setPen(Qt::black);
-        if (!callersClip.isNull())
-            painter.setClipRect(callersClip);
-        ZCDrawer::DrawTextW(&painter, QString(60, QLatin1Char('M')), rect, Qt::AlignLeft | Qt::AlignVCenter);
-        painter.end();
-        QVERIFY(countPixels(image, QRect(0, 0, inkedWidth, 40), isDark) > 0);
-        QCOMPARE(countPixels(image, QRect(inkedWidth, 0, 100, 40), isDark), 0);
-    }
-
-    void drawTextDocumentPaintsInsideTheRectangle()
-    {
         QImage image = canvas(QSize(120, 120));
         QPainter painter(&image);
+        if (!callersClip.isNull())
+            painter.setClipRect(callersClip);
         const QString words = QString(40, QLatin1Char('W')).split(QString()).join(QLatin1Char(' '));
-        const QRect inside(20, 30, 60, 40);
-        ZCDrawer::DrawTextDocument(&painter, QStringLiteral("<p style=\"background-color:#ff0000\">%1</p>").arg(words), inside);
+        if (rich)
+            ZCDrawer::DrawTextDocument(&painter, QStringLiteral("<p style=\"background-color:#ff0000\">%1</p>").arg(words), rect);
+        else
+            ZCDrawer::DrawTextW(&painter, QString(60, QLatin1Char('M')), rect, Qt::AlignLeft | Qt::AlignVCenter);
         painter.end();
-        QVERIFY(countPixels(image, inside, [](QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) < 60; }) > 0);
-        QCOMPARE(countPixels(image, image.rect(), isWhite) - countPixels(image, inside, isWhite), 120 * 120 - 60 * 40);
+        const QRect allowed = callersClip.isNull() ? rect : rect & callersClip;
+        const auto inked = [](QRgb pixel) { return !isWhite(pixel); };
+        QVERIFY(countPixels(image, allowed, inked) > 0);
+        QEXPECT_FAIL("a rich text keeps the caller's clip",
+                     "QTextDocument::drawContents replaces the painter's clip with the document's rectangle", Continue);
+        QCOMPARE(countPixels(image, image.rect(), inked), countPixels(image, allowed, inked));
     }
 
     void drawBarCodePaintsOnlyValidData_data()
@@ -182,8 +179,6 @@ private slots:
         QTest::newRow("the zoom widens the modules") << BarCodeEan13 << 200 << "1234567890128" << 190;
         QTest::newRow("Code 128 in set B") << BarCode128 << 100 << "BHola" << 79;
         QTest::newRow("an EAN-13 with a wrong check digit") << BarCodeEan13 << 100 << "1234567890127" << 0;
-        QTest::newRow("empty Code 39") << BarCode39 << 100 << "" << 0;
-        QTest::newRow("Code 128 without a start set") << BarCode128 << 100 << "X12" << 0;
         QTest::newRow("a type code beyond 8") << ZCDrawer::EMITipoBarCode(9) << 100 << "1234567890128" << 0;
     }
 

@@ -9,12 +9,6 @@
 
 namespace {
 
-// Opens the protected helpers of ZCEstiloDunmar to the test.
-struct Metrics : ZCEstiloDunmar {
-    using ZCEstiloDunmar::GetHorizontalSpacing;
-    using ZCEstiloDunmar::GetVerticalSpacing;
-};
-
 // Fusion with chosen layout metrics, so that the test can predict margins and spacings.
 struct KnownMetricsStyle : QProxyStyle {
     explicit KnownMetricsStyle(const QHash<PixelMetric, int>& metrics)
@@ -58,33 +52,26 @@ private slots:
         QTest::newRow("no style spacing gives none") << 0 << 0;
     }
 
+    // The other direction keeps a style spacing of 1, which gives round10(5) - 1 = 9.
     void spacingsComeFromTheStyle()
     {
         QFETCH(int, styleSpacing);
         QFETCH(int, expected);
-        useMetrics({{QStyle::PM_LayoutHorizontalSpacing, styleSpacing}, {QStyle::PM_LayoutVerticalSpacing, 1}});
-        QCOMPARE(Metrics::GetHorizontalSpacing(), expected);
-        QCOMPARE(Metrics::GetVerticalSpacing(), 9);
-        useMetrics({{QStyle::PM_LayoutHorizontalSpacing, 1}, {QStyle::PM_LayoutVerticalSpacing, styleSpacing}});
-        QCOMPARE(Metrics::GetVerticalSpacing(), expected);
-        QCOMPARE(Metrics::GetHorizontalSpacing(), 9);
-    }
-
-    void spacingsReachTheBoxLayout()
-    {
-        useMetrics({{QStyle::PM_LayoutHorizontalSpacing, 6}, {QStyle::PM_LayoutVerticalSpacing, 4}});
-        QHBoxLayout row;
-        ZCEstiloDunmar::SetHorizontalSpacing(&row);
-        ZCEstiloDunmar::AddHorizontalSpacing(&row);
-        QCOMPARE(row.spacing(), 24);
-        QCOMPARE(row.count(), 1);
-        QVERIFY(row.itemAt(0)->spacerItem());
-        QCOMPARE(row.itemAt(0)->sizeHint().width(), 24);
-        QVBoxLayout column;
-        ZCEstiloDunmar::SetVerticalSpacing(&column);
-        ZCEstiloDunmar::AddVerticalSpacing(&column);
-        QCOMPARE(column.spacing(), 16);
-        QCOMPARE(column.itemAt(0)->sizeHint().height(), 16);
+        for (const bool vertical : {false, true}) {
+            useMetrics({{QStyle::PM_LayoutHorizontalSpacing, vertical ? 1 : styleSpacing},
+                        {QStyle::PM_LayoutVerticalSpacing, vertical ? styleSpacing : 1}});
+            QHBoxLayout row;
+            QVBoxLayout column;
+            ZCEstiloDunmar::SetHorizontalSpacing(&row);
+            ZCEstiloDunmar::AddHorizontalSpacing(&row);
+            ZCEstiloDunmar::SetVerticalSpacing(&column);
+            ZCEstiloDunmar::AddVerticalSpacing(&column);
+            QCOMPARE(row.spacing(), vertical ? 9 : expected);
+            QCOMPARE(column.spacing(), vertical ? expected : 9);
+            QVERIFY(row.itemAt(0)->spacerItem() && column.itemAt(0)->spacerItem());
+            QCOMPARE(row.itemAt(0)->sizeHint().width(), row.spacing());
+            QCOMPARE(column.itemAt(0)->sizeHint().height(), column.spacing());
+        }
         ZCEstiloDunmar::SetVerticalSpacing(nullptr);
         ZCEstiloDunmar::AddHorizontalSpacing(nullptr);
     }

@@ -70,19 +70,18 @@ private slots:
     {
         QTest::addColumn<Qt::Orientation>("orientation");
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("room");
-        QTest::newRow("a horizontal caption wider than the swatch") << Qt::Horizontal << QSize(120, 60) << 120;
-        QTest::newRow("a vertical caption taller than the swatch") << Qt::Vertical << QSize(60, 110) << 110;
-        QTest::newRow("a swatch narrower than two digits shows the ellipsis") << Qt::Horizontal << QSize(12, 30) << 12;
-        QTest::newRow("a swatch lower than two digits shows the ellipsis") << Qt::Vertical << QSize(30, 12) << 12;
+        QTest::newRow("a horizontal caption wider than the swatch") << Qt::Horizontal << QSize(120, 60);
+        QTest::newRow("a vertical caption taller than the swatch") << Qt::Vertical << QSize(60, 110);
+        QTest::newRow("a swatch narrower than two digits shows the ellipsis") << Qt::Horizontal << QSize(12, 30);
+        QTest::newRow("a swatch lower than two digits shows the ellipsis") << Qt::Vertical << QSize(30, 12);
     }
 
-    // Shortening keeps room / digit width - 2 characters, none when that is negative, and appends "...".
+    // Shortening keeps (room along the caption) / (digit width) - 2 characters, at least none, and appends "...".
     void longCaptionsAreShortened()
     {
         QFETCH(Qt::Orientation, orientation);
         QFETCH(QSize, size);
-        QFETCH(int, room);
+        const int room = orientation == Qt::Horizontal ? size.width() : size.height();
         const int kept = room / QFontMetrics(captionFont()).horizontalAdvance(QLatin1Char('0')) - 2;
         const QImage shown = render(longCaption, orientation, size);
         QCOMPARE(shown, render(longCaption.left(qMax(0, kept)) + QStringLiteral("..."), orientation, size));
