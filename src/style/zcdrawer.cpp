@@ -249,7 +249,12 @@ void ZCDrawer::DrawTextDocument(QPainter* painter, const QString& html, const QR
     document.setHtml(html);
     document.setTextWidth(rect.width());
     painter->translate(rect.topLeft());
-    document.drawContents(painter, QRectF(0, 0, rect.width(), rect.height()));
+    // QTextDocument::drawContents would replace the caller's clip with the rectangle; the layout
+    // draws inside both instead.
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, 0, rect.width(), rect.height());
+    painter->setClipRect(context.clip, Qt::IntersectClip);
+    document.documentLayout()->draw(painter, context);
 }
 
 void ZCDrawer::ScaleImageHdpi(const QImage& source, QImage& target, const QSize& size,
