@@ -229,8 +229,10 @@ void ZCBarCode::DrawAsImage(QPainter* painter, int width, int inkedHeight) const
 bool ZCBarCode::OverlayOnImage(QPainter* painter, int width, int inkedHeight)
 {
     QPaintDevice* device = painter->device();
-    if (!device || device->devType() != QInternal::Image || !painter->paintEngine()
-        || painter->paintEngine()->type() != QPaintEngine::Raster)
+    const QPaintEngine* engine = painter->paintEngine();
+    // The engine must paint on the image itself, with no clip of the system's (a redirection).
+    if (!device || device->devType() != QInternal::Image || !engine || engine->type() != QPaintEngine::Raster
+        || engine->paintDevice() != device || !engine->systemClip().isEmpty())
         return false;
     auto* image = static_cast<QImage*>(device);
     const QImage::Format format = image->format();
