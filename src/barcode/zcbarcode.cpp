@@ -38,8 +38,8 @@ constexpr qint64 maximumImagePixels = 1 << 20;
 constexpr int shortBandDivisor = 21;
 
 // Puts the ink of a prepared row over the pixels of a line; transparent ink (a space) leaves
-// the pixel underneath. Four pixels at a time where the compiler offers vectors: the rows are
-// laid down once per pixel row of every symbol.
+// the pixel underneath. Four pixels at a time where the compiler offers vectors: over a background
+// that is not plain, every line of every symbol goes through here.
 void overlayRow(QRgb* line, const QRgb* ink, int count)
 {
     int x = 0;
