@@ -52,6 +52,32 @@
         </message>
     </context>
     <context>
+        <name>ZCBaseWizard</name>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>&lt; &amp;Retroceder</source>
+            <translation>&lt; &amp;Back</translation>
+        </message>
+        <message>
+            <source>Siguiente &gt;</source>
+            <translation>Next &gt;</translation>
+        </message>
+        <message>
+            <source>&amp;Finalizar</source>
+            <translation>&amp;Finish</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCComplexWizard</name>
+        <message>
+            <source>La página actual del asistente no indica ninguna página siguiente</source>
+            <translation>The current wizard page names no next page</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCDialog</name>
         <message>
             <source>Aceptar</source>
@@ -164,6 +190,17 @@
         <message>
             <source>No se encuentra el icono '%1' en el tema '%2'</source>
             <translation>The icon '%1' cannot be found in the theme '%2'</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSimpleWizard</name>
+        <message>
+            <source>El asistente no ha recibido la página %1</source>
+            <translation>The wizard did not receive page %1</translation>
+        </message>
+        <message>
+            <source>%1 - Paso %2 de %3</source>
+            <translation>%1 - Step %2 of %3</translation>
         </message>
     </context>
     <context>

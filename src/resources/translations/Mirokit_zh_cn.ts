@@ -52,6 +52,32 @@
         </message>
     </context>
     <context>
+        <name>ZCBaseWizard</name>
+        <message>
+            <source>Cancelar</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>&lt; &amp;Retroceder</source>
+            <translation>&lt; 上一步(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Siguiente &gt;</source>
+            <translation>下一步 &gt;</translation>
+        </message>
+        <message>
+            <source>&amp;Finalizar</source>
+            <translation>完成(&amp;F)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCComplexWizard</name>
+        <message>
+            <source>La página actual del asistente no indica ninguna página siguiente</source>
+            <translation>当前向导页未指定下一页</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCDialog</name>
         <message>
             <source>Aceptar</source>
@@ -164,6 +190,17 @@
         <message>
             <source>No se encuentra el icono '%1' en el tema '%2'</source>
             <translation>在主题“%2”中找不到图标“%1”</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSimpleWizard</name>
+        <message>
+            <source>El asistente no ha recibido la página %1</source>
+            <translation>向导未收到第 %1 页</translation>
+        </message>
+        <message>
+            <source>%1 - Paso %2 de %3</source>
+            <translation>%1 - 第 %2 步，共 %3 步</translation>
         </message>
     </context>
     <context>
