@@ -63,6 +63,32 @@
         </message>
     </context>
     <context>
+        <name>ZCBaseWizard</name>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>&lt; &amp;Retroceder</source>
+            <translation>&lt; &amp;Back</translation>
+        </message>
+        <message>
+            <source>Siguiente &gt;</source>
+            <translation>Next &gt;</translation>
+        </message>
+        <message>
+            <source>&amp;Finalizar</source>
+            <translation>&amp;Finish</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCComplexWizard</name>
+        <message>
+            <source>La página actual del asistente no indica ninguna página siguiente</source>
+            <translation>The current wizard page names no next page</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCDialog</name>
         <message>
             <source>Aceptar</source>
@@ -102,6 +128,13 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>The theme "%1" has been reloaded successfully</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMedidorWidget</name>
+        <message>
+            <source>Se ignora un valor no finito para %1: %2</source>
+            <translation>Ignoring a non-finite value for %1: %2</translation>
         </message>
     </context>
     <context>
@@ -171,6 +204,17 @@
         </message>
     </context>
     <context>
+        <name>ZCSimpleWizard</name>
+        <message>
+            <source>El asistente no ha recibido la página %1</source>
+            <translation>The wizard did not receive page %1</translation>
+        </message>
+        <message>
+            <source>%1 - Paso %2 de %3</source>
+            <translation>%1 - Step %2 of %3</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCTemaEstilo</name>
         <message>
             <source>Error. Falta el valor %1 en la configuración del tema</source>
@@ -194,6 +238,13 @@
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
             <translation>ZFont: value %1 is out of range for %2 and is ignored</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZGaugeWidget</name>
+        <message>
+            <source>Manómetro</source>
+            <translation>Pressure gauge</translation>
         </message>
     </context>
     <context>
