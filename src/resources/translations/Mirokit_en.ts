@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es_ES">
     <context>
+        <name>ZAbstractBrowser</name>
+        <message>
+            <source>ZAbstractBrowser: el editor sólo se puede fijar una vez</source>
+            <translation>ZAbstractBrowser: the editor can only be set once</translation>
+        </message>
+        <message>
+            <source>%1(%2)</source>
+            <translation>%1(%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -120,6 +131,42 @@
         </message>
     </context>
     <context>
+        <name>ZCInputDialog</name>
+        <message>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog: the dialog's editor does not exist</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>Protected project</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMedidorWidget</name>
+        <message>
+            <source>Se ignora un valor no finito para %1: %2</source>
+            <translation>Ignoring a non-finite value for %1: %2</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCQssParser</name>
         <message>
             <source>El fichero %1 no existe o no puede abrirse</source>
@@ -186,6 +233,13 @@
         </message>
     </context>
     <context>
+        <name>ZCSeriesChart</name>
+        <message>
+            <source>La serie «%1» tiene un valor no numérico; queda fuera del total y del rango</source>
+            <translation>Series "%1" has a non-numeric value; it is left out of the total and the range</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCSimpleWizard</name>
         <message>
             <source>El asistente no ha recibido la página %1</source>
@@ -220,6 +274,13 @@
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
             <translation>ZFont: value %1 is out of range for %2 and is ignored</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZGaugeWidget</name>
+        <message>
+            <source>Manómetro</source>
+            <translation>Pressure gauge</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="es_ES">
     <context>
+        <name>ZAbstractBrowser</name>
+        <message>
+            <source>ZAbstractBrowser: el editor sólo se puede fijar una vez</source>
+            <translation>ZAbstractBrowser：编辑器只能设置一次</translation>
+        </message>
+        <message>
+            <source>%1(%2)</source>
+            <translation>%1(%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -120,6 +131,42 @@
         </message>
     </context>
     <context>
+        <name>ZCInputDialog</name>
+        <message>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog：对话框的编辑器不存在</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>受保护的项目</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMedidorWidget</name>
+        <message>
+            <source>Se ignora un valor no finito para %1: %2</source>
+            <translation>忽略 %1 的非有限值：%2</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCQssParser</name>
         <message>
             <source>El fichero %1 no existe o no puede abrirse</source>
@@ -186,6 +233,13 @@
         </message>
     </context>
     <context>
+        <name>ZCSeriesChart</name>
+        <message>
+            <source>La serie «%1» tiene un valor no numérico; queda fuera del total y del rango</source>
+            <translation>系列“%1”含有非数值；它不计入总计和范围</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCSimpleWizard</name>
         <message>
             <source>El asistente no ha recibido la página %1</source>
@@ -220,6 +274,13 @@
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
             <translation>ZFont：值 %1 超出 %2 的范围，已忽略</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZGaugeWidget</name>
+        <message>
+            <source>Manómetro</source>
+            <translation>压力表</translation>
         </message>
     </context>
     <context>
