@@ -131,6 +131,8 @@ ZCPaletaWidgetItem* ZCPaletaWidget::getItemSelected() const
 
 void ZCPaletaWidget::setVertical(int columns)
 {
+    if (columns == m_vertical)
+        return;
     m_vertical = columns;
     creaGridWithItems();
 }
@@ -142,6 +144,8 @@ int ZCPaletaWidget::getVertical() const
 
 void ZCPaletaWidget::setHorizontal(int rows)
 {
+    if (rows == m_horizontal)
+        return;
     m_horizontal = rows;
     creaGridWithItems();
 }
@@ -154,6 +158,8 @@ int ZCPaletaWidget::getHorizontal() const
 void ZCPaletaWidget::setEspacioEntreCeldas(int spacing)
 {
     spacing = std::max(spacing, 0);
+    if (spacing == m_espacioEntreCeldas)
+        return;
     m_espacioEntreCeldas = spacing;
     m_grid->setSpacing(spacing);
     m_grid->setContentsMargins(spacing, spacing, spacing, spacing);
@@ -166,6 +172,8 @@ int ZCPaletaWidget::getEspacioEntreCeldas() const
 
 void ZCPaletaWidget::setSizeCelda(int size)
 {
+    if (size == m_sizeCelda)
+        return;
     m_sizeCelda = size;
     if (size <= 0)
         return;
