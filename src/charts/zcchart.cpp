@@ -294,7 +294,7 @@ void ZCChart::representaCategoriasComunes(const QList<ZCGeneradorSeriesChart*>& 
     struct Total {
         QString text;
         double sum = 0;
-        int first = 0;
+        int first = -1;   // position of the category's first appearance
     };
     std::map<QString, Total> totals;   // by category key, which is also the category order
     int seriesCount = 0;
@@ -312,7 +312,7 @@ void ZCChart::representaCategoriasComunes(const QList<ZCGeneradorSeriesChart*>& 
         for (const ZCSeriesChart* series : generador->GetSeries()) {
             for (const ZCItemSeriesChart* item : series->GetItems()) {
                 Total& total = totals[item->GetCategoria().toString()];
-                if (total.sum == 0 && total.text.isNull())
+                if (total.first < 0)
                     total = {item->GetTextoCategoria(), 0, firstSeen++};
                 if (std::isfinite(item->GetValor()))
                     total.sum += item->GetValor();
@@ -544,6 +544,8 @@ void ZCChart::representaTartas(const ZCGeneradorSeriesChart& generador)
 {
     const QList<ZCSeriesChart*>& models = generador.GetSeries();
     const int n = int(models.size());
+    if (n == 0)
+        return;
     const bool inside = generador.GetPieLabelsPos() != QPieSlice::LabelOutside;
     const qreal size = (inside ? 0.95 : 0.7) / n;
     const int maxItems = generador.GetMaxItems();
@@ -953,7 +955,9 @@ void ZCChart::EncenderMarker(QLegendMarker* marker, bool encender, bool aplicarA
             }
             QPieSlice* slice = static_cast<QPieLegendMarker*>(marker)->slice();
             const ZCItemSeriesChart* item = GetItemSeries(slice);
-            slice->setBrush(encender ? QBrush(slice->color()) : QBrush(Qt::NoBrush));
+            QBrush brush = slice->brush();   // the style goes, the colour stays for the way back
+            brush.setStyle(encender ? Qt::SolidPattern : Qt::NoBrush);
+            slice->setBrush(brush);
             slice->setLabelColor(withAlpha(slice->labelColor(), encender ? 1.0 : 0.0));
             slice->setValue(encender && item && std::isfinite(item->GetValor()) ? std::max(0.0, item->GetValor()) : 0);
             break;

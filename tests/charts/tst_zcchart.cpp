@@ -323,6 +323,8 @@ void tst_ZCChart::legendTogglesWhatItStandsFor()
     const qreal maxOn = stackAxis ? stackAxis->max() : 0;
     QSignalSpy seriesClicks(f.chart, &ZCChart::seriesClicked);
     QSignalSpy itemClicks(f.chart, &ZCChart::itemClicked);
+    auto* pie = qobject_cast<QPieSeries*>(marker->series());
+    const QColor sliceColor = pie ? pie->slices().first()->color() : QColor();
 
     emit marker->clicked();
     QCOMPARE(marker->pen().color().alpha(), 128);   // half of 255, rounded
@@ -348,6 +350,8 @@ void tst_ZCChart::legendTogglesWhatItStandsFor()
         QCOMPARE(static_cast<QBarLegendMarker*>(marker)->barset()->color().alpha(), 255);
     if (tipo == QAbstractSeries::SeriesTypeStackedBar)
         QCOMPARE(stackAxis->max(), maxOn);
+    if (pie)
+        QCOMPARE(pie->slices().first()->color(), sliceColor);
 }
 
 void tst_ZCChart::clicksReachTheModel()
