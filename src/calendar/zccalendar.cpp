@@ -77,9 +77,13 @@ void ZCCalendar::initControles()
 
     m_weekdaysLayout->setContentsMargins(0, 0, 0, 0);
     m_weekdaysFrame->setLayout(m_weekdaysLayout);
+    // White names on a band of the highlight colour, so they read on any palette until
+    // setColorFondo() and setColorTexto() choose others.
     QPalette weekdaysPalette = m_weekdaysFrame->palette();
     weekdaysPalette.setColor(QPalette::WindowText, Qt::white);
+    weekdaysPalette.setColor(QPalette::Window, weekdaysPalette.color(QPalette::Highlight));
     m_weekdaysFrame->setPalette(weekdaysPalette);
+    m_weekdaysFrame->setAutoFillBackground(true);
     for (int column = 0; column < columns; ++column) {
         auto* label = new QLabel(m_weekdaysFrame);
         label->setFont(m_font);
