@@ -82,15 +82,6 @@
         </message>
     </context>
     <context>
-        <name>ZCChart</name>
-        <message>
-            <source>x: %1
-y: %2 </source>
-            <translation>x: %1
-y: %2 </translation>
-        </message>
-    </context>
-    <context>
         <name>ZCComplexWizard</name>
         <message>
             <source>La página actual del asistente no indica ninguna página siguiente</source>
@@ -137,6 +128,35 @@ y: %2 </translation>
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>The theme "%1" has been reloaded successfully</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputDialog</name>
+        <message>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog: the dialog's editor does not exist</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>Protected project</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
         </message>
     </context>
     <context>

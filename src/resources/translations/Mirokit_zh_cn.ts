@@ -82,15 +82,6 @@
         </message>
     </context>
     <context>
-        <name>ZCChart</name>
-        <message>
-            <source>x: %1
-y: %2 </source>
-            <translation>x: %1
-y: %2 </translation>
-        </message>
-    </context>
-    <context>
         <name>ZCComplexWizard</name>
         <message>
             <source>La página actual del asistente no indica ninguna página siguiente</source>
@@ -137,6 +128,35 @@ y: %2 </translation>
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>主题“%1”已成功重新加载</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputDialog</name>
+        <message>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog：对话框的编辑器不存在</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>受保护的项目</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
         </message>
     </context>
     <context>
