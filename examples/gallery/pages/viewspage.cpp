@@ -177,8 +177,7 @@ QWidget* folderTree()
         view->collapseWhithChilds(QModelIndex());
     });
 
-    view->expand(model->index(0, 0));
-    view->expand(model->index(1, 0, model->index(0, 0)));
+    view->SetExpandedIndexes({{0}, {0, 1}});
     view->setCurrentIndex(model->index(1, 0));
 
     auto* buttons = new QHBoxLayout;
