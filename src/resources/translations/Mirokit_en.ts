@@ -13,22 +13,64 @@
         </message>
     </context>
     <context>
-        <name>ZCTemaEstilo</name>
+        <name>ZCBarCode</name>
         <message>
-            <source>Error. Falta el valor %1 en la configuración del tema</source>
-            <translation>Error. The value %1 is missing from the theme configuration</translation>
+            <source>Ean13</source>
+            <translation>EAN-13</translation>
         </message>
         <message>
-            <source>Error. Falta el valor %1 en la configuración del tema %2</source>
-            <translation>Error. The value %1 is missing from the configuration of theme %2</translation>
+            <source>Ean8</source>
+            <translation>EAN-8</translation>
         </message>
         <message>
-            <source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source>
-            <translation>Error in the configuration of theme %1. Only String values are accepted in the colour array. Element %2 is wrong</translation>
+            <source>UPC</source>
+            <translation>UPC-A</translation>
         </message>
         <message>
-            <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
-            <translation>Error. The value %1 does not have an expected type in the configuration of theme %2. Valid values: String or Array of String</translation>
+            <source>Code39</source>
+            <translation>Code 39</translation>
+        </message>
+        <message>
+            <source>Code39ext</source>
+            <translation>Code 39 full ASCII</translation>
+        </message>
+        <message>
+            <source>Interleaved25</source>
+            <translation>Interleaved 2 of 5</translation>
+        </message>
+        <message>
+            <source>Codabar</source>
+            <translation>Codabar</translation>
+        </message>
+        <message>
+            <source>Code128</source>
+            <translation>Code 128</translation>
+        </message>
+        <message>
+            <source>Code11</source>
+            <translation>Code 11</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCBuscadorView</name>
+        <message>
+            <source>Buscar</source>
+            <translation>Search</translation>
+        </message>
+        <message>
+            <source>Limpiar filtro</source>
+            <translation>Clear filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCDialog</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
         </message>
     </context>
     <context>
@@ -63,10 +105,14 @@
         </message>
     </context>
     <context>
-        <name>ZCSVGIconEngine</name>
+        <name>ZCPaginadorToolbar</name>
         <message>
-            <source>No se encuentra el icono '%1' en el tema '%2'</source>
-            <translation>The icon '%1' cannot be found in the theme '%2'</translation>
+            <source>Registro:</source>
+            <translation>Record:</translation>
+        </message>
+        <message>
+            <source>de</source>
+            <translation>of</translation>
         </message>
     </context>
     <context>
@@ -129,42 +175,36 @@
         </message>
     </context>
     <context>
-        <name>ZCBarCode</name>
+        <name>ZCSVGIconEngine</name>
         <message>
-            <source>Ean13</source>
-            <translation>EAN-13</translation>
+            <source>No se encuentra el icono '%1' en el tema '%2'</source>
+            <translation>The icon '%1' cannot be found in the theme '%2'</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCTemaEstilo</name>
+        <message>
+            <source>Error. Falta el valor %1 en la configuración del tema</source>
+            <translation>Error. The value %1 is missing from the theme configuration</translation>
         </message>
         <message>
-            <source>Ean8</source>
-            <translation>EAN-8</translation>
+            <source>Error. Falta el valor %1 en la configuración del tema %2</source>
+            <translation>Error. The value %1 is missing from the configuration of theme %2</translation>
         </message>
         <message>
-            <source>UPC</source>
-            <translation>UPC-A</translation>
+            <source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source>
+            <translation>Error in the configuration of theme %1. Only String values are accepted in the colour array. Element %2 is wrong</translation>
         </message>
         <message>
-            <source>Code39</source>
-            <translation>Code 39</translation>
+            <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
+            <translation>Error. The value %1 does not have an expected type in the configuration of theme %2. Valid values: String or Array of String</translation>
         </message>
+    </context>
+    <context>
+        <name>ZFont</name>
         <message>
-            <source>Code39ext</source>
-            <translation>Code 39 full ASCII</translation>
-        </message>
-        <message>
-            <source>Interleaved25</source>
-            <translation>Interleaved 2 of 5</translation>
-        </message>
-        <message>
-            <source>Codabar</source>
-            <translation>Codabar</translation>
-        </message>
-        <message>
-            <source>Code128</source>
-            <translation>Code 128</translation>
-        </message>
-        <message>
-            <source>Code11</source>
-            <translation>Code 11</translation>
+            <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
+            <translation>ZFont: value %1 is out of range for %2 and is ignored</translation>
         </message>
     </context>
     <context>
@@ -248,24 +288,6 @@
         <message>
             <source>Formato</source>
             <translation>Format</translation>
-        </message>
-    </context>
-    <context>
-        <name>ZFont</name>
-        <message>
-            <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
-            <translation>ZFont: value %1 is out of range for %2 and is ignored</translation>
-        </message>
-    </context>
-    <context>
-        <name>ZCDialog</name>
-        <message>
-            <source>Aceptar</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Cancelar</source>
-            <translation>Cancel</translation>
         </message>
     </context>
 </TS>

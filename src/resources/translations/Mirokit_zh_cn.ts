@@ -13,22 +13,64 @@
         </message>
     </context>
     <context>
-        <name>ZCTemaEstilo</name>
+        <name>ZCBarCode</name>
         <message>
-            <source>Error. Falta el valor %1 en la configuración del tema</source>
-            <translation>错误。主题配置中缺少值 %1</translation>
+            <source>Ean13</source>
+            <translation>EAN-13</translation>
         </message>
         <message>
-            <source>Error. Falta el valor %1 en la configuración del tema %2</source>
-            <translation>错误。主题 %2 的配置中缺少值 %1</translation>
+            <source>Ean8</source>
+            <translation>EAN-8</translation>
         </message>
         <message>
-            <source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source>
-            <translation>主题 %1 的配置有误。颜色数组只接受 String 类型的值。第 %2 个元素不正确</translation>
+            <source>UPC</source>
+            <translation>UPC-A</translation>
         </message>
         <message>
-            <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
-            <translation>错误。主题 %2 的配置中值 %1 的类型不符合要求。有效值：String 或 String 数组</translation>
+            <source>Code39</source>
+            <translation>Code 39</translation>
+        </message>
+        <message>
+            <source>Code39ext</source>
+            <translation>Code 39 全ASCII</translation>
+        </message>
+        <message>
+            <source>Interleaved25</source>
+            <translation>交叉25码</translation>
+        </message>
+        <message>
+            <source>Codabar</source>
+            <translation>库德巴码</translation>
+        </message>
+        <message>
+            <source>Code128</source>
+            <translation>Code 128</translation>
+        </message>
+        <message>
+            <source>Code11</source>
+            <translation>Code 11</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCBuscadorView</name>
+        <message>
+            <source>Buscar</source>
+            <translation>搜索</translation>
+        </message>
+        <message>
+            <source>Limpiar filtro</source>
+            <translation>清除筛选</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCDialog</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>取消</translation>
         </message>
     </context>
     <context>
@@ -63,10 +105,14 @@
         </message>
     </context>
     <context>
-        <name>ZCSVGIconEngine</name>
+        <name>ZCPaginadorToolbar</name>
         <message>
-            <source>No se encuentra el icono '%1' en el tema '%2'</source>
-            <translation>在主题“%2”中找不到图标“%1”</translation>
+            <source>Registro:</source>
+            <translation>记录：</translation>
+        </message>
+        <message>
+            <source>de</source>
+            <translation>共</translation>
         </message>
     </context>
     <context>
@@ -129,42 +175,36 @@
         </message>
     </context>
     <context>
-        <name>ZCBarCode</name>
+        <name>ZCSVGIconEngine</name>
         <message>
-            <source>Ean13</source>
-            <translation>EAN-13</translation>
+            <source>No se encuentra el icono '%1' en el tema '%2'</source>
+            <translation>在主题“%2”中找不到图标“%1”</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCTemaEstilo</name>
+        <message>
+            <source>Error. Falta el valor %1 en la configuración del tema</source>
+            <translation>错误。主题配置中缺少值 %1</translation>
         </message>
         <message>
-            <source>Ean8</source>
-            <translation>EAN-8</translation>
+            <source>Error. Falta el valor %1 en la configuración del tema %2</source>
+            <translation>错误。主题 %2 的配置中缺少值 %1</translation>
         </message>
         <message>
-            <source>UPC</source>
-            <translation>UPC-A</translation>
+            <source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source>
+            <translation>主题 %1 的配置有误。颜色数组只接受 String 类型的值。第 %2 个元素不正确</translation>
         </message>
         <message>
-            <source>Code39</source>
-            <translation>Code 39</translation>
+            <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
+            <translation>错误。主题 %2 的配置中值 %1 的类型不符合要求。有效值：String 或 String 数组</translation>
         </message>
+    </context>
+    <context>
+        <name>ZFont</name>
         <message>
-            <source>Code39ext</source>
-            <translation>Code 39 全ASCII</translation>
-        </message>
-        <message>
-            <source>Interleaved25</source>
-            <translation>交叉25码</translation>
-        </message>
-        <message>
-            <source>Codabar</source>
-            <translation>库德巴码</translation>
-        </message>
-        <message>
-            <source>Code128</source>
-            <translation>Code 128</translation>
-        </message>
-        <message>
-            <source>Code11</source>
-            <translation>Code 11</translation>
+            <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
+            <translation>ZFont：值 %1 超出 %2 的范围，已忽略</translation>
         </message>
     </context>
     <context>
@@ -248,24 +288,6 @@
         <message>
             <source>Formato</source>
             <translation>格式</translation>
-        </message>
-    </context>
-    <context>
-        <name>ZFont</name>
-        <message>
-            <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
-            <translation>ZFont：值 %1 超出 %2 的范围，已忽略</translation>
-        </message>
-    </context>
-    <context>
-        <name>ZCDialog</name>
-        <message>
-            <source>Aceptar</source>
-            <translation>确定</translation>
-        </message>
-        <message>
-            <source>Cancelar</source>
-            <translation>取消</translation>
         </message>
     </context>
 </TS>
