@@ -28,6 +28,7 @@ ZCBuscadorView::ZCBuscadorView(QWidget* parent)
                                  QString(), this);
     icon->setProperty("cssClass", QStringLiteral("label"));
     icon->setFocusPolicy(Qt::NoFocus);
+    icon->setAutoDefault(false);
 
     m_lineEdit->setPlaceholderText(tr("Buscar"));
     m_lineEdit->setClearButtonEnabled(true);

@@ -267,6 +267,8 @@ void ZCPaginadorToolbar::SetLabelFinal(const QString& texto)
 
 void ZCPaginadorToolbar::InsertarAccion(QAction* accion)
 {
+    // Actions the caller has deleted in the meantime are forgotten first.
+    m_accionesPersonalizadas.removeAll(QPointer<QAction>());
     if (!accion || GetAccionesPersonalizadas().contains(accion))
         return;
     // In front of the slider's separator, or at the end of the bar when there is no slider.
