@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es_ES">
     <context>
+        <name>ZAbstractBrowser</name>
+        <message>
+            <source>ZAbstractBrowser: el editor sólo se puede fijar una vez</source>
+            <translation>ZAbstractBrowser: the editor can only be set once</translation>
+        </message>
+        <message>
+            <source>%1(%2)</source>
+            <translation>%1(%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -52,6 +63,25 @@
         </message>
     </context>
     <context>
+        <name>ZCBaseWizard</name>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>&lt; &amp;Retroceder</source>
+            <translation>&lt; &amp;Back</translation>
+        </message>
+        <message>
+            <source>Siguiente &gt;</source>
+            <translation>Next &gt;</translation>
+        </message>
+        <message>
+            <source>&amp;Finalizar</source>
+            <translation>&amp;Finish</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCBuscadorView</name>
         <message>
             <source>Buscar</source>
@@ -60,6 +90,13 @@
         <message>
             <source>Limpiar filtro</source>
             <translation>Clear filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCComplexWizard</name>
+        <message>
+            <source>La página actual del asistente no indica ninguna página siguiente</source>
+            <translation>The current wizard page names no next page</translation>
         </message>
     </context>
     <context>
@@ -102,6 +139,13 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>The theme "%1" has been reloaded successfully</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMedidorWidget</name>
+        <message>
+            <source>Se ignora un valor no finito para %1: %2</source>
+            <translation>Ignoring a non-finite value for %1: %2</translation>
         </message>
     </context>
     <context>
@@ -182,6 +226,24 @@
         </message>
     </context>
     <context>
+        <name>ZCSeriesChart</name>
+        <message>
+            <source>La serie «%1» tiene un valor no numérico; queda fuera del total y del rango</source>
+            <translation>Series "%1" has a non-numeric value; it is left out of the total and the range</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSimpleWizard</name>
+        <message>
+            <source>El asistente no ha recibido la página %1</source>
+            <translation>The wizard did not receive page %1</translation>
+        </message>
+        <message>
+            <source>%1 - Paso %2 de %3</source>
+            <translation>%1 - Step %2 of %3</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCTemaEstilo</name>
         <message>
             <source>Error. Falta el valor %1 en la configuración del tema</source>
@@ -205,6 +267,13 @@
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
             <translation>ZFont: value %1 is out of range for %2 and is ignored</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZGaugeWidget</name>
+        <message>
+            <source>Manómetro</source>
+            <translation>Pressure gauge</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="es_ES">
     <context>
+        <name>ZAbstractBrowser</name>
+        <message>
+            <source>ZAbstractBrowser: el editor sólo se puede fijar una vez</source>
+            <translation>ZAbstractBrowser：编辑器只能设置一次</translation>
+        </message>
+        <message>
+            <source>%1(%2)</source>
+            <translation>%1(%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -52,6 +63,25 @@
         </message>
     </context>
     <context>
+        <name>ZCBaseWizard</name>
+        <message>
+            <source>Cancelar</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>&lt; &amp;Retroceder</source>
+            <translation>&lt; 上一步(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Siguiente &gt;</source>
+            <translation>下一步 &gt;</translation>
+        </message>
+        <message>
+            <source>&amp;Finalizar</source>
+            <translation>完成(&amp;F)</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCBuscadorView</name>
         <message>
             <source>Buscar</source>
@@ -60,6 +90,13 @@
         <message>
             <source>Limpiar filtro</source>
             <translation>清除筛选</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCComplexWizard</name>
+        <message>
+            <source>La página actual del asistente no indica ninguna página siguiente</source>
+            <translation>当前向导页未指定下一页</translation>
         </message>
     </context>
     <context>
@@ -102,6 +139,13 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>主题“%1”已成功重新加载</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMedidorWidget</name>
+        <message>
+            <source>Se ignora un valor no finito para %1: %2</source>
+            <translation>忽略 %1 的非有限值：%2</translation>
         </message>
     </context>
     <context>
@@ -182,6 +226,24 @@
         </message>
     </context>
     <context>
+        <name>ZCSeriesChart</name>
+        <message>
+            <source>La serie «%1» tiene un valor no numérico; queda fuera del total y del rango</source>
+            <translation>系列“%1”含有非数值；它不计入总计和范围</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSimpleWizard</name>
+        <message>
+            <source>El asistente no ha recibido la página %1</source>
+            <translation>向导未收到第 %1 页</translation>
+        </message>
+        <message>
+            <source>%1 - Paso %2 de %3</source>
+            <translation>%1 - 第 %2 步，共 %3 步</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCTemaEstilo</name>
         <message>
             <source>Error. Falta el valor %1 en la configuración del tema</source>
@@ -205,6 +267,13 @@
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
             <translation>ZFont：值 %1 超出 %2 的范围，已忽略</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZGaugeWidget</name>
+        <message>
+            <source>Manómetro</source>
+            <translation>压力表</translation>
         </message>
     </context>
     <context>
