@@ -505,8 +505,13 @@ ZCCoverFlow::Frame ZCCoverFlow::frame() const
         }
     }
     if (!m_items.isEmpty()) {
-        frame.title = m_items.at(layout.selected)->GetTitulo();
-        frame.subtitle = m_items.at(layout.selected)->GetPath();
+        // Copies of their own: a string shared with an item would be released outside the lock
+        // while a loader thread replaces the title, which only QtCore's (uninstrumented)
+        // reference count orders and which ThreadSanitizer therefore reports.
+        const QString title = m_items.at(layout.selected)->GetTitulo();
+        const QString path = m_items.at(layout.selected)->GetPath();
+        frame.title = QString(title.constData(), title.size());
+        frame.subtitle = QString(path.constData(), path.size());
     }
     return frame;
 }
