@@ -31,9 +31,9 @@ class ZCWheelSteps;
     selected image and type-ahead on the titles.
 
     The item list and the selection are guarded by a recursive mutex, held while needImage() is
-    emitted so that its handlers may call back into the widget. SetImageItem(), SetTituloItem(),
-    GetNumeroItems() and GetItem() may be called from any thread: they change the data under the
-    mutex and leave the repaint to the GUI thread. Everything else belongs to the GUI thread.
+    emitted so that its handlers may call back into the widget. SetImageItem(), SetTituloItem() and
+    GetNumeroItems() may be called from any thread: they change the data under the mutex and leave
+    the repaint to the GUI thread. Everything else belongs to the GUI thread.
 */
 class MIROKIT_EXPORT ZCCoverFlow : public QWidget
 {
@@ -52,8 +52,6 @@ public:
     void RemoveItemAt(int i);
     void RemoveAllItems();
     int GetNumeroItems() const;
-    // Null for an index outside the list.
-    ZCCoverFlowItem* GetItem(int i) const;
     // A null image clears the item's image and stops it asking; any other is scaled to the item
     // size, ignoring its aspect ratio.
     void SetImageItem(int i, const QImage& img);
@@ -93,6 +91,8 @@ public slots:
     void Buscar(QString szTxt);
 
 protected:
+    // Null for an index outside the list.
+    ZCCoverFlowItem* GetItem(int i) const;
     // The item's image, the placeholder for an item without one, a null image outside the list.
     QImage GetImageItem(int i) const;
     // The rendered covers, for subclasses that watch the memory the widget holds.

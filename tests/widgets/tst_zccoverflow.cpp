@@ -65,6 +65,7 @@ struct CoverFlow : ZCCoverFlow {
     }
     using ZCCoverFlow::coverCache;
     using ZCCoverFlow::GetImageItem;
+    using ZCCoverFlow::GetItem;
     QStringList heard;
     int selected = 0;
 };
@@ -365,7 +366,9 @@ void TestZCCoverFlow::needImageHandlersMayChangeTheList()
 
 void TestZCCoverFlow::imagesKeepOrTakeTheItemSize()
 {
-    ZCCoverFlow flow;
+    struct : ZCCoverFlow {
+        using ZCCoverFlow::GetItem;
+    } flow;
     const QImage small = filled(QSize(100, 50), Qt::blue);
     flow.AddItem(QStringLiteral("a"), small);
     flow.AddItem();
@@ -525,7 +528,7 @@ void TestZCCoverFlow::workerThreadsSetImagesWhileTheWidgetPaints()
                 const int i = (n * 4 + w) % 200;
                 flow.SetImageItem(i, filled(QSize(20, 16), QColor::fromHsv(n % 360, 255, 255)));
                 flow.SetTituloItem(i, QString::number(n));
-                flow.GetItem(i);
+                flow.GetNumeroItems();
             }
             --running;
         });
