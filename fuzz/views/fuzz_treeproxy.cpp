@@ -1,6 +1,8 @@
 // Random mutations of a lazily loaded tree model and random filter patterns (invalid ones and
 // ones broken by normalisation included), with Qt's model tester in fatal mode watching both the
 // tree and the filter proxy over it.
+#include "fuzzinput.h"
+
 #include <Mirokit/ZCSortFilterProxyModel.h>
 #include <Mirokit/ZCTreeItem.h>
 #include <Mirokit/ZCTreeModel.h>
@@ -14,24 +16,6 @@
 #include <cstdlib>
 
 namespace {
-
-class Input
-{
-public:
-    Input(const uint8_t* data, size_t size)
-        : m_data(data)
-        , m_size(size)
-    {
-    }
-
-    bool atEnd() const { return m_position >= m_size; }
-    int next(int bound) { return atEnd() ? 0 : m_data[m_position++] % bound; }
-
-private:
-    const uint8_t* m_data;
-    size_t m_size;
-    size_t m_position = 0;
-};
 
 class FuzzTree : public ZCTreeModel
 {
@@ -66,7 +50,7 @@ public:
         }
     }
 
-    ZCTreeItem* pick(Input& input)
+    ZCTreeItem* pick(FuzzInput& input)
     {
         ZCTreeItem* item = GetRootItem();
         while (!input.atEnd() && input.next(3) != 0) {
@@ -159,7 +143,7 @@ private:
     QHash<int, QString> m_labels;
 };
 
-QString text(Input& input)
+QString text(FuzzInput& input)
 {
     // Accents, a combining mark, a tab and the metacharacters that make patterns invalid.
     static const QString alphabet = QStringLiteral("aeinoAEáéíñÑüJosLl\u0301\t .*+?()[]{}^$|\\");
@@ -183,7 +167,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::fprintf(stderr, "%s\n", qPrintable(message));
     });
 
-    Input input(data, size);
+    FuzzInput input(data, size);
     FuzzTree tree;
     ZCSortFilterProxyModel proxy;
     QAbstractItemModelTester treeTester(&tree, QAbstractItemModelTester::FailureReportingMode::Fatal);

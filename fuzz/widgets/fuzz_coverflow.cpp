@@ -2,6 +2,8 @@
 // ones included), item and widget sizes down to zero and below, keys, wheel, mouse and type-ahead
 // text, needImage handlers that remove items, and folders holding one file of arbitrary bytes
 // under an image name. After every step the reported selection must lie inside the list.
+#include "fuzzinput.h"
+
 #include <Mirokit/ZCCoverFlow.h>
 
 #include <QApplication>
@@ -16,32 +18,7 @@
 
 namespace {
 
-class Input
-{
-public:
-    Input(const uint8_t* data, size_t size)
-        : m_data(data)
-        , m_size(size)
-    {
-    }
-
-    bool atEnd() const { return m_position >= m_size; }
-    int next(int bound) { return atEnd() ? 0 : m_data[m_position++] % bound; }
-    QByteArray bytes(int count)
-    {
-        const int available = int(qMin<size_t>(size_t(count), m_size - qMin(m_position, m_size)));
-        const QByteArray result(reinterpret_cast<const char*>(m_data + m_position), available);
-        m_position += size_t(available);
-        return result;
-    }
-
-private:
-    const uint8_t* m_data;
-    size_t m_size;
-    size_t m_position = 0;
-};
-
-QString text(Input& input)
+QString text(FuzzInput& input)
 {
     // Folded and unfolded letters, a combining mark, a control character and a surrogate half.
     static const QString alphabet = QStringLiteral("aeinAEÉéÑñçÇü\u0301\u0007 Ω\xD800");
@@ -52,7 +29,7 @@ QString text(Input& input)
     return result;
 }
 
-QImage image(Input& input)
+QImage image(FuzzInput& input)
 {
     const QSize size(input.next(48), input.next(48));
     if (size.isEmpty())
@@ -62,7 +39,7 @@ QImage image(Input& input)
     return result;
 }
 
-void sendKey(ZCCoverFlow& flow, Input& input)
+void sendKey(ZCCoverFlow& flow, FuzzInput& input)
 {
     static const int keys[] = {Qt::Key_Return, Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
                                Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Escape,
@@ -74,7 +51,7 @@ void sendKey(ZCCoverFlow& flow, Input& input)
     QApplication::sendEvent(&flow, &event);
 }
 
-void sendMouse(ZCCoverFlow& flow, Input& input)
+void sendMouse(ZCCoverFlow& flow, FuzzInput& input)
 {
     static const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease,
                                          QEvent::MouseButtonDblClick};
@@ -85,7 +62,7 @@ void sendMouse(ZCCoverFlow& flow, Input& input)
     QApplication::sendEvent(&flow, &event);
 }
 
-void sendWheel(ZCCoverFlow& flow, Input& input)
+void sendWheel(ZCCoverFlow& flow, FuzzInput& input)
 {
     const int delta = (input.next(256) - 128) * (input.next(2) ? 1 : 0x7fffff);
     QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta), Qt::NoButton,
@@ -93,7 +70,7 @@ void sendWheel(ZCCoverFlow& flow, Input& input)
     QApplication::sendEvent(&flow, &event);
 }
 
-void addFolder(ZCCoverFlow& flow, Input& input)
+void addFolder(ZCCoverFlow& flow, FuzzInput& input)
 {
     static const char* const names[] = {"f.png", "f.bmp", "f.jpg", "f.gif", "f.xpm", "f.ppm"};
     QTemporaryDir dir;
@@ -123,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }();
     Q_UNUSED(application);
 
-    Input input(data, size);
+    FuzzInput input(data, size);
     ZCCoverFlow flow(input.next(64) - 4, input.next(64) - 4);
     flow.resize(input.next(256), input.next(128));
     bool removeOnRequest = false;
