@@ -100,6 +100,13 @@
         </message>
     </context>
     <context>
+        <name>ZCFlagNames</name>
+        <message>
+            <source>Una lista de estilos admite como mucho %1 nombres y esta tiene %2; se rechaza</source>
+            <translation>A style list takes at most %1 names and this one has %2; it is refused</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCGestorTemasEstilo</name>
         <message>
             <source>Error cargando tema. %1</source>
@@ -128,6 +135,33 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>The theme "%1" has been reloaded successfully</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCListBoxString</name>
+        <message>
+            <source>Nuevo</source>
+            <translation>New</translation>
+        </message>
+        <message>
+            <source>Insertar</source>
+            <translation>Insert</translation>
+        </message>
+        <message>
+            <source>Editar</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>Eliminar</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Subir</source>
+            <translation>Move up</translation>
+        </message>
+        <message>
+            <source>Bajar</source>
+            <translation>Move down</translation>
         </message>
     </context>
     <context>

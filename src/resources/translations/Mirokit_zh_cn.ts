@@ -100,6 +100,13 @@
         </message>
     </context>
     <context>
+        <name>ZCFlagNames</name>
+        <message>
+            <source>Una lista de estilos admite como mucho %1 nombres y esta tiene %2; se rechaza</source>
+            <translation>样式列表最多接受 %1 个名称，而此列表有 %2 个；已拒绝</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCGestorTemasEstilo</name>
         <message>
             <source>Error cargando tema. %1</source>
@@ -128,6 +135,33 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>主题“%1”已成功重新加载</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCListBoxString</name>
+        <message>
+            <source>Nuevo</source>
+            <translation>新建</translation>
+        </message>
+        <message>
+            <source>Insertar</source>
+            <translation>插入</translation>
+        </message>
+        <message>
+            <source>Editar</source>
+            <translation>编辑</translation>
+        </message>
+        <message>
+            <source>Eliminar</source>
+            <translation>删除</translation>
+        </message>
+        <message>
+            <source>Subir</source>
+            <translation>上移</translation>
+        </message>
+        <message>
+            <source>Bajar</source>
+            <translation>下移</translation>
         </message>
     </context>
     <context>
