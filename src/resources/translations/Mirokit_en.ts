@@ -223,6 +223,13 @@
         </message>
     </context>
     <context>
+        <name>ZClockWidget</name>
+        <message>
+            <source>Reloj</source>
+            <translation>Clock</translation>
+        </message>
+    </context>
+    <context>
         <name>ZFont</name>
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
@@ -317,6 +324,20 @@
         <message>
             <source>Formato</source>
             <translation>Format</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThermometerWidget</name>
+        <message>
+            <source>Termómetro</source>
+            <translation>Thermometer</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThumbWheel</name>
+        <message>
+            <source>Se ignora una relación de transmisión no válida: %1</source>
+            <translation>Ignoring an invalid transmission ratio: %1</translation>
         </message>
     </context>
 </TS>

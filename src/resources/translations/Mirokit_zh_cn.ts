@@ -223,6 +223,13 @@
         </message>
     </context>
     <context>
+        <name>ZClockWidget</name>
+        <message>
+            <source>Reloj</source>
+            <translation>时钟</translation>
+        </message>
+    </context>
+    <context>
         <name>ZFont</name>
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
@@ -317,6 +324,20 @@
         <message>
             <source>Formato</source>
             <translation>格式</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThermometerWidget</name>
+        <message>
+            <source>Termómetro</source>
+            <translation>温度计</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThumbWheel</name>
+        <message>
+            <source>Se ignora una relación de transmisión no válida: %1</source>
+            <translation>忽略无效的传动比：%1</translation>
         </message>
     </context>
 </TS>
