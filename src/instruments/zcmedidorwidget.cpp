@@ -85,7 +85,7 @@ bool ZCMedidorWidget::acceptsFinite(double v, const char* property) const
 
 void ZCMedidorWidget::setMaximum(double v)
 {
-    if (!acceptsFinite(v, "maximum") || !(v - m_minimum > minimumRange))
+    if (v == m_maximum || !acceptsFinite(v, "maximum") || !(v - m_minimum > minimumRange))
         return;
     m_maximum = v;
     applyBounds();
@@ -93,7 +93,7 @@ void ZCMedidorWidget::setMaximum(double v)
 
 void ZCMedidorWidget::setMinimum(double v)
 {
-    if (!acceptsFinite(v, "minimum") || !(m_maximum - v > minimumRange))
+    if (v == m_minimum || !acceptsFinite(v, "minimum") || !(m_maximum - v > minimumRange))
         return;
     m_minimum = v;
     applyBounds();

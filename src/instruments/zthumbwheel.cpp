@@ -130,7 +130,7 @@ int ZThumbWheelPrivate::valueFromPosition(const QPoint& position) const
     const double length = hi - lo;
     if (length <= 0 || range == 0)
         return owner->minimum();
-    const int p = horizontal() ? position.x() : position.y();
+    const double p = horizontal() ? position.x() : position.y();
 
     if (!limitedDrag && (p < lo || p > hi)) {
         const double pixelsPerUnit = 2 * length * transmissionRatio / range;
