@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es_ES">
     <context>
+        <name>ZAbstractBrowser</name>
+        <message>
+            <source>ZAbstractBrowser: el editor sólo se puede fijar una vez</source>
+            <translation>ZAbstractBrowser: the editor can only be set once</translation>
+        </message>
+        <message>
+            <source>%1(%2)</source>
+            <translation>%1(%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -71,6 +82,15 @@
         </message>
     </context>
     <context>
+        <name>ZCChart</name>
+        <message>
+            <source>x: %1
+y: %2 </source>
+            <translation>x: %1
+y: %2 </translation>
+        </message>
+    </context>
+    <context>
         <name>ZCComplexWizard</name>
         <message>
             <source>La página actual del asistente no indica ninguna página siguiente</source>
@@ -117,6 +137,35 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>The theme "%1" has been reloaded successfully</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputDialog</name>
+        <message>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog: the dialog's editor does not exist</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>Protected project</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
@@ -190,6 +239,13 @@
         <message>
             <source>No se encuentra el icono '%1' en el tema '%2'</source>
             <translation>The icon '%1' cannot be found in the theme '%2'</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSeriesChart</name>
+        <message>
+            <source>La serie «%1» tiene un valor no numérico; queda fuera del total y del rango</source>
+            <translation>Series "%1" has a non-numeric value; it is left out of the total and the range</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="es_ES">
     <context>
+        <name>ZAbstractBrowser</name>
+        <message>
+            <source>ZAbstractBrowser: el editor sólo se puede fijar una vez</source>
+            <translation>ZAbstractBrowser：编辑器只能设置一次</translation>
+        </message>
+        <message>
+            <source>%1(%2)</source>
+            <translation>%1(%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -71,6 +82,15 @@
         </message>
     </context>
     <context>
+        <name>ZCChart</name>
+        <message>
+            <source>x: %1
+y: %2 </source>
+            <translation>x: %1
+y: %2 </translation>
+        </message>
+    </context>
+    <context>
         <name>ZCComplexWizard</name>
         <message>
             <source>La página actual del asistente no indica ninguna página siguiente</source>
@@ -117,6 +137,35 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>主题“%1”已成功重新加载</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputDialog</name>
+        <message>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog：对话框的编辑器不存在</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>受保护的项目</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
         </message>
     </context>
     <context>
@@ -190,6 +239,13 @@
         <message>
             <source>No se encuentra el icono '%1' en el tema '%2'</source>
             <translation>在主题“%2”中找不到图标“%1”</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSeriesChart</name>
+        <message>
+            <source>La serie «%1» tiene un valor no numérico; queda fuera del total y del rango</source>
+            <translation>系列“%1”含有非数值；它不计入总计和范围</translation>
         </message>
     </context>
     <context>
