@@ -82,6 +82,15 @@
         </message>
     </context>
     <context>
+        <name>ZCChart</name>
+        <message>
+            <source>x: %1
+y: %2 </source>
+            <translation>x: %1
+y: %2 </translation>
+        </message>
+    </context>
+    <context>
         <name>ZCComplexWizard</name>
         <message>
             <source>La página actual del asistente no indica ninguna página siguiente</source>
@@ -135,6 +144,35 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>The theme "%1" has been reloaded successfully</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputDialog</name>
+        <message>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog: the dialog's editor does not exist</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>Protected project</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
         </message>
     </context>
     <context>
@@ -238,6 +276,13 @@
         </message>
     </context>
     <context>
+        <name>ZCSeriesChart</name>
+        <message>
+            <source>La serie «%1» tiene un valor no numérico; queda fuera del total y del rango</source>
+            <translation>Series "%1" has a non-numeric value; it is left out of the total and the range</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCSimpleWizard</name>
         <message>
             <source>El asistente no ha recibido la página %1</source>
@@ -265,6 +310,13 @@
         <message>
             <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
             <translation>Error. The value %1 does not have an expected type in the configuration of theme %2. Valid values: String or Array of String</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZClockWidget</name>
+        <message>
+            <source>Reloj</source>
+            <translation>Clock</translation>
         </message>
     </context>
     <context>
@@ -362,6 +414,20 @@
         <message>
             <source>Formato</source>
             <translation>Format</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThermometerWidget</name>
+        <message>
+            <source>Termómetro</source>
+            <translation>Thermometer</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThumbWheel</name>
+        <message>
+            <source>Se ignora una relación de transmisión no válida: %1</source>
+            <translation>Ignoring an invalid transmission ratio: %1</translation>
         </message>
     </context>
 </TS>

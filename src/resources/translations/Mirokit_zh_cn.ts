@@ -82,6 +82,15 @@
         </message>
     </context>
     <context>
+        <name>ZCChart</name>
+        <message>
+            <source>x: %1
+y: %2 </source>
+            <translation>x: %1
+y: %2 </translation>
+        </message>
+    </context>
+    <context>
         <name>ZCComplexWizard</name>
         <message>
             <source>La página actual del asistente no indica ninguna página siguiente</source>
@@ -135,6 +144,35 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>主题“%1”已成功重新加载</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputDialog</name>
+        <message>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog：对话框的编辑器不存在</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>受保护的项目</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
         </message>
     </context>
     <context>
@@ -238,6 +276,13 @@
         </message>
     </context>
     <context>
+        <name>ZCSeriesChart</name>
+        <message>
+            <source>La serie «%1» tiene un valor no numérico; queda fuera del total y del rango</source>
+            <translation>系列“%1”含有非数值；它不计入总计和范围</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCSimpleWizard</name>
         <message>
             <source>El asistente no ha recibido la página %1</source>
@@ -265,6 +310,13 @@
         <message>
             <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
             <translation>错误。主题 %2 的配置中值 %1 的类型不符合要求。有效值：String 或 String 数组</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZClockWidget</name>
+        <message>
+            <source>Reloj</source>
+            <translation>时钟</translation>
         </message>
     </context>
     <context>
@@ -362,6 +414,20 @@
         <message>
             <source>Formato</source>
             <translation>格式</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThermometerWidget</name>
+        <message>
+            <source>Termómetro</source>
+            <translation>温度计</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThumbWheel</name>
+        <message>
+            <source>Se ignora una relación de transmisión no válida: %1</source>
+            <translation>忽略无效的传动比：%1</translation>
         </message>
     </context>
 </TS>
