@@ -1,14 +1,9 @@
 #pragma once
 
-// Reading a fuzz input as a stream of choices, for the targets that drive an object through
-// random sequences of operations.
-
-#include <QByteArray>
-#include <QtGlobal>
-
 #include <cstddef>
 #include <cstdint>
 
+// The fuzzer's bytes read as a stream of small choices; past the end every choice is 0.
 class FuzzInput
 {
 public:
@@ -19,16 +14,7 @@ public:
     }
 
     bool atEnd() const { return m_position >= m_size; }
-    // A choice in 0 .. bound - 1; 0 once the input is used up.
     int next(int bound) { return atEnd() ? 0 : m_data[m_position++] % bound; }
-    // Up to `count` raw bytes, fewer when the input ends first.
-    QByteArray bytes(int count)
-    {
-        const size_t available = qMin(size_t(qMax(count, 0)), m_size - qMin(m_position, m_size));
-        const QByteArray result(reinterpret_cast<const char*>(m_data + m_position), int(available));
-        m_position += available;
-        return result;
-    }
 
 private:
     const uint8_t* m_data;

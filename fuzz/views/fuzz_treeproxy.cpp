@@ -17,6 +17,8 @@
 
 namespace {
 
+using Input = FuzzInput;
+
 class FuzzTree : public ZCTreeModel
 {
 public:
@@ -50,7 +52,7 @@ public:
         }
     }
 
-    ZCTreeItem* pick(FuzzInput& input)
+    ZCTreeItem* pick(Input& input)
     {
         ZCTreeItem* item = GetRootItem();
         while (!input.atEnd() && input.next(3) != 0) {
@@ -143,7 +145,7 @@ private:
     QHash<int, QString> m_labels;
 };
 
-QString text(FuzzInput& input)
+QString text(Input& input)
 {
     // Accents, a combining mark, a tab and the metacharacters that make patterns invalid.
     static const QString alphabet = QStringLiteral("aeinoAEáéíñÑüJosLl\u0301\t .*+?()[]{}^$|\\");
@@ -167,7 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::fprintf(stderr, "%s\n", qPrintable(message));
     });
 
-    FuzzInput input(data, size);
+    Input input(data, size);
     FuzzTree tree;
     ZCSortFilterProxyModel proxy;
     QAbstractItemModelTester treeTester(&tree, QAbstractItemModelTester::FailureReportingMode::Fatal);

@@ -77,7 +77,10 @@ void addFolder(ZCCoverFlow& flow, FuzzInput& input)
     QFile file(QDir(dir.path()).filePath(QString::fromLatin1(names[input.next(6)])));
     if (!file.open(QIODevice::WriteOnly))
         return;
-    file.write(input.bytes(input.next(256)));
+    QByteArray contents;
+    for (int length = input.next(256); length > 0 && !input.atEnd(); --length)
+        contents.append(char(input.next(256)));
+    file.write(contents);
     file.close();
     flow.AddItems(dir.path());
     flow.grab(); // the files are read while they still exist
