@@ -111,6 +111,13 @@
         </message>
     </context>
     <context>
+        <name>ZCFlagNames</name>
+        <message>
+            <source>Una lista de estilos admite como mucho %1 nombres y esta tiene %2; se rechaza</source>
+            <translation>A style list takes at most %1 names and this one has %2; it is refused</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCGestorTemasEstilo</name>
         <message>
             <source>Error cargando tema. %1</source>
@@ -139,6 +146,62 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>The theme "%1" has been reloaded successfully</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputDialog</name>
+        <message>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog: the dialog's editor does not exist</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>Protected project</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCListBoxString</name>
+        <message>
+            <source>Nuevo</source>
+            <translation>New</translation>
+        </message>
+        <message>
+            <source>Insertar</source>
+            <translation>Insert</translation>
+        </message>
+        <message>
+            <source>Editar</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>Eliminar</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Subir</source>
+            <translation>Move up</translation>
+        </message>
+        <message>
+            <source>Bajar</source>
+            <translation>Move down</translation>
         </message>
     </context>
     <context>
@@ -263,6 +326,13 @@
         </message>
     </context>
     <context>
+        <name>ZClockWidget</name>
+        <message>
+            <source>Reloj</source>
+            <translation>Clock</translation>
+        </message>
+    </context>
+    <context>
         <name>ZFont</name>
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
@@ -357,6 +427,20 @@
         <message>
             <source>Formato</source>
             <translation>Format</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThermometerWidget</name>
+        <message>
+            <source>Termómetro</source>
+            <translation>Thermometer</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThumbWheel</name>
+        <message>
+            <source>Se ignora una relación de transmisión no válida: %1</source>
+            <translation>Ignoring an invalid transmission ratio: %1</translation>
         </message>
     </context>
 </TS>

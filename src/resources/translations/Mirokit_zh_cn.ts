@@ -111,6 +111,13 @@
         </message>
     </context>
     <context>
+        <name>ZCFlagNames</name>
+        <message>
+            <source>Una lista de estilos admite como mucho %1 nombres y esta tiene %2; se rechaza</source>
+            <translation>样式列表最多接受 %1 个名称，而此列表有 %2 个；已拒绝</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCGestorTemasEstilo</name>
         <message>
             <source>Error cargando tema. %1</source>
@@ -139,6 +146,62 @@
         <message>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>主题“%1”已成功重新加载</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputDialog</name>
+        <message>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog：对话框的编辑器不存在</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>受保护的项目</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCListBoxString</name>
+        <message>
+            <source>Nuevo</source>
+            <translation>新建</translation>
+        </message>
+        <message>
+            <source>Insertar</source>
+            <translation>插入</translation>
+        </message>
+        <message>
+            <source>Editar</source>
+            <translation>编辑</translation>
+        </message>
+        <message>
+            <source>Eliminar</source>
+            <translation>删除</translation>
+        </message>
+        <message>
+            <source>Subir</source>
+            <translation>上移</translation>
+        </message>
+        <message>
+            <source>Bajar</source>
+            <translation>下移</translation>
         </message>
     </context>
     <context>
@@ -263,6 +326,13 @@
         </message>
     </context>
     <context>
+        <name>ZClockWidget</name>
+        <message>
+            <source>Reloj</source>
+            <translation>时钟</translation>
+        </message>
+    </context>
+    <context>
         <name>ZFont</name>
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
@@ -357,6 +427,20 @@
         <message>
             <source>Formato</source>
             <translation>格式</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThermometerWidget</name>
+        <message>
+            <source>Termómetro</source>
+            <translation>温度计</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThumbWheel</name>
+        <message>
+            <source>Se ignora una relación de transmisión no válida: %1</source>
+            <translation>忽略无效的传动比：%1</translation>
         </message>
     </context>
 </TS>
