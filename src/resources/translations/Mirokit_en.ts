@@ -93,6 +93,15 @@
         </message>
     </context>
     <context>
+        <name>ZCChart</name>
+        <message>
+            <source>x: %1
+y: %2 </source>
+            <translation>x: %1
+y: %2 </translation>
+        </message>
+    </context>
+    <context>
         <name>ZCComplexWizard</name>
         <message>
             <source>La página actual del asistente no indica ninguna página siguiente</source>
