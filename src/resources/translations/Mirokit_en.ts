@@ -167,6 +167,29 @@
         </message>
     </context>
     <context>
+        <name>ZCProgressWidget</name>
+        <message>
+            <source>Iniciando...</source>
+            <translation>Starting...</translation>
+        </message>
+        <message>
+            <source>Calculando...</source>
+            <translation>Calculating...</translation>
+        </message>
+        <message>
+            <source>Cargando...</source>
+            <translation>Loading...</translation>
+        </message>
+        <message>
+            <source>Cancelando...</source>
+            <translation>Cancelling...</translation>
+        </message>
+        <message>
+            <source>Finalizando...</source>
+            <translation>Finishing...</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCQssParser</name>
         <message>
             <source>El fichero %1 no existe o no puede abrirse</source>

@@ -167,6 +167,29 @@
         </message>
     </context>
     <context>
+        <name>ZCProgressWidget</name>
+        <message>
+            <source>Iniciando...</source>
+            <translation>正在开始...</translation>
+        </message>
+        <message>
+            <source>Calculando...</source>
+            <translation>正在计算...</translation>
+        </message>
+        <message>
+            <source>Cargando...</source>
+            <translation>正在加载...</translation>
+        </message>
+        <message>
+            <source>Cancelando...</source>
+            <translation>正在取消...</translation>
+        </message>
+        <message>
+            <source>Finalizando...</source>
+            <translation>正在完成...</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCQssParser</name>
         <message>
             <source>El fichero %1 no existe o no puede abrirse</source>
