@@ -82,6 +82,17 @@
         </message>
     </context>
     <context>
+        <name>ZCBuscadorView</name>
+        <message>
+            <source>Buscar</source>
+            <translation>Search</translation>
+        </message>
+        <message>
+            <source>Limpiar filtro</source>
+            <translation>Clear filter</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCChart</name>
         <message>
             <source>x: %1
@@ -229,6 +240,17 @@ y: %2 </translation>
         <message>
             <source>Se ignora un valor no finito para %1: %2</source>
             <translation>Ignoring a non-finite value for %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCPaginadorToolbar</name>
+        <message>
+            <source>Registro:</source>
+            <translation>Record:</translation>
+        </message>
+        <message>
+            <source>de</source>
+            <translation>of</translation>
         </message>
     </context>
     <context>

@@ -82,6 +82,17 @@
         </message>
     </context>
     <context>
+        <name>ZCBuscadorView</name>
+        <message>
+            <source>Buscar</source>
+            <translation>搜索</translation>
+        </message>
+        <message>
+            <source>Limpiar filtro</source>
+            <translation>清除筛选</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCChart</name>
         <message>
             <source>x: %1
@@ -229,6 +240,17 @@ y: %2 </translation>
         <message>
             <source>Se ignora un valor no finito para %1: %2</source>
             <translation>忽略 %1 的非有限值：%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCPaginadorToolbar</name>
+        <message>
+            <source>Registro:</source>
+            <translation>记录：</translation>
+        </message>
+        <message>
+            <source>de</source>
+            <translation>共</translation>
         </message>
     </context>
     <context>
