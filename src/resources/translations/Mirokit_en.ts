@@ -120,6 +120,28 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCEditBrowserTexto</name>
+        <message>
+            <source>Editor de texto enriquecido</source>
+            <translation>Rich text editor</translation>
+        </message>
+        <message>
+            <source>Editor de texto</source>
+            <translation>Text editor</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditorPopup</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCFlagNames</name>
         <message>
             <source>Una lista de estilos admite como mucho %1 nombres y esta tiene %2; se rechaza</source>
