@@ -151,6 +151,28 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCEditBrowserTexto</name>
+        <message>
+            <source>Editor de texto enriquecido</source>
+            <translation>Rich text editor</translation>
+        </message>
+        <message>
+            <source>Editor de texto</source>
+            <translation>Text editor</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditorPopup</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCFlagNames</name>
         <message>
             <source>Una lista de estilos admite como mucho %1 nombres y esta tiene %2; se rechaza</source>
@@ -287,6 +309,29 @@ y: %2 </translation>
         <message>
             <source>de</source>
             <translation>of</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCProgressWidget</name>
+        <message>
+            <source>Iniciando...</source>
+            <translation>Starting...</translation>
+        </message>
+        <message>
+            <source>Calculando...</source>
+            <translation>Calculating...</translation>
+        </message>
+        <message>
+            <source>Cargando...</source>
+            <translation>Loading...</translation>
+        </message>
+        <message>
+            <source>Cancelando...</source>
+            <translation>Cancelling...</translation>
+        </message>
+        <message>
+            <source>Finalizando...</source>
+            <translation>Finishing...</translation>
         </message>
     </context>
     <context>

@@ -151,6 +151,28 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCEditBrowserTexto</name>
+        <message>
+            <source>Editor de texto enriquecido</source>
+            <translation>富文本编辑器</translation>
+        </message>
+        <message>
+            <source>Editor de texto</source>
+            <translation>文本编辑器</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditorPopup</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCFlagNames</name>
         <message>
             <source>Una lista de estilos admite como mucho %1 nombres y esta tiene %2; se rechaza</source>
@@ -287,6 +309,29 @@ y: %2 </translation>
         <message>
             <source>de</source>
             <translation>共</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCProgressWidget</name>
+        <message>
+            <source>Iniciando...</source>
+            <translation>正在开始...</translation>
+        </message>
+        <message>
+            <source>Calculando...</source>
+            <translation>正在计算...</translation>
+        </message>
+        <message>
+            <source>Cargando...</source>
+            <translation>正在加载...</translation>
+        </message>
+        <message>
+            <source>Cancelando...</source>
+            <translation>正在取消...</translation>
+        </message>
+        <message>
+            <source>Finalizando...</source>
+            <translation>正在完成...</translation>
         </message>
     </context>
     <context>
