@@ -210,9 +210,16 @@ void TestZAbstractBrowser::alignmentsAreMirrorImages()
 
 void TestZAbstractBrowser::menuButtonFollowsSetMenu()
 {
-    // A menu before the editor is harmless: it is installed once the browser exists.
+    // A menu before the editor is harmless.
     QMenu menu(QStringLiteral("Acciones"));
     menu.addAction(QStringLiteral("Una"));
+    {
+        ZAbstractBrowser bare;
+        bare.SetMenu(&menu);
+        bare.SetWidget(new QLineEdit, false);
+        QVERIFY(bare.GetBotonMenu());
+        QCOMPARE(bare.GetMenu(), &menu);
+    }
     CountingBrowser browser;
     QVERIFY(!browser.isMenuButtonVisible());
     browser.SetMenu(&menu);
