@@ -13,6 +13,21 @@
         </message>
     </context>
     <context>
+        <name>ZCAction</name>
+        <message>
+            <source>ZCAction::SetWidgetPopup: la acción "%1" no tiene botón en la barra de herramientas</source>
+            <translation>ZCAction::SetWidgetPopup：动作“%1”在工具栏上没有按钮</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: la acción es nula</source>
+            <translation>setupActionIconQtPrintPreview：动作为空</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: no hay ningún icono %1</source>
+            <translation>setupActionIconQtPrintPreview：没有图标 %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -209,6 +224,17 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCKeySequence</name>
+        <message>
+            <source>ZCKeySequence: no hay ningún atajo predefinido %1</source>
+            <translation>ZCKeySequence：没有预定义快捷键 %1</translation>
+        </message>
+        <message>
+            <source>SetShortcutToAction: la acción es nula</source>
+            <translation>SetShortcutToAction：动作为空</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCListBoxString</name>
         <message>
             <source>Nuevo</source>
@@ -354,6 +380,13 @@ y: %2 </translation>
         <message>
             <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
             <translation>错误。主题 %2 的配置中值 %1 的类型不符合要求。有效值：String 或 String 数组</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCToolBar</name>
+        <message>
+            <source>ZCToolBar::addWidget: el widget es nulo</source>
+            <translation>ZCToolBar::addWidget：控件为空</translation>
         </message>
     </context>
     <context>
