@@ -334,6 +334,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZNumberSpinBox</name>
+        <message>
+            <source>ZNumberSpinBox: se rechaza un valor que no es un número finito</source>
+            <translation>ZNumberSpinBox: a value that is not a finite number is refused</translation>
+        </message>
+    </context>
+    <context>
         <name>ZTextEdit</name>
         <message>
             <source>&amp;Deshacer</source>

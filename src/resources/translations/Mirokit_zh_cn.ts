@@ -334,6 +334,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZNumberSpinBox</name>
+        <message>
+            <source>ZNumberSpinBox: se rechaza un valor que no es un número finito</source>
+            <translation>ZNumberSpinBox：拒绝非有限数值</translation>
+        </message>
+    </context>
+    <context>
         <name>ZTextEdit</name>
         <message>
             <source>&amp;Deshacer</source>
