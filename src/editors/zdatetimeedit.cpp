@@ -239,6 +239,10 @@ void ZDateTimeEdit::fillWithNow()
 
 void ZDateTimeEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (finishesFebruaryDay(event)) {
+        event->accept();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
@@ -264,10 +268,6 @@ void ZDateTimeEdit::keyPressEvent(QKeyEvent* event)
     default:
         break;
     }
-    if (finishesFebruaryDay(event)) {
-        event->accept();
-        return;
-    }
     if (startsFreshValue(event))
         fillWithNow();
     const bool typingDay = isDayTypedFirst() && currentSection() == QDateTimeEdit::DaySection;
@@ -278,7 +278,8 @@ void ZDateTimeEdit::keyPressEvent(QKeyEvent* event)
 }
 
 // A 0 or 1 right after such a 3 completes the 30 or 31 the user meant: the date becomes the
-// last day of February, as Qt does with a day past the end of other months.
+// last day of February, as Qt does with a day past the end of other months. Any other key
+// ends the chance.
 bool ZDateTimeEdit::finishesFebruaryDay(const QKeyEvent* event)
 {
     const bool finishes = m_februaryThree && !isReadOnly()

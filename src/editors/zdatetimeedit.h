@@ -47,7 +47,9 @@ public:
 
     void setCalendarPopup(bool enable);
     void SetShowCalendarOnFocus(bool show);
-    bool GetShowCalendarOnFocus() const { return m_showCalendarOnFocus; }
+
+    // An empty editor is not stepped: it becomes now, with its first section selected.
+    void stepBy(int steps) override;
 
 public slots:
     void setDateTime(const QDateTime& dateTime);
@@ -67,7 +69,6 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
-    void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
     void wheelEvent(QWheelEvent* event) override;
 

@@ -261,24 +261,28 @@ void TestZDateTimeEdit::missingDaysOfTheMonth()
 
 void TestZDateTimeEdit::dateFormatFromTheSettings_data()
 {
-    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QVariant>("stored");
     QTest::addColumn<QString>("dateFormat");
     QTest::addColumn<QString>("dateTimeFormat");
     const QString dateDefault = ZDateEdit().displayFormat();
     const QString dateTimeDefault = ZDateTimeEdit().displayFormat();
-    QTest::newRow("a stored format applies to both editors") << "yyyy-MM-dd" << "yyyy-MM-dd" << "yyyy-MM-dd";
-    QTest::newRow("no stored format leaves Qt's") << QString() << dateDefault << dateTimeDefault;
-    QTest::newRow("a time-only format is refused by the date editor") << "HH:mm" << dateDefault << "HH:mm";
+    QTest::newRow("a stored format applies to both editors")
+        << QVariant("yyyy-MM-dd") << "yyyy-MM-dd" << "yyyy-MM-dd";
+    QTest::newRow("no stored format leaves Qt's") << QVariant() << dateDefault << dateTimeDefault;
+    QTest::newRow("a time-only format is refused by the date editor") << QVariant("HH:mm") << dateDefault << "HH:mm";
+    QTest::newRow("an empty format is ignored") << QVariant("") << dateDefault << dateTimeDefault;
+    QTest::newRow("a list where a format belongs is ignored")
+        << QVariant(QStringList{"dd", "MM"}) << dateDefault << dateTimeDefault;
 }
 
 void TestZDateTimeEdit::dateFormatFromTheSettings()
 {
-    QFETCH(QString, stored);
+    QFETCH(QVariant, stored);
     QFETCH(QString, dateFormat);
     QFETCH(QString, dateTimeFormat);
     {
         ZCSettings settings;
-        if (stored.isNull())
+        if (!stored.isValid())
             settings.remove(QStringLiteral("DateFormat"));
         else
             settings.setValue(QStringLiteral("DateFormat"), stored);
