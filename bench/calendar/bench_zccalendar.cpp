@@ -85,7 +85,8 @@ int main(int argc, char** argv)
     QApplication::processEvents();
     const auto fillBare = [&bare] { bare.calendar->RePaint(); };
     int page = 0;
-    bench::compare(QStringLiteral("month page without rules against QCalendarWidget turning a page"), fillBare,
+    bench::compare(QStringLiteral("month page without rules against QCalendarWidget turning a page"),
+                   fillBare,
                    [&plain, &page] { plain.setCurrentPage(2026, 11 + (page++ & 1)); }, 2000);
 
     for (const int count : {200, 600}) {

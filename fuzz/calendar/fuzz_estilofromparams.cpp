@@ -52,8 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const QDate date(2024, month, day);
         const bool isHoy = date == hoy;
         const bool isSeleccionado = date == seleccionado;
-        if (colores.at(day - 1).fondo != gestor.GetColorFondoControl(calendar, date, isHoy, isSeleccionado)
-            || colores.at(day - 1).texto != gestor.GetColorTextoControl(calendar, date, isHoy, isSeleccionado))
+        const ZCGestorEstiloCalendario::ColoresDia& colorDia = colores.at(day - 1);
+        if (colorDia.fondo != gestor.GetColorFondoControl(calendar, date, isHoy, isSeleccionado)
+            || colorDia.texto != gestor.GetColorTextoControl(calendar, date, isHoy, isSeleccionado))
             std::abort();
     }
     // The dates rule always names the 1st.

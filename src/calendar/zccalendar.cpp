@@ -230,7 +230,8 @@ void ZCCalendar::show()
 void ZCCalendar::setCalendarStyle(const QColor& bgColor, const QColor& fgColor, const QString& szDaysOfWeek,
                                   const QString& szDayMonths, const QList<QDate>& aDates)
 {
-    GetGestorEstiloCalendario()->LoadEstiloFromParams(this, bgColor, fgColor, szDaysOfWeek, szDayMonths, aDates);
+    GetGestorEstiloCalendario()->LoadEstiloFromParams(this, bgColor, fgColor, szDaysOfWeek, szDayMonths,
+                                                      aDates);
     refill();
 }
 

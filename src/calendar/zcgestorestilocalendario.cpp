@@ -123,10 +123,12 @@ void ZCGestorEstiloCalendario::LoadEstiloFromParams(const QWidget* widget, const
         if (first.isLetter()) {
             especiales.append(first);
         } else if (first.isDigit()) {
-            // Only 1 to 7 name a weekday; other numbers, and what does not read as one, name none.
+            // Only 1 to 7 name a weekday; other numbers, and what does not read as one, name
+            // none. Each is kept once, so a long list makes no slower rule.
             bool ok = false;
             const int number = item.toInt(&ok);
-            if (ok && number >= Qt::Monday && number <= Qt::Sunday)
+            const bool weekday = ok && number >= Qt::Monday && number <= Qt::Sunday;
+            if (weekday && !diasSemana.contains(Qt::DayOfWeek(number)))
                 diasSemana.append(Qt::DayOfWeek(number));
         }
     }

@@ -672,15 +672,8 @@ void ZCChart::AddAllSeries()
 
 void ZCChart::AddEjes()
 {
-    // Qt's default axes are made only for series that have no axis of their own: a default
-    // category axis would be built (in time quadratic in its categories) only to be replaced.
-    const bool unplaced = std::any_of(m_series.cbegin(), m_series.cend(), [this](QAbstractSeries* s) {
-        return !m_ejeSerie.contains(s) && s->type() != QAbstractSeries::SeriesTypePie;
-    });
-    if (unplaced)
-        createDefaultAxes();
+    createDefaultAxes();
     QList<QAbstractAxis*> replaced;
-    QHash<int, QValueAxis*> valueAxes;   // by orientation, shared as Qt's default ones are
     for (QAbstractSeries* series : qAsConst(m_series)) {
         QAbstractAxis* axis = m_ejeSerie.value(series);
         if (!axis)
@@ -689,27 +682,16 @@ void ZCChart::AddEjes()
             return eje.first == axis && eje.second == Qt::Horizontal;
         });
         const Qt::Orientation orientation = horizontal ? Qt::Horizontal : Qt::Vertical;
-        const Qt::Orientation across = horizontal ? Qt::Vertical : Qt::Horizontal;
-        bool hasAcross = false;
         for (QAbstractAxis* attached : series->attachedAxes()) {
             if (attached != axis && attached->orientation() == orientation) {
                 series->detachAxis(attached);
                 replaced.append(attached);
             }
-            hasAcross = hasAcross || attached->orientation() == across;
         }
         if (!axes().contains(axis))
             addAxis(axis, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
         if (!series->attachedAxes().contains(axis))
             series->attachAxis(axis);
-        if (!hasAcross) {
-            QValueAxis*& values = valueAxes[across];
-            if (!values) {
-                values = new QValueAxis(this);
-                addAxis(values, horizontal ? Qt::AlignLeft : Qt::AlignBottom);
-            }
-            series->attachAxis(values);
-        }
     }
     // The default axes that every series left are not shown empty.
     const QList<QAbstractSeries*> all = series();

@@ -25,6 +25,12 @@ void ZCListBoxText::AddStrings(const QStringList& strings)
     }
 }
 
+void ZCListBoxText::SetStrings(const QStringList& strings)
+{
+    listWidget()->clear();
+    AddStrings(strings);
+}
+
 void ZCListBoxText::GetStrings(QStringList& strings)
 {
     const QListWidget* list = listWidget();

@@ -15,6 +15,8 @@ public:
     ~ZCListBoxText() override;
 
     void AddStrings(const QStringList& strings);
+    // Replaces the entries with these strings.
+    void SetStrings(const QStringList& strings);
     void GetStrings(QStringList& strings);
 
 protected:

@@ -81,9 +81,10 @@ void ZCFlowLayout::addWidget(QWidget* widget, int stretch, Qt::Alignment alignme
     append({item, Widget, stretch, nullptr});
 }
 
+// A layout that already has a parent would be refused by every line.
 void ZCFlowLayout::addLayout(QLayout* layout, int stretch)
 {
-    if (layout)
+    if (layout && !layout->parent())
         append({layout, Layout, stretch, layout});
 }
 

@@ -256,6 +256,14 @@ void tst_ZCChart::numericAndDateTimeAxesSpanEverySeries()
     QCOMPARE(axis->min(), first);
     QCOMPARE(axis->max(), first.addDays(30));
 
+    // The value axis across them covers every series too.
+    Fixture lines;
+    lines.add(QAbstractSeries::SeriesTypeLine);
+    lines.draw();
+    auto* across = qobject_cast<QValueAxis*>(lines.chart->axes(Qt::Vertical).value(0));
+    QVERIFY(across);
+    QVERIFY(across->min() <= 1 && across->max() >= 6);
+
     // A single number still gives an axis with room around it.
     Fixture g;
     auto& numbers = *g.generadores.emplace_back(new ZCGeneradorSeriesChart(QAbstractSeries::SeriesTypeScatter));

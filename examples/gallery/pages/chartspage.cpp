@@ -67,7 +67,7 @@ public:
         auto* charts = new QWidget;
         charts->setLayout(grid);
         for (int tipo = 0; tipo < int(std::size(typeNames)); ++tipo)
-            grid->addWidget(chartOf(tipo), tipo / 3, tipo % 3);
+            grid->addWidget(chartOf(tipo), tipo / 2, tipo % 2);
         auto* scroll = new QScrollArea;
         scroll->setWidgetResizable(true);
         scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -102,13 +102,18 @@ private:
         chart->legend()->setFont(small);
         for (QtCharts::QAbstractAxis* axis : chart->axes())
             axis->setLabelsFont(small);
+        // Areas drawn over one another show through.
+        for (QtCharts::QAbstractSeries* series : chart->series()) {
+            if (series->type() == QtCharts::QAbstractSeries::SeriesTypeArea)
+                series->setOpacity(0.55);
+        }
         // Three pies of four months each would crowd the legend beyond reading.
         chart->legend()->setVisible(tipo != QtCharts::QAbstractSeries::SeriesTypePie);
         m_charts.push_back(chart);
 
         auto* view = new ZCChartView(chart);
         view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumSize(250, 250);
+        view->setMinimumSize(340, 280);
         connect(view, &ZCChartView::itemSelectionChanged, this, [this, view](ZCItemSeriesChart* item) {
             showSelection(view->GetSeriesSeleccionada(), item);
         });

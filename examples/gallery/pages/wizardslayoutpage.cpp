@@ -4,6 +4,7 @@
 
 #include <Mirokit/ZCComplexWizard.h>
 #include <Mirokit/ZCFlowLayout.h>
+#include <Mirokit/ZCPaletaWidget.h>
 #include <Mirokit/ZCScroller.h>
 #include <Mirokit/ZCSimpleWizard.h>
 #include <Mirokit/ZCSplitter.h>
@@ -176,6 +177,54 @@ QWidget* kineticBox()
     return box;
 }
 
+QList<QColor>* corporateColours()
+{
+    // Palettes edit their list in place and need it for as long as they live.
+    static QList<QColor> colours{QColor(0xc62828), QColor(0xad1457), QColor(0x6a1b9a), QColor(0x283593),
+                                 QColor(0x1565c0), QColor(0x00838f), QColor(0x2e7d32), QColor(0x9e9d24),
+                                 QColor(0xff8f00), QColor(0x4e342e), QColor(0x424242), QColor(0, 0, 0, 90),
+                                 QColor(0xf48fb1), QColor(0x90caf9)};
+    return &colours;
+}
+
+QWidget* paletteBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Paleta: flechas y espacio, o el ratón"));
+    auto* layout = new QVBoxLayout(box);
+    auto* inlinePalette = new ZCPaletaWidget(corporateColours(), box);
+    inlinePalette->setSizeCelda(24);
+    inlinePalette->setEspacioEntreCeldas(2);
+    inlinePalette->setFocoEnColor(QColor(0x1565c0));
+    auto* chosen = new QLabel(QStringLiteral("Elija un color"));
+    const auto show = [chosen](const QColor& colour) {
+        chosen->setText(QStringLiteral("Color: %1").arg(colour.name(QColor::HexArgb)));
+        chosen->setStyleSheet(QStringLiteral("border-left: 14px solid %1; padding-left: 6px;").arg(colour.name()));
+    };
+    QObject::connect(inlinePalette, &ZCPaletaWidget::colorSelected, chosen, show);
+    auto* open = new QPushButton(QStringLiteral("Paleta emergente…"));
+    QObject::connect(open, &QPushButton::clicked, open, [open, chosen, show] {
+        static QList<QColor> popupColours = *corporateColours();
+        auto* popup = new ZCPaletaWidget(&popupColours, open, true, true);
+        popup->setAttribute(Qt::WA_DeleteOnClose);
+        popup->setVertical(7);
+        QObject::connect(popup, &ZCPaletaWidget::colorSelected, chosen, show);
+        popup->show();
+        popup->setFocus();
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(inlinePalette, 0, Qt::AlignTop);
+    row->addSpacing(12);
+    auto* side = new QVBoxLayout;
+    side->addWidget(chosen);
+    side->addWidget(open);
+    side->addStretch();
+    row->addLayout(side);
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addStretch();
+    return box;
+}
+
 QWidget* createWizardsLayoutPage()
 {
     auto* page = new QWidget;
@@ -185,6 +234,7 @@ QWidget* createWizardsLayoutPage()
     layout->addWidget(splitterBox());
     auto* row = new QHBoxLayout;
     row->addWidget(kineticBox(), 1);
+    row->addWidget(paletteBox(), 1);
     layout->addLayout(row, 1);
     return page;
 }

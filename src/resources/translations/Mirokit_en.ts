@@ -82,6 +82,17 @@
         </message>
     </context>
     <context>
+        <name>ZCBuscadorView</name>
+        <message>
+            <source>Buscar</source>
+            <translation>Search</translation>
+        </message>
+        <message>
+            <source>Limpiar filtro</source>
+            <translation>Clear filter</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCChart</name>
         <message>
             <source>x: %1
@@ -99,6 +110,28 @@ y: %2 </translation>
     </context>
     <context>
         <name>ZCDialog</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditBrowserTexto</name>
+        <message>
+            <source>Editor de texto enriquecido</source>
+            <translation>Rich text editor</translation>
+        </message>
+        <message>
+            <source>Editor de texto</source>
+            <translation>Text editor</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditorPopup</name>
         <message>
             <source>Aceptar</source>
             <translation>OK</translation>
@@ -207,6 +240,40 @@ y: %2 </translation>
         <message>
             <source>Se ignora un valor no finito para %1: %2</source>
             <translation>Ignoring a non-finite value for %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCPaginadorToolbar</name>
+        <message>
+            <source>Registro:</source>
+            <translation>Record:</translation>
+        </message>
+        <message>
+            <source>de</source>
+            <translation>of</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCProgressWidget</name>
+        <message>
+            <source>Iniciando...</source>
+            <translation>Starting...</translation>
+        </message>
+        <message>
+            <source>Calculando...</source>
+            <translation>Calculating...</translation>
+        </message>
+        <message>
+            <source>Cargando...</source>
+            <translation>Loading...</translation>
+        </message>
+        <message>
+            <source>Cancelando...</source>
+            <translation>Cancelling...</translation>
+        </message>
+        <message>
+            <source>Finalizando...</source>
+            <translation>Finishing...</translation>
         </message>
     </context>
     <context>

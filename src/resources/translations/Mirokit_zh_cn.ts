@@ -82,6 +82,17 @@
         </message>
     </context>
     <context>
+        <name>ZCBuscadorView</name>
+        <message>
+            <source>Buscar</source>
+            <translation>搜索</translation>
+        </message>
+        <message>
+            <source>Limpiar filtro</source>
+            <translation>清除筛选</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCChart</name>
         <message>
             <source>x: %1
@@ -99,6 +110,28 @@ y: %2 </translation>
     </context>
     <context>
         <name>ZCDialog</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditBrowserTexto</name>
+        <message>
+            <source>Editor de texto enriquecido</source>
+            <translation>富文本编辑器</translation>
+        </message>
+        <message>
+            <source>Editor de texto</source>
+            <translation>文本编辑器</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditorPopup</name>
         <message>
             <source>Aceptar</source>
             <translation>确定</translation>
@@ -207,6 +240,40 @@ y: %2 </translation>
         <message>
             <source>Se ignora un valor no finito para %1: %2</source>
             <translation>忽略 %1 的非有限值：%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCPaginadorToolbar</name>
+        <message>
+            <source>Registro:</source>
+            <translation>记录：</translation>
+        </message>
+        <message>
+            <source>de</source>
+            <translation>共</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCProgressWidget</name>
+        <message>
+            <source>Iniciando...</source>
+            <translation>正在开始...</translation>
+        </message>
+        <message>
+            <source>Calculando...</source>
+            <translation>正在计算...</translation>
+        </message>
+        <message>
+            <source>Cargando...</source>
+            <translation>正在加载...</translation>
+        </message>
+        <message>
+            <source>Cancelando...</source>
+            <translation>正在取消...</translation>
+        </message>
+        <message>
+            <source>Finalizando...</source>
+            <translation>正在完成...</translation>
         </message>
     </context>
     <context>
