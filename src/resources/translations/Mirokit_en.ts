@@ -280,6 +280,29 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCProgressWidget</name>
+        <message>
+            <source>Iniciando...</source>
+            <translation>Starting...</translation>
+        </message>
+        <message>
+            <source>Calculando...</source>
+            <translation>Calculating...</translation>
+        </message>
+        <message>
+            <source>Cargando...</source>
+            <translation>Loading...</translation>
+        </message>
+        <message>
+            <source>Cancelando...</source>
+            <translation>Cancelling...</translation>
+        </message>
+        <message>
+            <source>Finalizando...</source>
+            <translation>Finishing...</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCQssParser</name>
         <message>
             <source>El fichero %1 no existe o no puede abrirse</source>
@@ -408,6 +431,13 @@ y: %2 </translation>
         <message>
             <source>Manómetro</source>
             <translation>Pressure gauge</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZNumberSpinBox</name>
+        <message>
+            <source>ZNumberSpinBox: se rechaza un valor que no es un número finito</source>
+            <translation>ZNumberSpinBox: a value that is not a finite number is refused</translation>
         </message>
     </context>
     <context>

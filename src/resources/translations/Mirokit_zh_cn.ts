@@ -280,6 +280,29 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCProgressWidget</name>
+        <message>
+            <source>Iniciando...</source>
+            <translation>正在开始...</translation>
+        </message>
+        <message>
+            <source>Calculando...</source>
+            <translation>正在计算...</translation>
+        </message>
+        <message>
+            <source>Cargando...</source>
+            <translation>正在加载...</translation>
+        </message>
+        <message>
+            <source>Cancelando...</source>
+            <translation>正在取消...</translation>
+        </message>
+        <message>
+            <source>Finalizando...</source>
+            <translation>正在完成...</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCQssParser</name>
         <message>
             <source>El fichero %1 no existe o no puede abrirse</source>
@@ -408,6 +431,13 @@ y: %2 </translation>
         <message>
             <source>Manómetro</source>
             <translation>压力表</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZNumberSpinBox</name>
+        <message>
+            <source>ZNumberSpinBox: se rechaza un valor que no es un número finito</source>
+            <translation>ZNumberSpinBox：拒绝非有限数值</translation>
         </message>
     </context>
     <context>
