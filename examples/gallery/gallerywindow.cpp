@@ -3,6 +3,7 @@
 #include "gallerypage.h"
 
 #include <Mirokit/ZCDockWidget.h>
+#include <Mirokit/ZCToolBar.h>
 
 #include <QListWidget>
 #include <QMenu>
@@ -10,7 +11,6 @@
 #include <QStackedWidget>
 #include <QTime>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 
 GalleryWindow::GalleryWindow(QWidget* parent)
@@ -60,8 +60,10 @@ ZCDockWidget* GalleryWindow::createLogDock()
 
 void GalleryWindow::createToolBar()
 {
-    // STAND-IN until ZCToolBar lands: plain menu buttons instead of hover menus.
-    auto* toolBar = addToolBar(QStringLiteral("Galería"));
+    // Menus that open on hover and follow the pointer from button to button.
+    auto* toolBar = new ZCToolBar(this, ZCToolBar::OrientationStyle | ZCToolBar::HoverMenus);
+    toolBar->setWindowTitle(QStringLiteral("Galería"));
+    addToolBar(toolBar);
     toolBar->setObjectName(QStringLiteral("GalleryToolBar"));
     toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 

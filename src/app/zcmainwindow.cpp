@@ -1,6 +1,7 @@
 #include "zcmainwindow.h"
 
 #include "zcapplication.h"
+#include "zckeysequence.h"
 #include "zcsettingsmainwindow.h"
 #include "zcview.h"
 
@@ -113,8 +114,7 @@ QMenu* ZCMainWindow::createMenuVer()
 
     m_actionFullScreen = new QAction(ZCIcon(QStringLiteral(":/Resources/tv_pantalla.png")),
                                      tr("Pantalla completa"), this);
-    // STAND-IN until ZCKeySequence lands: its predefined entry 0 is F11.
-    m_actionFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    m_actionFullScreen->setShortcut(ZCKeySequence(ZCKeySequence::KeyPantallaCompleta));
     connect(m_actionFullScreen, &QAction::triggered, this, &ZCMainWindow::OnFullScreen);
     m_menuVer->addAction(m_actionFullScreen);
     // Also on the window, so that F11 works wherever the host puts the menu.
