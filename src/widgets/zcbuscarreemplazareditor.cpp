@@ -44,13 +44,15 @@ int ZCBuscarReemplazarEditor::ReemplazarTodos(const QString& text, bool caseSens
     }
     beginUndoStep();
     moveToStart();
-    // Each round replaces the selected match and selects the next one after the replacement;
-    // the first search that has to go round the end (or finds nothing) ends the pass.
+    Buscar(text, caseSensitive, wholeWords, false);
+    // Every selection here is a match that the last forward search made under the same options,
+    // so the re-match of Reemplazar() would select it again: it is replaced straight away. The
+    // first search that has to go round the end (or finds nothing) ends the pass.
     int count = 0;
-    do {
-        if (Reemplazar(text, caseSensitive, wholeWords, false, replacement, false))
-            ++count;
-    } while (m_estadoVuelta == Encontrado && hasSelection());
+    while (m_estadoVuelta == Encontrado && hasSelection() && replaceSelection(replacement, false)) {
+        ++count;
+        Buscar(text, caseSensitive, wholeWords, false);
+    }
     endUndoStep();
     return count;
 }
