@@ -6,6 +6,9 @@
 // without reflections. Every step reaches items never shown before, as a user stepping through
 // the list does.
 //
+// Jump: the same after a jump to a stretch of the list not shown before, where every cover is
+// rendered anew.
+//
 // Memory: scrolling through 10,000 items, the peak of the rendered-cover cache and how much the
 // process grew.
 #include "benchmark.h"
@@ -106,6 +109,21 @@ void selectionChange()
             drawPlainly(&painter, images, ++plain);
         },
         60);
+
+    // A jump (Home, End, a type-ahead hit) finds no cover rendered yet: the worst case.
+    ours = plain = 0;
+    bench::compare(
+        QStringLiteral("jump of 100 items, every cover new"),
+        [&] {
+            flow.SelectAtIndex(ours += 100);
+            flow.render(&target);
+        },
+        [&] {
+            QPainter painter(&target);
+            painter.setRenderHints(QPainter::SmoothPixmapTransform | QPainter::Antialiasing);
+            drawPlainly(&painter, images, plain += 100);
+        },
+        1);
 }
 
 void scrollingMemory()

@@ -183,7 +183,8 @@ void ZCCoverFlow::scheduleRepaint()
 {
     if (QThread::currentThread() != thread()) {
         // Widgets are touched on the GUI thread only; one posted repaint serves every change
-        // made before the next paint.
+        // made before the next paint. The call is queued by name, so that nothing of ours crosses
+        // threads inside QtCore's event queue, whose locking ThreadSanitizer cannot see.
         if (!m_repaintPosted.exchange(true))
             QMetaObject::invokeMethod(this, "update", Qt::QueuedConnection);
         return;

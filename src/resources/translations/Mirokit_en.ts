@@ -13,6 +13,21 @@
         </message>
     </context>
     <context>
+        <name>ZCAction</name>
+        <message>
+            <source>ZCAction::SetWidgetPopup: la acción "%1" no tiene botón en la barra de herramientas</source>
+            <translation>ZCAction::SetWidgetPopup: the action "%1" has no button on the tool bar</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: la acción es nula</source>
+            <translation>setupActionIconQtPrintPreview: the action is null</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: no hay ningún icono %1</source>
+            <translation>setupActionIconQtPrintPreview: there is no icon %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -287,6 +302,17 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCKeySequence</name>
+        <message>
+            <source>ZCKeySequence: no hay ningún atajo predefinido %1</source>
+            <translation>ZCKeySequence: there is no predefined shortcut %1</translation>
+        </message>
+        <message>
+            <source>SetShortcutToAction: la acción es nula</source>
+            <translation>SetShortcutToAction: the action is null</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCListBoxString</name>
         <message>
             <source>Nuevo</source>
@@ -458,6 +484,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCToolBar</name>
+        <message>
+            <source>ZCToolBar::addWidget: el widget es nulo</source>
+            <translation>ZCToolBar::addWidget: the widget is null</translation>
+        </message>
+    </context>
+    <context>
         <name>ZClockWidget</name>
         <message>
             <source>Reloj</source>
@@ -476,6 +509,13 @@ y: %2 </translation>
         <message>
             <source>Manómetro</source>
             <translation>Pressure gauge</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZNumberSpinBox</name>
+        <message>
+            <source>ZNumberSpinBox: se rechaza un valor que no es un número finito</source>
+            <translation>ZNumberSpinBox: a value that is not a finite number is refused</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,21 @@
         </message>
     </context>
     <context>
+        <name>ZCAction</name>
+        <message>
+            <source>ZCAction::SetWidgetPopup: la acción "%1" no tiene botón en la barra de herramientas</source>
+            <translation>ZCAction::SetWidgetPopup：动作“%1”在工具栏上没有按钮</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: la acción es nula</source>
+            <translation>setupActionIconQtPrintPreview：动作为空</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: no hay ningún icono %1</source>
+            <translation>setupActionIconQtPrintPreview：没有图标 %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -287,6 +302,17 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCKeySequence</name>
+        <message>
+            <source>ZCKeySequence: no hay ningún atajo predefinido %1</source>
+            <translation>ZCKeySequence：没有预定义快捷键 %1</translation>
+        </message>
+        <message>
+            <source>SetShortcutToAction: la acción es nula</source>
+            <translation>SetShortcutToAction：动作为空</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCListBoxString</name>
         <message>
             <source>Nuevo</source>
@@ -458,6 +484,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCToolBar</name>
+        <message>
+            <source>ZCToolBar::addWidget: el widget es nulo</source>
+            <translation>ZCToolBar::addWidget：控件为空</translation>
+        </message>
+    </context>
+    <context>
         <name>ZClockWidget</name>
         <message>
             <source>Reloj</source>
@@ -476,6 +509,13 @@ y: %2 </translation>
         <message>
             <source>Manómetro</source>
             <translation>压力表</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZNumberSpinBox</name>
+        <message>
+            <source>ZNumberSpinBox: se rechaza un valor que no es un número finito</source>
+            <translation>ZNumberSpinBox：拒绝非有限数值</translation>
         </message>
     </context>
     <context>
