@@ -1,7 +1,9 @@
 #include "mirokittest.h"
 
 #include <Mirokit/ZCBuscarReemplazarEditorTextEdit.h>
+#include <Mirokit/ZCAction.h>
 #include <Mirokit/ZCBuscarReemplazarWidget.h>
+#include <Mirokit/ZCBuscarReemplazarWidgetDlg.h>
 
 #include <QCheckBox>
 #include <QDialog>
@@ -97,6 +99,10 @@ private slots:
     void formHidesAndShowsWithItsEditor();
     void nothingHappensOnceTheEditorIsGone_data();
     void nothingHappensOnceTheEditorIsGone();
+    void actionOpensTheDialogOnTheCurrentWord();
+    void shortcutsOpenTheDialogAndRepeatTheSearch_data();
+    void shortcutsOpenTheDialogAndRepeatTheSearch();
+    void cancelHidesTheDialog();
 };
 
 void TestZCBuscarReemplazarWidget::statusBarTellsTheOutcome_data()
@@ -258,6 +264,95 @@ void TestZCBuscarReemplazarWidget::nothingHappensOnceTheEditorIsGone()
     fixture.form->SetEditor(&otherAdapter);
     fixture.run(BuscarSiguiente);
     QCOMPARE(other.textCursor().selectedText(), QStringLiteral("uno"));
+}
+
+void TestZCBuscarReemplazarWidget::actionOpensTheDialogOnTheCurrentWord()
+{
+    QTextEdit editor;
+    editor.setPlainText(QStringLiteral("uno dos"));
+    ZCBuscarReemplazarEditorTextEdit adapter(&editor);
+    ZCBuscarReemplazarWidgetDlg dialog;
+    dialog.SetEditor(&adapter);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Buscar y reemplazar"));
+
+    ZCAction* action = dialog.CreateAccion();
+    QCOMPARE(action->text(), QStringLiteral("Buscar / Reemplazar"));
+    QVERIFY(!action->icon().isNull());
+    QCOMPARE(action->shortcut(), QKeySequence(QKeySequence::Find));
+    QCOMPARE(action->shortcutContext(), Qt::WidgetWithChildrenShortcut);
+    QCOMPARE(action->toolTip(), QStringLiteral("Buscar / Reemplazar (%1)")
+                                    .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
+
+    QSignalSpy activated(&dialog, &ZCBuscarReemplazarWidgetDlg::findActivado);
+    action->trigger();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(dialog.GetWidgetBuscarReemplazar()->findChild<QLineEdit*>()->text(), QStringLiteral("uno"));
+}
+
+void TestZCBuscarReemplazarWidget::shortcutsOpenTheDialogAndRepeatTheSearch_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<bool>("editorDeleted");
+    QTest::addColumn<bool>("dialogShown");
+    QTest::addColumn<QString>("selection");
+
+    QTest::newRow("Find opens the dialog") << QKeySequence(QKeySequence::Find) << false << true << "dos";
+    QTest::newRow("F3 finds the next match") << QKeySequence(Qt::Key_F3) << false << false << "uno dos [uno]";
+    QTest::newRow("Shift+F3 finds the previous match") << QKeySequence(Qt::SHIFT | Qt::Key_F3) << false << false
+                                                       << "[uno] dos uno";
+    QTest::newRow("F3 once the editor is deleted does nothing") << QKeySequence(Qt::Key_F3) << true << false << "";
+}
+
+void TestZCBuscarReemplazarWidget::shortcutsOpenTheDialogAndRepeatTheSearch()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(bool, editorDeleted);
+    QFETCH(bool, dialogShown);
+    QFETCH(QString, selection);
+
+    Fixture fixture(QStringLiteral("uno dos uno"));
+    fixture.select(5, 5);
+    ZCBuscarReemplazarWidgetDlg dialog(&fixture.window);
+    dialog.SetEditor(fixture.adapter.get());
+    dialog.GetWidgetBuscarReemplazar()->findChild<QLineEdit*>()->setText(QStringLiteral("uno"));
+    dialog.CreateShortcuts(&fixture.window);
+    QSignalSpy announced(dialog.GetWidgetBuscarReemplazar(), &ZCBuscarReemplazarWidget::preBuscarReemplazar);
+    fixture.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&fixture.window));
+    QWidget* focused = fixture.searchField();
+    if (editorDeleted)
+        delete fixture.editor;
+    else
+        focused = fixture.editor;
+    focused->setFocus();
+
+    QTest::keySequence(focused, keys);
+    QCOMPARE(dialog.isVisible(), dialogShown);
+    if (editorDeleted) {
+        QCOMPARE(announced.count(), 0);
+        return;
+    }
+    QCOMPARE(announced.count(), 1);
+    const QTextCursor cursor = fixture.editor->textCursor();
+    QString marked = fixture.editor->toPlainText();
+    if (!dialogShown)
+        marked.insert(cursor.selectionEnd(), QLatin1Char(']')).insert(cursor.selectionStart(), QLatin1Char('['));
+    QCOMPARE(dialogShown ? cursor.selectedText() : marked, selection);
+}
+
+void TestZCBuscarReemplazarWidget::cancelHidesTheDialog()
+{
+    ZCBuscarReemplazarWidgetDlg dialog;
+    dialog.show();
+    QPushButton* cancelar = nullptr;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("&Cancelar"))
+            cancelar = button;
+    }
+    QVERIFY(cancelar);
+    cancelar->click();
+    QVERIFY(!dialog.isVisible());
 }
 
 MIROKIT_TEST_MAIN(TestZCBuscarReemplazarWidget)
