@@ -27,13 +27,69 @@ function(mirokit_setup_compiler_flags)
     endif()
 endfunction()
 
-# mirokit_add_classes(ClassName [ClassName=basename] ...)
+# Settings shared by the core library and every component library: warnings-clean Qt usage, the
+# forwarding headers on the include path, and calls inside the library bound inside it.
+function(mirokit_configure_library target)
+    target_compile_definitions(${target} PRIVATE
+        QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+        QT_USE_QSTRINGBUILDER)
+    target_include_directories(${target} PUBLIC
+        "$<BUILD_INTERFACE:${MIROKIT_FORWARD_INCLUDE_DIR}>"
+        "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>"
+        "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/Mirokit>")
+    set_target_properties(${target} PROPERTIES
+        VERSION ${PROJECT_VERSION}
+        SOVERSION ${PROJECT_VERSION_MAJOR})
+    # The library's calls to its own functions bind inside it, as in Qt's libraries (whose hosts
+    # are position independent for the same reason): no detour through the PLT on hot paths.
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT APPLE)
+        target_link_options(${target} PRIVATE "LINKER:-Bsymbolic-functions")
+    endif()
+endfunction()
+
+# mirokit_add_component(Name [QT module...] [PACKAGES package...] [LIBRARIES lib...])
 #
-# Adds <basename>.h/.cpp of the calling subsystem folder to the library (basename defaults to the
-# lower-cased class name), installs the header and publishes it as <Mirokit/ClassName.h>.
-# A class that lives in another class's header is given as Alias=basename.
+# A component is a library of its own beside the core, for code whose dependencies carry another
+# licence or weight than the core's: the target Mirokit<Name>, used as Mirokit::<Name> and found
+# with find_package(Mirokit COMPONENTS <Name>). QT names the Qt 5 modules its public headers need,
+# PACKAGES the other CMake packages a host must find for it (a Find<package>.cmake in cmake/ is
+# installed with it), LIBRARIES what it links privately. Its sources define MIROKIT_BUILDING_<NAME>
+# for their export macro; its classes are added with mirokit_add_classes(COMPONENT <Name> ...).
+function(mirokit_add_component name)
+    cmake_parse_arguments(ARG "" "" "QT;PACKAGES;LIBRARIES" ${ARGN})
+    set(target Mirokit${name})
+    string(TOUPPER "${name}" upper_name)
+    add_library(${target} SHARED)
+    add_library(Mirokit::${name} ALIAS ${target})
+    set_target_properties(${target} PROPERTIES EXPORT_NAME ${name})
+    mirokit_configure_library(${target})
+    target_compile_definitions(${target} PRIVATE MIROKIT_BUILDING_${upper_name})
+    target_link_libraries(${target} PUBLIC Mirokit)
+    foreach(module IN LISTS ARG_QT)
+        target_link_libraries(${target} PUBLIC Qt5::${module})
+    endforeach()
+    target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES})
+    set_property(GLOBAL APPEND PROPERTY MIROKIT_COMPONENTS ${name})
+    set_property(GLOBAL PROPERTY MIROKIT_COMPONENT_QT_${name} ${ARG_QT})
+    set_property(GLOBAL PROPERTY MIROKIT_COMPONENT_PACKAGES_${name} ${ARG_PACKAGES})
+endfunction()
+
+# mirokit_add_classes([COMPONENT Name] ClassName [ClassName=basename] ...)
+#
+# Adds <basename>.h/.cpp of the calling subsystem folder to the core library, or to the component
+# library given by COMPONENT (basename defaults to the lower-cased class name), installs the
+# header and publishes it as <Mirokit/ClassName.h>. A class that lives in another class's header
+# is given as Alias=basename.
 function(mirokit_add_classes)
-    foreach(entry IN LISTS ARGN)
+    cmake_parse_arguments(ARG "" "COMPONENT" "" ${ARGN})
+    if(ARG_COMPONENT)
+        set(target Mirokit${ARG_COMPONENT})
+        set(property_suffix "_${ARG_COMPONENT}")
+    else()
+        set(target Mirokit)
+        set(property_suffix "")
+    endif()
+    foreach(entry IN LISTS ARG_UNPARSED_ARGUMENTS)
         if(entry MATCHES "^([A-Za-z0-9_]+)=([A-Za-z0-9_]+)$")
             set(class_name "${CMAKE_MATCH_1}")
             set(base_name "${CMAKE_MATCH_2}")
@@ -46,23 +102,34 @@ function(mirokit_add_classes)
         if(NOT EXISTS "${header}")
             message(FATAL_ERROR "mirokit_add_classes: ${header} does not exist")
         endif()
-        target_sources(Mirokit PRIVATE "${header}")
+        target_sources(${target} PRIVATE "${header}")
         if(EXISTS "${source}")
-            target_sources(Mirokit PRIVATE "${source}")
+            target_sources(${target} PRIVATE "${source}")
         endif()
-        set_property(GLOBAL APPEND PROPERTY MIROKIT_PUBLIC_HEADERS "${header}")
-        set_property(GLOBAL APPEND PROPERTY MIROKIT_FORWARDERS "${class_name}|${base_name}.h")
+        set_property(GLOBAL APPEND PROPERTY MIROKIT_PUBLIC_HEADERS${property_suffix} "${header}")
+        set_property(GLOBAL APPEND PROPERTY MIROKIT_FORWARDERS${property_suffix} "${class_name}|${base_name}.h")
     endforeach()
-    target_include_directories(Mirokit PUBLIC "$<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>")
+    target_include_directories(${target} PUBLIC "$<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>")
 endfunction()
 
-# Writes the forwarding headers and the umbrella header once every subsystem has added its classes.
+# mirokit_generate_public_headers([Name])
+#
+# Writes the forwarding headers and the umbrella header (<Mirokit/Mirokit.h>, or
+# <Mirokit/Mirokit<Name>.h> for a component) once every subsystem has added its classes; the list
+# of files written is left in MIROKIT_FORWARD_HEADERS.
 function(mirokit_generate_public_headers)
-    get_property(forwarders GLOBAL PROPERTY MIROKIT_FORWARDERS)
+    if(ARGC GREATER 0)
+        set(property_suffix "_${ARGV0}")
+        set(library "Mirokit${ARGV0}")
+    else()
+        set(property_suffix "")
+        set(library "Mirokit")
+    endif()
+    get_property(forwarders GLOBAL PROPERTY MIROKIT_FORWARDERS${property_suffix})
     list(REMOVE_DUPLICATES forwarders)
     list(SORT forwarders)
     set(forward_dir "${MIROKIT_FORWARD_INCLUDE_DIR}/Mirokit")
-    set(umbrella "// Generated by the build: every public header of Mirokit.\n#pragma once\n\n")
+    set(umbrella "// Generated by the build: every public header of ${library}.\n#pragma once\n\n")
     set(forward_files "")
     foreach(entry IN LISTS forwarders)
         string(REPLACE "|" ";" parts "${entry}")
@@ -73,8 +140,8 @@ function(mirokit_generate_public_headers)
         list(APPEND forward_files "${file}")
         string(APPEND umbrella "#include \"${header_name}\"\n")
     endforeach()
-    file(CONFIGURE OUTPUT "${forward_dir}/Mirokit.h" CONTENT "${umbrella}")
-    list(APPEND forward_files "${forward_dir}/Mirokit.h")
+    file(CONFIGURE OUTPUT "${forward_dir}/${library}.h" CONTENT "${umbrella}")
+    list(APPEND forward_files "${forward_dir}/${library}.h")
     set(MIROKIT_FORWARD_HEADERS "${forward_files}" PARENT_SCOPE)
 endfunction()
 

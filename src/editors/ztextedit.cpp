@@ -195,6 +195,9 @@ void ZTextEdit::SetText(const QString& text)
         const QTextCharFormat first = m_textEdit->cursorForPosition(QPoint(0, 0)).charFormat();
         OnTextFamily(QFontInfo(first.font()).family());
         OnTextSize(QString::number(first.font().pointSizeF()));
+        // Applying the font goes through the document like a user's change would; a new text
+        // must still leave nothing to undo.
+        m_textEdit->document()->clearUndoRedoStacks();
     } else {
         m_textEdit->setPlainText(text);
     }

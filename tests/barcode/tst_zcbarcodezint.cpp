@@ -107,7 +107,7 @@ private slots:
         QTest::addColumn<int>("zintSymbology");
         QTest::addColumn<QString>("zintData");
         QTest::addColumn<QString>("zintModules");
-        QFile file(QFINDTESTDATA("zint-vectors.tsv"));
+        QFile file(QStringLiteral(MIROKIT_ZINT_VECTORS));
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         int rows = 0;
         for (; !file.atEnd(); ++rows) {

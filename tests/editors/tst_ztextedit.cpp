@@ -62,6 +62,8 @@ private slots:
     void textDependsOnTheMode();
     void formattingToolsFollowTheModeAndTheSwitches();
     void readOnlyDisablesEditingAndGivesItBack();
+    void readOnlyUnchangedLeavesEveryToolAlone_data();
+    void readOnlyUnchangedLeavesEveryToolAlone();
 
     void alignmentActionFollowsTheCursor();
     void listsFromTheToolBar();
@@ -141,6 +143,42 @@ void TestZTextEdit::readOnlyDisablesEditingAndGivesItBack()
     // Undo and redo come back even with nothing to undo.
     for (const QString& text : editingActions)
         QVERIFY2(action(editor, text)->isEnabled(), qPrintable(text));
+}
+
+void TestZTextEdit::readOnlyUnchangedLeavesEveryToolAlone_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<bool>("typed");
+
+    QTest::newRow("editable, nothing to undo") << false << false;
+    QTest::newRow("editable, something to undo") << false << true;
+    QTest::newRow("read-only, nothing to undo") << true << false;
+    QTest::newRow("read-only, something to undo") << true << true;
+}
+
+void TestZTextEdit::readOnlyUnchangedLeavesEveryToolAlone()
+{
+    QFETCH(bool, readOnly);
+    QFETCH(bool, typed);
+    ZTextEdit editor;
+    editor.SetText(QStringLiteral("algo de texto"));
+    QVERIFY2(!action(editor, QStringLiteral("&Deshacer"))->isEnabled(), "a new text leaves nothing to undo");
+    if (typed)
+        QTest::keyClicks(editor.GetTextEdit(), QStringLiteral("mas"));
+    editor.SetReadOnly(readOnly);
+
+    const auto toolStates = [&editor] {
+        QVector<bool> states;
+        for (const QAction* action : editor.GetTextEdit()->actions())
+            states << action->isEnabled();
+        for (const QComboBox* box : editor.findChildren<QComboBox*>())
+            states << box->isEnabled();
+        return states;
+    };
+    const QVector<bool> before = toolStates();
+    editor.SetReadOnly(readOnly);
+    QCOMPARE(toolStates(), before);
+    QCOMPARE(action(editor, QStringLiteral("&Deshacer"))->isEnabled(), typed && !readOnly);
 }
 
 void TestZTextEdit::alignmentActionFollowsTheCursor()

@@ -1,4 +1,5 @@
-# Script mode: install, then build and run the consumer both ways.
+# Script mode: install, then build and run each consumer both ways: a host of the core alone
+# (consumer/, package Mirokit) and a host of the charts (consumer-charts/, component Charts).
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(prefix "${WORK_DIR}/prefix")
 
@@ -11,21 +12,38 @@ endfunction()
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
 
-run(${CMAKE_COMMAND} -S "${CONSUMER_DIR}" -B "${WORK_DIR}/build"
-    "-DCMAKE_PREFIX_PATH=${prefix}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
-run(${CMAKE_COMMAND} --build "${WORK_DIR}/build")
-run(${CMAKE_COMMAND} -E env "LD_LIBRARY_PATH=${prefix}/lib" "${WORK_DIR}/build/consumer")
-
-# pkg-config: compile the same program with the flags the .pc file gives.
 file(GLOB_RECURSE pc_files "${prefix}/*/Mirokit.pc")
 list(GET pc_files 0 pc_file)
 get_filename_component(pc_dir "${pc_file}" DIRECTORY)
-execute_process(COMMAND ${CMAKE_COMMAND} -E env "PKG_CONFIG_PATH=${pc_dir}" pkg-config --cflags --libs Mirokit
-    OUTPUT_VARIABLE pc_flags OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "pkg-config does not know Mirokit")
-endif()
-separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
 separate_arguments(extra_flags UNIX_COMMAND "${CXX_FLAGS}")
-run(c++ -std=c++17 -fPIC ${extra_flags} "${CONSUMER_DIR}/main.cpp" -o "${WORK_DIR}/consumer-pc" ${pc_flags})
-run(${CMAKE_COMMAND} -E env "LD_LIBRARY_PATH=${prefix}/lib" "${WORK_DIR}/consumer-pc")
+
+# consumer_check(<folder> <pkg-config module>)
+function(consumer_check folder module)
+    set(work "${WORK_DIR}/${folder}")
+    run(${CMAKE_COMMAND} -S "${SOURCE_DIR}/${folder}" -B "${work}/build"
+        "-DCMAKE_PREFIX_PATH=${prefix}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
+    run(${CMAKE_COMMAND} --build "${work}/build")
+    run(${CMAKE_COMMAND} -E env "LD_LIBRARY_PATH=${prefix}/lib" "${work}/build/consumer")
+
+    # pkg-config: compile the same program with the flags the .pc file gives.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env "PKG_CONFIG_PATH=${pc_dir}" pkg-config --cflags --libs ${module}
+        OUTPUT_VARIABLE pc_flags OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "pkg-config does not know ${module}")
+    endif()
+    separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
+    run(c++ -std=c++17 -fPIC ${extra_flags} "${SOURCE_DIR}/${folder}/main.cpp" -o "${work}/consumer-pc" ${pc_flags})
+    run(${CMAKE_COMMAND} -E env "LD_LIBRARY_PATH=${prefix}/lib" "${work}/consumer-pc")
+endfunction()
+
+consumer_check(consumer Mirokit)
+consumer_check(consumer-charts MirokitCharts)
+
+# Asking for a component that does not exist fails.
+file(WRITE "${WORK_DIR}/unknown/CMakeLists.txt"
+    "cmake_minimum_required(VERSION 3.25)\nproject(Unknown LANGUAGES CXX)\nfind_package(Mirokit REQUIRED COMPONENTS Nonexistent)\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -S "${WORK_DIR}/unknown" -B "${WORK_DIR}/unknown/build"
+    "-DCMAKE_PREFIX_PATH=${prefix}" RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+if(result EQUAL 0)
+    message(FATAL_ERROR "find_package(Mirokit COMPONENTS Nonexistent) succeeded")
+endif()

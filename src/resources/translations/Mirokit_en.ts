@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="es_ES">
     <context>
+        <name>ZAbstractBrowser</name>
+        <message>
+            <source>ZAbstractBrowser: el editor sólo se puede fijar una vez</source>
+            <translation>ZAbstractBrowser: the editor can only be set once</translation>
+        </message>
+        <message>
+            <source>%1(%2)</source>
+            <translation>%1(%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -13,22 +24,79 @@
         </message>
     </context>
     <context>
-        <name>ZCTemaEstilo</name>
+        <name>ZCBarCode</name>
         <message>
-            <source>Error. Falta el valor %1 en la configuración del tema</source>
-            <translation>Error. The value %1 is missing from the theme configuration</translation>
+            <source>Ean13</source>
+            <translation>EAN-13</translation>
         </message>
         <message>
-            <source>Error. Falta el valor %1 en la configuración del tema %2</source>
-            <translation>Error. The value %1 is missing from the configuration of theme %2</translation>
+            <source>Ean8</source>
+            <translation>EAN-8</translation>
         </message>
         <message>
-            <source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source>
-            <translation>Error in the configuration of theme %1. Only String values are accepted in the colour array. Element %2 is wrong</translation>
+            <source>UPC</source>
+            <translation>UPC-A</translation>
         </message>
         <message>
-            <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
-            <translation>Error. The value %1 does not have an expected type in the configuration of theme %2. Valid values: String or Array of String</translation>
+            <source>Code39</source>
+            <translation>Code 39</translation>
+        </message>
+        <message>
+            <source>Code39ext</source>
+            <translation>Code 39 full ASCII</translation>
+        </message>
+        <message>
+            <source>Interleaved25</source>
+            <translation>Interleaved 2 of 5</translation>
+        </message>
+        <message>
+            <source>Codabar</source>
+            <translation>Codabar</translation>
+        </message>
+        <message>
+            <source>Code128</source>
+            <translation>Code 128</translation>
+        </message>
+        <message>
+            <source>Code11</source>
+            <translation>Code 11</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCBaseWizard</name>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>&lt; &amp;Retroceder</source>
+            <translation>&lt; &amp;Back</translation>
+        </message>
+        <message>
+            <source>Siguiente &gt;</source>
+            <translation>Next &gt;</translation>
+        </message>
+        <message>
+            <source>&amp;Finalizar</source>
+            <translation>&amp;Finish</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCComplexWizard</name>
+        <message>
+            <source>La página actual del asistente no indica ninguna página siguiente</source>
+            <translation>The current wizard page names no next page</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCDialog</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
         </message>
     </context>
     <context>
@@ -63,10 +131,39 @@
         </message>
     </context>
     <context>
-        <name>ZCSVGIconEngine</name>
+        <name>ZCInputDialog</name>
         <message>
-            <source>No se encuentra el icono '%1' en el tema '%2'</source>
-            <translation>The icon '%1' cannot be found in the theme '%2'</translation>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog: the dialog's editor does not exist</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>Protected project</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>Enter password</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMedidorWidget</name>
+        <message>
+            <source>Se ignora un valor no finito para %1: %2</source>
+            <translation>Ignoring a non-finite value for %1: %2</translation>
         </message>
     </context>
     <context>
@@ -129,42 +226,61 @@
         </message>
     </context>
     <context>
-        <name>ZCBarCode</name>
+        <name>ZCSVGIconEngine</name>
         <message>
-            <source>Ean13</source>
-            <translation>EAN-13</translation>
+            <source>No se encuentra el icono '%1' en el tema '%2'</source>
+            <translation>The icon '%1' cannot be found in the theme '%2'</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSeriesChart</name>
+        <message>
+            <source>La serie «%1» tiene un valor no numérico; queda fuera del total y del rango</source>
+            <translation>Series "%1" has a non-numeric value; it is left out of the total and the range</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSimpleWizard</name>
+        <message>
+            <source>El asistente no ha recibido la página %1</source>
+            <translation>The wizard did not receive page %1</translation>
         </message>
         <message>
-            <source>Ean8</source>
-            <translation>EAN-8</translation>
+            <source>%1 - Paso %2 de %3</source>
+            <translation>%1 - Step %2 of %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCTemaEstilo</name>
+        <message>
+            <source>Error. Falta el valor %1 en la configuración del tema</source>
+            <translation>Error. The value %1 is missing from the theme configuration</translation>
         </message>
         <message>
-            <source>UPC</source>
-            <translation>UPC-A</translation>
+            <source>Error. Falta el valor %1 en la configuración del tema %2</source>
+            <translation>Error. The value %1 is missing from the configuration of theme %2</translation>
         </message>
         <message>
-            <source>Code39</source>
-            <translation>Code 39</translation>
+            <source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source>
+            <translation>Error in the configuration of theme %1. Only String values are accepted in the colour array. Element %2 is wrong</translation>
         </message>
         <message>
-            <source>Code39ext</source>
-            <translation>Code 39 full ASCII</translation>
+            <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
+            <translation>Error. The value %1 does not have an expected type in the configuration of theme %2. Valid values: String or Array of String</translation>
         </message>
+    </context>
+    <context>
+        <name>ZFont</name>
         <message>
-            <source>Interleaved25</source>
-            <translation>Interleaved 2 of 5</translation>
+            <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
+            <translation>ZFont: value %1 is out of range for %2 and is ignored</translation>
         </message>
+    </context>
+    <context>
+        <name>ZGaugeWidget</name>
         <message>
-            <source>Codabar</source>
-            <translation>Codabar</translation>
-        </message>
-        <message>
-            <source>Code128</source>
-            <translation>Code 128</translation>
-        </message>
-        <message>
-            <source>Code11</source>
-            <translation>Code 11</translation>
+            <source>Manómetro</source>
+            <translation>Pressure gauge</translation>
         </message>
     </context>
     <context>
@@ -248,24 +364,6 @@
         <message>
             <source>Formato</source>
             <translation>Format</translation>
-        </message>
-    </context>
-    <context>
-        <name>ZFont</name>
-        <message>
-            <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
-            <translation>ZFont: value %1 is out of range for %2 and is ignored</translation>
-        </message>
-    </context>
-    <context>
-        <name>ZCDialog</name>
-        <message>
-            <source>Aceptar</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Cancelar</source>
-            <translation>Cancel</translation>
         </message>
     </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="es_ES">
     <context>
+        <name>ZAbstractBrowser</name>
+        <message>
+            <source>ZAbstractBrowser: el editor sólo se puede fijar una vez</source>
+            <translation>ZAbstractBrowser：编辑器只能设置一次</translation>
+        </message>
+        <message>
+            <source>%1(%2)</source>
+            <translation>%1(%2)</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -13,22 +24,79 @@
         </message>
     </context>
     <context>
-        <name>ZCTemaEstilo</name>
+        <name>ZCBarCode</name>
         <message>
-            <source>Error. Falta el valor %1 en la configuración del tema</source>
-            <translation>错误。主题配置中缺少值 %1</translation>
+            <source>Ean13</source>
+            <translation>EAN-13</translation>
         </message>
         <message>
-            <source>Error. Falta el valor %1 en la configuración del tema %2</source>
-            <translation>错误。主题 %2 的配置中缺少值 %1</translation>
+            <source>Ean8</source>
+            <translation>EAN-8</translation>
         </message>
         <message>
-            <source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source>
-            <translation>主题 %1 的配置有误。颜色数组只接受 String 类型的值。第 %2 个元素不正确</translation>
+            <source>UPC</source>
+            <translation>UPC-A</translation>
         </message>
         <message>
-            <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
-            <translation>错误。主题 %2 的配置中值 %1 的类型不符合要求。有效值：String 或 String 数组</translation>
+            <source>Code39</source>
+            <translation>Code 39</translation>
+        </message>
+        <message>
+            <source>Code39ext</source>
+            <translation>Code 39 全ASCII</translation>
+        </message>
+        <message>
+            <source>Interleaved25</source>
+            <translation>交叉25码</translation>
+        </message>
+        <message>
+            <source>Codabar</source>
+            <translation>库德巴码</translation>
+        </message>
+        <message>
+            <source>Code128</source>
+            <translation>Code 128</translation>
+        </message>
+        <message>
+            <source>Code11</source>
+            <translation>Code 11</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCBaseWizard</name>
+        <message>
+            <source>Cancelar</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>&lt; &amp;Retroceder</source>
+            <translation>&lt; 上一步(&amp;B)</translation>
+        </message>
+        <message>
+            <source>Siguiente &gt;</source>
+            <translation>下一步 &gt;</translation>
+        </message>
+        <message>
+            <source>&amp;Finalizar</source>
+            <translation>完成(&amp;F)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCComplexWizard</name>
+        <message>
+            <source>La página actual del asistente no indica ninguna página siguiente</source>
+            <translation>当前向导页未指定下一页</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCDialog</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>取消</translation>
         </message>
     </context>
     <context>
@@ -63,10 +131,39 @@
         </message>
     </context>
     <context>
-        <name>ZCSVGIconEngine</name>
+        <name>ZCInputDialog</name>
         <message>
-            <source>No se encuentra el icono '%1' en el tema '%2'</source>
-            <translation>在主题“%2”中找不到图标“%1”</translation>
+            <source>ZCInputDialog: el editor del diálogo no existe</source>
+            <translation>ZCInputDialog：对话框的编辑器不存在</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordDialog</name>
+        <message>
+            <source>Proyecto protegido</source>
+            <translation>受保护的项目</translation>
+        </message>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCInputPasswordWidget</name>
+        <message>
+            <source>Introduzca contraseña</source>
+            <translation>请输入密码</translation>
+        </message>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMedidorWidget</name>
+        <message>
+            <source>Se ignora un valor no finito para %1: %2</source>
+            <translation>忽略 %1 的非有限值：%2</translation>
         </message>
     </context>
     <context>
@@ -129,42 +226,61 @@
         </message>
     </context>
     <context>
-        <name>ZCBarCode</name>
+        <name>ZCSVGIconEngine</name>
         <message>
-            <source>Ean13</source>
-            <translation>EAN-13</translation>
+            <source>No se encuentra el icono '%1' en el tema '%2'</source>
+            <translation>在主题“%2”中找不到图标“%1”</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSeriesChart</name>
+        <message>
+            <source>La serie «%1» tiene un valor no numérico; queda fuera del total y del rango</source>
+            <translation>系列“%1”含有非数值；它不计入总计和范围</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCSimpleWizard</name>
+        <message>
+            <source>El asistente no ha recibido la página %1</source>
+            <translation>向导未收到第 %1 页</translation>
         </message>
         <message>
-            <source>Ean8</source>
-            <translation>EAN-8</translation>
+            <source>%1 - Paso %2 de %3</source>
+            <translation>%1 - 第 %2 步，共 %3 步</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCTemaEstilo</name>
+        <message>
+            <source>Error. Falta el valor %1 en la configuración del tema</source>
+            <translation>错误。主题配置中缺少值 %1</translation>
         </message>
         <message>
-            <source>UPC</source>
-            <translation>UPC-A</translation>
+            <source>Error. Falta el valor %1 en la configuración del tema %2</source>
+            <translation>错误。主题 %2 的配置中缺少值 %1</translation>
         </message>
         <message>
-            <source>Code39</source>
-            <translation>Code 39</translation>
+            <source>Error en la configuración del tema %1. Solo se aceptan valores de tipo String en el array de colores. Elemento %2 incorrecto</source>
+            <translation>主题 %1 的配置有误。颜色数组只接受 String 类型的值。第 %2 个元素不正确</translation>
         </message>
         <message>
-            <source>Code39ext</source>
-            <translation>Code 39 全ASCII</translation>
+            <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
+            <translation>错误。主题 %2 的配置中值 %1 的类型不符合要求。有效值：String 或 String 数组</translation>
         </message>
+    </context>
+    <context>
+        <name>ZFont</name>
         <message>
-            <source>Interleaved25</source>
-            <translation>交叉25码</translation>
+            <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
+            <translation>ZFont：值 %1 超出 %2 的范围，已忽略</translation>
         </message>
+    </context>
+    <context>
+        <name>ZGaugeWidget</name>
         <message>
-            <source>Codabar</source>
-            <translation>库德巴码</translation>
-        </message>
-        <message>
-            <source>Code128</source>
-            <translation>Code 128</translation>
-        </message>
-        <message>
-            <source>Code11</source>
-            <translation>Code 11</translation>
+            <source>Manómetro</source>
+            <translation>压力表</translation>
         </message>
     </context>
     <context>
@@ -248,24 +364,6 @@
         <message>
             <source>Formato</source>
             <translation>格式</translation>
-        </message>
-    </context>
-    <context>
-        <name>ZFont</name>
-        <message>
-            <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
-            <translation>ZFont：值 %1 超出 %2 的范围，已忽略</translation>
-        </message>
-    </context>
-    <context>
-        <name>ZCDialog</name>
-        <message>
-            <source>Aceptar</source>
-            <translation>确定</translation>
-        </message>
-        <message>
-            <source>Cancelar</source>
-            <translation>取消</translation>
         </message>
     </context>
 </TS>
