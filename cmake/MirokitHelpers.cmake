@@ -7,15 +7,23 @@ set(MIROKIT_FORWARD_INCLUDE_DIR "${PROJECT_BINARY_DIR}/include")
 
 # Flags for the sanitizer build; kept in a variable so the packaging test can hand them on.
 set(MIROKIT_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+set(MIROKIT_SANITIZE_THREAD_FLAGS -fsanitize=thread -fno-omit-frame-pointer)
 
 function(mirokit_setup_compiler_flags)
     add_compile_options(-Wall -Wextra -Wpedantic)
     if(MIROKIT_WERROR)
         add_compile_options(-Werror)
     endif()
+    if(MIROKIT_SANITIZE AND MIROKIT_SANITIZE_THREAD)
+        message(FATAL_ERROR "ThreadSanitizer cannot be combined with AddressSanitizer: use one build each")
+    endif()
     if(MIROKIT_SANITIZE)
         add_compile_options(${MIROKIT_SANITIZE_FLAGS})
         add_link_options(${MIROKIT_SANITIZE_FLAGS})
+    endif()
+    if(MIROKIT_SANITIZE_THREAD)
+        add_compile_options(${MIROKIT_SANITIZE_THREAD_FLAGS})
+        add_link_options(${MIROKIT_SANITIZE_THREAD_FLAGS})
     endif()
     if(MIROKIT_FUZZ)
         if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
@@ -145,9 +153,11 @@ function(mirokit_generate_public_headers)
     set(MIROKIT_FORWARD_HEADERS "${forward_files}" PARENT_SCOPE)
 endfunction()
 
-# Test executables: Qt Test, offscreen, each with a settings store of its own.
+# Test executables: Qt Test, offscreen, each with a settings store of its own. THREADS marks a
+# test that runs code on several threads: it gets the label "threads", which the ThreadSanitizer
+# run (scripts/test --sanitize=thread) selects.
 function(mirokit_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "THREADS" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Mirokit mirokit_testsupport Qt5::Test ${ARG_LIBRARIES})
     add_test(NAME ${name} COMMAND ${name})
@@ -155,8 +165,11 @@ function(mirokit_add_test name)
     file(MAKE_DIRECTORY "${home}/run")
     file(CHMOD "${home}/run" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp:halt_on_error=1:second_deadlock_stack=1"
         TIMEOUT 300)
+    if(ARG_THREADS)
+        set_tests_properties(${name} PROPERTIES LABELS threads)
+    endif()
 endfunction()
 
 function(mirokit_add_bench name)

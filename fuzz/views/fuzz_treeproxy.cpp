@@ -1,6 +1,8 @@
 // Random mutations of a lazily loaded tree model and random filter patterns (invalid ones and
 // ones broken by normalisation included), with Qt's model tester in fatal mode watching both the
 // tree and the filter proxy over it.
+#include "fuzzinput.h"
+
 #include <Mirokit/ZCSortFilterProxyModel.h>
 #include <Mirokit/ZCTreeItem.h>
 #include <Mirokit/ZCTreeModel.h>
@@ -15,23 +17,7 @@
 
 namespace {
 
-class Input
-{
-public:
-    Input(const uint8_t* data, size_t size)
-        : m_data(data)
-        , m_size(size)
-    {
-    }
-
-    bool atEnd() const { return m_position >= m_size; }
-    int next(int bound) { return atEnd() ? 0 : m_data[m_position++] % bound; }
-
-private:
-    const uint8_t* m_data;
-    size_t m_size;
-    size_t m_position = 0;
-};
+using Input = FuzzInput;
 
 class FuzzTree : public ZCTreeModel
 {

@@ -8,13 +8,29 @@ constexpr quint32 dayBit(int day)
     return quint32(1) << (day - 1);
 }
 
-// Bit of `fecha`'s day when it lies in the given month, else nothing.
-quint32 bitIfInMonth(const QDate& fecha, int year, int month)
+} // namespace
+
+ZCEstiloDiasCalendario::Mes::Mes(int year, int month, const QDate& fechaHoy, const QDate& fechaSeleccionada)
 {
-    return fecha.isValid() && fecha.year() == year && fecha.month() == month ? dayBit(fecha.day()) : 0;
+    const QDate first(year, month, 1);
+    if (!first.isValid())
+        return;
+    this->month = month;
+    days = first.daysInMonth();
+    firstDayOfWeek = first.dayOfWeek();
+    firstJulianDay = first.toJulianDay();
+    hoy = bitOf(fechaHoy);
+    seleccionado = bitOf(fechaSeleccionada);
 }
 
-} // namespace
+quint32 ZCEstiloDiasCalendario::Mes::bitOf(const QDate& fecha) const
+{
+    if (!fecha.isValid())
+        return 0;
+    // Julian days compare without taking the date apart into year, month and day.
+    const qint64 offset = fecha.toJulianDay() - firstJulianDay;
+    return offset >= 0 && offset < days ? dayBit(int(offset) + 1) : 0;
+}
 
 ZCEstiloDiasCalendario::ZCEstiloDiasCalendario(const QList<Qt::DayOfWeek>& diasSemana)
     : m_tipo(DiasSemana)
@@ -60,10 +76,13 @@ bool ZCEstiloDiasCalendario::Check(const QDate& fecha, bool bHoy, bool bSeleccio
 quint32 ZCEstiloDiasCalendario::CheckMes(int year, int month, const QDate& hoy,
                                          const QDate& seleccionado) const
 {
-    const QDate first(year, month, 1);
-    if (!first.isValid())
+    return CheckMes(Mes(year, month, hoy, seleccionado));
+}
+
+quint32 ZCEstiloDiasCalendario::CheckMes(const Mes& mes) const
+{
+    if (!mes.isValid())
         return 0;
-    const int days = first.daysInMonth();
     quint32 mask = 0;
     switch (m_tipo) {
     case DiasSemana:
@@ -71,25 +90,25 @@ quint32 ZCEstiloDiasCalendario::CheckMes(int year, int month, const QDate& hoy,
             if (weekday < Qt::Monday || weekday > Qt::Sunday)
                 continue; // a day of week no date has
             // The first day of the month with that weekday, then every seventh day.
-            for (int day = 1 + (weekday - first.dayOfWeek() + 7) % 7; day <= days; day += 7)
+            for (int day = 1 + (weekday - mes.firstDayOfWeek + 7) % 7; day <= mes.days; day += 7)
                 mask |= dayBit(day);
         }
         break;
     case DiasMes:
         for (const QPair<int, int>& diaMes : m_diasMes) {
-            if (diaMes.second == month && diaMes.first >= 1 && diaMes.first <= days)
+            if (diaMes.second == mes.month && diaMes.first >= 1 && diaMes.first <= mes.days)
                 mask |= dayBit(diaMes.first);
         }
         break;
     case Fechas:
         for (const QDate& fecha : m_fechas)
-            mask |= bitIfInMonth(fecha, year, month);
+            mask |= mes.bitOf(fecha);
         break;
     case DiasEspeciales:
         if (namesToday())
-            mask |= bitIfInMonth(hoy, year, month);
+            mask |= mes.hoy;
         if (namesSelected())
-            mask |= bitIfInMonth(seleccionado, year, month);
+            mask |= mes.seleccionado;
         break;
     }
     return mask;

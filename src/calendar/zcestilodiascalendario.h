@@ -49,7 +49,23 @@ protected:
     bool CheckDiasEspeciales(bool bHoy, bool bSeleccionado) const;
 
 private:
+    friend class ZCGestorEstiloCalendario;
     enum Tipo { DiasSemana = 0, DiasMes = 1, Fechas = 2, DiasEspeciales = 3 };
+
+    // A month worked out once for all the rules tested against it.
+    struct Mes {
+        Mes(int year, int month, const QDate& fechaHoy, const QDate& fechaSeleccionada);
+        bool isValid() const { return days > 0; }
+        // The day's bit when `fecha` lies in the month, else 0.
+        quint32 bitOf(const QDate& fecha) const;
+        int month = 0;
+        int days = 0;
+        int firstDayOfWeek = 0;
+        qint64 firstJulianDay = 0;
+        quint32 hoy = 0;          // today's bit, when today lies in the month
+        quint32 seleccionado = 0; // the selected day's bit, likewise
+    };
+    quint32 CheckMes(const Mes& mes) const;
 
     bool namesToday() const;
     bool namesSelected() const;

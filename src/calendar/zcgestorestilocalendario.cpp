@@ -123,10 +123,12 @@ void ZCGestorEstiloCalendario::LoadEstiloFromParams(const QWidget* widget, const
         if (first.isLetter()) {
             especiales.append(first);
         } else if (first.isDigit()) {
-            // Only 1 to 7 name a weekday; other numbers, and what does not read as one, name none.
+            // Only 1 to 7 name a weekday; other numbers, and what does not read as one, name
+            // none. Each is kept once, so a long list makes no slower rule.
             bool ok = false;
             const int number = item.toInt(&ok);
-            if (ok && number >= Qt::Monday && number <= Qt::Sunday)
+            const bool weekday = ok && number >= Qt::Monday && number <= Qt::Sunday;
+            if (weekday && !diasSemana.contains(Qt::DayOfWeek(number)))
                 diasSemana.append(Qt::DayOfWeek(number));
         }
     }
@@ -175,10 +177,10 @@ QVector<ZCGestorEstiloCalendario::ColoresDia>
 ZCGestorEstiloCalendario::GetColoresMes(const QWidget* widget, int year, int month, const QDate& hoy,
                                         const QDate& seleccionado) const
 {
-    const QDate first(year, month, 1);
-    if (!first.isValid())
+    const ZCEstiloDiasCalendario::Mes mes(year, month, hoy, seleccionado);
+    if (!mes.isValid())
         return {};
-    QVector<ColoresDia> colores(first.daysInMonth());
+    QVector<ColoresDia> colores(mes.days);
     // Days still waiting for a colour, bit d - 1 for day d; each rule fills only those.
     quint32 fondoPendiente = (quint64(1) << colores.size()) - 1;
     quint32 textoPendiente = fondoPendiente;
@@ -196,7 +198,7 @@ ZCGestorEstiloCalendario::GetColoresMes(const QWidget* widget, int year, int mon
             const bool givesTexto = textoPendiente && texto.isValid();
             if (!givesFondo && !givesTexto)
                 continue;
-            const quint32 mask = regla.CheckMes(year, month, hoy, seleccionado);
+            const quint32 mask = regla.CheckMes(mes);
             if (givesFondo)
                 fill(fondoPendiente, mask, &ColoresDia::fondo, fondo);
             if (givesTexto)

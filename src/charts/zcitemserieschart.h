@@ -53,3 +53,6 @@ private:
     QColor m_color;
     void* m_data = nullptr;
 };
+
+// Signals carry items; QVariant holds them for hosts and scripts.
+Q_DECLARE_METATYPE(ZCItemSeriesChart*)

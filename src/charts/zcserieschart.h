@@ -71,3 +71,5 @@ private:
     double m_valorMax = 0;
     bool m_primerValor = true;
 };
+
+Q_DECLARE_METATYPE(ZCSeriesChart*)

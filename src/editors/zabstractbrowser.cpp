@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 void setUpButton(QToolButton* button)
@@ -43,6 +45,7 @@ ZAbstractBrowser::ZAbstractBrowser(QWidget* parent)
     , m_layout(new QHBoxLayout(this))
 {
     setUpButton(m_button);
+    m_button->installEventFilter(this);
     setFocusPolicy(Qt::StrongFocus);
     m_layout->setSpacing(0);
     m_layout->setContentsMargins(0, 0, 0, 0);
@@ -83,9 +86,18 @@ void ZAbstractBrowser::SetWidget(QWidget* editor, bool focusOnButton)
 void ZAbstractBrowser::SetIcono(const QIcon& icon)
 {
     m_button->setIcon(icon);
-    const QSize iconSize = m_button->iconSize();
-    m_button->setFixedWidth(iconSize.width() + style()->pixelMetric(QStyle::PM_ButtonMargin));
-    m_button->setMinimumHeight(iconSize.height());
+    fitButtonWidth(m_button);
+    m_button->setMinimumHeight(m_button->iconSize().height());
+}
+
+void ZAbstractBrowser::fitButtonWidth(QToolButton* button) const
+{
+    int width = button->iconSize().width() + style()->pixelMetric(QStyle::PM_ButtonMargin);
+    // A style sheet's padding and border come on top of that (the icon would not show in the
+    // width alone): its size hint says how much room they take.
+    if (button->style()->inherits("QStyleSheetStyle"))
+        width = std::max(width, button->sizeHint().width());
+    button->setFixedWidth(width);
 }
 
 void ZAbstractBrowser::SetMenu(QMenu* menu)
@@ -103,6 +115,7 @@ void ZAbstractBrowser::SetMenu(QMenu* menu)
         setUpButton(m_menuButton);
         m_menuButton->setFocusPolicy(Qt::NoFocus);
         m_menuButton->setArrowType(Qt::NoArrow);
+        m_menuButton->installEventFilter(this);
         m_layout->addWidget(m_menuButton);
         // On the control rather than on the editor: the key then works whichever part has the
         // focus, and a menu set before the editor is harmless.
@@ -112,9 +125,8 @@ void ZAbstractBrowser::SetMenu(QMenu* menu)
     }
     m_menuButton->setIcon(menu->icon().isNull() ? ZCIcon(QStringLiteral(":/Resources/iconoMenu.png"))
                                                 : menu->icon());
-    m_menuButton->setFixedWidth(m_menuButton->iconSize().width()
-                                + style()->pixelMetric(QStyle::PM_ButtonMargin));
     m_menuButton->setMenu(menu);
+    fitButtonWidth(m_menuButton);
     m_menuButton->setToolTip(tr("%1(%2)").arg(
         menu->title(), m_menuShortcut->key().toString(QKeySequence::NativeText)));
 }
@@ -229,6 +241,11 @@ void ZAbstractBrowser::setBotonMenuReadOnly(bool readOnly)
     }
 }
 
+bool ZAbstractBrowser::isCapturing() const
+{
+    return m_capture;
+}
+
 void ZAbstractBrowser::setRebotarEventos()
 {
     m_resendMouse = true;
@@ -286,6 +303,10 @@ void ZAbstractBrowser::OnClickBoton()
 
 bool ZAbstractBrowser::eventFilter(QObject* watched, QEvent* event)
 {
+    // Polished anew by a style sheet, a button may need another width.
+    const bool restyled = event->type() == QEvent::Polish || event->type() == QEvent::StyleChange;
+    if (restyled && (watched == m_button || (m_menuButton && watched == m_menuButton)))
+        fitButtonWidth(static_cast<QToolButton*>(watched));
     if (m_resendMouse && watched == m_editor && isMouseEvent(event))
         resendMouseEvent(event);
     if (m_capture && isPart(watched) && captureEvent(event))

@@ -83,6 +83,7 @@ protected:
     virtual void onPressBrowser();
     void PosicionaVentanaRespectoPadre(QWidget* popup);
     void setBotonMenuReadOnly(bool readOnly);
+    bool isCapturing() const;
 
     // The editor's mouse presses, releases, double clicks and moves are also sent to the control.
     void setRebotarEventos();
@@ -93,6 +94,7 @@ protected:
 private:
     ZFont* GetFont();
     void SetFont(ZFont* font);
+    void fitButtonWidth(QToolButton* button) const;
     bool isPart(const QObject* object) const;
     bool captureEvent(QEvent* event);
     void resendMouseEvent(QEvent* event);

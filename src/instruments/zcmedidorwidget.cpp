@@ -4,6 +4,7 @@
 
 #include <QDebug>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -13,8 +14,8 @@ namespace {
 constexpr double minimumRange = 1e-5;
 
 // The scale search widens the unit one step per round. Ordinary ranges settle within a few
-// rounds; ranges of millions of steps would take as many, so past this bound the search takes
-// the first unit that is sure to fit (seven units cover the range, whatever the alignment).
+// rounds; some would take millions, so past this bound the search jumps to the first unit that
+// is sure to cover the range from the current anchor.
 constexpr int maximumScaleRounds = 1000;
 
 // The step by which the unit grows: 5, or for ranges under 40 the first of 0.5, 0.05, ... whose
@@ -33,11 +34,11 @@ double scaleStep(double range)
     return step;
 }
 
-// The first whole number of steps whose eight units span the range.
-double firstUnitSteps(double range, double step)
+// The first whole number of steps whose eight units span the given length.
+double stepsSpanning(double length, double step)
 {
-    double steps = std::max(1.0, std::ceil(range / (8 * step)));
-    if (steps * step * 8 < range)  // ceil of a rounded quotient may fall one short
+    double steps = std::max(1.0, std::ceil(length / (8 * step)));
+    if (steps * step * 8 < length)  // ceil of a rounded quotient may fall one short
         steps += 1;
     return steps;
 }
@@ -84,7 +85,7 @@ bool ZCMedidorWidget::acceptsFinite(double v, const char* property) const
 
 void ZCMedidorWidget::setMaximum(double v)
 {
-    if (!acceptsFinite(v, "maximum") || !(v - m_minimum > minimumRange))
+    if (v == m_maximum || !acceptsFinite(v, "maximum") || !(v - m_minimum > minimumRange))
         return;
     m_maximum = v;
     applyBounds();
@@ -92,7 +93,7 @@ void ZCMedidorWidget::setMaximum(double v)
 
 void ZCMedidorWidget::setMinimum(double v)
 {
-    if (!acceptsFinite(v, "minimum") || !(m_maximum - v > minimumRange))
+    if (v == m_minimum || !acceptsFinite(v, "minimum") || !(m_maximum - v > minimumRange))
         return;
     m_minimum = v;
     applyBounds();
@@ -184,14 +185,17 @@ bool ZCMedidorWidget::calcMaxMin()
         return false;
 
     const double step = scaleStep(range);
-    double unitSteps = firstUnitSteps(range, step);
+    double unitSteps = stepsSpanning(range, step);
     double top = max;
     double base = min;
     for (int round = 0;; ++round) {
+        const double anchor = top < 0 ? negativeAnchor(base) : 0.0;
+        // Seven units cover the range from any anchor below the maximum; from one above it,
+        // eight units must reach down to the minimum.
         if (round == maximumScaleRounds)
-            unitSteps = std::max(unitSteps, std::ceil(range / (7 * step)));
+            unitSteps = std::max({unitSteps, stepsSpanning(range * 8 / 7, step), stepsSpanning(anchor - min, step)});
         const double unit = unitSteps * step;
-        top = topFrom(top < 0 ? negativeAnchor(base) : 0.0, max, unit);
+        top = topFrom(anchor, max, unit);
         base = top - 8 * unit;
         if (min >= base || round == maximumScaleRounds)
             break;
@@ -218,4 +222,14 @@ double ZCMedidorWidget::scaleFraction(double v) const
 QString ZCMedidorWidget::valueText() const
 {
     return m_prefix + QStringLiteral("%1").arg(m_value) + m_suffix;
+}
+
+void ZCMedidorWidget::setFontPointSizes(int digitPointSize, int valuePointSize)
+{
+    QFont digit = m_fontDigit;
+    digit.setPointSize(digitPointSize);
+    SetFontDigit(digit);
+    QFont value = m_fontValue;
+    value.setPointSize(valuePointSize);
+    SetFontValue(value);
 }

@@ -69,6 +69,8 @@ protected:
     // Where v lies on the drawn scale: 0 at its minimum, 1 at its maximum.
     double scaleFraction(double v) const;
     QString valueText() const;
+    // The painters' starting fonts: the default family at their own sizes.
+    void setFontPointSizes(int digitPointSize, int valuePointSize);
 
 private:
     bool acceptsFinite(double v, const char* property) const;

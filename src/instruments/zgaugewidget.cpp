@@ -58,12 +58,7 @@ ZGaugeWidget::ZGaugeWidget(QWidget* parent)
     setValueOffset(-100.0);
     setDigitOffset(105.0);
     setSuffix(QStringLiteral(" [bar]"));
-    QFont digits = GetFontDigit();
-    digits.setPointSize(20);
-    SetFontDigit(digits);
-    QFont value = GetFontValue();
-    value.setPointSize(25);
-    SetFontValue(value);
+    setFontPointSizes(20, 25);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setWindowTitle(tr("Manómetro"));
     resize(311, 311);

@@ -25,10 +25,10 @@ QModelIndex ZCTreeModel::index(int row, int column, const QModelIndex& parent) c
     // Only column 0 has children, as in every Qt tree model; other columns are leaves.
     if (column < 0 || column >= columnCount() || (parent.isValid() && parent.column() != 0))
         return QModelIndex();
-    ZCTreeItem* parentItem = itemFromIndex(parent);
-    if (!parentItem || row < 0 || row >= rowCount(parent))
-        return QModelIndex();
-    ZCTreeItem* child = parentItem->GetChild(row);
+    // The children as they stand: loading is rowCount()'s job alone, and a view always counts
+    // the rows before it asks for them.
+    const ZCTreeItem* parentItem = itemFromIndex(parent);
+    ZCTreeItem* child = parentItem ? parentItem->GetChild(row) : nullptr;
     if (!child)
         return QModelIndex();
     return createIndex(row, column, child);

@@ -11,6 +11,7 @@ class ZCTreeItem;
     never shown; each index carries its item as internal pointer. Children are loaded on demand:
     the first rowCount() of an item that is not loaded calls CargarChilds(), which the subclass
     implements with AddChild()/InsertChild() (or SetEstaCargado(true) when there is nothing).
+    rowCount() is the only place that loads: index() answers from the children already there.
 
     Subclasses bracket changes of the tree (DeleteAllChilds, ReinitRoot, InvertirOrdenChilds,
     new children of loaded items) with the usual reset, row or layout notifications.

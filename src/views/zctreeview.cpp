@@ -157,11 +157,12 @@ void ZCTreeView::SetExpandedIndexes(const QList<QList<int>>& paths)
     for (const QList<int>& path : paths) {
         QModelIndex current = rootIndex();
         for (const int row : path) {
-            current = itemModel->index(row, 0, current);
             // A row that no longer exists ends the path; going on from an invalid index would
-            // wrongly expand items of the top level.
-            if (!current.isValid())
+            // wrongly expand items of the top level. hasIndex() counts the rows first, which
+            // loads the children of a lazy tree.
+            if (!itemModel->hasIndex(row, 0, current))
                 break;
+            current = itemModel->index(row, 0, current);
             expand(current);
         }
     }

@@ -240,7 +240,7 @@ void TestZCGestorEstiloCalendario::textFormNamesDays_data()
     QTest::newRow("day/month numbers out of range name nothing") << "" << "32/12,99999999999/12,1/13" << "";
     QTest::newRow("separators only name nothing") << ",,, ," << ",/,//,," << "";
     QTest::newRow("ten thousand items are read like a few")
-        << QStringLiteral("x,").repeated(10000) + QStringLiteral("7") << QStringLiteral("1/1,").repeated(10000) + QStringLiteral("6/12") << "6,13,20,27";
+        << QStringLiteral("x,7,").repeated(10000) << QStringLiteral("1/1,6/12,").repeated(10000) << "6,13,20,27";
     QTest::newRow("weekdays and dates add up") << "2" << "4/12" << "1,4,8,15,22,29";
 }
 

@@ -7,6 +7,7 @@
 
 #include <QMenu>
 #include <QShortcut>
+#include <QStyle>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -116,6 +117,7 @@ private slots:
     void lineEditPropertiesByName();
     void mouseEventsAreResentInBrowserCoordinates();
     void fontPropertyIsAZFont();
+    void pickButtonMakesRoomForAStyleSheetsPadding();
 };
 
 void TestZAbstractBrowser::focusGoesToThePartChosen_data()
@@ -427,6 +429,19 @@ void TestZAbstractBrowser::fontPropertyIsAZFont()
     QVERIFY(read);
     QCOMPARE(read->pointSize(), 17);
     QVERIFY(browser.getLineEdit()->property("font").value<ZFont*>());
+}
+
+void TestZAbstractBrowser::pickButtonMakesRoomForAStyleSheetsPadding()
+{
+    CountingBrowser browser;
+    browser.SetIcono(QIcon(QStringLiteral(":/Resources/tg_edit.png")));
+    QToolButton* button = pickButton(browser);
+    const int plain = button->iconSize().width() + browser.style()->pixelMetric(QStyle::PM_ButtonMargin);
+    QCOMPARE(button->width(), plain);
+    browser.setStyleSheet(QStringLiteral("QToolButton { padding: 4px 10px; border: 1px solid gray; }"));
+    browser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&browser));
+    QVERIFY(button->width() >= button->iconSize().width() + 22);
 }
 
 MIROKIT_TEST_MAIN(TestZAbstractBrowser)

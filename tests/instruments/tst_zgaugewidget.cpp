@@ -107,6 +107,7 @@ void TestZGaugeWidget::extremeBoundsGiveAFiniteScaleAtOnce_data()
     QTest::newRow("a huge range below zero") << -1e300 << -1e290;
     QTest::newRow("a range of many steps off its alignment") << 12345.0 << 9e7;
     QTest::newRow("a range too wide for a double") << -1e308 << 1e308;
+    QTest::newRow("a tiny range just below zero") << -7.9 << -7.9 + 2e-5;
 }
 
 void TestZGaugeWidget::extremeBoundsGiveAFiniteScaleAtOnce()

@@ -94,6 +94,7 @@ void TestZCModels::indexRefusesWhatIsNotThere()
     SmallTable table;
     LazyTreeModel lazy(3, 2);
     QAbstractItemModel* model = tree ? static_cast<QAbstractItemModel*>(&lazy) : &table;
+    QCOMPARE(lazy.rowCount(), 3); // counted first, as a view does
     const QModelIndex parent = parentKind == 3 ? table.index(0, 0) : model->index(0, parentKind - 1);
     QVERIFY(!model->index(row, column, parentKind ? parent : QModelIndex()).isValid());
     if (parentKind > 1) { // and nothing lies under such a parent, nor above it
@@ -254,8 +255,10 @@ void TestZCModels::bigTreesAreFreedAndWalkedWithoutRecursion()
     auto model = std::make_unique<LazyTreeModel>(1, length);
     auto tester = std::make_unique<Tester>(model.get(), Tester::FailureReportingMode::Fatal);
     QModelIndex deepest;
-    for (int level = 0; level < length; ++level)
+    for (int level = 0; level < length; ++level) {
+        QCOMPARE(model->rowCount(deepest), 1);
         deepest = model->index(0, 0, deepest);
+    }
     QCOMPARE(model->rowCount(deepest), 0);
     int steps = 0;
     for (QModelIndex up = deepest; up.isValid(); up = model->parent(up))
@@ -308,6 +311,9 @@ void TestZCModels::loadsChildrenOncePerItem()
     LazyTreeModel model(2, 3);
     model.m_barren = barren ? 1 : 0; // the first top-level item
     model.m_markBarrenLoaded = barren == 2;
+    QVERIFY(!model.index(0, 0).isValid()); // only rowCount loads, index takes what is there
+    QVERIFY(model.m_loads.isEmpty());
+    QCOMPARE(model.rowCount(), 2);
     const QModelIndex first = model.index(0, 0);
     QCOMPARE(model.m_loads.value(model.GetRootItem()), 1);
     QCOMPARE(model.m_loads.value(model.item(first)), 0); // not asked before its own rowCount

@@ -41,13 +41,6 @@ struct Complex : ZCComplexWizard {
             names.append(page->objectName());
         return names.join(QLatin1Char(','));
     }
-    QPushButton* button(const QString& text) const
-    {
-        for (QPushButton* candidate : findChildren<QPushButton*>())
-            if (candidate->text() == text)
-                return candidate;
-        return nullptr;
-    }
     Page* a = new Page(QStringLiteral("a"), this);
     Page* b = new Page(QStringLiteral("b"), this);
     Page* c = new Page(QStringLiteral("c"), this);
@@ -78,24 +71,24 @@ struct Buttons {
     bool back, next, finish, finishDefault;
 };
 
-Buttons buttonsOf(const ZCBaseWizard& wizard)
+QPushButton* button(const ZCBaseWizard& wizard, const QString& text)
 {
-    const auto button = [&](const QString& text) {
-        for (QPushButton* candidate : wizard.findChildren<QPushButton*>())
-            if (candidate->text() == text)
-                return candidate;
-        return static_cast<QPushButton*>(nullptr);
-    };
-    return {button(QStringLiteral("< &Retroceder"))->isEnabled(), button(QStringLiteral("Siguiente >"))->isEnabled(),
-            button(QStringLiteral("&Finalizar"))->isEnabled(), button(QStringLiteral("&Finalizar"))->isDefault()};
+    for (QPushButton* candidate : wizard.findChildren<QPushButton*>())
+        if (candidate->text() == text)
+            return candidate;
+    return nullptr;
 }
 
 void click(const ZCBaseWizard& wizard, const QString& text)
 {
-    for (QPushButton* candidate : wizard.findChildren<QPushButton*>())
-        if (candidate->text() == text)
-            return candidate->click();
-    QFAIL("no such button");
+    button(wizard, text)->click();
+}
+
+Buttons buttonsOf(const ZCBaseWizard& wizard)
+{
+    QPushButton* finish = button(wizard, QStringLiteral("&Finalizar"));
+    return {button(wizard, QStringLiteral("< &Retroceder"))->isEnabled(),
+            button(wizard, QStringLiteral("Siguiente >"))->isEnabled(), finish->isEnabled(), finish->isDefault()};
 }
 
 } // namespace

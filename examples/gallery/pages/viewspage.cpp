@@ -1,19 +1,25 @@
-// "Modelos y vistas": a folder tree that loads its children when they are first needed, and a
-// table of clients searched accent-insensitively on all columns, with column hiding, a footer
-// of totals and a check box per selected row, under a header box.
+// "Modelos y vistas": a folder tree that loads its children when they are first needed, a
+// table of clients searched accent-insensitively on all columns through the search box, with
+// column hiding, a footer of totals and a check box per selected row, a table shown page by
+// page under a paginator, and a grid that reports long presses; all under a header box.
 #include "gallerypage.h"
 
+#include <Mirokit/ZCBuscadorView.h>
 #include <Mirokit/ZCFootView.h>
 #include <Mirokit/ZCHeaderBox.h>
 #include <Mirokit/ZCModel.h>
+#include <Mirokit/ZCPaginadorToolbar.h>
 #include <Mirokit/ZCSortFilterProxyModel.h>
 #include <Mirokit/ZCTableView.h>
+#include <Mirokit/ZCTitanGrid.h>
 #include <Mirokit/ZCTreeItem.h>
 #include <Mirokit/ZCTreeModel.h>
 #include <Mirokit/ZCTreeView.h>
 #include <Mirokit/ZCVerticalHeaderCheckbox.h>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QGestureEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +27,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -177,8 +184,7 @@ QWidget* folderTree()
         view->collapseWhithChilds(QModelIndex());
     });
 
-    view->expand(model->index(0, 0));
-    view->expand(model->index(1, 0, model->index(0, 0)));
+    view->SetExpandedIndexes({{0}, {0, 1}});
     view->setCurrentIndex(model->index(1, 0));
 
     auto* buttons = new QHBoxLayout;
@@ -264,17 +270,20 @@ QWidget* clientTable()
     attachFooter(table, footer, totals, proxy);
     footer->setFixedHeight(footer->sizeHint().height());
 
-    auto* search = new QLineEdit;
-    search->setPlaceholderText(QStringLiteral("Buscar en todas las columnas (p. ej. «jose», «logrono», «nunez»)"));
-    search->setClearButtonEnabled(true);
-    QObject::connect(search, &QLineEdit::textChanged, proxy, &ZCSortFilterProxyModel::setFilterRegularExpression);
+    // The box searches half a second after the last key; Ctrl+B puts the cursor in it.
+    auto* search = new ZCBuscadorView;
+    search->SetProxyModel(proxy);
+    search->setToolTip(QStringLiteral("Pruebe «jose», «logrono» o «nunez» (Ctrl+B)"));
     auto* found = new QLabel;
-    QObject::connect(search, &QLineEdit::textChanged, found, [found, proxy] {
+    QObject::connect(search, &ZCBuscadorView::searchChanged, found, [found, proxy](const QString& text) {
         const QModelIndex first = proxy->GetPrimerIndexEncontrado();
-        found->setText(first.isValid() ? QStringLiteral("Primera coincidencia: %1").arg(first.data().toString())
-                                       : QString());
+        found->setText(first.isValid() && !text.isEmpty()
+                           ? QStringLiteral("Primera coincidencia de «%1»: %2").arg(text, first.data().toString())
+                           : QString());
     });
-    search->setText(QStringLiteral("jose"));
+    // Shown filtered from the start, without waiting for the box's pause.
+    search->findChild<QLineEdit*>()->setText(QStringLiteral("jose"));
+    proxy->setFilterRegularExpression(QStringLiteral("jose"));
     table->selectRow(1);
     table->selectRow(3);
 
@@ -299,6 +308,110 @@ QWidget* clientTable()
     return box;
 }
 
+// Shows one page of the source rows at a time.
+class PageProxy : public QSortFilterProxyModel
+{
+public:
+    static constexpr int rowsPerPage = 5;
+
+    explicit PageProxy(QObject* parent)
+        : QSortFilterProxyModel(parent)
+    {
+    }
+
+    void setPage(uint page)
+    {
+        m_page = page;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex&) const override
+    {
+        return uint(sourceRow / rowsPerPage) + 1 == m_page;
+    }
+
+private:
+    uint m_page = 1;
+};
+
+QWidget* pagedTable()
+{
+    auto* box = new QGroupBox(QStringLiteral("Tabla paginada"));
+    auto* model = new ClientModel(box);
+    auto* pages = new PageProxy(box);
+    pages->setSourceModel(model);
+
+    auto* table = new ZCTableView;
+    table->setModel(pages);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    const uint total = uint((model->rowCount(QModelIndex()) + PageProxy::rowsPerPage - 1) / PageProxy::rowsPerPage);
+    auto* paginator = new ZCPaginadorToolbar(total, nullptr, 1);
+    auto* status = new QLabel(QStringLiteral("Ctrl+Inicio, Ctrl+RePág, Ctrl+AvPág y Ctrl+Fin con el foco en la barra"));
+    status->setWordWrap(true);
+    auto* reload = new QAction(QStringLiteral("Recargar"), paginator);
+    QObject::connect(reload, &QAction::triggered, status, [status, paginator] {
+        status->setText(QStringLiteral("Página %1 recargada").arg(paginator->GetPaginaActual()));
+    });
+    paginator->InsertarAccion(reload);
+    QObject::connect(paginator, &ZCPaginadorToolbar::numPaginaChanged, pages, [pages, status](uint page) {
+        pages->setPage(page);
+        status->setText(QStringLiteral("Cargada la página %1").arg(page));
+    });
+
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(table, 1);
+    layout->addWidget(paginator);
+    layout->addWidget(status);
+    return box;
+}
+
+// Hands the grid's gesture events to it, as a host does.
+class GestureRouter : public QObject
+{
+public:
+    explicit GestureRouter(ZCTitanGrid* grid)
+        : QObject(grid)
+        , m_grid(grid)
+    {
+        grid->grabGesture(Qt::TapAndHoldGesture);
+        grid->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_grid && event->type() == QEvent::Gesture)
+            return m_grid->gestureEvent(static_cast<QGestureEvent*>(event));
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    ZCTitanGrid* m_grid;
+};
+
+QWidget* holdGrid()
+{
+    auto* box = new QGroupBox(QStringLiteral("Rejilla con pulsación larga"));
+    auto* grid = new ZCTitanGrid;
+    grid->setModel(new ClientModel(box));
+    new GestureRouter(grid);
+    auto* status = new QLabel(QStringLiteral("Mantenga pulsada una celda, la cabecera o el espacio vacío"));
+    status->setWordWrap(true);
+    QObject::connect(grid, &ZCTitanGrid::signalTapAndHold, status, [status](const QModelIndex& index) {
+        status->setText(QStringLiteral("Pulsación larga en la fila %1: %2").arg(index.row() + 1).arg(index.data().toString()));
+    });
+    QObject::connect(grid, &ZCTitanGrid::signalTapAndHoldNoIndex, status, [status] {
+        status->setText(QStringLiteral("Pulsación larga fuera de las celdas"));
+    });
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(grid, 1);
+    layout->addWidget(status);
+    return box;
+}
+
 QWidget* createViewsPage()
 {
     auto* page = new QWidget;
@@ -316,10 +429,18 @@ QWidget* createViewsPage()
     splitter->addWidget(clientTable());
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
+    auto* lower = new QSplitter;
+    lower->addWidget(pagedTable());
+    lower->addWidget(holdGrid());
+    lower->setSizes({600, 300}); // the paginator wants the room for all its parts
+    auto* rows = new QSplitter(Qt::Vertical);
+    rows->addWidget(splitter);
+    rows->addWidget(lower);
+    rows->setSizes({340, 300});
 
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(header);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(rows, 1);
     return page;
 }
 

@@ -82,6 +82,26 @@
         </message>
     </context>
     <context>
+        <name>ZCBuscadorView</name>
+        <message>
+            <source>Buscar</source>
+            <translation>Search</translation>
+        </message>
+        <message>
+            <source>Limpiar filtro</source>
+            <translation>Clear filter</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCChart</name>
+        <message>
+            <source>x: %1
+y: %2 </source>
+            <translation>x: %1
+y: %2 </translation>
+        </message>
+    </context>
+    <context>
         <name>ZCComplexWizard</name>
         <message>
             <source>La página actual del asistente no indica ninguna página siguiente</source>
@@ -97,6 +117,35 @@
         <message>
             <source>Cancelar</source>
             <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditBrowserTexto</name>
+        <message>
+            <source>Editor de texto enriquecido</source>
+            <translation>Rich text editor</translation>
+        </message>
+        <message>
+            <source>Editor de texto</source>
+            <translation>Text editor</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditorPopup</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCFlagNames</name>
+        <message>
+            <source>Una lista de estilos admite como mucho %1 nombres y esta tiene %2; se rechaza</source>
+            <translation>A style list takes at most %1 names and this one has %2; it is refused</translation>
         </message>
     </context>
     <context>
@@ -160,10 +209,71 @@
         </message>
     </context>
     <context>
+        <name>ZCListBoxString</name>
+        <message>
+            <source>Nuevo</source>
+            <translation>New</translation>
+        </message>
+        <message>
+            <source>Insertar</source>
+            <translation>Insert</translation>
+        </message>
+        <message>
+            <source>Editar</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>Eliminar</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Subir</source>
+            <translation>Move up</translation>
+        </message>
+        <message>
+            <source>Bajar</source>
+            <translation>Move down</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCMedidorWidget</name>
         <message>
             <source>Se ignora un valor no finito para %1: %2</source>
             <translation>Ignoring a non-finite value for %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCPaginadorToolbar</name>
+        <message>
+            <source>Registro:</source>
+            <translation>Record:</translation>
+        </message>
+        <message>
+            <source>de</source>
+            <translation>of</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCProgressWidget</name>
+        <message>
+            <source>Iniciando...</source>
+            <translation>Starting...</translation>
+        </message>
+        <message>
+            <source>Calculando...</source>
+            <translation>Calculating...</translation>
+        </message>
+        <message>
+            <source>Cargando...</source>
+            <translation>Loading...</translation>
+        </message>
+        <message>
+            <source>Cancelando...</source>
+            <translation>Cancelling...</translation>
+        </message>
+        <message>
+            <source>Finalizando...</source>
+            <translation>Finishing...</translation>
         </message>
     </context>
     <context>
@@ -270,6 +380,13 @@
         </message>
     </context>
     <context>
+        <name>ZClockWidget</name>
+        <message>
+            <source>Reloj</source>
+            <translation>Clock</translation>
+        </message>
+    </context>
+    <context>
         <name>ZFont</name>
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
@@ -281,6 +398,13 @@
         <message>
             <source>Manómetro</source>
             <translation>Pressure gauge</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZNumberSpinBox</name>
+        <message>
+            <source>ZNumberSpinBox: se rechaza un valor que no es un número finito</source>
+            <translation>ZNumberSpinBox: a value that is not a finite number is refused</translation>
         </message>
     </context>
     <context>
@@ -364,6 +488,20 @@
         <message>
             <source>Formato</source>
             <translation>Format</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThermometerWidget</name>
+        <message>
+            <source>Termómetro</source>
+            <translation>Thermometer</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThumbWheel</name>
+        <message>
+            <source>Se ignora una relación de transmisión no válida: %1</source>
+            <translation>Ignoring an invalid transmission ratio: %1</translation>
         </message>
     </context>
 </TS>

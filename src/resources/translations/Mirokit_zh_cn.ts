@@ -82,6 +82,26 @@
         </message>
     </context>
     <context>
+        <name>ZCBuscadorView</name>
+        <message>
+            <source>Buscar</source>
+            <translation>搜索</translation>
+        </message>
+        <message>
+            <source>Limpiar filtro</source>
+            <translation>清除筛选</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCChart</name>
+        <message>
+            <source>x: %1
+y: %2 </source>
+            <translation>x: %1
+y: %2 </translation>
+        </message>
+    </context>
+    <context>
         <name>ZCComplexWizard</name>
         <message>
             <source>La página actual del asistente no indica ninguna página siguiente</source>
@@ -97,6 +117,35 @@
         <message>
             <source>Cancelar</source>
             <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditBrowserTexto</name>
+        <message>
+            <source>Editor de texto enriquecido</source>
+            <translation>富文本编辑器</translation>
+        </message>
+        <message>
+            <source>Editor de texto</source>
+            <translation>文本编辑器</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCEditorPopup</name>
+        <message>
+            <source>Aceptar</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>Cancelar</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCFlagNames</name>
+        <message>
+            <source>Una lista de estilos admite como mucho %1 nombres y esta tiene %2; se rechaza</source>
+            <translation>样式列表最多接受 %1 个名称，而此列表有 %2 个；已拒绝</translation>
         </message>
     </context>
     <context>
@@ -160,10 +209,71 @@
         </message>
     </context>
     <context>
+        <name>ZCListBoxString</name>
+        <message>
+            <source>Nuevo</source>
+            <translation>新建</translation>
+        </message>
+        <message>
+            <source>Insertar</source>
+            <translation>插入</translation>
+        </message>
+        <message>
+            <source>Editar</source>
+            <translation>编辑</translation>
+        </message>
+        <message>
+            <source>Eliminar</source>
+            <translation>删除</translation>
+        </message>
+        <message>
+            <source>Subir</source>
+            <translation>上移</translation>
+        </message>
+        <message>
+            <source>Bajar</source>
+            <translation>下移</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCMedidorWidget</name>
         <message>
             <source>Se ignora un valor no finito para %1: %2</source>
             <translation>忽略 %1 的非有限值：%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCPaginadorToolbar</name>
+        <message>
+            <source>Registro:</source>
+            <translation>记录：</translation>
+        </message>
+        <message>
+            <source>de</source>
+            <translation>共</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCProgressWidget</name>
+        <message>
+            <source>Iniciando...</source>
+            <translation>正在开始...</translation>
+        </message>
+        <message>
+            <source>Calculando...</source>
+            <translation>正在计算...</translation>
+        </message>
+        <message>
+            <source>Cargando...</source>
+            <translation>正在加载...</translation>
+        </message>
+        <message>
+            <source>Cancelando...</source>
+            <translation>正在取消...</translation>
+        </message>
+        <message>
+            <source>Finalizando...</source>
+            <translation>正在完成...</translation>
         </message>
     </context>
     <context>
@@ -270,6 +380,13 @@
         </message>
     </context>
     <context>
+        <name>ZClockWidget</name>
+        <message>
+            <source>Reloj</source>
+            <translation>时钟</translation>
+        </message>
+    </context>
+    <context>
         <name>ZFont</name>
         <message>
             <source>ZFont: el valor %1 está fuera de rango para %2 y se ignora</source>
@@ -281,6 +398,13 @@
         <message>
             <source>Manómetro</source>
             <translation>压力表</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZNumberSpinBox</name>
+        <message>
+            <source>ZNumberSpinBox: se rechaza un valor que no es un número finito</source>
+            <translation>ZNumberSpinBox：拒绝非有限数值</translation>
         </message>
     </context>
     <context>
@@ -364,6 +488,20 @@
         <message>
             <source>Formato</source>
             <translation>格式</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThermometerWidget</name>
+        <message>
+            <source>Termómetro</source>
+            <translation>温度计</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZThumbWheel</name>
+        <message>
+            <source>Se ignora una relación de transmisión no válida: %1</source>
+            <translation>忽略无效的传动比：%1</translation>
         </message>
     </context>
 </TS>

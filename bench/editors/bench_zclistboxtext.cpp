@@ -1,0 +1,59 @@
+// The sorted string list against a bare QListWidget: filling it with 10,000 entries, and
+// committing one edited entry, which the list then puts back in order.
+#include "benchmark.h"
+
+#include <Mirokit/ZCListBoxText.h>
+
+#include <QApplication>
+#include <QListWidget>
+
+namespace {
+
+QStringList sortedEntries(int count)
+{
+    QStringList entries;
+    for (int i = 0; i < count; ++i)
+        entries << QStringLiteral("Entrada %1").arg(i, 5, 10, QLatin1Char('0'));
+    return entries;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QStringList entries = sortedEntries(10000);
+
+    // Both lists are emptied again after each filling, so that every round starts alike.
+    ZCListBoxText box;
+    QListWidget* boxList = box.findChild<QListWidget*>();
+    QListWidget bare;
+    bench::compare(QStringLiteral("AddStrings 10000 sorted entries"),
+                   [&] {
+                       box.AddStrings(entries);
+                       boxList->clear();
+                   },
+                   [&] {
+                       bare.addItems(entries);
+                       bare.clear();
+                   },
+                   20);
+
+    box.AddStrings(entries);
+    bare.addItems(entries);
+    // An edit that keeps the entry in its place (a typo put right), and one that sends it to
+    // the far end of the list and back.
+    const auto commitEdits = [&](const QString& name, const QString& first, const QString& second) {
+        QListWidgetItem* ours = boxList->findItems(first, Qt::MatchExactly).value(0);
+        QListWidgetItem* theirs = bare.findItems(first, Qt::MatchExactly).value(0);
+        bool forward = false;
+        const auto rename = [&](QListWidgetItem* item) { item->setText(forward ? second : first); };
+        bench::compare(name, [&] { forward = !forward; rename(ours); },
+                       [&] { rename(theirs); forward = !forward; }, 2000);
+    };
+    commitEdits(QStringLiteral("commit one edited entry of 10000, same place"),
+                QStringLiteral("Entrada 05000"), QStringLiteral("Entrada 05000b"));
+    commitEdits(QStringLiteral("commit one edited entry of 10000, moved to the end"),
+                QStringLiteral("Entrada 05001"), QStringLiteral("Entrada 99999"));
+    return 0;
+}

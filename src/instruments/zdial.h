@@ -1,0 +1,23 @@
+#pragma once
+
+#include "mirokit_global.h"
+
+#include <QDial>
+
+class ZFont;
+
+/*!
+    A QDial that publishes its font to scripts as the property \c font.
+*/
+class MIROKIT_EXPORT ZDial : public QDial
+{
+    Q_OBJECT
+    Q_PROPERTY(ZFont* font READ GetFont WRITE SetFont)
+
+public:
+    explicit ZDial(QWidget* parent = nullptr);
+    ~ZDial() override;
+
+    ZFont* GetFont();
+    void SetFont(ZFont* font);
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "mirokit_global.h"
+
+#include <QProgressBar>
+
+class ZFont;
+
+/*!
+    A QProgressBar that publishes its font to scripts as the property \c font.
+*/
+class MIROKIT_EXPORT ZProgressBar : public QProgressBar
+{
+    Q_OBJECT
+    Q_PROPERTY(ZFont* font READ GetFont WRITE SetFont)
+
+public:
+    explicit ZProgressBar(QWidget* parent = nullptr);
+    ~ZProgressBar() override;
+
+    ZFont* GetFont();
+    void SetFont(ZFont* font);
+};

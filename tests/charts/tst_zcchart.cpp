@@ -1,0 +1,469 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mirokittest.h"
+
+#include <Mirokit/ZCChart.h>
+#include <Mirokit/ZCChartView.h>
+#include <Mirokit/ZCGeneradorSeriesChart.h>
+
+#include <QtCharts>
+
+#include <memory>
+
+using namespace QtCharts;
+
+namespace {
+
+// Generators filled from one data set, a chart drawn from them and a view showing it.
+struct Fixture {
+    std::vector<std::unique_ptr<ZCGeneradorSeriesChart>> generadores;
+    ZCChart* chart = new ZCChart;
+    ZCChartView view{chart};
+
+    Fixture() { view.resize(640, 480); }
+
+    // Series "a" (1, 2, 3) and, when wanted, "b" (4, 5, 6) over the categories Ene, Feb, Mar.
+    ZCGeneradorSeriesChart& add(int tipo, bool twoSeries = true)
+    {
+        generadores.emplace_back(new ZCGeneradorSeriesChart(tipo));
+        ZCGeneradorSeriesChart& generador = *generadores.back();
+        const QStringList meses{QStringLiteral("Ene"), QStringLiteral("Feb"), QStringLiteral("Mar")};
+        for (int i = 0; i < meses.size(); ++i) {
+            generador.AddDato(meses.at(i), meses.at(i), i + 1, QStringLiteral("a"), QStringLiteral("Serie A"));
+            if (twoSeries)
+                generador.AddDato(meses.at(i), meses.at(i), i + 4, QStringLiteral("b"), QStringLiteral("Serie B"));
+        }
+        return generador;
+    }
+
+    void draw()
+    {
+        QList<ZCGeneradorSeriesChart*> list;
+        for (const auto& generador : generadores)
+            list.append(generador.get());
+        chart->RepresentaGeneradoresSeries(list);
+    }
+
+    void layOut()
+    {
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCoreApplication::processEvents();
+    }
+
+    QStringList categories(Qt::Orientation orientation) const
+    {
+        for (QAbstractAxis* axis : chart->axes(orientation)) {
+            if (auto* bars = qobject_cast<QBarCategoryAxis*>(axis))
+                return bars->categories();
+        }
+        return {};
+    }
+
+    ZCSeriesChart* series(int generador, const char* nombre) const
+    {
+        return generadores.at(size_t(generador))->GetSeries(QLatin1String(nombre));
+    }
+
+    ZCItemSeriesChart* item(int generador, const char* nombre, int index) const
+    {
+        return series(generador, nombre)->GetItems().at(index);
+    }
+};
+
+QString joined(const QList<qreal>& values)
+{
+    QStringList texts;
+    for (qreal value : values)
+        texts << QString::number(value);
+    return texts.join(QLatin1Char(' '));
+}
+
+// What each Qt series holds, one entry per point series, bar set, pie or box set.
+QStringList valuesOf(const QList<QAbstractSeries*>& seriesList)
+{
+    QStringList result;
+    for (QAbstractSeries* series : seriesList) {
+        QXYSeries* points = qobject_cast<QXYSeries*>(series);
+        if (auto* area = qobject_cast<QAreaSeries*>(series))
+            points = area->upperSeries();
+        if (points) {
+            QList<qreal> ys;
+            for (const QPointF& point : points->pointsVector())
+                ys << point.y();
+            result << joined(ys);
+        } else if (auto* bars = qobject_cast<QAbstractBarSeries*>(series)) {
+            for (QBarSet* set : bars->barSets()) {
+                QList<qreal> values;
+                for (int i = 0; i < set->count(); ++i)
+                    values << set->at(i);
+                result << joined(values);
+            }
+        } else if (auto* pie = qobject_cast<QPieSeries*>(series)) {
+            QList<qreal> values;
+            for (QPieSlice* slice : pie->slices())
+                values << slice->value();
+            result << joined(values);
+        } else if (auto* boxes = qobject_cast<QBoxPlotSeries*>(series)) {
+            for (QBoxSet* set : boxes->boxSets())
+                result << joined({set->at(0), set->at(1), set->at(2), set->at(3), set->at(4)});
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+class tst_ZCChart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void representsEachSeriesType_data();
+    void representsEachSeriesType();
+    void stackedLayerOfOneSeriesHasOneSetPerCategory();
+    void layersShareOneCategoryOrder();
+    void piesStandSideBySide();
+    void numericAndDateTimeAxesSpanEverySeries();
+    void fitsTheValueAxisToWhatIsShown();
+    void legendTogglesWhatItStandsFor_data();
+    void legendTogglesWhatItStandsFor();
+    void clicksReachTheModel();
+    void viewReportsTheSelection();
+    void rebuildInsideAClickHandler();
+    void hostileDataDrawsNothingHarmful();
+};
+
+void tst_ZCChart::representsEachSeriesType_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<int>("qtSeries");
+    QTest::addColumn<int>("categoryOrientation");
+    QTest::addColumn<QStringList>("categories");
+    QTest::addColumn<QStringList>("values");
+
+    const QStringList meses{"Ene", "Feb", "Mar"};
+    const QStringList perSeries{"1 2 3", "4 5 6"};
+    QTest::newRow("lines: one line per series") << 0 << 2 << int(Qt::Horizontal) << meses << perSeries;
+    QTest::newRow("areas: one area per series") << 1 << 2 << int(Qt::Horizontal) << meses << perSeries;
+    QTest::newRow("bars: one set per series") << 2 << 1 << int(Qt::Horizontal) << meses << perSeries;
+    QTest::newRow("stacked bars of two series: one set per series") << 3 << 1 << int(Qt::Horizontal) << meses << perSeries;
+    QTest::newRow("percent bars of two series: one set per series") << 4 << 1 << int(Qt::Horizontal) << meses << perSeries;
+    QTest::newRow("pies: one pie per series") << 5 << 2 << 0 << QStringList() << perSeries;
+    QTest::newRow("scatter: one plot per series") << 6 << 2 << int(Qt::Horizontal) << meses << perSeries;
+    QTest::newRow("splines: one spline per series") << 7 << 2 << int(Qt::Horizontal) << meses << perSeries;
+    QTest::newRow("horizontal bars: categories run down") << 8 << 1 << int(Qt::Vertical) << meses << perSeries;
+    QTest::newRow("horizontal stacked bars") << 9 << 1 << int(Qt::Vertical) << meses << perSeries;
+    QTest::newRow("horizontal percent bars") << 10 << 1 << int(Qt::Vertical) << meses << perSeries;
+    QTest::newRow("box plot: one box per series, extremes and quartiles")
+        << 11 << 1 << int(Qt::Horizontal) << QStringList{"Serie A", "Serie B"}
+        << QStringList{"1 1.5 2 2.5 3", "4 4.5 5 5.5 6"};
+}
+
+void tst_ZCChart::representsEachSeriesType()
+{
+    QFETCH(int, tipo);
+    QFETCH(int, categoryOrientation);
+
+    Fixture f;
+    f.add(tipo);
+    f.draw();
+    QTEST(int(f.chart->series().size()), "qtSeries");
+    for (QAbstractSeries* series : f.chart->series())
+        QCOMPARE(int(series->type()), tipo);
+    if (categoryOrientation)
+        QTEST(f.categories(Qt::Orientation(categoryOrientation)), "categories");
+    QTEST(valuesOf(f.chart->series()), "values");
+
+    // A second rebuild replaces everything of the first.
+    f.draw();
+    QTEST(int(f.chart->series().size()), "qtSeries");
+    if (categoryOrientation)
+        QCOMPARE(f.chart->axes(Qt::Orientation(categoryOrientation)).size(), 1);
+}
+
+void tst_ZCChart::stackedLayerOfOneSeriesHasOneSetPerCategory()
+{
+    Fixture f;
+    f.add(QAbstractSeries::SeriesTypeStackedBar, false).GetSeries().first()->GetItems().at(0)->SetColor(Qt::red);
+    f.draw();
+    QCOMPARE(f.chart->series().size(), 1);
+    auto* bars = static_cast<QAbstractBarSeries*>(f.chart->series().first());
+    QCOMPARE(bars->count(), 3);
+    QCOMPARE(bars->barSets().first()->label(), QStringLiteral("Ene"));
+    QCOMPARE(bars->barSets().first()->color(), QColor(Qt::red));
+    QCOMPARE(f.chart->legend()->markers().size(), 3);
+    QCOMPARE(f.categories(Qt::Horizontal), QStringList{QStringLiteral("Serie A")});
+    QCOMPARE(valuesOf(f.chart->series()), (QStringList{"1", "2", "3"}));
+}
+
+void tst_ZCChart::layersShareOneCategoryOrder()
+{
+    Fixture f;
+    // Summed over both layers: Ene 1+4+10, Feb 2+5, Mar 3+6+1, Abr 7 (only in the second).
+    ZCGeneradorSeriesChart& bars = f.add(QAbstractSeries::SeriesTypeBar);
+    bars.SetTipoOrdenacion(ZCGeneradorSeriesChart::OrdenValor, false);
+    ZCGeneradorSeriesChart& line = *f.generadores.emplace_back(new ZCGeneradorSeriesChart(0));
+    line.SetTipoOrdenacion(ZCGeneradorSeriesChart::OrdenValor, false);
+    line.AddDato(QStringLiteral("Mar"), QStringLiteral("Mar"), 1, QStringLiteral("c"), QStringLiteral("C"));
+    line.AddDato(QStringLiteral("Abr"), QStringLiteral("Abr"), 7, QStringLiteral("c"), QStringLiteral("C"));
+    line.AddDato(QStringLiteral("Ene"), QStringLiteral("Ene"), 10, QStringLiteral("c"), QStringLiteral("C"));
+    f.draw();
+
+    // Feb and Abr tie: the first to appear comes first.
+    QCOMPARE(f.categories(Qt::Horizontal), (QStringList{"Ene", "Mar", "Feb", "Abr"}));
+    QCOMPARE(f.chart->axes(Qt::Horizontal).size(), 1);
+    // Each layer's values sit under their categories: bars padded to the shared order.
+    QCOMPARE(valuesOf(f.chart->series()), (QStringList{"1 3 2", "4 6 5", "1 7 10"}));
+    auto* points = static_cast<QXYSeries*>(f.chart->series().last());
+    QCOMPARE(points->at(1), QPointF(3, 7));   // Abr is the fourth category
+
+    // A limit on the items keeps the leading categories only.
+    bars.SetMaxItems(2);
+    line.SetMaxItems(2);
+    f.draw();
+    QCOMPARE(f.categories(Qt::Horizontal), (QStringList{"Ene", "Mar"}));
+}
+
+void tst_ZCChart::piesStandSideBySide()
+{
+    Fixture f;
+    ZCGeneradorSeriesChart& pies = f.add(QAbstractSeries::SeriesTypePie);
+    pies.SetHoleSize(0.5);
+    f.draw();
+    const QList<QAbstractSeries*> all = f.chart->series();
+    QCOMPARE(all.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        auto* pie = static_cast<QPieSeries*>(all.at(i));
+        QCOMPARE(pie->pieSize(), 0.35);
+        QCOMPARE(pie->horizontalPosition(), i == 0 ? 0.25 : 0.75);
+        QCOMPARE(pie->holeSize(), 0.175);
+    }
+}
+
+void tst_ZCChart::numericAndDateTimeAxesSpanEverySeries()
+{
+    Fixture f;
+    auto& dates = *f.generadores.emplace_back(new ZCGeneradorSeriesChart(QAbstractSeries::SeriesTypeLine));
+    dates.SetTipoCategoria(ZCGeneradorSeriesChart::CategoriaFecha);
+    const QDateTime first(QDate(2024, 1, 1), QTime(0, 0));
+    // The first series placed spans more than the last one.
+    dates.AddDato(first, QString(), 1, QStringLiteral("a"), QString());
+    dates.AddDato(first.addDays(30), QString(), 2, QStringLiteral("a"), QString());
+    dates.AddDato(first.addDays(10), QString(), 3, QStringLiteral("b"), QString());
+    f.draw();
+    auto* axis = qobject_cast<QDateTimeAxis*>(f.chart->axes(Qt::Horizontal).value(0));
+    QVERIFY(axis);
+    QCOMPARE(axis->min(), first);
+    QCOMPARE(axis->max(), first.addDays(30));
+
+    // The value axis across them covers every series too.
+    Fixture lines;
+    lines.add(QAbstractSeries::SeriesTypeLine);
+    lines.draw();
+    auto* across = qobject_cast<QValueAxis*>(lines.chart->axes(Qt::Vertical).value(0));
+    QVERIFY(across);
+    QVERIFY(across->min() <= 1 && across->max() >= 6);
+
+    // A single number still gives an axis with room around it.
+    Fixture g;
+    auto& numbers = *g.generadores.emplace_back(new ZCGeneradorSeriesChart(QAbstractSeries::SeriesTypeScatter));
+    numbers.SetTipoCategoria(ZCGeneradorSeriesChart::CategoriaNumero);
+    numbers.AddDato(5, QString(), 1, QStringLiteral("a"), QString());
+    g.draw();
+    auto* values = qobject_cast<QValueAxis*>(g.chart->axes(Qt::Horizontal).value(0));
+    QVERIFY(values);
+    QVERIFY(values->min() < 5 && values->max() > 5);
+}
+
+void tst_ZCChart::fitsTheValueAxisToWhatIsShown()
+{
+    Fixture f;
+    ZCGeneradorSeriesChart& lines = f.add(QAbstractSeries::SeriesTypeLine);
+    lines.GetSeries(QStringLiteral("b"))->GetItems().at(2)->SetValor(40);
+    f.draw();
+    f.chart->SetSeriesVisible(f.chart->series().at(1), false);
+    f.chart->AjustaEjeValor();
+    auto* axis = qobject_cast<QValueAxis*>(f.chart->axes(Qt::Vertical).value(0));
+    QVERIFY(axis);
+    QVERIFY2(axis->max() < 10, qPrintable(QString::number(axis->max())));
+
+    // A bar set made transparent from the legend is left out too.
+    Fixture g;
+    g.add(QAbstractSeries::SeriesTypeBar).GetSeries(QStringLiteral("b"))->GetItems().at(2)->SetValor(40);
+    g.draw();
+    g.chart->SetLeyendaInteractiva(true);
+    emit g.chart->legend()->markers().at(1)->clicked();
+    auto* barAxis = qobject_cast<QValueAxis*>(g.chart->axes(Qt::Vertical).value(0));
+    QVERIFY(barAxis);
+    QVERIFY2(barAxis->max() < 10, qPrintable(QString::number(barAxis->max())));
+}
+
+void tst_ZCChart::legendTogglesWhatItStandsFor_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<bool>("twoSeries");
+    QTest::addColumn<QStringList>("valuesWhenOff");
+    QTest::addColumn<bool>("visibleWhenOff");
+
+    QTest::newRow("a line hides") << 0 << true << QStringList{"1 2 3", "4 5 6"} << false;
+    QTest::newRow("an area hides") << 1 << true << QStringList{"1 2 3", "4 5 6"} << false;
+    QTest::newRow("a plain bar set turns transparent") << 2 << true << QStringList{"1 2 3", "4 5 6"} << true;
+    QTest::newRow("a stacked bar set drops to zero") << 3 << true << QStringList{"0 0 0", "4 5 6"} << true;
+    QTest::newRow("a percent bar set drops to zero") << 4 << true << QStringList{"0 0 0", "4 5 6"} << true;
+    QTest::newRow("one of two pies hides") << 5 << true << QStringList{"1 2 3", "4 5 6"} << false;
+    QTest::newRow("a slice of the only pie drops to zero") << 5 << false << QStringList{"0 2 3"} << true;
+}
+
+void tst_ZCChart::legendTogglesWhatItStandsFor()
+{
+    QFETCH(int, tipo);
+    QFETCH(bool, twoSeries);
+    QFETCH(QStringList, valuesWhenOff);
+
+    Fixture f;
+    f.add(tipo, twoSeries);
+    f.draw();
+    f.chart->SetLeyendaInteractiva(true);
+    f.layOut();
+    QLegendMarker* marker = f.chart->legend()->markers().first();
+    const QStringList valuesOn = valuesOf(f.chart->series());
+    auto* stackAxis = qobject_cast<QValueAxis*>(f.chart->axes(Qt::Vertical).value(0));
+    const qreal maxOn = stackAxis ? stackAxis->max() : 0;
+    QSignalSpy seriesClicks(f.chart, &ZCChart::seriesClicked);
+    QSignalSpy itemClicks(f.chart, &ZCChart::itemClicked);
+    auto* pie = qobject_cast<QPieSeries*>(marker->series());
+    const QColor sliceColor = pie ? pie->slices().first()->color() : QColor();
+
+    emit marker->clicked();
+    QCOMPARE(marker->pen().color().alpha(), 128);   // half of 255, rounded
+    QCOMPARE(marker->labelBrush().color().alpha(), 128);
+    QVERIFY(marker->isVisible());
+    QCOMPARE(valuesOf(f.chart->series()), valuesWhenOff);
+    QTEST(marker->series()->isVisible(), "visibleWhenOff");
+    if (tipo == QAbstractSeries::SeriesTypeBar)
+        QCOMPARE(static_cast<QBarLegendMarker*>(marker)->barset()->color().alpha(), 0);
+    if (tipo == QAbstractSeries::SeriesTypeStackedBar)
+        QCOMPARE(stackAxis->max(), maxOn - 6);   // the set's values 1 + 2 + 3
+    // The signal names the series, or the item of a slice of the only pie.
+    if (tipo == QAbstractSeries::SeriesTypePie && !twoSeries)
+        QCOMPARE(itemClicks.value(0).value(0).value<ZCItemSeriesChart*>(), f.item(0, "a", 0));
+    else
+        QCOMPARE(seriesClicks.value(0).value(0).value<ZCSeriesChart*>(), f.series(0, "a"));
+
+    emit marker->clicked();
+    QCOMPARE(marker->pen().color().alpha(), 255);
+    QCOMPARE(valuesOf(f.chart->series()), valuesOn);
+    QVERIFY(marker->series()->isVisible());
+    if (tipo == QAbstractSeries::SeriesTypeBar)
+        QCOMPARE(static_cast<QBarLegendMarker*>(marker)->barset()->color().alpha(), 255);
+    if (tipo == QAbstractSeries::SeriesTypeStackedBar)
+        QCOMPARE(stackAxis->max(), maxOn);
+    if (pie)
+        QCOMPARE(pie->slices().first()->color(), sliceColor);
+}
+
+void tst_ZCChart::clicksReachTheModel()
+{
+    Fixture f;
+    f.add(QAbstractSeries::SeriesTypeBar);
+    f.add(QAbstractSeries::SeriesTypePie, false);
+    f.add(QAbstractSeries::SeriesTypeLine, false);
+    f.draw();
+    f.layOut();
+    QSignalSpy items(f.chart, &ZCChart::itemClicked);
+    QSignalSpy series(f.chart, &ZCChart::seriesClicked);
+    QSignalSpy doubleItems(f.chart, &ZCChart::itemDoubleClicked);
+    const QList<QAbstractSeries*> all = f.chart->series();
+
+    auto* bars = static_cast<QBarSeries*>(all.at(0));
+    emit bars->clicked(2, bars->barSets().at(1));
+    QCOMPARE(items.takeFirst().at(0).value<ZCItemSeriesChart*>(), f.item(0, "b", 2));
+    emit bars->doubleClicked(0, bars->barSets().at(0));
+    QCOMPARE(doubleItems.takeFirst().at(0).value<ZCItemSeriesChart*>(), f.item(0, "a", 0));
+
+    auto* pie = static_cast<QPieSeries*>(all.at(1));
+    emit pie->clicked(pie->slices().at(1));
+    QCOMPARE(items.takeFirst().at(0).value<ZCItemSeriesChart*>(), f.item(1, "a", 1));
+
+    // A click on the line near a point means that point; far from every point, the series.
+    auto* line = static_cast<QLineSeries*>(all.at(2));
+    emit line->clicked(QPointF(1.02, 2.01));
+    QCOMPARE(items.takeFirst().at(0).value<ZCItemSeriesChart*>(), f.item(2, "a", 1));
+    emit line->clicked(QPointF(1.5, 2.5));
+    QVERIFY(items.isEmpty());
+    QCOMPARE(series.takeFirst().at(0).value<ZCSeriesChart*>(), f.series(2, "a"));
+}
+
+void tst_ZCChart::viewReportsTheSelection()
+{
+    Fixture f;
+    f.add(QAbstractSeries::SeriesTypeBar, false);
+    f.draw();
+    f.layOut();
+    QSignalSpy seriesSelection(&f.view, &ZCChartView::seriesSelectionChanged);
+    QSignalSpy itemSelection(&f.view, &ZCChartView::itemSelectionChanged);
+
+    QAbstractSeries* bars = f.chart->series().first();
+    const QPoint onBar = f.view.mapFromScene(f.chart->mapToPosition(QPointF(1, 1), bars));
+    QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, onBar);
+    QCOMPARE(itemSelection.takeLast().at(0).value<ZCItemSeriesChart*>(), f.item(0, "a", 1));
+    QCOMPARE(seriesSelection.takeLast().at(0).value<ZCSeriesChart*>(), f.series(0, "a"));
+
+    QTest::mouseClick(f.view.viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(itemSelection.takeLast().at(0).value<ZCItemSeriesChart*>(), nullptr);
+    QCOMPARE(seriesSelection.takeLast().at(0).value<ZCSeriesChart*>(), nullptr);
+}
+
+void tst_ZCChart::rebuildInsideAClickHandler()
+{
+    Fixture f;
+    f.add(QAbstractSeries::SeriesTypeLine);
+    f.draw();
+    f.chart->SetLeyendaInteractiva(true);
+    int rebuilds = 0;
+    connect(f.chart, &ZCChart::seriesClicked, f.chart, [&] {
+        ++rebuilds;
+        f.draw();
+    });
+    auto* line = static_cast<QLineSeries*>(f.chart->series().first());
+    emit line->clicked(QPointF(50, 50));
+    emit f.chart->legend()->markers().first()->clicked();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(rebuilds, 2);
+    QCOMPARE(f.chart->series().size(), 2);
+}
+
+void tst_ZCChart::hostileDataDrawsNothingHarmful()
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    Fixture f;
+    for (int tipo = 0; tipo <= 11; ++tipo) {
+        auto& generador = *f.generadores.emplace_back(new ZCGeneradorSeriesChart(tipo));
+        generador.AddDato(QStringLiteral("x"), QStringLiteral("x"), nan, QStringLiteral("nan"), QString());
+        generador.AddDato(QStringLiteral("y"), QStringLiteral("y"), -inf, QStringLiteral("nan"), QString());
+        generador.AddDato(QStringLiteral("x"), QStringLiteral("x"), 0, QStringLiteral("ceros"), QString());
+        generador.AddDato(QStringLiteral("x"), QStringLiteral("x"), -3, QStringLiteral("negativos"), QString());
+        generador.AddDato(QVariant(), QString(), 2, QStringLiteral("sin categoría"), QString());
+        generador.GetSeries(QStringLiteral("ceros"));   // no data at all below
+        generador.AddDato(QStringLiteral("z"), QString(), 1, QString(), QString());
+    }
+    f.generadores.emplace_back(new ZCGeneradorSeriesChart(99));   // an unknown type draws nothing
+    QList<ZCGeneradorSeriesChart*> list{nullptr};
+    for (const auto& generador : f.generadores)
+        list.append(generador.get());
+    list.append(nullptr);
+    f.chart->RepresentaGeneradoresSeries(list);
+    f.chart->AjustaEjeValor();
+    f.layOut();
+    QVERIFY(!f.view.grab().isNull());
+    for (QAbstractAxis* axis : f.chart->axes()) {
+        if (auto* values = qobject_cast<QValueAxis*>(axis))
+            QVERIFY(std::isfinite(values->min()) && std::isfinite(values->max()));
+    }
+    QCOMPARE(f.chart->CreaSeries(12), nullptr);
+    QCOMPARE(f.chart->CreaEje(3, Qt::Horizontal), nullptr);
+}
+
+MIROKIT_TEST_MAIN(tst_ZCChart)
+#include "tst_zcchart.moc"

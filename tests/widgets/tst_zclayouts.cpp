@@ -1,0 +1,299 @@
+#include "mirokittest.h"
+
+#include <Mirokit/ZCFlowLayout.h>
+#include <Mirokit/ZCScroller.h>
+#include <Mirokit/ZCSplitter.h>
+#include <Mirokit/ZCSplitterHandle.h>
+
+#include <QLabel>
+#include <QListView>
+#include <QPointer>
+#include <QScrollArea>
+#include <QScroller>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// A window holding a flow layout without margins, filled from a description such as
+// "w100 s60 t1 w100": fixed-size widgets 100 pixels long along the flow (20 across), a 60-pixel
+// spacing and a stretch of factor 1.
+struct Flow {
+    Flow(ZCFlowLayout::EOrientacion orientation, int spacing, const QString& items = QString())
+        : layout(new ZCFlowLayout(orientation, &window))
+    {
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(spacing);
+        for (const QString& item : items.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            add(item);
+    }
+    void add(const QString& item)
+    {
+        const int value = item.mid(1).toInt();
+        if (item.startsWith(QLatin1Char('w')))
+            addWidget(value);
+        else if (item.startsWith(QLatin1Char('s')))
+            layout->addSpacing(value);
+        else
+            layout->addStretch(value);
+    }
+    QLabel* addWidget(int length)
+    {
+        auto* label = new QLabel;
+        const bool rows = layout->GetOrientacion() == ZCFlowLayout::Filas;
+        label->setFixedSize(rows ? length : 20, rows ? 20 : length);
+        layout->addWidget(label);
+        widgets.append(label);
+        return label;
+    }
+    void show(const QSize& size)
+    {
+        window.resize(size);
+        window.show();
+        settle();
+    }
+    static void settle() { QCoreApplication::processEvents(); }
+    // The line of each widget still alive: lines are told apart by their top (rows) or left edge.
+    QString lines() const
+    {
+        const bool rows = layout->GetOrientacion() == ZCFlowLayout::Filas;
+        QList<int> starts;
+        for (const QLabel* label : widgets)
+            if (label)
+                starts.append(rows ? label->y() : label->x());
+        QList<int> distinct = starts;
+        std::sort(distinct.begin(), distinct.end());
+        distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+        QStringList result;
+        for (int start : starts)
+            result.append(QString::number(distinct.indexOf(start)));
+        return result.join(QLatin1Char(','));
+    }
+    QWidget window;
+    ZCFlowLayout* layout;
+    QList<QPointer<QLabel>> widgets;
+};
+
+// Three empty sections in a splitter of the given mode, sized 100 each.
+struct Splitter : ZCSplitter {
+    Splitter(Qt::Orientation orientation, ETipoRedimensionado mode) : ZCSplitter(orientation, mode)
+    {
+        for (int i = 0; i < 3; ++i)
+            addWidget(new QWidget);
+        setChildrenCollapsible(false);
+        const int handles = 2 * handleWidth();
+        resize(orientation == Qt::Horizontal ? QSize(300 + handles, 80) : QSize(80, 300 + handles));
+        show();
+        setSizes({100, 100, 100});
+    }
+    int length() const { return orientation() == Qt::Horizontal ? width() : height(); }
+    using QSplitter::moveSplitter;
+};
+
+} // namespace
+
+class TestZCLayouts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void flowWrapsItemsIntoLines_data();
+    void flowWrapsItemsIntoLines();
+    void flowReflowsWhenTheWidthOrAnItemChanges();
+    void flowPlacesWidgetsAddedLater();
+    void flowForgetsDeletedAndMovedItems();
+    void twoFlowsOfTheSameSizeBothArrange();
+    void flowMinimumIsTheLargestItem();
+    void growModeDragsResizeTheSplitter_data();
+    void growModeDragsResizeTheSplitter();
+    void storedSizesOfOtherSectionsAreNotApplied();
+    void kineticScrollingTargetsTheViewport();
+};
+
+void TestZCLayouts::flowWrapsItemsIntoLines_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("extent"); // along the flow
+    QTest::addColumn<int>("spacing");
+    QTest::addColumn<QString>("items");
+    QTest::addColumn<QString>("lines");
+
+    const int rows = ZCFlowLayout::Filas;
+    const int columns = ZCFlowLayout::Columnas;
+    QTest::newRow("three 100-pixel widgets in 250 pixels wrap after two") << rows << 250 << 6 << "w100 w100 w100" << "0,0,1";
+    QTest::newRow("in 320 pixels the three share a row") << rows << 320 << 6 << "w100 w100 w100" << "0,0,0";
+    QTest::newRow("widgets that end exactly at the edge fit") << rows << 206 << 6 << "w100 w100" << "0,0";
+    QTest::newRow("one pixel less and the second wraps") << rows << 205 << 6 << "w100 w100" << "0,1";
+    QTest::newRow("a widget wider than the row gets a row of its own") << rows << 150 << 6 << "w200 w50 w50" << "0,1,1";
+    QTest::newRow("spacing takes its size along the row") << rows << 250 << 6 << "w100 s60 w100" << "0,1";
+    QTest::newRow("a stretch takes no room") << rows << 206 << 6 << "w100 t1 w100" << "0,0";
+    QTest::newRow("columns wrap to the right") << columns << 100 << 6 << "w40 w40 w40" << "0,0,1";
+    QTest::newRow("columns with room keep one column") << columns << 140 << 10 << "w40 w40 w40" << "0,0,0";
+    QTest::newRow("spacing runs down a column") << columns << 100 << 0 << "w40 s30 w40" << "0,1";
+}
+
+void TestZCLayouts::flowWrapsItemsIntoLines()
+{
+    QFETCH(int, orientation);
+    QFETCH(int, extent);
+    QFETCH(int, spacing);
+    QFETCH(QString, items);
+    Flow flow(ZCFlowLayout::EOrientacion(orientation), spacing, items);
+    flow.show(orientation == ZCFlowLayout::Filas ? QSize(extent, 200) : QSize(200, extent));
+    QTEST(flow.lines(), "lines");
+}
+
+void TestZCLayouts::flowReflowsWhenTheWidthOrAnItemChanges()
+{
+    Flow flow(ZCFlowLayout::Filas, 6, QStringLiteral("w100 w100 w100 w100"));
+    flow.show(QSize(220, 200));
+    QCOMPARE(flow.lines(), QStringLiteral("0,0,1,1"));
+    flow.window.resize(440, 200);
+    flow.settle();
+    QCOMPARE(flow.lines(), QStringLiteral("0,0,0,0"));
+    flow.window.resize(100, 200);
+    flow.settle();
+    QCOMPARE(flow.lines(), QStringLiteral("0,1,2,3"));
+    // A widget that grows pushes the rest along, with no resize of the window.
+    flow.window.resize(440, 200);
+    flow.settle();
+    flow.widgets.first()->setFixedWidth(250);
+    flow.settle();
+    QCOMPARE(flow.lines(), QStringLiteral("0,0,1,1"));
+}
+
+void TestZCLayouts::flowPlacesWidgetsAddedLater()
+{
+    Flow flow(ZCFlowLayout::Filas, 6, QStringLiteral("w100"));
+    flow.show(QSize(250, 200));
+    QLabel* later = flow.addWidget(100);
+    flow.addWidget(100);
+    flow.settle();
+    QVERIFY(later->isVisible());
+    QCOMPARE(flow.lines(), QStringLiteral("0,0,1"));
+    QCOMPARE(later->y(), flow.widgets.first()->y());
+}
+
+void TestZCLayouts::flowForgetsDeletedAndMovedItems()
+{
+    Flow flow(ZCFlowLayout::Filas, 6, QStringLiteral("w100 w100 w100 w100"));
+    auto* inner = new QHBoxLayout;
+    inner->addWidget(new QLabel(QStringLiteral("interior")));
+    flow.layout->addLayout(inner);
+    flow.show(QSize(220, 200));
+    delete flow.widgets.at(1);
+    QWidget elsewhere;
+    flow.widgets.takeAt(2)->setParent(&elsewhere);
+    delete inner;
+    flow.settle();
+    QCOMPARE(flow.lines(), QStringLiteral("0,0"));
+    flow.window.resize(110, 200);
+    flow.settle();
+    QCOMPARE(flow.lines(), QStringLiteral("0,1"));
+}
+
+void TestZCLayouts::twoFlowsOfTheSameSizeBothArrange()
+{
+    QWidget window;
+    auto* outer = new QHBoxLayout(&window);
+    QList<QLabel*> labels;
+    for (int flowIndex = 0; flowIndex < 2; ++flowIndex) {
+        auto* flow = new ZCFlowLayout;
+        outer->addLayout(flow);
+        for (int i = 0; i < 3; ++i) {
+            labels.append(new QLabel(QStringLiteral("etiqueta")));
+            labels.last()->setFixedSize(100, 20);
+            flow->addWidget(labels.last());
+        }
+    }
+    window.resize(500, 300);
+    window.show();
+    Flow::settle();
+    for (int i : {0, 3})
+        QVERIFY(labels.at(i + 2)->y() > labels.at(i)->y());
+    QCOMPARE(labels.at(2)->y(), labels.at(5)->y());
+}
+
+void TestZCLayouts::flowMinimumIsTheLargestItem()
+{
+    Flow flow(ZCFlowLayout::Filas, 6, QStringLiteral("w100 w150 w80"));
+    flow.layout->setContentsMargins(4, 5, 6, 7);
+    QCOMPARE(flow.layout->minimumSize(), QSize(150 + 10, 20 + 12));
+}
+
+void TestZCLayouts::growModeDragsResizeTheSplitter_data()
+{
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("handle");
+    QTest::addColumn<int>("drag");
+    QTest::addColumn<int>("growth");
+    QTest::addColumn<QList<int>>("sizes");
+
+    const int h = Qt::Horizontal;
+    const int grow = ZCSplitter::Crecer;
+    QTest::newRow("the first handle 50 to the right widens the splitter") << h << grow << 1 << 50 << 50 << QList<int>{150, 100, 100};
+    QTest::newRow("the second handle 30 to the left narrows it") << h << grow << 2 << -30 << -30 << QList<int>{100, 70, 100};
+    QTest::newRow("a vertical splitter grows downwards") << int(Qt::Vertical) << grow << 1 << 40 << 40 << QList<int>{140, 100, 100};
+    QTest::newRow("without grow mode the next section pays") << h << int(ZCSplitter::Normal) << 1 << 50 << 0 << QList<int>{150, 50, 100};
+}
+
+void TestZCLayouts::growModeDragsResizeTheSplitter()
+{
+    QFETCH(int, orientation);
+    QFETCH(int, mode);
+    QFETCH(int, handle);
+    QFETCH(int, drag);
+    QFETCH(int, growth);
+    Splitter splitter{Qt::Orientation(orientation), ZCSplitter::ETipoRedimensionado(mode)};
+    const int before = splitter.length();
+    QVERIFY(!splitter.NecesitaResizearSecciones());
+    const QList<int> sizes = splitter.sizes();
+    int edge = 0;
+    for (int i = 0; i < handle; ++i)
+        edge += sizes.at(i) + (i > 0 ? splitter.handleWidth() : 0);
+    splitter.moveSplitter(edge + drag, handle);
+    QCOMPARE(splitter.length() - before, growth);
+    QTEST(splitter.sizes(), "sizes");
+}
+
+void TestZCLayouts::storedSizesOfOtherSectionsAreNotApplied()
+{
+    Splitter splitter(Qt::Horizontal, ZCSplitter::Crecer);
+    splitter.addWidget(new QLabel(QStringLiteral("cuarta")));
+    QVERIFY(splitter.NecesitaResizearSecciones());
+    const int before = splitter.width();
+    const QList<int> sizes = splitter.sizes();
+    splitter.moveSplitter(sizes.at(0) + 20, 1);
+    QCOMPARE(splitter.width(), before);
+    QCOMPARE(splitter.sizes().size(), 4);
+    // From then on the sections as they were after that move are the stored ones.
+    QVERIFY(!splitter.NecesitaResizearSecciones());
+    splitter.moveSplitter(splitter.sizes().at(0) + 10, 1);
+    QCOMPARE(splitter.width(), before + 10);
+}
+
+void TestZCLayouts::kineticScrollingTargetsTheViewport()
+{
+    QListView view;
+    ZCScroller::GrabGesture(&view);
+    QVERIFY(QScroller::hasScroller(view.viewport()));
+    QCOMPARE(view.verticalScrollMode(), QAbstractItemView::ScrollPerPixel);
+    QCOMPARE(view.horizontalScrollMode(), QAbstractItemView::ScrollPerPixel);
+
+    // Only a touch gesture makes its target accept touch events.
+    QScrollArea area;
+    ZCScroller::GrabGesture(&area);
+    QVERIFY(QScroller::hasScroller(area.viewport()));
+    QVERIFY(area.viewport()->testAttribute(Qt::WA_AcceptTouchEvents));
+
+    QLabel plain;
+    ZCScroller::GrabGesture(&plain);
+    QVERIFY(QScroller::hasScroller(&plain));
+    QVERIFY(!plain.testAttribute(Qt::WA_AcceptTouchEvents));
+    ZCScroller::GrabGesture(nullptr);
+}
+
+MIROKIT_TEST_MAIN(TestZCLayouts)
+#include "tst_zclayouts.moc"
