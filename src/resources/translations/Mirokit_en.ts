@@ -13,6 +13,21 @@
         </message>
     </context>
     <context>
+        <name>ZCAction</name>
+        <message>
+            <source>ZCAction::SetWidgetPopup: la acción "%1" no tiene botón en la barra de herramientas</source>
+            <translation>ZCAction::SetWidgetPopup: the action "%1" has no button on the tool bar</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: la acción es nula</source>
+            <translation>setupActionIconQtPrintPreview: the action is null</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: no hay ningún icono %1</source>
+            <translation>setupActionIconQtPrintPreview: there is no icon %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -21,6 +36,14 @@
         <message>
             <source>No se ha podido cargar fuentes Roboto</source>
             <translation>Could not load the Roboto fonts</translation>
+        </message>
+        <message>
+            <source>No hay ventana principal a la que aplicar la hoja de estilo</source>
+            <translation>There is no main window to apply the style sheet to</translation>
+        </message>
+        <message>
+            <source>No se ha podido cargar hoja de estilo WASM</source>
+            <translation>Could not load the WASM style sheet</translation>
         </message>
     </context>
     <context>
@@ -120,6 +143,29 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCDockWidget</name>
+        <message>
+            <source>Docks izquierda</source>
+            <translation>Left docks</translation>
+        </message>
+        <message>
+            <source>Docks derecha</source>
+            <translation>Right docks</translation>
+        </message>
+        <message>
+            <source>Docks arriba</source>
+            <translation>Top docks</translation>
+        </message>
+        <message>
+            <source>Docks abajo</source>
+            <translation>Bottom docks</translation>
+        </message>
+        <message>
+            <source>Dock '%1' no encontrado</source>
+            <translation>Dock '%1' not found</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCEditBrowserTexto</name>
         <message>
             <source>Editor de texto enriquecido</source>
@@ -209,6 +255,17 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCKeySequence</name>
+        <message>
+            <source>ZCKeySequence: no hay ningún atajo predefinido %1</source>
+            <translation>ZCKeySequence: there is no predefined shortcut %1</translation>
+        </message>
+        <message>
+            <source>SetShortcutToAction: la acción es nula</source>
+            <translation>SetShortcutToAction: the action is null</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCListBoxString</name>
         <message>
             <source>Nuevo</source>
@@ -233,6 +290,33 @@ y: %2 </translation>
         <message>
             <source>Bajar</source>
             <translation>Move down</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMainWindow</name>
+        <message>
+            <source>&amp;Ver</source>
+            <translation>&amp;View</translation>
+        </message>
+        <message>
+            <source>Pantalla completa</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>Herramientas</source>
+            <translation>Toolbars</translation>
+        </message>
+        <message>
+            <source>Personalizar</source>
+            <translation>Customize</translation>
+        </message>
+        <message>
+            <source>Estilos</source>
+            <translation>Styles</translation>
+        </message>
+        <message>
+            <source>Sistema (%1)</source>
+            <translation>System (%1)</translation>
         </message>
     </context>
     <context>
@@ -377,6 +461,13 @@ y: %2 </translation>
         <message>
             <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
             <translation>Error. The value %1 does not have an expected type in the configuration of theme %2. Valid values: String or Array of String</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCToolBar</name>
+        <message>
+            <source>ZCToolBar::addWidget: el widget es nulo</source>
+            <translation>ZCToolBar::addWidget: the widget is null</translation>
         </message>
     </context>
     <context>

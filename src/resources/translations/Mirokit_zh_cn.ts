@@ -13,6 +13,21 @@
         </message>
     </context>
     <context>
+        <name>ZCAction</name>
+        <message>
+            <source>ZCAction::SetWidgetPopup: la acción "%1" no tiene botón en la barra de herramientas</source>
+            <translation>ZCAction::SetWidgetPopup：动作“%1”在工具栏上没有按钮</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: la acción es nula</source>
+            <translation>setupActionIconQtPrintPreview：动作为空</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: no hay ningún icono %1</source>
+            <translation>setupActionIconQtPrintPreview：没有图标 %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -21,6 +36,14 @@
         <message>
             <source>No se ha podido cargar fuentes Roboto</source>
             <translation>无法加载 Roboto 字体</translation>
+        </message>
+        <message>
+            <source>No hay ventana principal a la que aplicar la hoja de estilo</source>
+            <translation>没有可应用样式表的主窗口</translation>
+        </message>
+        <message>
+            <source>No se ha podido cargar hoja de estilo WASM</source>
+            <translation>无法加载 WASM 样式表</translation>
         </message>
     </context>
     <context>
@@ -120,6 +143,29 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCDockWidget</name>
+        <message>
+            <source>Docks izquierda</source>
+            <translation>左侧停靠栏</translation>
+        </message>
+        <message>
+            <source>Docks derecha</source>
+            <translation>右侧停靠栏</translation>
+        </message>
+        <message>
+            <source>Docks arriba</source>
+            <translation>顶部停靠栏</translation>
+        </message>
+        <message>
+            <source>Docks abajo</source>
+            <translation>底部停靠栏</translation>
+        </message>
+        <message>
+            <source>Dock '%1' no encontrado</source>
+            <translation>未找到停靠窗口“%1”</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCEditBrowserTexto</name>
         <message>
             <source>Editor de texto enriquecido</source>
@@ -209,6 +255,17 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCKeySequence</name>
+        <message>
+            <source>ZCKeySequence: no hay ningún atajo predefinido %1</source>
+            <translation>ZCKeySequence：没有预定义快捷键 %1</translation>
+        </message>
+        <message>
+            <source>SetShortcutToAction: la acción es nula</source>
+            <translation>SetShortcutToAction：动作为空</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCListBoxString</name>
         <message>
             <source>Nuevo</source>
@@ -233,6 +290,33 @@ y: %2 </translation>
         <message>
             <source>Bajar</source>
             <translation>下移</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMainWindow</name>
+        <message>
+            <source>&amp;Ver</source>
+            <translation>视图(&amp;V)</translation>
+        </message>
+        <message>
+            <source>Pantalla completa</source>
+            <translation>全屏</translation>
+        </message>
+        <message>
+            <source>Herramientas</source>
+            <translation>工具栏</translation>
+        </message>
+        <message>
+            <source>Personalizar</source>
+            <translation>自定义</translation>
+        </message>
+        <message>
+            <source>Estilos</source>
+            <translation>样式</translation>
+        </message>
+        <message>
+            <source>Sistema (%1)</source>
+            <translation>系统 (%1)</translation>
         </message>
     </context>
     <context>
@@ -377,6 +461,13 @@ y: %2 </translation>
         <message>
             <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
             <translation>错误。主题 %2 的配置中值 %1 的类型不符合要求。有效值：String 或 String 数组</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCToolBar</name>
+        <message>
+            <source>ZCToolBar::addWidget: el widget es nulo</source>
+            <translation>ZCToolBar::addWidget：控件为空</translation>
         </message>
     </context>
     <context>
