@@ -37,6 +37,14 @@
             <source>No se ha podido cargar fuentes Roboto</source>
             <translation>Could not load the Roboto fonts</translation>
         </message>
+        <message>
+            <source>No hay ventana principal a la que aplicar la hoja de estilo</source>
+            <translation>There is no main window to apply the style sheet to</translation>
+        </message>
+        <message>
+            <source>No se ha podido cargar hoja de estilo WASM</source>
+            <translation>Could not load the WASM style sheet</translation>
+        </message>
     </context>
     <context>
         <name>ZCBarCode</name>
@@ -213,6 +221,29 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCDockWidget</name>
+        <message>
+            <source>Docks izquierda</source>
+            <translation>Left docks</translation>
+        </message>
+        <message>
+            <source>Docks derecha</source>
+            <translation>Right docks</translation>
+        </message>
+        <message>
+            <source>Docks arriba</source>
+            <translation>Top docks</translation>
+        </message>
+        <message>
+            <source>Docks abajo</source>
+            <translation>Bottom docks</translation>
+        </message>
+        <message>
+            <source>Dock '%1' no encontrado</source>
+            <translation>Dock '%1' not found</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCEditBrowserTexto</name>
         <message>
             <source>Editor de texto enriquecido</source>
@@ -337,6 +368,33 @@ y: %2 </translation>
         <message>
             <source>Bajar</source>
             <translation>Move down</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMainWindow</name>
+        <message>
+            <source>&amp;Ver</source>
+            <translation>&amp;View</translation>
+        </message>
+        <message>
+            <source>Pantalla completa</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>Herramientas</source>
+            <translation>Toolbars</translation>
+        </message>
+        <message>
+            <source>Personalizar</source>
+            <translation>Customize</translation>
+        </message>
+        <message>
+            <source>Estilos</source>
+            <translation>Styles</translation>
+        </message>
+        <message>
+            <source>Sistema (%1)</source>
+            <translation>System (%1)</translation>
         </message>
     </context>
     <context>

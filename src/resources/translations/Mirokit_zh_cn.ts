@@ -37,6 +37,14 @@
             <source>No se ha podido cargar fuentes Roboto</source>
             <translation>无法加载 Roboto 字体</translation>
         </message>
+        <message>
+            <source>No hay ventana principal a la que aplicar la hoja de estilo</source>
+            <translation>没有可应用样式表的主窗口</translation>
+        </message>
+        <message>
+            <source>No se ha podido cargar hoja de estilo WASM</source>
+            <translation>无法加载 WASM 样式表</translation>
+        </message>
     </context>
     <context>
         <name>ZCBarCode</name>
@@ -213,6 +221,29 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCDockWidget</name>
+        <message>
+            <source>Docks izquierda</source>
+            <translation>左侧停靠栏</translation>
+        </message>
+        <message>
+            <source>Docks derecha</source>
+            <translation>右侧停靠栏</translation>
+        </message>
+        <message>
+            <source>Docks arriba</source>
+            <translation>顶部停靠栏</translation>
+        </message>
+        <message>
+            <source>Docks abajo</source>
+            <translation>底部停靠栏</translation>
+        </message>
+        <message>
+            <source>Dock '%1' no encontrado</source>
+            <translation>未找到停靠窗口“%1”</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCEditBrowserTexto</name>
         <message>
             <source>Editor de texto enriquecido</source>
@@ -337,6 +368,33 @@ y: %2 </translation>
         <message>
             <source>Bajar</source>
             <translation>下移</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMainWindow</name>
+        <message>
+            <source>&amp;Ver</source>
+            <translation>视图(&amp;V)</translation>
+        </message>
+        <message>
+            <source>Pantalla completa</source>
+            <translation>全屏</translation>
+        </message>
+        <message>
+            <source>Herramientas</source>
+            <translation>工具栏</translation>
+        </message>
+        <message>
+            <source>Personalizar</source>
+            <translation>自定义</translation>
+        </message>
+        <message>
+            <source>Estilos</source>
+            <translation>样式</translation>
+        </message>
+        <message>
+            <source>Sistema (%1)</source>
+            <translation>系统 (%1)</translation>
         </message>
     </context>
     <context>
