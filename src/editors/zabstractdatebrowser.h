@@ -33,7 +33,8 @@ public:
     void setCalendarPopup(bool enable);
 
 public slots:
-    // Turning it on also turns the calendar pop-up on.
+    // Turning it on also turns the calendar pop-up on. It opens when the part that takes the
+    // focus (the editor or the pick button) gets it.
     void SetShowCalendarOnFocus(bool show);
     void setCalendarStyle(const QColor& bgColor = QColor(), const QColor& fgColor = QColor(),
                           const QString& szDaysOfWeek = QString(), const QString& szDayMonths = QString(),
@@ -43,7 +44,9 @@ protected:
     explicit ZAbstractDateBrowser(QWidget* parent);
     void SetDateEdit(ZDateTimeEdit* edit, bool focusOnButton);
     void onPressBrowser() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     ZDateTimeEdit* m_dateEdit = nullptr;
+    bool m_showCalendarOnFocus = false;
 };

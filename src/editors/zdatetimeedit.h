@@ -19,9 +19,14 @@ class ZFont;
     counts). Every change between empty and a value is signalled once, also when the value
     Qt keeps while the editor is empty is given again.
 
+    Enter on an empty editor finishes editing and goes on to the dialog's default button. With
+    the day as the first section, 29, 30 or 31 typed in a shorter month give its last day, so
+    that the month can be fixed afterwards.
+
     The display format is the one stored under "DateFormat" in the settings when there is one.
-    The calendar pop-up is a ZCCalendarWidget coloured by the day-style rules; F4 opens it.
-    The wheel only steps a focused editor, so that it scrolls the form otherwise.
+    The calendar pop-up is a ZCCalendarWidget coloured by the day-style rules; F4 opens it, and
+    only a day picked in it (a click, Enter) changes the editor. The wheel only steps a focused
+    editor, so that it scrolls the form otherwise.
 */
 class MIROKIT_EXPORT ZDateTimeEdit : public QDateTimeEdit
 {
@@ -56,6 +61,8 @@ public slots:
     void setDate(const QDate& date);
     void OnDateTimeChanged(const QDateTime& dateTime);
     void OnDateChanged(const QDate& date);
+    // Day rules in their text form for the pop-up's calendar (a call with no argument clears
+    // them); nothing happens while the calendar pop-up is off.
     void setCalendarStyle(const QColor& bgColor = QColor(), const QColor& fgColor = QColor(),
                           const QString& szDaysOfWeek = QString(), const QString& szDayMonths = QString(),
                           const QList<QDate>& aDates = QList<QDate>());

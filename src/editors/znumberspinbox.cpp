@@ -97,8 +97,11 @@ void ZNumberSpinBox::fixup(QString& input) const
 
 void ZNumberSpinBox::keyPressEvent(QKeyEvent* event)
 {
+    // Only the validation of the text this key makes may translate the point: a point pasted
+    // or typed later stays what it is.
     m_keypadPoint = event->key() == Qt::Key_Period && event->modifiers() & Qt::KeypadModifier;
     QDoubleSpinBox::keyPressEvent(event);
+    m_keypadPoint = false;
 }
 
 void ZNumberSpinBox::focusInEvent(QFocusEvent* event)

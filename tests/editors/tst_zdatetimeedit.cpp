@@ -105,6 +105,8 @@ private slots:
     void calendarOpensOnF4AndClosesOnF4();
     void calendarPickFillsAnEmptyEditor();
     void calendarOpensOnFocusWhenAsked();
+    void browserOpensTheCalendarOnFocusWhenAsked_data();
+    void browserOpensTheCalendarOnFocusWhenAsked();
     void browserPickButtonOpensTheCalendar_data();
     void browserPickButtonOpensTheCalendar();
     void calendarWidgetEmphasisAndRules();
@@ -355,6 +357,34 @@ void TestZDateTimeEdit::calendarOpensOnFocusWhenAsked()
     QVERIFY2(!popup->isVisible(), "the focus coming back from the pop-up does not open it again");
 }
 
+void TestZDateTimeEdit::browserOpensTheCalendarOnFocusWhenAsked_data()
+{
+    QTest::addColumn<bool>("focusOnButton");
+    QTest::newRow("with the focus on the pick button") << true;
+    QTest::newRow("with the focus on the editor") << false;
+}
+
+void TestZDateTimeEdit::browserOpensTheCalendarOnFocusWhenAsked()
+{
+    QFETCH(bool, focusOnButton);
+    QWidget window;
+    auto* before = new QPushButton(&window);
+    auto* browser = new ZDateEditBrowser(&window, focusOnButton);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(before);
+    layout->addWidget(browser);
+    browser->SetShowCalendarOnFocus(true);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    browser->setFocus(Qt::TabFocusReason);
+    auto* edit = static_cast<QDateTimeEdit*>(browser->GetWidget());
+    QVERIFY(calendarPopupOf(edit)->isVisible());
+    keyInCalendar(edit, Qt::Key_Escape);
+    QVERIFY(!calendarPopupOf(edit)->isVisible());
+}
+
 void TestZDateTimeEdit::browserPickButtonOpensTheCalendar_data()
 {
     QTest::addColumn<bool>("dateTime");
@@ -390,6 +420,12 @@ void TestZDateTimeEdit::browserPickButtonOpensTheCalendar()
 
 void TestZDateTimeEdit::calendarWidgetEmphasisAndRules()
 {
+    const QLocale original;
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    QCOMPARE(ZCCalendarWidget().firstDayOfWeek(), Qt::Monday);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(ZCCalendarWidget().firstDayOfWeek(), Qt::Sunday);
+    QLocale::setDefault(original);
     PaintableCalendar calendar;
     QCOMPARE(calendar.verticalHeaderFormat(), QCalendarWidget::NoVerticalHeader);
     calendar.show();
