@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
     <context>
+        <name>NCRDDocument</name>
+        <message>
+            <source>Section or item</source>
+            <translation>Sección o elemento</translation>
+        </message>
+        <message>
+            <source>Text</source>
+            <translation>Texto</translation>
+        </message>
+        <message>
+            <source>Cannot read the file: %1</source>
+            <translation>No se puede leer el archivo: %1</translation>
+        </message>
+        <message>
+            <source>Cannot write the file: %1</source>
+            <translation>No se puede escribir el archivo: %1</translation>
+        </message>
+        <message>
+            <source>No report is open</source>
+            <translation>No hay ningún informe abierto</translation>
+        </message>
+        <message>
+            <source>Untitled</source>
+            <translation>Sin título</translation>
+        </message>
+        <message>
+            <source>Report designer</source>
+            <translation>Diseñador de informes</translation>
+        </message>
+        <message>
+            <source>The report %1 has been modified.
+Do you want to save your changes?</source>
+            <translation>El informe %1 se ha modificado.
+¿Desea guardar los cambios?</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDMainWindow</name>
+        <message>
+            <source>Report designer</source>
+            <translation>Diseñador de informes</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Archivo</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Archivo</translation>
+        </message>
+        <message>
+            <source>&amp;Open...</source>
+            <translation>&amp;Abrir...</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>&amp;Guardar</translation>
+        </message>
+        <message>
+            <source>Save &amp;as...</source>
+            <translation>Guardar &amp;como...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>&amp;Imprimir...</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>&amp;Cerrar</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>&amp;Salir</translation>
+        </message>
+        <message>
+            <source>No report is open</source>
+            <translation>No hay ningún informe abierto</translation>
+        </message>
+        <message>
+            <source>Open report</source>
+            <translation>Abrir informe</translation>
+        </message>
+        <message>
+            <source>Reports (*.xml);;All files (*)</source>
+            <translation>Informes (*.xml);;Todos los archivos (*)</translation>
+        </message>
+        <message>
+            <source>Save report</source>
+            <translation>Guardar informe</translation>
+        </message>
+    </context>
+    <context>
         <name>NCReport</name>
         <message>
             <source>No report file or report text is given</source>

@@ -2,6 +2,98 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
     <context>
+        <name>NCRDDocument</name>
+        <message>
+            <source>Section or item</source>
+            <translation>节或项目</translation>
+        </message>
+        <message>
+            <source>Text</source>
+            <translation>文本</translation>
+        </message>
+        <message>
+            <source>Cannot read the file: %1</source>
+            <translation>无法读取文件：%1</translation>
+        </message>
+        <message>
+            <source>Cannot write the file: %1</source>
+            <translation>无法写入文件：%1</translation>
+        </message>
+        <message>
+            <source>No report is open</source>
+            <translation>没有打开的报表</translation>
+        </message>
+        <message>
+            <source>Untitled</source>
+            <translation>未命名</translation>
+        </message>
+        <message>
+            <source>Report designer</source>
+            <translation>报表设计器</translation>
+        </message>
+        <message>
+            <source>The report %1 has been modified.
+Do you want to save your changes?</source>
+            <translation>报表 %1 已被修改。
+是否保存更改？</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDMainWindow</name>
+        <message>
+            <source>Report designer</source>
+            <translation>报表设计器</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>文件(&amp;F)</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>文件</translation>
+        </message>
+        <message>
+            <source>&amp;Open...</source>
+            <translation>打开(&amp;O)...</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>保存(&amp;S)</translation>
+        </message>
+        <message>
+            <source>Save &amp;as...</source>
+            <translation>另存为(&amp;A)...</translation>
+        </message>
+        <message>
+            <source>&amp;Print...</source>
+            <translation>打印(&amp;P)...</translation>
+        </message>
+        <message>
+            <source>&amp;Close</source>
+            <translation>关闭(&amp;C)</translation>
+        </message>
+        <message>
+            <source>E&amp;xit</source>
+            <translation>退出(&amp;X)</translation>
+        </message>
+        <message>
+            <source>No report is open</source>
+            <translation>没有打开的报表</translation>
+        </message>
+        <message>
+            <source>Open report</source>
+            <translation>打开报表</translation>
+        </message>
+        <message>
+            <source>Reports (*.xml);;All files (*)</source>
+            <translation>报表 (*.xml);;所有文件 (*)</translation>
+        </message>
+        <message>
+            <source>Save report</source>
+            <translation>保存报表</translation>
+        </message>
+    </context>
+    <context>
         <name>NCReport</name>
         <message>
             <source>No report file or report text is given</source>
