@@ -5,7 +5,6 @@
 #include "app/zcmainwindow.h"
 
 #include <QDebug>
-#include <QMutexLocker>
 
 namespace {
 
@@ -29,7 +28,7 @@ void ZCGestorNotificaciones::Init()
 {
     // Several threads may ask for the manager at once; the connection must be made only once,
     // or every first notification would be shown twice.
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     if (m_initialised)
         return;
     connect(this, &ZCGestorNotificaciones::requestInitContenedor,
@@ -44,7 +43,7 @@ bool ZCGestorNotificaciones::IsInit() const
 
 bool ZCGestorNotificaciones::hasContenedor() const
 {
-    QMutexLocker locker(&m_mutex);
+    const std::lock_guard<std::mutex> locker(m_mutex);
     return !m_contenedor.isNull();
 }
 
@@ -72,7 +71,7 @@ void ZCGestorNotificaciones::OnRequestInitContenedor(const QString& szTexto, con
         auto* contenedor = new ZCContenedorNotificacionesDlg(mainWindow);
         connect(this, &ZCGestorNotificaciones::notificacionAdded,
                 contenedor, &ZCContenedorNotificacionesDlg::OnNotificacionAdded);
-        QMutexLocker locker(&m_mutex);
+        const std::lock_guard<std::mutex> locker(m_mutex);
         m_contenedor = contenedor;
     }
     emit notificacionAdded(szTexto, iconoTexto, iconoCierre, nSecsDuracion);

@@ -3,11 +3,11 @@
 #include "mirokit_global.h"
 
 #include <QIcon>
-#include <QMutex>
 #include <QObject>
 #include <QPointer>
 
 #include <atomic>
+#include <mutex>
 
 class ZCContenedorNotificacionesDlg;
 
@@ -45,8 +45,9 @@ protected slots:
 private:
     bool hasContenedor() const;
 
-    // Written on the GUI thread, read by AddNotificacion on any thread.
-    mutable QMutex m_mutex;
+    // Guards m_contenedor, written on the GUI thread and read by AddNotificacion on any thread.
+    // A std::mutex rather than QMutex: ThreadSanitizer sees its locking, not a futex inside Qt.
+    mutable std::mutex m_mutex;
     QPointer<ZCContenedorNotificacionesDlg> m_contenedor;
     std::atomic<bool> m_initialised{false};
 };

@@ -102,16 +102,21 @@ void TestZCNotificaciones::concurrentFirstCallsShareOneWindow()
     constexpr int threads = 8;
     constexpr int calls = 25;
     std::atomic<bool> go{false};
+    std::atomic<int> running{threads};
     std::vector<std::thread> workers;
     for (int t = 0; t < threads; ++t) {
-        workers.emplace_back([&racing, &go, t] {
+        workers.emplace_back([&racing, &go, &running, t] {
             while (!go) {}
             racing.Init();
             for (int c = 0; c < calls; ++c)
                 racing.AddNotificacion(QStringLiteral("%1-%2").arg(t).arg(c), QIcon(), QIcon(), 0);
+            --running;
         });
     }
     go = true;
+    // The window is created while the workers still add: some of them see it appear.
+    while (running > 0)
+        QCoreApplication::processEvents();
     for (std::thread& worker : workers)
         worker.join();
 
