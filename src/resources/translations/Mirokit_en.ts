@@ -116,6 +116,84 @@
         </message>
     </context>
     <context>
+        <name>ZCBuscarReemplazarWidget</name>
+        <message>
+            <source>Coincidir minúsculas y mayúsculas</source>
+            <translation>Match case</translation>
+        </message>
+        <message>
+            <source>Palabras completas</source>
+            <translation>Whole words</translation>
+        </message>
+        <message>
+            <source>Hacia atras</source>
+            <translation>Backwards</translation>
+        </message>
+        <message>
+            <source>&amp;Buscar</source>
+            <translation>&amp;Find</translation>
+        </message>
+        <message>
+            <source>&amp;Reemplazar</source>
+            <translation>&amp;Replace</translation>
+        </message>
+        <message>
+            <source>Reemplazar &amp;todos</source>
+            <translation>Replace &amp;all</translation>
+        </message>
+        <message>
+            <source>Buscar:</source>
+            <translation>Find:</translation>
+        </message>
+        <message>
+            <source>Reemplazar por:</source>
+            <translation>Replace with:</translation>
+        </message>
+        <message>
+            <source>%1 coincidencias cambiadas</source>
+            <translation>%1 matches replaced</translation>
+        </message>
+        <message>
+            <source>Se ha llegado al %1 del documento</source>
+            <translation>Reached the %1 of the document</translation>
+        </message>
+        <message>
+            <source>principio</source>
+            <translation>beginning</translation>
+        </message>
+        <message>
+            <source>final</source>
+            <translation>end</translation>
+        </message>
+        <message>
+            <source>No se puede encontrar el texto "%1"</source>
+            <translation>Cannot find the text "%1"</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCBuscarReemplazarWidgetDlg</name>
+        <message>
+            <source>Buscar y reemplazar</source>
+            <translation>Find and replace</translation>
+        </message>
+        <message>
+            <source>&amp;Cancelar</source>
+            <translation>&amp;Cancel</translation>
+        </message>
+        <message>
+            <source>Buscar / Reemplazar</source>
+            <translation>Find / Replace</translation>
+        </message>
+        <message>
+            <source>F3</source>
+            <translation>F3</translation>
+        </message>
+        <message>
+            <source>Shift+F3</source>
+            <translation>Shift+F3</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCChart</name>
         <message>
             <source>x: %1

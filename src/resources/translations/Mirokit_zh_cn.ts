@@ -116,6 +116,84 @@
         </message>
     </context>
     <context>
+        <name>ZCBuscarReemplazarWidget</name>
+        <message>
+            <source>Coincidir minúsculas y mayúsculas</source>
+            <translation>区分大小写</translation>
+        </message>
+        <message>
+            <source>Palabras completas</source>
+            <translation>全字匹配</translation>
+        </message>
+        <message>
+            <source>Hacia atras</source>
+            <translation>向后搜索</translation>
+        </message>
+        <message>
+            <source>&amp;Buscar</source>
+            <translation>查找(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Reemplazar</source>
+            <translation>替换(&amp;R)</translation>
+        </message>
+        <message>
+            <source>Reemplazar &amp;todos</source>
+            <translation>全部替换(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Buscar:</source>
+            <translation>查找：</translation>
+        </message>
+        <message>
+            <source>Reemplazar por:</source>
+            <translation>替换为：</translation>
+        </message>
+        <message>
+            <source>%1 coincidencias cambiadas</source>
+            <translation>已替换 %1 处匹配</translation>
+        </message>
+        <message>
+            <source>Se ha llegado al %1 del documento</source>
+            <translation>已到达文档%1</translation>
+        </message>
+        <message>
+            <source>principio</source>
+            <translation>开头</translation>
+        </message>
+        <message>
+            <source>final</source>
+            <translation>末尾</translation>
+        </message>
+        <message>
+            <source>No se puede encontrar el texto "%1"</source>
+            <translation>找不到文本“%1”</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCBuscarReemplazarWidgetDlg</name>
+        <message>
+            <source>Buscar y reemplazar</source>
+            <translation>查找和替换</translation>
+        </message>
+        <message>
+            <source>&amp;Cancelar</source>
+            <translation>取消(&amp;C)</translation>
+        </message>
+        <message>
+            <source>Buscar / Reemplazar</source>
+            <translation>查找 / 替换</translation>
+        </message>
+        <message>
+            <source>F3</source>
+            <translation>F3</translation>
+        </message>
+        <message>
+            <source>Shift+F3</source>
+            <translation>Shift+F3</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCChart</name>
         <message>
             <source>x: %1
