@@ -273,6 +273,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCGestorNotificaciones</name>
+        <message>
+            <source>No hay ninguna ventana principal; se descarta la notificación "%1"</source>
+            <translation>没有主窗口；通知“%1”已丢弃</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCGestorTemasEstilo</name>
         <message>
             <source>Error cargando tema. %1</source>
