@@ -55,16 +55,19 @@ function(mirokit_configure_library target)
     endif()
 endfunction()
 
-# mirokit_add_component(Name [QT module...] [PACKAGES package...] [LIBRARIES lib...])
+# mirokit_add_component(Name [QT module...] [PACKAGES package...] [LIBRARIES lib...]
+#                       [PKGCONFIG_LIBS flag...])
 #
 # A component is a library of its own beside the core, for code whose dependencies carry another
 # licence or weight than the core's: the target Mirokit<Name>, used as Mirokit::<Name> and found
 # with find_package(Mirokit COMPONENTS <Name>). QT names the Qt 5 modules its public headers need,
 # PACKAGES the other CMake packages a host must find for it (a Find<package>.cmake in cmake/ is
-# installed with it), LIBRARIES what it links privately. Its sources define MIROKIT_BUILDING_<NAME>
-# for their export macro; its classes are added with mirokit_add_classes(COMPONENT <Name> ...).
+# installed with it), LIBRARIES what it links privately, PKGCONFIG_LIBS the linker flags its
+# pkg-config file adds for a package that has no pkg-config file of its own. Its sources define
+# MIROKIT_BUILDING_<NAME> for their export macro; its classes are added with
+# mirokit_add_classes(COMPONENT <Name> ...).
 function(mirokit_add_component name)
-    cmake_parse_arguments(ARG "" "" "QT;PACKAGES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "QT;PACKAGES;LIBRARIES;PKGCONFIG_LIBS" ${ARGN})
     set(target Mirokit${name})
     string(TOUPPER "${name}" upper_name)
     add_library(${target} SHARED)
@@ -80,6 +83,7 @@ function(mirokit_add_component name)
     set_property(GLOBAL APPEND PROPERTY MIROKIT_COMPONENTS ${name})
     set_property(GLOBAL PROPERTY MIROKIT_COMPONENT_QT_${name} ${ARG_QT})
     set_property(GLOBAL PROPERTY MIROKIT_COMPONENT_PACKAGES_${name} ${ARG_PACKAGES})
+    set_property(GLOBAL PROPERTY MIROKIT_COMPONENT_PKGCONFIG_LIBS_${name} ${ARG_PKGCONFIG_LIBS})
 endfunction()
 
 # mirokit_add_classes([COMPONENT Name] ClassName [ClassName=basename] ...)

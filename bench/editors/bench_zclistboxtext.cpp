@@ -42,7 +42,8 @@ int main(int argc, char** argv)
     box.AddStrings(entries);
     bare.addItems(entries);
     // An edit that keeps the entry in its place (a typo put right), and one that sends it to
-    // the far end of the list and back.
+    // the far end of the list and back: that one pays for QListWidget's own row move, which
+    // shifts the rows between and leaves the moved item to be searched for once.
     const auto commitEdits = [&](const QString& name, const QString& first, const QString& second) {
         QListWidgetItem* ours = boxList->findItems(first, Qt::MatchExactly).value(0);
         QListWidgetItem* theirs = bare.findItems(first, Qt::MatchExactly).value(0);

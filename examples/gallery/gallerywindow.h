@@ -1,12 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include <Mirokit/ZCMainWindow.h>
 
 class QListWidget;
 class QStackedWidget;
+class QTimer;
+class ZCDockWidget;
 
-// Navigation list on the left, the selected page on the right.
-class GalleryWindow : public QWidget
+// The gallery host: a ZCMainWindow with the page list in a dock, a log in an auto-hidden dock,
+// the menu Ver with the styles, a tool bar of menus and a progress demonstration.
+class GalleryWindow : public ZCMainWindow
 {
     Q_OBJECT
 
@@ -18,6 +21,15 @@ public:
     QString pageTitle(int index) const;
 
 private:
+    ZCDockWidget* createPagesDock();
+    ZCDockWidget* createLogDock();
+    void createToolBar();
+    void startProgress();
+    void log(const QString& text);
+
     QListWidget* m_navigation;
     QStackedWidget* m_pages;
+    QListWidget* m_log = nullptr;
+    QTimer* m_progressTimer = nullptr;
+    int m_progress = 0;
 };

@@ -1,4 +1,5 @@
-// The Mirokit gallery: starts the way a host does and shows one page per subsystem.
+// The Mirokit gallery: starts the way a host does and shows one page per subsystem in a
+// ZCMainWindow whose layout and docks are kept between runs.
 //
 //   mirokit-gallery                      interactive
 //   mirokit-gallery --screenshots DIR    writes one PNG per page and exits
@@ -69,6 +70,10 @@ int main(int argc, char** argv)
     if (!screenshots.isEmpty())
         return writeScreenshots(window, screenshots);
     window.resize(1100, 720);
+    // Tool bars and docks exist by now, so their saved layout can be restored.
+    window.LoadSettings(0x7);
     window.show();
-    return application.exec();
+    const int status = application.exec();
+    window.SaveSettings(0x7);
+    return status;
 }

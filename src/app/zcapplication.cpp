@@ -1,10 +1,12 @@
 #include "zcapplication.h"
 
+#include "zcmainwindow.h"
 #include "zcproxystyle.h"
 #include "zcsettings.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QFile>
 #include <QFontDatabase>
 #include <QStyleFactory>
 #include <QUrl>
@@ -311,6 +313,22 @@ void ZCApplication::installProxyStyle(ZCProxyStyle* proxy)
 {
     m_proxyStyle = proxy;
     QApplication::setStyle(proxy);
+}
+
+void ZCApplication::SetCSSNieve() const
+{
+    ZCMainWindow* window = GetMainWindow();
+    if (!window) {
+        qWarning().noquote() << tr("No hay ventana principal a la que aplicar la hoja de estilo");
+        return;
+    }
+    QFile file(QStringLiteral(":/Resources/nieve.qss"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (!isHalvard())
+            qDebug().noquote() << tr("No se ha podido cargar hoja de estilo WASM");
+        return;
+    }
+    window->setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
 bool ZCApplication::isHalvard() const

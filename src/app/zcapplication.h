@@ -47,6 +47,8 @@ public:
 
     virtual QColor GetColorApp(EColorApp role);
     virtual void SetRobotoFont() const;
+    // Applies the host's ":/Resources/nieve.qss" to the main window, once there is one.
+    void SetCSSNieve() const;
 
 protected:
     void LoadSettings();

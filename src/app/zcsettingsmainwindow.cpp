@@ -1,12 +1,31 @@
 #include "zcsettingsmainwindow.h"
 
+#include "zcdockwidget.h"
+
+#include <QGuiApplication>
 #include <QMainWindow>
+#include <QScreen>
+#include <QToolBar>
 
 namespace {
 const QString keyPos = QStringLiteral("Pos");
 const QString keySize = QStringLiteral("Size");
 const QString keyMaximized = QStringLiteral("Maximized");
 const QString keyState = QStringLiteral("State");
+const QString keyStateDocks = QStringLiteral("StateDocks");
+
+// The side tool bars of the auto-hidden docks that are shown now.
+QList<QToolBar*> visibleSideToolBars(const QMainWindow* window)
+{
+    QList<QToolBar*> visible;
+    for (int side = 0; side < 4; ++side) {
+        QToolBar* toolBar = ZCDockWidget::GetToolbarMain(window, side);
+        if (toolBar && !toolBar->isHidden())
+            visible.append(toolBar);
+    }
+    return visible;
+}
+
 } // namespace
 
 ZCSettingsMainWindow::ZCSettingsMainWindow(const QString& group)
@@ -24,7 +43,6 @@ bool ZCSettingsMainWindow::GetMaximized() const
 bool ZCSettingsMainWindow::LoadSettings(QMainWindow* window, unsigned short mask, bool showMaximized,
                                         QStringList* dockNames) const
 {
-    Q_UNUSED(dockNames)
     if (!window)
         return false;
 
@@ -32,9 +50,11 @@ bool ZCSettingsMainWindow::LoadSettings(QMainWindow* window, unsigned short mask
     const bool maximized = GetMaximized();
 
     // A maximized window keeps the position the window system gives it.
+    // A saved position on a screen that is gone counts as no position at all.
     if ((mask & Position) && !maximized) {
-        if (contains(keyPos))
-            window->move(value(keyPos).toPoint());
+        const QPoint pos = value(keyPos).toPoint();
+        if (contains(keyPos) && QGuiApplication::screenAt(pos))
+            window->move(pos);
         else
             result = false;
     }
@@ -59,6 +79,8 @@ bool ZCSettingsMainWindow::LoadSettings(QMainWindow* window, unsigned short mask
     if (!contains(keyState))
         return false;
     window->restoreState(value(keyState).toByteArray(), 0);
+    if (ZCDockWidget::TieneDocks(window))
+        ZCDockWidget::RestoreMainWindowState(window, value(keyStateDocks).toByteArray(), dockNames);
     return result;
 }
 
@@ -73,6 +95,19 @@ void ZCSettingsMainWindow::SaveSettings(const QMainWindow* window, unsigned shor
         setValue(keySize, window->size());
         setValue(keyMaximized, window->isMaximized());
     }
-    if (mask & WindowState)
+    if (!(mask & WindowState))
+        return;
+    if (!ZCDockWidget::TieneDocks(window)) {
         setValue(keyState, window->saveState(0));
+        return;
+    }
+    // The side tool bars are saved hidden and come back when an auto-hidden dock needs them;
+    // in mid-session they come back at once, so that their docks stay reachable.
+    const QList<QToolBar*> shown = visibleSideToolBars(window);
+    for (QToolBar* toolBar : shown)
+        toolBar->hide();
+    setValue(keyState, window->saveState(0));
+    setValue(keyStateDocks, ZCDockWidget::SaveMainWindowState(window));
+    for (QToolBar* toolBar : shown)
+        toolBar->show();
 }

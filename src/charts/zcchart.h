@@ -18,7 +18,6 @@ class QBarCategoryAxis;
 class QBarSet;
 class QLegendMarker;
 class QPieSlice;
-class QXYSeries;
 }
 
 class ZCGeneradorSeriesChart;

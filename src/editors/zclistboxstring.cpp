@@ -151,27 +151,27 @@ void ZCListBoxString::moveItem(int from, int to)
 
 void ZCListBoxString::changedItem(QListWidgetItem* item)
 {
-    QListWidgetItem* current = m_list.currentItem();
-    if (m_inOrder && item && m_list.row(item) >= 0) {
-        putInOrder(item);
+    const int row = item ? m_list.row(item) : -1;
+    if (m_inOrder && row >= 0) {
+        putInOrder(item, row);
     } else {
+        QListWidgetItem* current = m_list.currentItem();
         m_list.sortItems(Qt::AscendingOrder);
         m_inOrder = true;
+        m_list.setCurrentItem(current);
+        m_list.viewport()->update();
     }
     m_lastPlacement = Placement();
-    if (m_list.currentItem() != current)
-        m_list.setCurrentItem(current);
-    m_list.viewport()->update();
 }
 
 // The other rows are in order: one move puts item among them. A move, unlike taking the row
-// out and inserting it again, keeps the editor that is committing the change open.
-void ZCListBoxString::putInOrder(QListWidgetItem* item)
+// out and inserting it again, keeps the editor that is committing the change open; and the
+// current item, like every persistent index, moves along.
+void ZCListBoxString::putInOrder(QListWidgetItem* item, int row)
 {
-    const int from = m_list.row(item);
-    const int to = placementFor(item).row;
-    if (to != from) {
-        m_list.model()->moveRow(QModelIndex(), from, QModelIndex(), to > from ? to + 1 : to);
+    const int to = placementFor(item, row).row;
+    if (to != row) {
+        m_list.model()->moveRow(QModelIndex(), row, QModelIndex(), to > row ? to + 1 : to);
         m_inOrder = true;
     }
 }
@@ -189,9 +189,8 @@ static int compareTexts(const QString& left, const QString& right)
     compare equal, so such a row stands from there on. Kept until changedItem() is done: the
     subclass asks first, to judge the item, and the base asks again to place it.
 */
-ZCListBoxString::Placement ZCListBoxString::placementFor(const QListWidgetItem* item) const
+ZCListBoxString::Placement ZCListBoxString::placementFor(const QListWidgetItem* item, int row) const
 {
-    const int row = m_list.row(item);
     if (m_lastPlacement.item == item && m_lastPlacement.itemRow == row)
         return m_lastPlacement;
     const QString text = item->text();
@@ -232,7 +231,7 @@ bool ZCListBoxString::hasOtherItemWithText(const QListWidgetItem* item) const
 {
     const int excluded = m_list.row(item);
     if (m_inOrder && excluded >= 0)
-        return placementFor(item).duplicate;
+        return placementFor(item, excluded).duplicate;
     const QString text = item->text();
     for (int row = 0; row < m_list.count(); ++row) {
         if (row != excluded && m_list.item(row)->text() == text)

@@ -64,14 +64,14 @@ private:
                           void (ZCListBoxString::*slot)());
     bool startNewItem(int row, bool sort);
     void moveItem(int from, int to);
-    void putInOrder(QListWidgetItem* item);
+    void putInOrder(QListWidgetItem* item, int row);
     struct Placement {
         const QListWidgetItem* item = nullptr;
         int itemRow = -1;
         int row = -1;
         bool duplicate = false;
     };
-    Placement placementFor(const QListWidgetItem* item) const;
+    Placement placementFor(const QListWidgetItem* item, int row) const;
     void onEditorClosed();
     void removePendingItems();
 

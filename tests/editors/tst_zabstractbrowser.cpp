@@ -1,7 +1,6 @@
 #include "mirokittest.h"
 #include "messagelogcapture.h"
 
-#include <Mirokit/ZFont.h>
 #include <Mirokit/ZLineEdit.h>
 #include <Mirokit/ZLineEditBrowser.h>
 
@@ -113,10 +112,7 @@ private slots:
     void captureModeSendsNavigationToTheControl();
     void captureModeReportsFocusAsEvents();
     void lineEditSignalsReachTheBrowserOnce();
-    void lineEditPropertiesByName_data();
-    void lineEditPropertiesByName();
     void mouseEventsAreResentInBrowserCoordinates();
-    void fontPropertyIsAZFont();
     void pickButtonMakesRoomForAStyleSheetsPadding();
 };
 
@@ -210,9 +206,16 @@ void TestZAbstractBrowser::alignmentsAreMirrorImages()
 
 void TestZAbstractBrowser::menuButtonFollowsSetMenu()
 {
-    // A menu before the editor is harmless: it is installed once the browser exists.
+    // A menu before the editor is harmless.
     QMenu menu(QStringLiteral("Acciones"));
     menu.addAction(QStringLiteral("Una"));
+    {
+        ZAbstractBrowser bare;
+        bare.SetMenu(&menu);
+        bare.SetWidget(new QLineEdit, false);
+        QVERIFY(bare.GetBotonMenu());
+        QCOMPARE(bare.GetMenu(), &menu);
+    }
     CountingBrowser browser;
     QVERIFY(!browser.isMenuButtonVisible());
     browser.SetMenu(&menu);
@@ -297,7 +300,7 @@ void TestZAbstractBrowser::popupPlacement()
     else
         QCOMPARE(popup.pos(), QPoint(anchorRect.left(), anchorRect.top() - 150));
 
-    // Null widgets are ignored, and a browser places a pop-up under itself.
+    // Null widgets are ignored.
     ZAbstractBrowser::PosicionaWidgetRespectoOtro(nullptr, &anchor, Qt::AlignLeft);
     ZAbstractBrowser::PosicionaWidgetRespectoOtro(&popup, nullptr, Qt::AlignLeft);
 }
@@ -378,33 +381,6 @@ void TestZAbstractBrowser::lineEditSignalsReachTheBrowserOnce()
     QCOMPARE(browser.property("selectedText").toString(), QStringLiteral("hol"));
 }
 
-void TestZAbstractBrowser::lineEditPropertiesByName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QVariant>("value");
-    QTest::newRow("inputMask") << "inputMask" << QVariant(QStringLiteral("999;_"));
-    QTest::newRow("maxLength") << "maxLength" << QVariant(7);
-    QTest::newRow("frame") << "frame" << QVariant(false);
-    QTest::newRow("echoMode") << "echoMode" << QVariant::fromValue(QLineEdit::Password);
-    QTest::newRow("alignment") << "alignment" << QVariant::fromValue(Qt::Alignment(Qt::AlignRight));
-    QTest::newRow("modified") << "modified" << QVariant(true);
-    QTest::newRow("dragEnabled") << "dragEnabled" << QVariant(true);
-    QTest::newRow("readOnly") << "readOnly" << QVariant(true);
-    QTest::newRow("placeholderText") << "placeholderText" << QVariant(QStringLiteral("Nombre"));
-    QTest::newRow("cursorMoveStyle") << "cursorMoveStyle" << QVariant::fromValue(Qt::VisualMoveStyle);
-}
-
-void TestZAbstractBrowser::lineEditPropertiesByName()
-{
-    QFETCH(QString, name);
-    QFETCH(QVariant, value);
-    ZLineEditBrowser browser;
-    const QByteArray property = name.toLatin1();
-    QVERIFY(browser.setProperty(property, value));
-    QCOMPARE(browser.property(property), value);
-    QCOMPARE(browser.getLineEdit()->property(property), value);
-}
-
 void TestZAbstractBrowser::mouseEventsAreResentInBrowserCoordinates()
 {
     CountingBrowser browser(false);
@@ -417,18 +393,6 @@ void TestZAbstractBrowser::mouseEventsAreResentInBrowserCoordinates()
     QTest::mouseClick(browser.getLineEdit(), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(recorder.mousePos, browser.getLineEdit()->mapTo(&browser, QPoint(5, 5)));
     QVERIFY(recorder.mousePos.x() > 5);  // the button stands left of the editor
-}
-
-void TestZAbstractBrowser::fontPropertyIsAZFont()
-{
-    ZLineEditBrowser browser;
-    ZFont font(QStringLiteral("Serif"), 17, nullptr);
-    QVERIFY(browser.setProperty("font", QVariant::fromValue(&font)));
-    QCOMPARE(browser.font().pointSize(), 17);
-    auto* read = browser.property("font").value<ZFont*>();
-    QVERIFY(read);
-    QCOMPARE(read->pointSize(), 17);
-    QVERIFY(browser.getLineEdit()->property("font").value<ZFont*>());
 }
 
 void TestZAbstractBrowser::pickButtonMakesRoomForAStyleSheetsPadding()

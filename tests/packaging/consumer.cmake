@@ -1,5 +1,6 @@
 # Script mode: install, then build and run each consumer both ways: a host of the core alone
-# (consumer/, package Mirokit) and a host of the charts (consumer-charts/, component Charts).
+# (consumer/, package Mirokit), a host of the charts (consumer-charts/, component Charts) and a
+# host with a code editor (consumer-scintilla/, component Scintilla).
 file(REMOVE_RECURSE "${WORK_DIR}")
 set(prefix "${WORK_DIR}/prefix")
 
@@ -38,6 +39,7 @@ endfunction()
 
 consumer_check(consumer Mirokit)
 consumer_check(consumer-charts MirokitCharts)
+consumer_check(consumer-scintilla MirokitScintilla)
 
 # Asking for a component that does not exist fails.
 file(WRITE "${WORK_DIR}/unknown/CMakeLists.txt"

@@ -165,6 +165,8 @@ void TestResources::translationsLoad_data()
     QTest::addColumn<QString>("catalogue");
     QTest::newRow("English") << ":/Resources/Mirokit_en.qm";
     QTest::newRow("Chinese") << ":/Resources/Mirokit_zh_cn.qm";
+    QTest::newRow("report engine in Spanish") << ":/Resources/ncreport_es.qm";
+    QTest::newRow("report engine in Chinese") << ":/Resources/ncreport_zh_CN.qm";
 }
 
 void TestResources::translationsLoad()
@@ -177,22 +179,29 @@ void TestResources::translationsLoad()
 
 void TestResources::everyTextIsTranslated_data()
 {
+    QTest::addColumn<QString>("sources");
     QTest::addColumn<QString>("catalogue");
-    const QString dir = sourceDir + QStringLiteral("/src/resources/translations/");
-    QTest::newRow("English") << dir + QStringLiteral("Mirokit_en.ts");
-    QTest::newRow("Chinese") << dir + QStringLiteral("Mirokit_zh_cn.ts");
+    const QString library = sourceDir + QStringLiteral("/src");
+    const QString dir = library + QStringLiteral("/resources/translations/");
+    QTest::newRow("English") << library << dir + QStringLiteral("Mirokit_en.ts");
+    QTest::newRow("Chinese") << library << dir + QStringLiteral("Mirokit_zh_cn.ts");
+    // The report engine's texts are English, with catalogues of its own.
+    const QString engine = sourceDir + QStringLiteral("/engines/report");
+    QTest::newRow("report engine in Spanish") << engine << engine + QStringLiteral("/translations/ncreport_es.ts");
+    QTest::newRow("report engine in Chinese") << engine << engine + QStringLiteral("/translations/ncreport_zh_CN.ts");
 }
 
 // lupdate extracts the texts as they stand in the sources now; each needs a finished translation.
 void TestResources::everyTextIsTranslated()
 {
+    QFETCH(QString, sources);
     QFETCH(QString, catalogue);
     QTemporaryDir dir;
     const QString extracted = dir.filePath(QStringLiteral("extracted.ts"));
     QProcess lupdate;
     lupdate.start(QStringLiteral(MIROKIT_LUPDATE),
                   {QStringLiteral("-silent"), QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
-                   QStringLiteral("none"), sourceDir + QStringLiteral("/src"), QStringLiteral("-ts"), extracted});
+                   QStringLiteral("none"), sources, QStringLiteral("-ts"), extracted});
     QVERIFY(lupdate.waitForFinished(120000));
     QCOMPARE(lupdate.exitCode(), 0);
 

@@ -13,6 +13,21 @@
         </message>
     </context>
     <context>
+        <name>ZCAction</name>
+        <message>
+            <source>ZCAction::SetWidgetPopup: la acción "%1" no tiene botón en la barra de herramientas</source>
+            <translation>ZCAction::SetWidgetPopup: the action "%1" has no button on the tool bar</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: la acción es nula</source>
+            <translation>setupActionIconQtPrintPreview: the action is null</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: no hay ningún icono %1</source>
+            <translation>setupActionIconQtPrintPreview: there is no icon %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -21,6 +36,14 @@
         <message>
             <source>No se ha podido cargar fuentes Roboto</source>
             <translation>Could not load the Roboto fonts</translation>
+        </message>
+        <message>
+            <source>No hay ventana principal a la que aplicar la hoja de estilo</source>
+            <translation>There is no main window to apply the style sheet to</translation>
+        </message>
+        <message>
+            <source>No se ha podido cargar hoja de estilo WASM</source>
+            <translation>Could not load the WASM style sheet</translation>
         </message>
     </context>
     <context>
@@ -93,6 +116,84 @@
         </message>
     </context>
     <context>
+        <name>ZCBuscarReemplazarWidget</name>
+        <message>
+            <source>Coincidir minúsculas y mayúsculas</source>
+            <translation>Match case</translation>
+        </message>
+        <message>
+            <source>Palabras completas</source>
+            <translation>Whole words</translation>
+        </message>
+        <message>
+            <source>Hacia atras</source>
+            <translation>Backwards</translation>
+        </message>
+        <message>
+            <source>&amp;Buscar</source>
+            <translation>&amp;Find</translation>
+        </message>
+        <message>
+            <source>&amp;Reemplazar</source>
+            <translation>&amp;Replace</translation>
+        </message>
+        <message>
+            <source>Reemplazar &amp;todos</source>
+            <translation>Replace &amp;all</translation>
+        </message>
+        <message>
+            <source>Buscar:</source>
+            <translation>Find:</translation>
+        </message>
+        <message>
+            <source>Reemplazar por:</source>
+            <translation>Replace with:</translation>
+        </message>
+        <message>
+            <source>%1 coincidencias cambiadas</source>
+            <translation>%1 matches replaced</translation>
+        </message>
+        <message>
+            <source>Se ha llegado al %1 del documento</source>
+            <translation>Reached the %1 of the document</translation>
+        </message>
+        <message>
+            <source>principio</source>
+            <translation>beginning</translation>
+        </message>
+        <message>
+            <source>final</source>
+            <translation>end</translation>
+        </message>
+        <message>
+            <source>No se puede encontrar el texto "%1"</source>
+            <translation>Cannot find the text "%1"</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCBuscarReemplazarWidgetDlg</name>
+        <message>
+            <source>Buscar y reemplazar</source>
+            <translation>Find and replace</translation>
+        </message>
+        <message>
+            <source>&amp;Cancelar</source>
+            <translation>&amp;Cancel</translation>
+        </message>
+        <message>
+            <source>Buscar / Reemplazar</source>
+            <translation>Find / Replace</translation>
+        </message>
+        <message>
+            <source>F3</source>
+            <translation>F3</translation>
+        </message>
+        <message>
+            <source>Shift+F3</source>
+            <translation>Shift+F3</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCChart</name>
         <message>
             <source>x: %1
@@ -117,6 +218,29 @@ y: %2 </translation>
         <message>
             <source>Cancelar</source>
             <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCDockWidget</name>
+        <message>
+            <source>Docks izquierda</source>
+            <translation>Left docks</translation>
+        </message>
+        <message>
+            <source>Docks derecha</source>
+            <translation>Right docks</translation>
+        </message>
+        <message>
+            <source>Docks arriba</source>
+            <translation>Top docks</translation>
+        </message>
+        <message>
+            <source>Docks abajo</source>
+            <translation>Bottom docks</translation>
+        </message>
+        <message>
+            <source>Dock '%1' no encontrado</source>
+            <translation>Dock '%1' not found</translation>
         </message>
     </context>
     <context>
@@ -209,6 +333,17 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCKeySequence</name>
+        <message>
+            <source>ZCKeySequence: no hay ningún atajo predefinido %1</source>
+            <translation>ZCKeySequence: there is no predefined shortcut %1</translation>
+        </message>
+        <message>
+            <source>SetShortcutToAction: la acción es nula</source>
+            <translation>SetShortcutToAction: the action is null</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCListBoxString</name>
         <message>
             <source>Nuevo</source>
@@ -233,6 +368,33 @@ y: %2 </translation>
         <message>
             <source>Bajar</source>
             <translation>Move down</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMainWindow</name>
+        <message>
+            <source>&amp;Ver</source>
+            <translation>&amp;View</translation>
+        </message>
+        <message>
+            <source>Pantalla completa</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>Herramientas</source>
+            <translation>Toolbars</translation>
+        </message>
+        <message>
+            <source>Personalizar</source>
+            <translation>Customize</translation>
+        </message>
+        <message>
+            <source>Estilos</source>
+            <translation>Styles</translation>
+        </message>
+        <message>
+            <source>Sistema (%1)</source>
+            <translation>System (%1)</translation>
         </message>
     </context>
     <context>
@@ -380,6 +542,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCToolBar</name>
+        <message>
+            <source>ZCToolBar::addWidget: el widget es nulo</source>
+            <translation>ZCToolBar::addWidget: the widget is null</translation>
+        </message>
+    </context>
+    <context>
         <name>ZClockWidget</name>
         <message>
             <source>Reloj</source>
@@ -398,6 +567,13 @@ y: %2 </translation>
         <message>
             <source>Manómetro</source>
             <translation>Pressure gauge</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZNumberSpinBox</name>
+        <message>
+            <source>ZNumberSpinBox: se rechaza un valor que no es un número finito</source>
+            <translation>ZNumberSpinBox: a value that is not a finite number is refused</translation>
         </message>
     </context>
     <context>

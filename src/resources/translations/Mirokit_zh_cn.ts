@@ -13,6 +13,21 @@
         </message>
     </context>
     <context>
+        <name>ZCAction</name>
+        <message>
+            <source>ZCAction::SetWidgetPopup: la acción "%1" no tiene botón en la barra de herramientas</source>
+            <translation>ZCAction::SetWidgetPopup：动作“%1”在工具栏上没有按钮</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: la acción es nula</source>
+            <translation>setupActionIconQtPrintPreview：动作为空</translation>
+        </message>
+        <message>
+            <source>setupActionIconQtPrintPreview: no hay ningún icono %1</source>
+            <translation>setupActionIconQtPrintPreview：没有图标 %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCApplication</name>
         <message>
             <source>Se descarta el argumento "%1": es una opción de Qt</source>
@@ -21,6 +36,14 @@
         <message>
             <source>No se ha podido cargar fuentes Roboto</source>
             <translation>无法加载 Roboto 字体</translation>
+        </message>
+        <message>
+            <source>No hay ventana principal a la que aplicar la hoja de estilo</source>
+            <translation>没有可应用样式表的主窗口</translation>
+        </message>
+        <message>
+            <source>No se ha podido cargar hoja de estilo WASM</source>
+            <translation>无法加载 WASM 样式表</translation>
         </message>
     </context>
     <context>
@@ -93,6 +116,84 @@
         </message>
     </context>
     <context>
+        <name>ZCBuscarReemplazarWidget</name>
+        <message>
+            <source>Coincidir minúsculas y mayúsculas</source>
+            <translation>区分大小写</translation>
+        </message>
+        <message>
+            <source>Palabras completas</source>
+            <translation>全字匹配</translation>
+        </message>
+        <message>
+            <source>Hacia atras</source>
+            <translation>向后搜索</translation>
+        </message>
+        <message>
+            <source>&amp;Buscar</source>
+            <translation>查找(&amp;B)</translation>
+        </message>
+        <message>
+            <source>&amp;Reemplazar</source>
+            <translation>替换(&amp;R)</translation>
+        </message>
+        <message>
+            <source>Reemplazar &amp;todos</source>
+            <translation>全部替换(&amp;T)</translation>
+        </message>
+        <message>
+            <source>Buscar:</source>
+            <translation>查找：</translation>
+        </message>
+        <message>
+            <source>Reemplazar por:</source>
+            <translation>替换为：</translation>
+        </message>
+        <message>
+            <source>%1 coincidencias cambiadas</source>
+            <translation>已替换 %1 处匹配</translation>
+        </message>
+        <message>
+            <source>Se ha llegado al %1 del documento</source>
+            <translation>已到达文档%1</translation>
+        </message>
+        <message>
+            <source>principio</source>
+            <translation>开头</translation>
+        </message>
+        <message>
+            <source>final</source>
+            <translation>末尾</translation>
+        </message>
+        <message>
+            <source>No se puede encontrar el texto "%1"</source>
+            <translation>找不到文本“%1”</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCBuscarReemplazarWidgetDlg</name>
+        <message>
+            <source>Buscar y reemplazar</source>
+            <translation>查找和替换</translation>
+        </message>
+        <message>
+            <source>&amp;Cancelar</source>
+            <translation>取消(&amp;C)</translation>
+        </message>
+        <message>
+            <source>Buscar / Reemplazar</source>
+            <translation>查找 / 替换</translation>
+        </message>
+        <message>
+            <source>F3</source>
+            <translation>F3</translation>
+        </message>
+        <message>
+            <source>Shift+F3</source>
+            <translation>Shift+F3</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCChart</name>
         <message>
             <source>x: %1
@@ -117,6 +218,29 @@ y: %2 </translation>
         <message>
             <source>Cancelar</source>
             <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCDockWidget</name>
+        <message>
+            <source>Docks izquierda</source>
+            <translation>左侧停靠栏</translation>
+        </message>
+        <message>
+            <source>Docks derecha</source>
+            <translation>右侧停靠栏</translation>
+        </message>
+        <message>
+            <source>Docks arriba</source>
+            <translation>顶部停靠栏</translation>
+        </message>
+        <message>
+            <source>Docks abajo</source>
+            <translation>底部停靠栏</translation>
+        </message>
+        <message>
+            <source>Dock '%1' no encontrado</source>
+            <translation>未找到停靠窗口“%1”</translation>
         </message>
     </context>
     <context>
@@ -209,6 +333,17 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCKeySequence</name>
+        <message>
+            <source>ZCKeySequence: no hay ningún atajo predefinido %1</source>
+            <translation>ZCKeySequence：没有预定义快捷键 %1</translation>
+        </message>
+        <message>
+            <source>SetShortcutToAction: la acción es nula</source>
+            <translation>SetShortcutToAction：动作为空</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCListBoxString</name>
         <message>
             <source>Nuevo</source>
@@ -233,6 +368,33 @@ y: %2 </translation>
         <message>
             <source>Bajar</source>
             <translation>下移</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCMainWindow</name>
+        <message>
+            <source>&amp;Ver</source>
+            <translation>视图(&amp;V)</translation>
+        </message>
+        <message>
+            <source>Pantalla completa</source>
+            <translation>全屏</translation>
+        </message>
+        <message>
+            <source>Herramientas</source>
+            <translation>工具栏</translation>
+        </message>
+        <message>
+            <source>Personalizar</source>
+            <translation>自定义</translation>
+        </message>
+        <message>
+            <source>Estilos</source>
+            <translation>样式</translation>
+        </message>
+        <message>
+            <source>Sistema (%1)</source>
+            <translation>系统 (%1)</translation>
         </message>
     </context>
     <context>
@@ -380,6 +542,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCToolBar</name>
+        <message>
+            <source>ZCToolBar::addWidget: el widget es nulo</source>
+            <translation>ZCToolBar::addWidget：控件为空</translation>
+        </message>
+    </context>
+    <context>
         <name>ZClockWidget</name>
         <message>
             <source>Reloj</source>
@@ -398,6 +567,13 @@ y: %2 </translation>
         <message>
             <source>Manómetro</source>
             <translation>压力表</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZNumberSpinBox</name>
+        <message>
+            <source>ZNumberSpinBox: se rechaza un valor que no es un número finito</source>
+            <translation>ZNumberSpinBox：拒绝非有限数值</translation>
         </message>
     </context>
     <context>

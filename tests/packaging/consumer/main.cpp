@@ -29,7 +29,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const QByteArray libraries = loadedLibraries();
-    for (const char* gplOnly : {"libQt5Charts", "libqscintilla2", "libMirokitCharts"}) {
+    for (const char* gplOnly : {"libQt5Charts", "libqscintilla2", "libMirokitCharts", "libMirokitScintilla"}) {
         if (libraries.contains(gplOnly)) {
             std::fprintf(stderr, "a core-only host loaded %s\n", gplOnly);
             return 1;

@@ -1,0 +1,122 @@
+#include "ncreport.h"
+
+#include "ncreportdef.h"
+#include "ncreportdirector.h"
+#include "ncreportevaluator.h"
+#include "ncreportimageoutput.h"
+#include "ncreportpagedoutput.h"
+#include "ncreportxmldefreader.h"
+
+#include <QPdfWriter>
+#include <QPrinter>
+
+NCReport::NCReport(QObject* parent)
+    : QObject(parent)
+    , m_def(std::make_unique<NCReportDef>())
+    , m_evaluator(std::make_unique<NCReportEvaluator>())
+{
+}
+
+NCReport::~NCReport() = default;
+
+void NCReport::setReportFile(const QString& fileName)
+{
+    m_reportFile = fileName;
+    m_reportSource.clear();
+}
+
+void NCReport::setReportSource(const QByteArray& xml)
+{
+    m_reportSource = xml;
+    m_reportFile.clear();
+}
+
+bool NCReport::fail(const QString& message)
+{
+    m_error = {m_reportFile, 0, message};
+    return false;
+}
+
+bool NCReport::readDefinition(NCReportDef* def, NCReportError* error) const
+{
+    NCReportXMLDefReader reader(m_provider);
+    const bool ok = m_reportFile.isEmpty() ? reader.read(m_reportSource, def) : reader.readFile(m_reportFile, def);
+    if (error)
+        *error = reader.error();
+    return ok;
+}
+
+bool NCReport::load()
+{
+    m_error = NCReportError();
+    if (m_reportFile.isEmpty() && m_reportSource.isEmpty())
+        return fail(tr("No report file or report text is given"));
+    auto def = std::make_unique<NCReportDef>();
+    if (!readDefinition(def.get(), &m_error))
+        return false;
+    for (auto it = m_itemModels.cbegin(); it != m_itemModels.cend(); ++it)
+        def->addItemModel(it.key(), it.value());
+    m_def = std::move(def);
+    return true;
+}
+
+QString NCReport::reportName() const
+{
+    return m_def->reportName();
+}
+
+void NCReport::setEvaluator(std::unique_ptr<NCReportEvaluator> evaluator)
+{
+    m_evaluator = evaluator ? std::move(evaluator) : std::make_unique<NCReportEvaluator>();
+}
+
+void NCReport::addItemModel(const QString& id, QAbstractItemModel* model)
+{
+    m_itemModels.insert(id, model);
+    m_def->addItemModel(id, model);
+}
+
+QHash<QString, QAbstractItemModel*> NCReport::itemModels() const
+{
+    return m_def->itemModels();
+}
+
+bool NCReport::runReportToPdf(const QString& fileName)
+{
+    QPdfWriter writer(fileName);
+    writer.setCreator(QStringLiteral("NCReport"));
+    writer.setTitle(m_def->reportName());
+    NCReportPagedOutput output(&writer);
+    return run(&output);
+}
+
+bool NCReport::runReportToPrinter(QPrinter* printer)
+{
+    NCReportPagedOutput output(printer);
+    return run(&output);
+}
+
+bool NCReport::runReportToImages(QVector<QImage>& pages, int dotsPerInch)
+{
+    NCReportImageOutput output(dotsPerInch);
+    const bool ok = run(&output);
+    pages = output.pages();
+    return ok;
+}
+
+bool NCReport::run(NCReportOutput* output)
+{
+    m_error = NCReportError();
+    if (m_director)
+        return fail(tr("The report is already running"));
+    QVariantMap parameters = m_def->parameters();
+    for (auto it = m_parameters.cbegin(); it != m_parameters.cend(); ++it)
+        parameters.insert(it.key(), it.value());
+    m_evaluator->setParameters(parameters);
+    NCReportDirector director(m_def.get(), m_evaluator.get());
+    m_director = &director;
+    const bool ok = director.run(output);
+    m_director = nullptr;
+    m_error = director.error();
+    return ok;
+}

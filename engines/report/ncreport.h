@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ncreportcustomdsprovider.h"
+#include "ncreportdirector.h"
+#include "ncreporterror.h"
+
+#include <QAbstractItemModel>
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QVariantMap>
+#include <QVector>
+
+#include <memory>
+
+class NCReportDef;
+class NCReportEvaluator;
+class NCReportOutput;
+class QPrinter;
+
+/*!
+    A report to fill and print: its definition, read from a report file or from XML text, the
+    item models and parameter values the host gives it, and the runs that print it to a PDF
+    file, a printer or images.
+
+    The host may put its own data-source provider and evaluator in place of the engine's; both
+    are used from the next load() and run on.
+*/
+class NCREPORT_EXPORT NCReport : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit NCReport(QObject* parent = nullptr);
+    ~NCReport() override;
+
+    void setReportFile(const QString& fileName);
+    QString reportFile() const { return m_reportFile; }
+    // XML text in place of a file; setting either forgets the other.
+    void setReportSource(const QByteArray& xml);
+
+    // Reads the definition; on failure the previous one stays and error() says why.
+    bool load();
+    // Reads the report's source afresh into `def` (an empty definition), as load() would.
+    bool readDefinition(NCReportDef* def, NCReportError* error = nullptr) const;
+    NCReportDef* reportDef() const { return m_def.get(); }
+    QString reportName() const;
+
+    // Not owned; null restores the engine's own.
+    void setCustomDataSourceProvider(NCReportCustomDSProvider* provider) { m_provider = provider; }
+    NCReportCustomDSProvider* customDataSourceProvider() const { return m_provider; }
+    void setEvaluator(std::unique_ptr<NCReportEvaluator> evaluator);
+    NCReportEvaluator* evaluator() const { return m_evaluator.get(); }
+
+    // Registered models survive a new load(); the host keeps owning them.
+    void addItemModel(const QString& id, QAbstractItemModel* model);
+    QHash<QString, QAbstractItemModel*> itemModels() const;
+
+    void addParameter(const QString& name, const QVariant& value) { m_parameters.insert(name, value); }
+    QVariantMap parameters() const { return m_parameters; }
+
+    bool runReportToPdf(const QString& fileName);
+    bool runReportToPrinter(QPrinter* printer);
+    bool runReportToImages(QVector<QImage>& pages, int dotsPerInch = 96);
+    bool run(NCReportOutput* output);
+    // The director of the run in progress, null between runs.
+    NCReportDirector* director() const { return m_director; }
+
+    NCReportError error() const { return m_error; }
+    bool hasError() const { return !m_error.isEmpty(); }
+
+private:
+    bool fail(const QString& message);
+
+    QString m_reportFile;
+    QByteArray m_reportSource;
+    std::unique_ptr<NCReportDef> m_def;
+    QPointer<NCReportCustomDSProvider> m_provider;
+    std::unique_ptr<NCReportEvaluator> m_evaluator;
+    QHash<QString, QPointer<QAbstractItemModel>> m_itemModels;
+    QVariantMap m_parameters;
+    QPointer<NCReportDirector> m_director;
+    NCReportError m_error;
+};

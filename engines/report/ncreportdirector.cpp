@@ -1,0 +1,216 @@
+#include "ncreportdirector.h"
+
+#include "ncreportdatasource.h"
+#include "ncreportdef.h"
+#include "ncreportevaluator.h"
+#include "ncreportoutput.h"
+
+namespace {
+
+const QLatin1String pageNumberName("pageNumber");
+
+} // namespace
+
+NCReportDirector::NCReportDirector(NCReportDef* def, NCReportEvaluator* evaluator, QObject* parent)
+    : QObject(parent)
+    , m_def(def)
+    , m_evaluator(evaluator)
+    , m_sectionPainter(evaluator)
+{
+}
+
+NCReportDirector::~NCReportDirector() = default;
+
+bool NCReportDirector::fail(const QString& message)
+{
+    m_error = {m_def ? m_def->fileName() : QString(), 0, message};
+    return false;
+}
+
+bool NCReportDirector::run(NCReportOutput* output)
+{
+    m_error = NCReportError();
+    if (!m_def)
+        return fail(tr("There is no report definition"));
+    m_output = output;
+    m_pageNumber = 0;
+    m_accumulators = QVector<Accumulator>(m_def->variables().size());
+    m_evaluator->setReportDef(m_def);
+    m_evaluator->setDirector(this);
+
+    const QPageLayout layout = m_def->pageLayout();
+    m_pageHeight = layout.paintRect(QPageLayout::Millimeter).height();
+    bool ok = output->begin(layout) || fail(output->errorString());
+    ok = ok && startPage();
+    for (int index = 0; ok && index < m_def->details().size(); ++index) {
+        m_detailIndex = index;
+        ok = runDetail(m_def->details().at(index));
+    }
+    m_detailIndex = -1;
+    if (ok)
+        finishPage();
+    const bool ended = output->end();
+    m_output = nullptr;
+    return ok && (ended || fail(tr("The output cannot be finished: %1").arg(output->errorString())));
+}
+
+bool NCReportDirector::runDetail(const NCReportDetail& detail)
+{
+    NCReportDataSource* source = m_def->dataSource(detail.dataSourceId);
+    if (!source)
+        return fail(tr("The detail %1 uses the unknown data source %2").arg(detail.id, detail.dataSourceId));
+    source->setParameters(m_evaluator->parameters());
+    if (!source->open())
+        return fail(tr("The data source %1 cannot be opened: %2").arg(source->id(), source->errorString()));
+
+    const int groups = detail.groups.size();
+    QStringList keys;
+    bool ok = true;
+    for (int row = 0; ok && source->seek(row); ++row) {
+        const QStringList rowKeys = groupKeys(detail);
+        int changed = 0;
+        while (row > 0 && changed < groups && keys.at(changed) == rowKeys.at(changed))
+            ++changed;
+        if (row > 0 && changed < groups) {
+            // Footers show the group that ends: its last row, not the next group's first.
+            source->seek(row - 1);
+            ok = printGroupFooters(detail, changed);
+            source->seek(row);
+        }
+        for (int group = changed; ok && group < groups; ++group) {
+            resetVariables(detail.groups.at(group).id);
+            ok = printSection(detail.groups.at(group).header);
+        }
+        keys = rowKeys;
+        accumulateVariables();
+        ok = ok && printSection(detail.section);
+    }
+    if (ok && source->rowCount() > 0) {
+        source->seek(source->rowCount() - 1);
+        ok = printGroupFooters(detail, 0);
+    }
+    source->close();
+    return ok;
+}
+
+QStringList NCReportDirector::groupKeys(const NCReportDetail& detail)
+{
+    QStringList keys;
+    keys.reserve(detail.groups.size());
+    for (const NCReportGroup& group : detail.groups) {
+        QString key = group.expression;
+        m_evaluator->evaluate(key, NCReportItem::Template);
+        keys.append(key);
+    }
+    return keys;
+}
+
+bool NCReportDirector::printGroupFooters(const NCReportDetail& detail, int from)
+{
+    bool ok = true;
+    for (int group = detail.groups.size() - 1; ok && group >= from; --group)
+        ok = printSection(detail.groups.at(group).footer);
+    return ok;
+}
+
+void NCReportDirector::accumulateVariables()
+{
+    const QVector<NCReportVariable>& variables = m_def->variables();
+    for (int i = 0; i < variables.size(); ++i) {
+        Accumulator& accumulator = m_accumulators[i];
+        ++accumulator.count;
+        bool isNumber = false;
+        const double number =
+            m_evaluator->evaluateValue(variables.at(i).expression, NCReportItem::Template).toDouble(&isNumber);
+        if (!isNumber)
+            continue;
+        accumulator.minimum = accumulator.numbers ? qMin(accumulator.minimum, number) : number;
+        accumulator.maximum = accumulator.numbers ? qMax(accumulator.maximum, number) : number;
+        accumulator.sum += number;
+        ++accumulator.numbers;
+    }
+}
+
+void NCReportDirector::resetVariables(const QString& group)
+{
+    const QVector<NCReportVariable>& variables = m_def->variables();
+    for (int i = 0; i < variables.size(); ++i) {
+        if (variables.at(i).resetGroup == group)
+            m_accumulators[i] = Accumulator();
+    }
+}
+
+bool NCReportDirector::hasVariable(const QString& name) const
+{
+    if (name == pageNumberName)
+        return true;
+    if (!m_def)
+        return false;
+    for (const NCReportVariable& variable : m_def->variables()) {
+        if (variable.id == name)
+            return true;
+    }
+    return false;
+}
+
+QVariant NCReportDirector::variableValue(const QString& name) const
+{
+    if (name == pageNumberName)
+        return m_pageNumber;
+    if (!m_def)
+        return QVariant();
+    const QVector<NCReportVariable>& variables = m_def->variables();
+    for (int i = 0; i < variables.size() && i < m_accumulators.size(); ++i) {
+        if (variables.at(i).id != name)
+            continue;
+        const Accumulator& accumulator = m_accumulators.at(i);
+        switch (variables.at(i).function) {
+        case NCReportVariable::Count:
+            return accumulator.count;
+        case NCReportVariable::Sum:
+            return accumulator.sum;
+        case NCReportVariable::Average:
+            return accumulator.numbers ? QVariant(accumulator.sum / accumulator.numbers) : QVariant();
+        case NCReportVariable::Minimum:
+            return accumulator.numbers ? QVariant(accumulator.minimum) : QVariant();
+        case NCReportVariable::Maximum:
+            return accumulator.numbers ? QVariant(accumulator.maximum) : QVariant();
+        }
+    }
+    return QVariant();
+}
+
+bool NCReportDirector::printSection(const NCReportSection& section)
+{
+    if (section.isEmpty())
+        return true;
+    // A section taller than a whole page is printed on a page of its own, cut at the bottom,
+    // rather than asking for new pages for ever.
+    if (m_y + section.height > m_contentBottom && m_y > m_contentTop) {
+        finishPage();
+        if (!startPage())
+            return false;
+    }
+    m_sectionPainter.paint(section, m_y);
+    m_y += section.height;
+    return true;
+}
+
+bool NCReportDirector::startPage()
+{
+    QPainter* painter = m_output->newPage();
+    if (!painter)
+        return fail(tr("Cannot start page %1: %2").arg(m_pageNumber + 1).arg(m_output->errorString()));
+    ++m_pageNumber;
+    m_sectionPainter.setPainter(painter);
+    m_sectionPainter.paint(m_def->pageHeader(), 0);
+    m_y = m_contentTop = m_def->pageHeader().height;
+    m_contentBottom = m_pageHeight - m_def->pageFooter().height;
+    return true;
+}
+
+void NCReportDirector::finishPage()
+{
+    const NCReportSection& footer = m_def->pageFooter();
+    m_sectionPainter.paint(footer, m_pageHeight - footer.height);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ncreporterror.h"
+#include "ncreportsectionpainter.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QVector>
+
+class NCReportDataSource;
+class NCReportDef;
+struct NCReportDetail;
+class NCReportEvaluator;
+class NCReportOutput;
+
+/*!
+    Runs a report definition onto an output: the page header at the top of every page and the
+    footer at its bottom; for each detail in turn, every row of its data source through the
+    group headers and footers (a group changes where its expression's value does) and the detail
+    section, starting a new page where a section no longer fits. Variables accumulate on every
+    detail row and start again with the groups that reset them.
+
+    The evaluator belongs to the caller; the director points it at the definition and at itself
+    for the time of the run.
+*/
+class NCREPORT_EXPORT NCReportDirector : public QObject
+{
+    Q_OBJECT
+
+public:
+    NCReportDirector(NCReportDef* def, NCReportEvaluator* evaluator, QObject* parent = nullptr);
+    ~NCReportDirector() override;
+
+    bool run(NCReportOutput* output);
+    NCReportError error() const { return m_error; }
+
+    NCReportDef* reportDef() const { return m_def; }
+    // The detail being run, -1 outside a run.
+    int currentDetailIndex() const { return m_detailIndex; }
+    int pageNumber() const { return m_pageNumber; }
+
+    // Report variables, and "pageNumber".
+    bool hasVariable(const QString& name) const;
+    QVariant variableValue(const QString& name) const;
+
+private:
+    struct Accumulator {
+        int count = 0;
+        int numbers = 0;
+        double sum = 0;
+        double minimum = 0;
+        double maximum = 0;
+    };
+
+    bool fail(const QString& message);
+    bool runDetail(const NCReportDetail& detail);
+    QStringList groupKeys(const NCReportDetail& detail);
+    bool printGroupFooters(const NCReportDetail& detail, int from);
+    void accumulateVariables();
+    void resetVariables(const QString& group);
+    bool printSection(const NCReportSection& section);
+    bool startPage();
+    void finishPage();
+
+    QPointer<NCReportDef> m_def;
+    NCReportEvaluator* m_evaluator;
+    NCReportSectionPainter m_sectionPainter;
+    NCReportOutput* m_output = nullptr;
+    NCReportError m_error;
+    QVector<Accumulator> m_accumulators;
+    int m_detailIndex = -1;
+    int m_pageNumber = 0;
+    // Millimetres from the top of the printable area: where the next section goes, where this
+    // page's content starts (under its header) and where it must end (over its footer).
+    qreal m_y = 0;
+    qreal m_contentTop = 0;
+    qreal m_contentBottom = 0;
+    qreal m_pageHeight = 0;
+};

@@ -1,0 +1,223 @@
+#include "ncreportevaluator.h"
+
+#include "ncreportdatasource.h"
+#include "ncreportdef.h"
+#include "ncreportdetail.h"
+#include "ncreportdirector.h"
+
+#include <QHash>
+
+namespace {
+
+const QLatin1String dataSourceStart("$D{");
+
+// Where the reference starting at `from` ends (its '}'), or -1.
+int referenceEnd(const QString& text, int from)
+{
+    return text.indexOf(QLatin1Char('}'), from + 3);
+}
+
+// Whether text[at] starts "$D{", "$P{" or "$V{".
+bool isReferenceStart(const QString& text, int at)
+{
+    if (at + 2 >= text.size() || text.at(at) != QLatin1Char('$') || text.at(at + 2) != QLatin1Char('{'))
+        return false;
+    const QChar kind = text.at(at + 1);
+    return kind == QLatin1Char('D') || kind == QLatin1Char('P') || kind == QLatin1Char('V');
+}
+
+int roleByName(const QString& name, bool& ok)
+{
+    static const QHash<QString, int> roles{
+        {QStringLiteral("display"), Qt::DisplayRole},     {QStringLiteral("edit"), Qt::EditRole},
+        {QStringLiteral("tooltip"), Qt::ToolTipRole},     {QStringLiteral("statustip"), Qt::StatusTipRole},
+        {QStringLiteral("whatsthis"), Qt::WhatsThisRole}, {QStringLiteral("user"), Qt::UserRole}};
+    ok = roles.contains(name);
+    if (ok)
+        return roles.value(name);
+    const int number = name.toInt(&ok);
+    ok = ok && number >= 0;
+    return number;
+}
+
+} // namespace
+
+NCReportEvaluator::NCReportEvaluator() = default;
+NCReportEvaluator::NCReportEvaluator(const NCReportEvaluator& other) = default;
+NCReportEvaluator& NCReportEvaluator::operator=(const NCReportEvaluator& other) = default;
+NCReportEvaluator::~NCReportEvaluator() = default;
+
+bool NCReportEvaluator::evaluate(QString& text, NCReportItem::SourceType type)
+{
+    bool ok = true;
+    text = evaluateValue(text, type, &ok).toString();
+    return ok;
+}
+
+QVariant NCReportEvaluator::evaluateValue(const QString& text, NCReportItem::SourceType type, bool* ok)
+{
+    bool valid = true;
+    QVariant value;
+    switch (type) {
+    case NCReportItem::Static:
+        value = text;
+        break;
+    case NCReportItem::DataSource:
+        valid = getDataSourceValue(text, value);
+        break;
+    case NCReportItem::Parameter:
+        valid = referenceValue(QLatin1Char('P'), text, value);
+        break;
+    case NCReportItem::Variable:
+        valid = referenceValue(QLatin1Char('V'), text, value);
+        break;
+    case NCReportItem::Template: {
+        // One reference alone keeps its value's type: totals stay numbers.
+        if (isReferenceStart(text, 0) && referenceEnd(text, 0) == text.size() - 1) {
+            valid = referenceValue(text.at(1), text.mid(3, text.size() - 4), value);
+            break;
+        }
+        QString result;
+        int done = 0;
+        for (int at = text.indexOf(QLatin1Char('$')); at >= 0 && valid; at = text.indexOf(QLatin1Char('$'), at + 1)) {
+            if (!isReferenceStart(text, at))
+                continue;
+            const int end = referenceEnd(text, at);
+            QVariant part;
+            valid = end >= 0 && referenceValue(text.at(at + 1), text.mid(at + 3, end - at - 3), part);
+            if (!valid)
+                break;
+            result += text.midRef(done, at - done) + part.toString();
+            done = end + 1;
+            at = end;
+        }
+        value = QString(result + text.midRef(done));
+        break;
+    }
+    }
+    if (ok)
+        *ok = valid;
+    return value;
+}
+
+bool NCReportEvaluator::referenceValue(QChar kind, const QString& name, QVariant& result)
+{
+    bool ok = false;
+    if (kind == QLatin1Char('D'))
+        return getDataSourceValue(name, result);
+    if (kind == QLatin1Char('P')) {
+        ok = m_parameters.contains(name);
+        result = m_parameters.value(name);
+        return ok;
+    }
+    result = variableValue(name, ok);
+    return ok;
+}
+
+QVariant NCReportEvaluator::variableValue(const QString& name, bool& ok) const
+{
+    ok = m_director && m_director->hasVariable(name);
+    return ok ? m_director->variableValue(name) : QVariant();
+}
+
+bool NCReportEvaluator::getDataSourceValue(const QString& expression, QVariant& result)
+{
+    m_currentDataSource = nullptr;
+    m_currentColumn = -1;
+    QString id, column, function;
+    int row = -1;
+    if (!parseDataSourceExpression(expression, id, column, function, row))
+        return false;
+    getItemRoleInfo(column);
+    NCReportDataSource* source = id.isEmpty() ? directorDataSource() : dataSource(id);
+    if (!source || !source->isOpen())
+        return false;
+    m_currentDataSource = source;
+    if (!function.isEmpty())
+        return evaluateFunctionValue(source, function, column, result);
+
+    const int savedRow = source->currentRow();
+    if (row >= 0 && !source->seek(row))
+        return false;
+    m_currentColumn = source->columnIndexByName(column);
+    const bool found = m_currentColumn >= 0 || m_currentColumn == NCReportDataSource::ColumnByName;
+    if (found)
+        result = m_currentColumn >= 0 ? source->value(m_currentColumn, m_itemRole) : source->valueByName(column, m_itemRole);
+    // A row picked for this value only: the rows that follow are read where the cursor was.
+    if (row >= 0)
+        source->seek(savedRow);
+    return found;
+}
+
+bool NCReportEvaluator::parseDataSourceExpression(const QString& expression, QString& dataSourceId,
+                                                  QString& column, QString& function, int& row) const
+{
+    dataSourceId.clear();
+    column.clear();
+    function.clear();
+    row = -1;
+    QStringView text = QStringView(expression).trimmed();
+    if (text.startsWith(dataSourceStart)) {
+        if (!text.endsWith(QLatin1Char('}')))
+            return false;
+        text = text.mid(3, text.size() - 4).trimmed();
+    }
+    const int dot = text.indexOf(QLatin1Char('.'));
+    if (dot > 0) {
+        dataSourceId = text.left(dot).toString();
+        text = text.mid(dot + 1);
+    }
+    const int open = text.indexOf(QLatin1Char('('));
+    if (open >= 0) {
+        if (!text.endsWith(QLatin1Char(')')))
+            return false;
+        function = text.left(open).trimmed().toString();
+        column = text.mid(open + 1, text.size() - open - 2).trimmed().toString();
+        return NCReportDataSource::isFunctionName(function);
+    }
+    const int comma = text.lastIndexOf(QLatin1Char(','));
+    if (comma >= 0) {
+        bool ok = false;
+        row = text.mid(comma + 1).trimmed().toInt(&ok);
+        if (!ok || row < 0)
+            return false;
+        text = text.left(comma);
+    }
+    column = text.trimmed().toString();
+    return !column.isEmpty();
+}
+
+void NCReportEvaluator::getItemRoleInfo(QString& column)
+{
+    m_itemRole = Qt::DisplayRole;
+    const int colon = column.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return;
+    bool ok = false;
+    const int role = roleByName(column.mid(colon + 1).trimmed(), ok);
+    if (!ok)
+        return;
+    m_itemRole = role;
+    column.truncate(colon);
+}
+
+bool NCReportEvaluator::evaluateFunctionValue(NCReportDataSource* dataSource, const QString& function,
+                                              const QString& column, QVariant& result)
+{
+    return dataSource && dataSource->evaluateFunction(function, column, result, m_itemRole);
+}
+
+NCReportDataSource* NCReportEvaluator::directorDataSource() const
+{
+    if (!m_director || !m_reportDef)
+        return nullptr;
+    const int index = m_director->currentDetailIndex();
+    if (index < 0 || index >= m_reportDef->details().size())
+        return nullptr;
+    return m_reportDef->dataSource(m_reportDef->details().at(index).dataSourceId);
+}
+
+NCReportDataSource* NCReportEvaluator::dataSource(const QString& id) const
+{
+    return m_reportDef ? m_reportDef->dataSource(id) : nullptr;
+}

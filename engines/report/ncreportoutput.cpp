@@ -1,0 +1,3 @@
+#include "ncreportoutput.h"
+
+NCReportOutput::~NCReportOutput() = default;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ncreportitem.h"
+
+#include <QVector>
+
+/*!
+    A band of the page: page header or footer, group header or footer, or the band printed once
+    per row of a detail. Its height is in millimetres; a section of height 0 is not printed.
+*/
+struct NCREPORT_EXPORT NCReportSection {
+    enum SectionType { PageHeader, PageFooter, GroupHeader, GroupFooter, Detail };
+
+    explicit NCReportSection(SectionType type = Detail)
+        : type(type)
+    {
+    }
+
+    SectionType type;
+    qreal height = 0;
+    QVector<NCReportItem> items;
+
+    bool isEmpty() const { return height <= 0; }
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ncreportsection.h"
+
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPen>
+
+class NCReportEvaluator;
+class QPainter;
+
+/*!
+    Paints the items of sections on a page: geometry in millimetres becomes device pixels,
+    fields and barcodes are evaluated at the moment they are painted. Fonts, pens and images are
+    set up once and kept while consecutive items share them.
+*/
+class NCREPORT_EXPORT NCReportSectionPainter
+{
+public:
+    explicit NCReportSectionPainter(NCReportEvaluator* evaluator);
+    ~NCReportSectionPainter();
+
+    // A page's painter; the scale follows the painter's device.
+    void setPainter(QPainter* painter);
+    // Paints `section` with its top `top` millimetres below the top of the printable area.
+    void paint(const NCReportSection& section, qreal top);
+
+private:
+    QRectF toDevice(const QRectF& rect, qreal top) const;
+    QString itemText(const NCReportItem& item) const;
+    void usePen(const QColor& color, qreal widthMillimetres);
+    void useFont(const NCReportItem& item);
+    void paintImage(const NCReportItem& item, const QRectF& rect);
+
+    NCReportEvaluator* m_evaluator;
+    QPainter* m_painter = nullptr;
+    qreal m_pixelsPerMillimetre = 1;
+    QFont m_font;
+    bool m_fontSet = false;
+    QString m_defaultFamily;
+    QPen m_pen;
+    QHash<QString, QImage> m_images;
+};

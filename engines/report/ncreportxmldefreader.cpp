@@ -1,0 +1,475 @@
+#include "ncreportxmldefreader.h"
+
+#include "ncreportcustomdsprovider.h"
+#include "ncreportdef.h"
+#include "ncreportitemmodeldatasource.h"
+#include "ncreportsqldatasource.h"
+#include "ncreportstringlistdatasource.h"
+
+#include <QFile>
+#include <QPageSize>
+#include <QSet>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+// Millimetres: far beyond any paper, small enough for device arithmetic at any resolution.
+constexpr qreal maximumLength = 10000;
+
+const struct {
+    const char* name;
+    QPageSize::PageSizeId id;
+} pageSizes[] = {{"A3", QPageSize::A3},         {"A4", QPageSize::A4},       {"A5", QPageSize::A5},
+                 {"Letter", QPageSize::Letter}, {"Legal", QPageSize::Legal}};
+
+const char* const itemNames[] = {"label", "field", "line", "rectangle", "image", "barcode"};
+const char* const sourceNames[] = {"static", "datasource", "parameter", "variable", "template"};
+const char* const functionNames[] = {"count", "sum", "avg", "min", "max"};
+
+template<size_t N>
+int indexOfName(const char* const (&names)[N], QStringView name)
+{
+    for (size_t i = 0; i < N; ++i) {
+        if (name == QLatin1String(names[i]))
+            return int(i);
+    }
+    return -1;
+}
+
+} // namespace
+
+class NCReportXMLDefReader::Parser
+{
+public:
+    Parser(QXmlStreamReader& xml, NCReportDef* def, NCReportCustomDSProvider* provider)
+        : xml(xml)
+        , def(def)
+        , provider(provider)
+    {
+    }
+
+    bool parse()
+    {
+        if (!xml.readNextStartElement())
+            return failXml();
+        if (xml.name() != QLatin1String("report"))
+            return fail(NCReportXMLDefReader::tr("The document is not a report: <%1>").arg(xml.name()));
+        return readReport() && validate();
+    }
+
+    qint64 line = 0;
+    QString message;
+
+private:
+    bool fail(const QString& text)
+    {
+        line = xml.lineNumber();
+        message = text;
+        return false;
+    }
+
+    bool failXml()
+    {
+        if (!xml.hasError())
+            return fail(NCReportXMLDefReader::tr("The document is empty"));
+        return fail(xml.errorString());
+    }
+
+    bool unknownElement() { return fail(NCReportXMLDefReader::tr("Unknown element <%1>").arg(xml.name())); }
+
+    // Reads the child elements of the current one with `child`; an error in the document itself
+    // (not well formed) ends the reading too.
+    template<typename Child>
+    bool readChildren(Child child)
+    {
+        while (xml.readNextStartElement()) {
+            if (!child())
+                return false;
+        }
+        return !xml.hasError() || failXml();
+    }
+
+    bool number(const QString& name, qreal& value, bool required = false)
+    {
+        const QStringRef text = xml.attributes().value(name);
+        if (text.isNull())
+            return !required || fail(NCReportXMLDefReader::tr("The attribute %1 is missing").arg(name));
+        bool ok = false;
+        const qreal read = text.toDouble(&ok);
+        if (!ok || !std::isfinite(read) || std::abs(read) > maximumLength)
+            return fail(NCReportXMLDefReader::tr("The attribute %1 is not a valid number: %2").arg(name, text));
+        value = read;
+        return true;
+    }
+
+    bool integer(const QString& name, int& value, bool required = false)
+    {
+        qreal read = value;
+        if (!number(name, read, required))
+            return false;
+        if (read != std::floor(read))
+            return fail(NCReportXMLDefReader::tr("The attribute %1 is not a whole number: %2").arg(name).arg(read));
+        value = int(read);
+        return true;
+    }
+
+    QString text(const QString& name) const { return xml.attributes().value(name).toString(); }
+    bool flag(const QString& name) const { return xml.attributes().value(name) == QLatin1String("true"); }
+
+    bool required(const QString& name, QString& value)
+    {
+        value = text(name);
+        return !value.isEmpty() || fail(NCReportXMLDefReader::tr("The attribute %1 is missing").arg(name));
+    }
+
+    bool readReport()
+    {
+        def->setReportName(text(QStringLiteral("name")));
+        if (!readPageLayout())
+            return false;
+        return readChildren([this] {
+            const QStringRef name = xml.name();
+            if (name == QLatin1String("datasources"))
+                return readChildren([this] { return readDataSource(); });
+            if (name == QLatin1String("parameters"))
+                return readChildren([this] { return readParameter(); });
+            if (name == QLatin1String("variables"))
+                return readChildren([this] { return readVariable(); });
+            if (name == QLatin1String("pageHeader"))
+                return readSection(def->pageHeader());
+            if (name == QLatin1String("pageFooter"))
+                return readSection(def->pageFooter());
+            if (name == QLatin1String("detail"))
+                return readDetail();
+            return unknownElement();
+        });
+    }
+
+    bool readPageLayout()
+    {
+        QPageLayout layout = def->pageLayout();
+        const QString size = text(QStringLiteral("pageSize"));
+        if (!size.isEmpty()) {
+            const auto known = std::find_if(std::begin(pageSizes), std::end(pageSizes),
+                                            [&](const auto& entry) { return size == QLatin1String(entry.name); });
+            if (known == std::end(pageSizes))
+                return fail(NCReportXMLDefReader::tr("Unknown page size %1").arg(size));
+            layout.setPageSize(QPageSize(known->id));
+        }
+        const QString orientation = text(QStringLiteral("orientation"));
+        if (orientation == QLatin1String("landscape"))
+            layout.setOrientation(QPageLayout::Landscape);
+        else if (!orientation.isEmpty() && orientation != QLatin1String("portrait"))
+            return fail(NCReportXMLDefReader::tr("Unknown orientation %1").arg(orientation));
+        QMarginsF margins = layout.margins();
+        qreal left = margins.left(), top = margins.top(), right = margins.right(), bottom = margins.bottom();
+        if (!number(QStringLiteral("leftMargin"), left) || !number(QStringLiteral("topMargin"), top)
+            || !number(QStringLiteral("rightMargin"), right) || !number(QStringLiteral("bottomMargin"), bottom))
+            return false;
+        margins = QMarginsF(left, top, right, bottom);
+        const QSizeF paper = layout.fullRect(QPageLayout::Millimeter).size();
+        if (qMin(qMin(left, top), qMin(right, bottom)) < 0 || left + right >= paper.width()
+            || top + bottom >= paper.height())
+            return fail(NCReportXMLDefReader::tr("The margins leave no room on the page"));
+        layout.setMinimumMargins(QMarginsF());
+        layout.setMargins(margins);
+        def->setPageLayout(layout);
+        return true;
+    }
+
+    bool readDataSource()
+    {
+        if (xml.name() != QLatin1String("datasource"))
+            return unknownElement();
+        QString id;
+        int type = -1;
+        if (!required(QStringLiteral("id"), id) || !integer(QStringLiteral("type"), type, true))
+            return false;
+        std::unique_ptr<NCReportDataSource> dataSource(provider->createCustomDataSource(id, type, def));
+        if (!dataSource)
+            return fail(NCReportXMLDefReader::tr("Unknown data source type %1").arg(type));
+        if (def->dataSource(id))
+            return fail(NCReportXMLDefReader::tr("The data source %1 is defined twice").arg(id));
+        if (!configure(dataSource.get()))
+            return false;
+        NCReportDataSource* added = dataSource.release();
+        def->addDataSource(added);
+        if (auto* strings = qobject_cast<NCReportStringListDataSource*>(added);
+            strings && type == NCReportDataSource::StringList)
+            return readStrings(strings);
+        const QString content = xml.readElementText();
+        if (xml.hasError())
+            return failXml();
+        auto* table = qobject_cast<NCReportTableDataSource*>(added);
+        if (table && !content.trimmed().isEmpty())
+            table->setSource(content.trimmed());
+        return true;
+    }
+
+    // The settings each type takes from the attributes.
+    bool configure(NCReportDataSource* dataSource)
+    {
+        dataSource->setParentReference(text(QStringLiteral("parent")));
+        if (auto* itemModel = qobject_cast<NCReportItemModelDataSource*>(dataSource))
+            itemModel->setItemModelId(text(QStringLiteral("itemModel")));
+        if (auto* sql = qobject_cast<NCReportSqlDataSource*>(dataSource)) {
+            sql->setConnectionName(text(QStringLiteral("connection")));
+            sql->setDatabaseFile(text(QStringLiteral("database")));
+        }
+        if (auto* table = qobject_cast<NCReportTableDataSource*>(dataSource))
+            table->setSource(text(QStringLiteral("file")));
+        auto* strings = qobject_cast<NCReportStringListDataSource*>(dataSource);
+        if (!strings)
+            return true;
+        const QString delimiter = text(QStringLiteral("delimiter"));
+        if (delimiter.size() > 1)
+            return fail(NCReportXMLDefReader::tr("The delimiter must be one character: %1").arg(delimiter));
+        if (delimiter.size() == 1)
+            strings->setDelimiter(delimiter.at(0));
+        strings->setHeader(flag(QStringLiteral("header")));
+        return true;
+    }
+
+    bool readStrings(NCReportStringListDataSource* dataSource)
+    {
+        QStringList strings;
+        const bool ok = readChildren([&] {
+            if (xml.name() != QLatin1String("string"))
+                return unknownElement();
+            strings.append(xml.readElementText());
+            return !xml.hasError() || failXml();
+        });
+        dataSource->setStrings(strings);
+        return ok;
+    }
+
+    bool readParameter()
+    {
+        if (xml.name() != QLatin1String("parameter"))
+            return unknownElement();
+        QString name;
+        if (!required(QStringLiteral("name"), name))
+            return false;
+        def->parameters().insert(name, text(QStringLiteral("value")));
+        xml.skipCurrentElement();
+        return true;
+    }
+
+    bool readVariable()
+    {
+        if (xml.name() != QLatin1String("variable"))
+            return unknownElement();
+        NCReportVariable variable;
+        if (!required(QStringLiteral("id"), variable.id))
+            return false;
+        variable.expression = text(QStringLiteral("expression"));
+        variable.resetGroup = text(QStringLiteral("resetGroup"));
+        const QString function = text(QStringLiteral("function"));
+        const int index = function.isEmpty() ? int(NCReportVariable::Sum) : indexOfName(functionNames, function);
+        if (index < 0)
+            return fail(NCReportXMLDefReader::tr("Unknown variable function %1").arg(function));
+        variable.function = NCReportVariable::Function(index);
+        for (const NCReportVariable& other : qAsConst(def->variables())) {
+            if (other.id == variable.id)
+                return fail(NCReportXMLDefReader::tr("The variable %1 is defined twice").arg(variable.id));
+        }
+        def->variables().append(variable);
+        xml.skipCurrentElement();
+        return true;
+    }
+
+    bool readSection(NCReportSection& section)
+    {
+        return sectionHeight(section) && readChildren([&] { return readItem(section); });
+    }
+
+    bool sectionHeight(NCReportSection& section)
+    {
+        if (!number(QStringLiteral("height"), section.height, true))
+            return false;
+        return section.height >= 0 || fail(NCReportXMLDefReader::tr("A section cannot have a negative height"));
+    }
+
+    bool readDetail()
+    {
+        NCReportDetail detail;
+        if (!required(QStringLiteral("id"), detail.id) || !required(QStringLiteral("dataSource"), detail.dataSourceId)
+            || !sectionHeight(detail.section))
+            return false;
+        const bool ok = readChildren([&] {
+            if (xml.name() != QLatin1String("group"))
+                return readItem(detail.section);
+            NCReportGroup group;
+            detail.groups.append(group);
+            return readGroup(detail.groups.last());
+        });
+        detailLines.append(xml.lineNumber());
+        def->details().append(detail);
+        return ok;
+    }
+
+    bool readGroup(NCReportGroup& group)
+    {
+        if (!required(QStringLiteral("id"), group.id) || !required(QStringLiteral("expression"), group.expression))
+            return false;
+        if (!groupIds.contains(group.id))
+            groupIds.insert(group.id);
+        else
+            return fail(NCReportXMLDefReader::tr("The group %1 is defined twice").arg(group.id));
+        return readChildren([&] {
+            if (xml.name() == QLatin1String("header"))
+                return readSection(group.header);
+            if (xml.name() == QLatin1String("footer"))
+                return readSection(group.footer);
+            return unknownElement();
+        });
+    }
+
+    bool readItem(NCReportSection& section)
+    {
+        const int type = indexOfName(itemNames, xml.name());
+        if (type < 0)
+            return unknownElement();
+        NCReportItem item;
+        item.type = NCReportItem::ItemType(type);
+        const bool isLine = item.type == NCReportItem::Line;
+        qreal x = 0, y = 0, width = 0, height = 0;
+        if (!number(isLine ? QStringLiteral("x1") : QStringLiteral("x"), x, true)
+            || !number(isLine ? QStringLiteral("y1") : QStringLiteral("y"), y, true)
+            || !number(isLine ? QStringLiteral("x2") : QStringLiteral("width"), width, true)
+            || !number(isLine ? QStringLiteral("y2") : QStringLiteral("height"), height, true))
+            return false;
+        item.geometry = isLine ? QRectF(QPointF(x, y), QPointF(width, height)) : QRectF(x, y, width, height);
+        if (!isLine && (width < 0 || height < 0))
+            return fail(NCReportXMLDefReader::tr("An item cannot have a negative size"));
+        return readItemLook(item) && readItemSource(item) && (section.items.append(item), true);
+    }
+
+    bool readItemLook(NCReportItem& item)
+    {
+        item.fontFamily = text(QStringLiteral("fontFamily"));
+        item.bold = flag(QStringLiteral("bold"));
+        item.italic = flag(QStringLiteral("italic"));
+        if (!number(QStringLiteral("fontSize"), item.fontPointSize) || !number(QStringLiteral("lineWidth"), item.lineWidth)
+            || !integer(QStringLiteral("barcodeType"), item.barcodeType))
+            return false;
+        if (item.fontPointSize <= 0 || item.fontPointSize > 1000)
+            return fail(NCReportXMLDefReader::tr("The font size must be between 0 and 1000 points"));
+        if (item.lineWidth < 0)
+            return fail(NCReportXMLDefReader::tr("A line cannot have a negative width"));
+        if (!readColor(QStringLiteral("color"), item.color) || !readColor(QStringLiteral("fill"), item.fillColor))
+            return false;
+        return readAlignment(item);
+    }
+
+    bool readColor(const QString& name, QColor& color)
+    {
+        const QString value = text(name);
+        if (value.isEmpty())
+            return true;
+        color = QColor(value);
+        return color.isValid() || fail(NCReportXMLDefReader::tr("The attribute %1 is not a colour: %2").arg(name, value));
+    }
+
+    bool readAlignment(NCReportItem& item)
+    {
+        static const QHash<QString, Qt::Alignment> words{
+            {QStringLiteral("left"), Qt::AlignLeft},      {QStringLiteral("right"), Qt::AlignRight},
+            {QStringLiteral("center"), Qt::AlignHCenter}, {QStringLiteral("top"), Qt::AlignTop},
+            {QStringLiteral("bottom"), Qt::AlignBottom},  {QStringLiteral("vcenter"), Qt::AlignVCenter}};
+        const QStringList parts = text(QStringLiteral("align")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (parts.isEmpty())
+            return true;
+        Qt::Alignment alignment;
+        for (const QString& part : parts) {
+            if (!words.contains(part))
+                return fail(NCReportXMLDefReader::tr("Unknown alignment %1").arg(part));
+            alignment |= words.value(part);
+        }
+        if (!(alignment & Qt::AlignHorizontal_Mask))
+            alignment |= Qt::AlignLeft;
+        if (!(alignment & Qt::AlignVertical_Mask))
+            alignment |= Qt::AlignVCenter;
+        item.alignment = alignment;
+        return true;
+    }
+
+    bool readItemSource(NCReportItem& item)
+    {
+        const bool isExpression = item.type == NCReportItem::Field || item.type == NCReportItem::Barcode;
+        item.sourceType = isExpression ? NCReportItem::Template : NCReportItem::Static;
+        const QString source = text(QStringLiteral("source"));
+        if (!source.isEmpty()) {
+            const int index = indexOfName(sourceNames, source);
+            if (index < 0)
+                return fail(NCReportXMLDefReader::tr("Unknown item source %1").arg(source));
+            item.sourceType = NCReportItem::SourceType(index);
+        }
+        if (item.type == NCReportItem::Image)
+            item.text = text(QStringLiteral("file"));
+        item.text += xml.readElementText();
+        return !xml.hasError() || failXml();
+    }
+
+    // Names that refer to other parts of the definition, checked once everything is read.
+    bool validate()
+    {
+        for (int i = 0; i < def->details().size(); ++i) {
+            const NCReportDetail& detail = def->details().at(i);
+            if (!def->dataSource(detail.dataSourceId)) {
+                line = detailLines.value(i);
+                message = NCReportXMLDefReader::tr("The detail %1 uses the unknown data source %2").arg(detail.id, detail.dataSourceId);
+                return false;
+            }
+        }
+        for (const NCReportVariable& variable : qAsConst(def->variables())) {
+            if (!variable.resetGroup.isEmpty() && !groupIds.contains(variable.resetGroup)) {
+                line = xml.lineNumber();
+                message = NCReportXMLDefReader::tr("The variable %1 is reset by the unknown group %2").arg(variable.id, variable.resetGroup);
+                return false;
+            }
+        }
+        return true;
+    }
+
+    QXmlStreamReader& xml;
+    NCReportDef* def;
+    NCReportCustomDSProvider* provider;
+    QSet<QString> groupIds;
+    QVector<qint64> detailLines;
+};
+
+NCReportXMLDefReader::NCReportXMLDefReader(NCReportCustomDSProvider* provider)
+    : m_provider(provider)
+{
+}
+
+NCReportXMLDefReader::~NCReportXMLDefReader() = default;
+
+bool NCReportXMLDefReader::readFile(const QString& fileName, NCReportDef* def)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = {fileName, 0, tr("Cannot read the file: %1").arg(file.errorString())};
+        return false;
+    }
+    return read(file.readAll(), def, fileName);
+}
+
+bool NCReportXMLDefReader::read(const QByteArray& xml, NCReportDef* def, const QString& fileName)
+{
+    m_error = NCReportError();
+    NCReportCustomDSProvider defaultProvider;
+    QXmlStreamReader reader(xml);
+    Parser parser(reader, def, m_provider ? m_provider.data() : &defaultProvider);
+    if (parser.parse()) {
+        def->setFileName(fileName);
+        return true;
+    }
+    m_error = {fileName, parser.line, parser.message};
+    return false;
+}

@@ -1,0 +1,154 @@
+// "Informes": a table of sales registered by name as an item model, a sample report over it
+// (grouped by city with totals, a barcode per row) previewed as it is edited, and a button that
+// prints it to PDF.
+#include "gallerypage.h"
+
+#include <Mirokit/ZCNCReportCustomDSProvider.h>
+#include <Mirokit/ZCNCReportEvaluator.h>
+
+#include <ncreport.h>
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const char sampleReport[] = R"(<report name="Ventas por ciudad" pageSize="A5" leftMargin="12" rightMargin="12">
+  <datasources><datasource id="ventas" type="4" itemModel="ventas"/></datasources>
+  <variables>
+    <variable id="totalCiudad" expression="$D{ventas.Importe}" resetGroup="ciudad"/>
+    <variable id="total" expression="$D{ventas.Importe}"/>
+  </variables>
+  <pageHeader height="16">
+    <label x="0" y="0" width="124" height="8" fontSize="14" bold="true" color="#1f4e79">Ventas por ciudad</label>
+    <label x="0" y="9" width="40" height="5" fontSize="8" bold="true">Cliente</label>
+    <label x="84" y="9" width="40" height="5" fontSize="8" bold="true" align="right">Importe</label>
+    <line x1="0" y1="14.5" x2="124" y2="14.5" lineWidth="0.3" color="#1f4e79"/>
+  </pageHeader>
+  <pageFooter height="8">
+    <field x="0" y="2" width="124" height="5" fontSize="8" align="right">Página $V{pageNumber}</field>
+  </pageFooter>
+  <detail id="lineas" dataSource="ventas" height="9">
+    <group id="ciudad" expression="$D{ventas.Ciudad}">
+      <header height="8">
+        <rectangle x="0" y="1" width="124" height="6" fill="#dde8f3" color="#dde8f3"/>
+        <field x="2" y="1" width="80" height="6" bold="true">$D{Ciudad}</field>
+      </header>
+      <footer height="8">
+        <line x1="84" y1="0.5" x2="124" y2="0.5" lineWidth="0.2"/>
+        <field x="40" y="1" width="84" height="6" bold="true" align="right">Total $D{Ciudad}: $V{totalCiudad} €</field>
+      </footer>
+    </group>
+    <field x="2" y="0" width="44" height="9" fontSize="9">$D{Cliente}</field>
+    <barcode x="48" y="1" width="34" height="7" barcodeType="7">C$D{Código}</barcode>
+    <field x="84" y="0" width="40" height="9" fontSize="9" align="right" source="datasource">Importe</field>
+  </detail>
+</report>)";
+
+QStandardItemModel* createSales(QObject* parent)
+{
+    auto* model = new QStandardItemModel(parent);
+    model->setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Cliente"), QStringLiteral("Ciudad"),
+                                      QStringLiteral("Importe")});
+    const char* const rows[][4] = {{"100101", "Ana Ruiz", "Cádiz", "120.50"},   {"100102", "Luis Peña", "Cádiz", "89.90"},
+                                   {"100103", "Eva Sanz", "León", "240.00"},    {"100104", "José Ortiz", "León", "35.10"},
+                                   {"100105", "Íñigo Mora", "León", "410.75"},  {"100106", "Marta Gil", "Soria", "64.00"},
+                                   {"100107", "Pablo Díez", "Soria", "18.20"}};
+    for (const auto& row : rows) {
+        QList<QStandardItem*> items;
+        for (const char* cell : row)
+            items.append(new QStandardItem(QString::fromUtf8(cell)));
+        model->appendRow(items);
+    }
+    return model;
+}
+
+// The report's first page, drawn with a thin shadow like a sheet on the desk.
+QPixmap sheet(const QImage& page)
+{
+    QPixmap pixmap(page.size() + QSize(6, 6));
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.fillRect(QRect(QPoint(5, 5), page.size()), QColor(0, 0, 0, 50));
+    painter.drawImage(0, 0, page);
+    return pixmap;
+}
+
+QWidget* createReportPage()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* sales = createSales(page);
+
+    auto* provider = new ZCNCReportCustomDSProvider(page);
+    auto* report = new NCReport(page);
+    report->setCustomDataSourceProvider(provider);
+    report->setEvaluator(std::make_unique<ZCNCReportEvaluator>());
+    report->addItemModel(QStringLiteral("ventas"), sales);
+    report->setReportSource(QByteArray(sampleReport));
+    report->load();
+
+    auto* splitter = new QSplitter;
+    auto* table = new QTableView;
+    table->setModel(sales);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->hide();
+    splitter->addWidget(table);
+
+    auto* preview = new QLabel;
+    preview->setAlignment(Qt::AlignCenter);
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(preview);
+    scroll->setWidgetResizable(true);
+    scroll->setBackgroundRole(QPalette::Dark);
+    splitter->addWidget(scroll);
+    splitter->setStretchFactor(1, 1);
+    layout->addWidget(splitter, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto* status = new QLabel;
+    auto* print = new QPushButton(QStringLiteral("Imprimir a PDF…"));
+    buttons->addWidget(status, 1);
+    buttons->addWidget(print);
+    layout->addLayout(buttons);
+
+    const auto refresh = [=] {
+        QVector<QImage> pages;
+        if (!report->runReportToImages(pages, 80) || pages.isEmpty()) {
+            status->setText(report->error().toString());
+            return;
+        }
+        preview->setPixmap(sheet(pages.first()));
+        status->setText(QStringLiteral("%1 página(s); las filas del modelo «ventas» se editan en la tabla.").arg(pages.size()));
+    };
+    // Edits arrive one cell at a time: one preview after the last of them.
+    auto* delay = new QTimer(page);
+    delay->setSingleShot(true);
+    delay->setInterval(150);
+    QObject::connect(delay, &QTimer::timeout, page, refresh);
+    QObject::connect(sales, &QAbstractItemModel::dataChanged, delay, QOverload<>::of(&QTimer::start));
+    QObject::connect(print, &QPushButton::clicked, page, [=] {
+        const QString fileName = QFileDialog::getSaveFileName(page, QStringLiteral("Imprimir a PDF"),
+                                                              QStringLiteral("ventas.pdf"), QStringLiteral("PDF (*.pdf)"));
+        if (fileName.isEmpty())
+            return;
+        status->setText(report->runReportToPdf(fileName) ? QStringLiteral("Guardado en %1").arg(fileName)
+                                                         : report->error().toString());
+    });
+    refresh();
+    return page;
+}
+
+} // namespace
+
+MIROKIT_GALLERY_PAGE(100, "Informes", createReportPage);

@@ -1,0 +1,53 @@
+// Random report files through the loader: it accepts a definition whole or says where it stops
+// (a line inside the file), never keeps half of one; accepted definitions are run to small
+// images, with every data source the loader created.
+#include <Mirokit/ZCNCReportCustomDSProvider.h>
+#include <Mirokit/ZCNCReportEvaluator.h>
+
+#include <ncreport.h>
+#include <ncreportdef.h>
+
+#include <QGuiApplication>
+#include <QStandardItemModel>
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static QGuiApplication* application = [] {
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        static int argc = 1;
+        static char name[] = "fuzz_reportxml";
+        static char* argv[] = {name, nullptr};
+        return new QGuiApplication(argc, argv);
+    }();
+    Q_UNUSED(application);
+    static QStandardItemModel model(3, 3);
+
+    const QByteArray xml(reinterpret_cast<const char*>(data), int(size));
+    ZCNCReportCustomDSProvider provider;
+    NCReport report;
+    report.setCustomDataSourceProvider(&provider);
+    report.setEvaluator(std::make_unique<ZCNCReportEvaluator>());
+    report.addItemModel(QStringLiteral("m"), &model);
+    report.setReportSource(xml);
+    NCReportDef* before = report.reportDef();
+    if (!report.load()) {
+        const qint64 lines = xml.count('\n') + 1;
+        if (report.reportDef() != before || report.error().message.isEmpty() || report.error().line < 0
+            || report.error().line > lines)
+            std::abort();
+        return 0;
+    }
+    // Text and SQL sources would read the machine's files: only what the input holds is run.
+    for (NCReportDataSource* source : report.reportDef()->dataSources()) {
+        if (source->dataSourceType() == NCReportDataSource::Text || source->dataSourceType() == NCReportDataSource::Sql)
+            return 0;
+        if (source->dataSourceType() == NCReportDataSource::XML && !xml.contains("CDATA[<"))
+            return 0;
+    }
+    QVector<QImage> pages;
+    report.runReportToImages(pages, 4);
+    return 0;
+}

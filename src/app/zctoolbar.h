@@ -1,0 +1,51 @@
+#pragma once
+
+#include "mirokit_global.h"
+
+#include <QPointer>
+#include <QToolBar>
+
+class QMenu;
+class QToolButton;
+
+/*!
+    A tool bar whose menu buttons can behave like a menu bar: with HoverMenus, a menu opens as
+    the pointer enters its button and follows the pointer from button to button. With
+    OrientationStyle, menu buttons show their text beside the icon in a horizontal bar and only
+    the icon in a vertical one.
+*/
+class MIROKIT_EXPORT ZCToolBar : public QToolBar
+{
+    Q_OBJECT
+
+public:
+    enum EOpcion : unsigned int {
+        OrientationStyle = 0x1,  // menu buttons follow orientationChanged (OnOrientationChanged)
+        HoverMenus = 0x2         // tool buttons given to addWidget open their menus on hover
+    };
+
+    explicit ZCToolBar(QWidget* parent = nullptr, unsigned int options = OrientationStyle);
+    ~ZCToolBar() override;
+
+    // Hides QToolBar::addWidget: with HoverMenus a QToolButton becomes a hover menu.
+    QAction* addWidget(QWidget* widget);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+protected slots:
+    void OnOrientationChanged(Qt::Orientation orientacion);
+    void PopUpCurrentMenuToolButton();
+
+private:
+    QList<QToolButton*> menuButtons() const;
+    void hoverButton(QObject* object);
+    bool isHoverButton(QObject* object) const;
+    bool keepsMenusOpenAt(const QWidget* widgetUnderPointer) const;
+    void scheduleMenuChange(QToolButton* current);
+    void syncButtonsDown();
+    QPoint menuPosition(QToolButton* button, QMenu* menu) const;
+
+    unsigned int m_options;
+    QPointer<QToolButton> m_currentMenuButton;
+};

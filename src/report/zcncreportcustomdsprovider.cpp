@@ -1,0 +1,17 @@
+#include "zcncreportcustomdsprovider.h"
+
+#include "zcncreportitemmodeldatasource.h"
+
+ZCNCReportCustomDSProvider::ZCNCReportCustomDSProvider(QObject* parent)
+    : NCReportCustomDSProvider(parent)
+{
+}
+
+ZCNCReportCustomDSProvider::~ZCNCReportCustomDSProvider() = default;
+
+NCReportDataSource* ZCNCReportCustomDSProvider::createCustomDataSource(const QString& id, int type, QObject* parent)
+{
+    if (type == NCReportDataSource::ItemModel)
+        return new ZCNCReportItemModelDataSource(id, parent);
+    return NCReportCustomDSProvider::createCustomDataSource(id, type, parent);
+}

@@ -1,0 +1,199 @@
+#include "zcbuscarreemplazarwidget.h"
+
+#include "zcbuscarreemplazareditor.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int notFoundMessageTime = 5000;
+constexpr int wrappedMessageTime = 1000;
+constexpr int replacedMessageTime = 5000;
+} // namespace
+
+ZCBuscarReemplazarWidget::ZCBuscarReemplazarWidget(QWidget* parent)
+    : QWidget(parent)
+    , m_textoBuscar(new QLineEdit(this))
+    , m_textoReemplazar(new QLineEdit(this))
+    , m_mayusculas(new QCheckBox(tr("Coincidir minúsculas y mayúsculas"), this))
+    , m_palabrasCompletas(new QCheckBox(tr("Palabras completas"), this))
+    , m_haciaAtras(new QCheckBox(tr("Hacia atras"), this))
+    , m_botonBuscar(new QPushButton(tr("&Buscar"), this))
+    , m_botonReemplazar(new QPushButton(tr("&Reemplazar"), this))
+    , m_botonReemplazarTodos(new QPushButton(tr("Reemplazar &todos"), this))
+    , m_layoutBotones(new QHBoxLayout)
+    , m_statusBar(new QStatusBar(this))
+{
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(tr("Buscar:"), this), 0, 0);
+    grid->addWidget(m_textoBuscar, 0, 1);
+    grid->addWidget(new QLabel(tr("Reemplazar por:"), this), 1, 0);
+    grid->addWidget(m_textoReemplazar, 1, 1);
+    grid->addWidget(m_mayusculas, 2, 0, 1, 2);
+    grid->addWidget(m_palabrasCompletas, 3, 0, 1, 2);
+    grid->addWidget(m_haciaAtras, 4, 0, 1, 2);
+
+    // A grip would resize the window from the middle of the form.
+    m_statusBar->setSizeGripEnabled(false);
+    m_layoutBotones->addWidget(m_botonBuscar);
+    m_layoutBotones->addWidget(m_botonReemplazar);
+    m_layoutBotones->addWidget(m_botonReemplazarTodos);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addWidget(m_statusBar);
+    layout->addLayout(m_layoutBotones);
+
+    connect(m_botonBuscar, &QPushButton::clicked, this, &ZCBuscarReemplazarWidget::onBuscar);
+    connect(m_botonReemplazar, &QPushButton::clicked, this, &ZCBuscarReemplazarWidget::onReemplazar);
+    connect(m_botonReemplazarTodos, &QPushButton::clicked, this, &ZCBuscarReemplazarWidget::onReemplazarTodos);
+}
+
+void ZCBuscarReemplazarWidget::SetEditor(ZCBuscarReemplazarEditor* editor)
+{
+    if (m_editorWidget)
+        m_editorWidget->removeEventFilter(this);
+    m_editor = editor;
+    m_editorWidget = editor ? editor->GetEditor() : nullptr;
+    if (m_editorWidget)
+        m_editorWidget->installEventFilter(this);
+}
+
+ZCBuscarReemplazarEditor* ZCBuscarReemplazarWidget::GetEditor() const
+{
+    return m_editor;
+}
+
+void ZCBuscarReemplazarWidget::SetDlgBuscarReemplazar(QDialog* dialog)
+{
+    m_dialog = dialog;
+}
+
+QHBoxLayout* ZCBuscarReemplazarWidget::GetLayoutBotones() const
+{
+    return m_layoutBotones;
+}
+
+// Both the adapter and its editor may have been deleted since SetEditor(): the form's actions
+// then do nothing.
+bool ZCBuscarReemplazarWidget::hasEditor() const
+{
+    return m_editor && m_editor->GetEditor();
+}
+
+void ZCBuscarReemplazarWidget::ReIniciar()
+{
+    if (!hasEditor())
+        return;
+    emit preBuscarReemplazar();
+    QString word;
+    m_editor->GetPalabraActual(word);
+    // Outside any word the previous search text is worth more than an empty field.
+    if (!word.isEmpty())
+        m_textoBuscar->setText(word);
+    m_textoBuscar->selectAll();
+    m_textoBuscar->setFocus();
+    m_botonBuscar->setDefault(true);
+}
+
+void ZCBuscarReemplazarWidget::buscar(bool backwards)
+{
+    if (!hasEditor())
+        return;
+    emit preBuscarReemplazar();
+    m_editor->Buscar(m_textoBuscar->text(), m_mayusculas->isChecked(), m_palabrasCompletas->isChecked(),
+                     backwards);
+    CheckShowBuscarHaDadoLaVuelta();
+}
+
+void ZCBuscarReemplazarWidget::onBuscar()
+{
+    buscar(m_haciaAtras->isChecked());
+}
+
+void ZCBuscarReemplazarWidget::onBuscarSiguiente()
+{
+    buscar(false);
+}
+
+void ZCBuscarReemplazarWidget::onBuscarAnterior()
+{
+    buscar(true);
+}
+
+void ZCBuscarReemplazarWidget::onReemplazar()
+{
+    if (!hasEditor())
+        return;
+    emit preBuscarReemplazar();
+    m_editor->Reemplazar(m_textoBuscar->text(), m_mayusculas->isChecked(), m_palabrasCompletas->isChecked(),
+                         m_haciaAtras->isChecked(), m_textoReemplazar->text(), true);
+    CheckShowBuscarHaDadoLaVuelta();
+}
+
+void ZCBuscarReemplazarWidget::onReemplazarTodos()
+{
+    if (!hasEditor())
+        return;
+    emit preBuscarReemplazar();
+    const int count = m_editor->ReemplazarTodos(m_textoBuscar->text(), m_mayusculas->isChecked(),
+                                                m_palabrasCompletas->isChecked(), m_haciaAtras->isChecked(),
+                                                m_textoReemplazar->text());
+    m_statusBar->showMessage(tr("%1 coincidencias cambiadas").arg(count), replacedMessageTime);
+}
+
+void ZCBuscarReemplazarWidget::CheckShowBuscarHaDadoLaVuelta()
+{
+    if (!m_editor)
+        return;
+    switch (m_editor->GetEstadoVuelta()) {
+    case ZCBuscarReemplazarEditor::Encontrado:
+        break;
+    case ZCBuscarReemplazarEditor::VueltaPorElPrincipio:
+        m_statusBar->showMessage(tr("Se ha llegado al %1 del documento").arg(tr("principio")), wrappedMessageTime);
+        break;
+    case ZCBuscarReemplazarEditor::VueltaPorElFinal:
+        m_statusBar->showMessage(tr("Se ha llegado al %1 del documento").arg(tr("final")), wrappedMessageTime);
+        break;
+    case ZCBuscarReemplazarEditor::NoEncontrado:
+        m_statusBar->showMessage(tr("No se puede encontrar el texto \"%1\"").arg(m_textoBuscar->text()),
+                                 notFoundMessageTime);
+        break;
+    }
+}
+
+QWidget* ZCBuscarReemplazarWidget::shownWindow()
+{
+    if (m_dialog)
+        return m_dialog;
+    return this;
+}
+
+void ZCBuscarReemplazarWidget::followEditorVisibility(bool editorShown)
+{
+    if (editorShown) {
+        if (m_wasVisible)
+            shownWindow()->show();
+        m_wasVisible = false;
+        return;
+    }
+    m_wasVisible = isVisible();
+    if (m_wasVisible)
+        shownWindow()->hide();
+}
+
+bool ZCBuscarReemplazarWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_editorWidget && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        followEditorVisibility(event->type() == QEvent::Show);
+    return QWidget::eventFilter(watched, event);
+}

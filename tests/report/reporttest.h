@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QProcess>
+#include <QStandardItemModel>
+#include <QStandardPaths>
+#include <QString>
+#include <QtTest>
+
+namespace reporttest {
+
+// A table model: the first string holds the header texts, the others the rows, cells split at
+// commas.
+inline void fillTable(QStandardItemModel& model, const QStringList& lines)
+{
+    model.clear();
+    model.setHorizontalHeaderLabels(lines.value(0).split(QLatin1Char(',')));
+    for (int row = 1; row < lines.size(); ++row) {
+        QList<QStandardItem*> items;
+        for (const QString& cell : lines.at(row).split(QLatin1Char(',')))
+            items.append(new QStandardItem(cell));
+        model.appendRow(items);
+    }
+}
+
+// A report over one data source: `body` goes inside the detail, `extra` after the data sources.
+inline QByteArray report(const QString& dataSource, const QString& body, const QString& extra = QString())
+{
+    return QStringLiteral("<report name=\"Prueba\">\n<datasources>%1</datasources>\n%3\n"
+                          "<detail id=\"d\" dataSource=\"ds\" height=\"6\">%2</detail>\n</report>\n")
+        .arg(dataSource, body, extra)
+        .toUtf8();
+}
+
+// The text of a PDF file as pdftotext reads it, pages separated by form feeds; empty (and the
+// test skipped by the caller) when poppler's pdftotext is not installed.
+inline QString pdfText(const QString& fileName)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return QString();
+    QProcess process;
+    process.start(tool, {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
+    if (!process.waitForFinished(60000))
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Lines of text without the layout's spacing: words separated by one space, empty lines gone.
+inline QStringList textLines(const QString& text)
+{
+    QStringList lines;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString simple = line.normalized(QString::NormalizationForm_KC).simplified();
+        if (!simple.isEmpty())
+            lines.append(simple);
+    }
+    return lines;
+}
+
+} // namespace reporttest
+
+#define REQUIRE_PDFTOTEXT()                                                                         \
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())                     \
+    QSKIP("pdftotext (poppler-utils) is not installed")

@@ -1,0 +1,527 @@
+#include "mirokittest.h"
+#include "reporttest.h"
+
+#include <ncreport.h>
+#include <ncreportdef.h>
+#include <ncreportevaluator.h>
+#include <ncreportitemmodeldatasource.h>
+#include <ncreportsqldatasource.h>
+#include <ncreportstringlistdatasource.h>
+#include <ncreporttextdatasource.h>
+#include <ncreportxmldatasource.h>
+#include <ncreportxmldefreader.h>
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+using namespace reporttest;
+
+namespace {
+
+const QString stringList = QStringLiteral(
+    "<datasource id=\"ds\" type=\"3\" delimiter=\";\" header=\"true\"><string>ciudad;nombre;importe</string>"
+    "<string>Madrid;Ana;10</string><string>Madrid;Luis;20</string><string>Soria;\"Eva; la de Soria\";5</string>"
+    "</datasource>");
+
+// A string-list source opened by hand, for the evaluator.
+struct OpenSource {
+    NCReportDef def;
+    NCReportEvaluator evaluator;
+    NCReportStringListDataSource* source = new NCReportStringListDataSource(QStringLiteral("ds"));
+    OpenSource()
+    {
+        source->setDelimiter(QLatin1Char(';'));
+        source->setHeader(true);
+        source->setStrings({QStringLiteral("ciudad;nombre;importe"), QStringLiteral("Madrid;Ana;10"),
+                            QStringLiteral("Madrid;Luis;20"), QStringLiteral("Soria;Eva;5")});
+        def.addDataSource(source);
+        source->open();
+        source->seek(1);
+        evaluator.setReportDef(&def);
+        evaluator.setParameters({{QStringLiteral("moneda"), QStringLiteral("EUR")}});
+    }
+};
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content)
+{
+    QFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write(content);
+    return file.fileName();
+}
+
+// An SQLite file with a table p of two people; its name.
+QString createPeople(const QTemporaryDir& dir)
+{
+    const QString file = dir.filePath(QStringLiteral("p.sqlite"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
+        db.setDatabaseName(file);
+        QSqlQuery fill(db.open() ? db : QSqlDatabase());
+        fill.exec(QStringLiteral("CREATE TABLE p (nombre TEXT, edad INTEGER)"));
+        fill.exec(QStringLiteral("INSERT INTO p VALUES ('Ana', 30), ('Luis', 41)"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
+    return file;
+}
+
+// The rows of a data source, cells joined by '|'.
+QStringList rowsOf(NCReportDataSource* source)
+{
+    QStringList rows;
+    for (int row = 0; source->seek(row); ++row) {
+        QStringList cells;
+        for (int column = 0; column < source->columnCount(); ++column)
+            cells.append(source->value(column).toString());
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestNCReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadingStopsAtTheFirstFault_data();
+    void loadingStopsAtTheFirstFault();
+    void definitionReadsEveryPart();
+    void dataSourcesReadTheirRows_data();
+    void dataSourcesReadTheirRows();
+    void sqlParametersAreBoundNeverPasted_data();
+    void sqlParametersAreBoundNeverPasted();
+    void evaluatorResolvesReferences_data();
+    void evaluatorResolvesReferences();
+    void rowAfterACommaLeavesTheCursorWhereItWas();
+    void itemModelReportPrintsOneLinePerRow();
+    void groupsPrintHeadersFootersAndTotals();
+    void longReportsBreakPagesUnderTheHeader();
+    void imagesShowThePages();
+    void runFailuresAreReported_data();
+    void runFailuresAreReported();
+};
+
+void TestNCReport::loadingStopsAtTheFirstFault_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no report at all") << QByteArray() << 0 << "No report file or report text is given";
+    QTest::newRow("a document of blanks") << QByteArray(" \n") << 1 << "Premature end of document.";
+    QTest::newRow("another root element") << QByteArray("<informe/>") << 1 << "The document is not a report: <informe>";
+    QTest::newRow("a document that is not well formed") << QByteArray("<report>\n<pageHeader height=\"1\">\n</report>") << 3
+        << "Opening and ending tag mismatch.";
+    QTest::newRow("an unknown element")
+        << report(stringList, QStringLiteral("<label x=\"0\" y=\"0\" width=\"1\" height=\"1\"/>"),
+                  QStringLiteral("<pie/>")) << 3 << "Unknown element <pie>";
+    QTest::newRow("a data source without id")
+        << QByteArray("<report><datasources>\n<datasource type=\"3\"/></datasources></report>") << 2
+        << "The attribute id is missing";
+    QTest::newRow("an unknown data source type")
+        << QByteArray("<report><datasources>\n<datasource id=\"a\" type=\"9\"/></datasources></report>") << 2
+        << "Unknown data source type 9";
+    QTest::newRow("a data source type that is not a number")
+        << QByteArray("<report><datasources><datasource id=\"a\" type=\"1.5\"/></datasources></report>") << 1
+        << "The attribute type is not a whole number: 1.5";
+    QTest::newRow("a data source defined twice")
+        << QByteArray("<report><datasources><datasource id=\"a\" type=\"3\"/>\n<datasource id=\"a\" type=\"1\"/>"
+                      "</datasources></report>") << 2 << "The data source a is defined twice";
+    QTest::newRow("a detail over an unknown data source")
+        << QByteArray("<report>\n<detail id=\"d\" dataSource=\"nada\" height=\"5\"/></report>") << 2
+        << "The detail d uses the unknown data source nada";
+    QTest::newRow("a section with a negative height")
+        << QByteArray("<report><pageHeader height=\"-2\"/></report>") << 1 << "A section cannot have a negative height";
+    QTest::newRow("a coordinate that is not a number")
+        << report(stringList, QStringLiteral("\n<field x=\"abc\" y=\"0\" width=\"1\" height=\"1\"/>")) << 5
+        << "The attribute x is not a valid number: abc";
+    QTest::newRow("a coordinate beyond any paper")
+        << report(stringList, QStringLiteral("<line x1=\"0\" y1=\"0\" x2=\"1e300\" y2=\"1\"/>")) << 4
+        << "The attribute x2 is not a valid number: 1e300";
+    QTest::newRow("an unknown page size") << QByteArray("<report pageSize=\"A9\"/>") << 1 << "Unknown page size A9";
+    QTest::newRow("margins that leave no room")
+        << QByteArray("<report leftMargin=\"150\" rightMargin=\"150\"/>") << 1 << "The margins leave no room on the page";
+    QTest::newRow("a variable reset by an unknown group")
+        << report(stringList, QString(), QStringLiteral("<variables><variable id=\"v\" resetGroup=\"g\"/></variables>"))
+        << 5 << "The variable v is reset by the unknown group g";
+    QTest::newRow("a delimiter of two characters")
+        << QByteArray("<report><datasources><datasource id=\"a\" type=\"3\" delimiter=\";;\"/></datasources></report>")
+        << 1 << "The delimiter must be one character: ;;";
+    QTest::newRow("an unknown colour")
+        << report(stringList, QStringLiteral("<label x=\"0\" y=\"0\" width=\"1\" height=\"1\" color=\"rojo\"/>")) << 4
+        << "The attribute color is not a colour: rojo";
+}
+
+void TestNCReport::loadingStopsAtTheFirstFault()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(int, line);
+    QFETCH(QString, message);
+    NCReport report;
+    report.setReportSource(::report(stringList, QString()));
+    QVERIFY(report.load());
+    NCReportDef* loaded = report.reportDef();
+
+    report.setReportSource(xml);
+    QVERIFY(!report.load());
+    QCOMPARE(report.error().line, line);
+    if (!message.isEmpty())
+        QCOMPARE(report.error().message, message);
+    QVERIFY(!report.error().message.isEmpty());
+    // Nothing half-read replaces what was loaded before.
+    QCOMPARE(report.reportDef(), loaded);
+    QCOMPARE(report.reportName(), QStringLiteral("Prueba"));
+}
+
+void TestNCReport::definitionReadsEveryPart()
+{
+    const QByteArray xml = "<report name=\"Ventas\" pageSize=\"A5\" orientation=\"landscape\" leftMargin=\"5\">"
+                           "<datasources><datasource id=\"q\" type=\"0\" database=\"x.db\">SELECT 1</datasource>"
+                           "<datasource id=\"t\" type=\"1\" file=\"a.csv\"/><datasource id=\"x\" type=\"2\" file=\"a.xml\"/>"
+                           "<datasource id=\"s\" type=\"3\"/>"
+                           "<datasource id=\"m\" type=\"4\" itemModel=\"clientes\" parent=\"$D{s.dwDir}\"/></datasources>"
+                           "<parameters><parameter name=\"p\" value=\"7\"/></parameters>"
+                           "<variables><variable id=\"n\" function=\"count\" resetGroup=\"g\"/></variables>"
+                           "<pageHeader height=\"12\"><label x=\"0\" y=\"0\" width=\"50\" height=\"6\" bold=\"true\" "
+                           "align=\"right bottom\">Título</label></pageHeader>"
+                           "<detail id=\"d\" dataSource=\"m\" height=\"5\"><group id=\"g\" expression=\"$D{m.a}\">"
+                           "<header height=\"4\"/><footer height=\"3\"/></group>"
+                           "<barcode x=\"0\" y=\"0\" width=\"30\" height=\"5\" barcodeType=\"0\">$D{m.b}</barcode>"
+                           "</detail></report>";
+    NCReport report;
+    report.setReportSource(xml);
+    QVERIFY2(report.load(), qPrintable(report.error().toString()));
+    const NCReportDef* def = report.reportDef();
+    QCOMPARE(def->reportName(), QStringLiteral("Ventas"));
+    QCOMPARE(def->pageLayout().pageSize().id(), QPageSize::A5);
+    QCOMPARE(def->pageLayout().orientation(), QPageLayout::Landscape);
+    QCOMPARE(def->pageLayout().margins().left(), 5.0);
+
+    const QStringList classes{"NCReportSqlDataSource", "NCReportTextDataSource", "NCReportXMLDataSource",
+                              "NCReportStringListDataSource", "NCReportItemModelDataSource"};
+    QCOMPARE(def->dataSources().size(), classes.size());
+    for (int type = 0; type < classes.size(); ++type) {
+        QCOMPARE(def->dataSources().at(type)->metaObject()->className(), classes.at(type));
+        QCOMPARE(int(def->dataSources().at(type)->dataSourceType()), type);
+    }
+    auto* model = qobject_cast<NCReportItemModelDataSource*>(def->dataSource(QStringLiteral("m")));
+    QCOMPARE(model->itemModelId(), QStringLiteral("clientes"));
+    QCOMPARE(model->parentReference(), QStringLiteral("$D{s.dwDir}"));
+    QCOMPARE(qobject_cast<NCReportSqlDataSource*>(def->dataSources().at(0))->source(), QStringLiteral("SELECT 1"));
+
+    QCOMPARE(def->parameters().value(QStringLiteral("p")).toString(), QStringLiteral("7"));
+    QCOMPARE(def->variables().at(0).function, NCReportVariable::Count);
+    const NCReportItem& title = def->pageHeader().items.at(0);
+    QCOMPARE(title.text, QStringLiteral("Título"));
+    QVERIFY(title.bold);
+    QCOMPARE(title.alignment, Qt::AlignRight | Qt::AlignBottom);
+    const NCReportDetail& detail = def->details().at(0);
+    QCOMPARE(detail.groups.at(0).expression, QStringLiteral("$D{m.a}"));
+    QCOMPARE(detail.groups.at(0).footer.height, 3.0);
+    QCOMPARE(detail.section.items.at(0).type, NCReportItem::Barcode);
+    QCOMPARE(detail.section.items.at(0).sourceType, NCReportItem::Template);
+    QCOMPARE(detail.section.items.at(0).barcodeType, 0);
+
+    // A model registered before or after loading reaches the item-model source.
+    QStandardItemModel clientes;
+    report.addItemModel(QStringLiteral("clientes"), &clientes);
+    QCOMPARE(model->itemModel(), &clientes);
+    QVERIFY(report.load());
+    auto* reloaded = qobject_cast<NCReportItemModelDataSource*>(report.reportDef()->dataSource(QStringLiteral("m")));
+    QCOMPARE(reloaded->itemModel(), &clientes);
+}
+
+void TestNCReport::dataSourcesReadTheirRows_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("attributes");
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<QStringList>("columns");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("string list with a header and a quoted delimiter")
+        << 3 << "delimiter=\";\" header=\"true\""
+        << "<string>ciudad;nombre</string><string>Madrid;Ana</string><string>Soria;\"Eva; de Soria\"</string>"
+        << QStringList{"ciudad", "nombre"} << QStringList{"Madrid|Ana", "Soria|Eva; de Soria"};
+    QTest::newRow("string list without a header, rows of different length")
+        << 3 << "" << "<string>a\tb</string><string>c</string><string>\"d\"\"e\"</string>" << QStringList{"col0", "col1"}
+        << QStringList{"a|b", "c|", "d\"e|"};
+    QTest::newRow("text file") << 1 << "delimiter=\",\" header=\"true\"" << "FILE:nombre,edad\nAna,30\n\nLuis,41\n"
+                               << QStringList{"nombre", "edad"} << QStringList{"Ana|30", "Luis|41"};
+    QTest::newRow("XML elements and attributes as columns")
+        << 2 << "" << "<![CDATA[<filas><f n=\"1\"><a>x</a></f><f><b>y</b><a>z</a></f></filas>]]>"
+        << QStringList{"n", "a", "b"} << QStringList{"1|x|", "|z|y"};
+    QTest::newRow("XML file") << 2 << "" << "FILE:<r><f><a>1</a></f></r>" << QStringList{"a"} << QStringList{"1"};
+    QTest::newRow("SQL over an SQLite file") << 0 << "" << "SELECT nombre, edad FROM p ORDER BY edad"
+                                             << QStringList{"nombre", "edad"} << QStringList{"Ana|30", "Luis|41"};
+}
+
+void TestNCReport::dataSourcesReadTheirRows()
+{
+    QFETCH(int, type);
+    QFETCH(QString, attributes);
+    QFETCH(QString, content);
+    QFETCH(QStringList, columns);
+    QFETCH(QStringList, rows);
+    QTemporaryDir dir;
+    if (content.startsWith(QLatin1String("FILE:"))) {
+        attributes += QStringLiteral(" file=\"%1\"").arg(writeFile(dir, QStringLiteral("datos"), content.mid(5).toUtf8()));
+        content.clear();
+    } else if (type == NCReportDataSource::Sql) {
+        attributes = QStringLiteral("database=\"%1\"").arg(createPeople(dir));
+    }
+    NCReport report;
+    report.setReportSource(
+        ::report(QStringLiteral("<datasource id=\"ds\" type=\"%1\" %2>%3</datasource>").arg(type).arg(attributes, content),
+                 QString()));
+    QVERIFY2(report.load(), qPrintable(report.error().toString()));
+    NCReportDataSource* source = report.reportDef()->dataSource(QStringLiteral("ds"));
+    QVERIFY2(source->open(), qPrintable(source->errorString()));
+    QStringList names;
+    for (int column = 0; column < source->columnCount(); ++column)
+        names.append(source->columnName(column));
+    QCOMPARE(names, columns);
+    QCOMPARE(rowsOf(source), rows);
+    QVERIFY(!source->seek(rows.size()));
+    source->close();
+    QVERIFY(!source->isOpen());
+    QCOMPARE(source->currentRow(), -1);
+}
+
+void TestNCReport::sqlParametersAreBoundNeverPasted_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("error");
+    const QString byName = QStringLiteral("SELECT nombre FROM p WHERE nombre = $P{quien}");
+    QTest::newRow("a plain value selects its row") << byName << QVariant("Ana") << QStringList{"Ana"} << "";
+    QTest::newRow("a quote in the value is part of the value")
+        << byName << QVariant("x' OR '1'='1") << QStringList() << "";
+    QTest::newRow("a second statement in the value is part of the value")
+        << byName << QVariant("Ana'; DROP TABLE p; --") << QStringList() << "";
+    QTest::newRow("a reference inside quotes is plain text")
+        << "SELECT '$P{quien}' FROM p LIMIT 1" << QVariant("Ana") << QStringList{"$P{quien}"} << "";
+    QTest::newRow("a number compares as a number")
+        << "SELECT nombre FROM p WHERE edad > $P{quien} ORDER BY edad" << QVariant(35) << QStringList{"Luis"} << "";
+    QTest::newRow("an unknown parameter is an error")
+        << "SELECT nombre FROM p WHERE nombre = $P{otro}" << QVariant("Ana") << QStringList()
+        << "The query uses the unknown parameter otro";
+}
+
+void TestNCReport::sqlParametersAreBoundNeverPasted()
+{
+    QFETCH(QString, query);
+    QFETCH(QVariant, value);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, error);
+    QTemporaryDir dir;
+    NCReportSqlDataSource source(QStringLiteral("q"));
+    source.setDatabaseFile(createPeople(dir));
+    source.setSource(query);
+    source.setParameters({{QStringLiteral("quien"), value}});
+    QCOMPARE(source.open(), error.isEmpty());
+    QCOMPARE(source.errorString(), error);
+    QCOMPARE(rowsOf(&source), rows);
+    source.close();
+    // The table is still there for the next row, whatever the value held.
+    source.setSource(QStringLiteral("SELECT count(*) FROM p"));
+    QVERIFY(source.open());
+    QVERIFY(source.first());
+    QCOMPARE(source.value(0).toInt(), 2);
+    QVERIFY(QSqlDatabase::connectionNames().isEmpty());
+}
+
+void TestNCReport::evaluatorResolvesReferences_data()
+{
+    QTest::addColumn<int>("sourceType");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("expected");
+    const int ds = NCReportItem::DataSource;
+    const int tpl = NCReportItem::Template;
+    QTest::newRow("a column of a named source at the cursor") << ds << "ds.nombre" << true << "Luis";
+    QTest::newRow("a column given by its number") << ds << "ds.2" << false << "";
+    QTest::newRow("a row after a comma") << ds << "ds.nombre,2" << true << "Eva";
+    QTest::newRow("a row beyond the source") << ds << "ds.nombre,9" << false << "";
+    QTest::newRow("a negative row") << ds << "ds.nombre,-1" << false << "";
+    QTest::newRow("count") << ds << "ds.count()" << true << "3";
+    QTest::newRow("sum of a column") << ds << "ds.sum(importe)" << true << "35";
+    QTest::newRow("average") << ds << "ds.avg(importe)" << true << "11.666666666666666";
+    QTest::newRow("minimum and maximum") << tpl << "$D{ds.min(importe)}-$D{ds.max(importe)}" << true << "5-20";
+    QTest::newRow("row number") << ds << "ds.rowNumber()" << true << "2";
+    QTest::newRow("an unknown function") << ds << "ds.median(importe)" << false << "";
+    QTest::newRow("an unknown source") << ds << "otra.nombre" << false << "";
+    QTest::newRow("an unknown column") << ds << "ds.edad" << false << "";
+    QTest::newRow("no source named and no detail running") << ds << "nombre" << false << "";
+    QTest::newRow("a wrapped expression") << ds << "$D{ds.ciudad}" << true << "Madrid";
+    QTest::newRow("a wrapped expression without its brace") << ds << "$D{ds.ciudad" << false << "";
+    QTest::newRow("a template mixing references")
+        << tpl << "$D{ds.nombre} paga $D{ds.importe} $P{moneda}" << true << "Luis paga 20 EUR";
+    QTest::newRow("a template with an unclosed reference") << tpl << "Hola $D{ds.nombre" << false << "";
+    QTest::newRow("a dollar that starts nothing") << tpl << "$ 5 y $X{a}" << true << "$ 5 y $X{a}";
+    QTest::newRow("a parameter") << int(NCReportItem::Parameter) << "moneda" << true << "EUR";
+    QTest::newRow("an unknown parameter") << tpl << "$P{nada}" << false << "";
+    QTest::newRow("a variable with no report running") << tpl << "$V{pageNumber}" << false << "";
+    QTest::newRow("a display role by name") << ds << "ds.nombre:display" << true << "Luis";
+    QTest::newRow("a role the table does not have") << ds << "ds.nombre:user" << true << "";
+    QTest::newRow("static text stays") << int(NCReportItem::Static) << "$D{ds.nombre}" << true << "$D{ds.nombre}";
+}
+
+void TestNCReport::evaluatorResolvesReferences()
+{
+    QFETCH(int, sourceType);
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(QString, expected);
+    OpenSource fixture;
+    QString result = text;
+    QCOMPARE(fixture.evaluator.evaluate(result, NCReportItem::SourceType(sourceType)), ok);
+    if (ok)
+        QCOMPARE(result, expected);
+    QCOMPARE(fixture.source->currentRow(), 1);
+}
+
+void TestNCReport::rowAfterACommaLeavesTheCursorWhereItWas()
+{
+    OpenSource fixture;
+    QVariant value;
+    QVERIFY(fixture.evaluator.getDataSourceValue(QStringLiteral("ds.nombre,0"), value));
+    QCOMPARE(value.toString(), QStringLiteral("Ana"));
+    QVERIFY(fixture.evaluator.getDataSourceValue(QStringLiteral("ds.nombre"), value));
+    QCOMPARE(value.toString(), QStringLiteral("Luis"));
+    QCOMPARE(fixture.evaluator.currentDataSource(), fixture.source);
+    QCOMPARE(fixture.evaluator.currentColumn(), 1);
+}
+
+void TestNCReport::itemModelReportPrintsOneLinePerRow()
+{
+    REQUIRE_PDFTOTEXT();
+    QStandardItemModel model;
+    fillTable(model, {"Código,Nombre,Ciudad", "1,Ana,Cádiz", "2,José,León", "3,Íñigo,Ávila"});
+    NCReport report;
+    report.addItemModel(QStringLiteral("clientes"), &model);
+    report.setReportSource(::report(
+        QStringLiteral("<datasource id=\"ds\" type=\"4\" itemModel=\"clientes\"/>"),
+        QStringLiteral("<field x=\"0\" y=\"0\" width=\"20\" height=\"6\">$D{ds.Código}</field>"
+                       "<field x=\"30\" y=\"0\" width=\"60\" height=\"6\">$D{Nombre} de $D{ds.Ciudad}</field>")));
+    QVERIFY2(report.load(), qPrintable(report.error().toString()));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("clientes.pdf"));
+    QVERIFY2(report.runReportToPdf(pdf), qPrintable(report.error().toString()));
+    QCOMPARE(textLines(pdfText(pdf)), (QStringList{"1 Ana de Cádiz", "2 José de León", "3 Íñigo de Ávila"}));
+}
+
+void TestNCReport::groupsPrintHeadersFootersAndTotals()
+{
+    REQUIRE_PDFTOTEXT();
+    NCReport report;
+    report.setReportSource(::report(
+        stringList,
+        QStringLiteral("<group id=\"g\" expression=\"$D{ds.ciudad}\">"
+                       "<header height=\"6\"><field x=\"0\" y=\"0\" width=\"80\" height=\"6\">== $D{ciudad}</field></header>"
+                       "<footer height=\"6\"><field x=\"0\" y=\"0\" width=\"80\" height=\"6\">"
+                       "Total $D{ciudad}: $V{total} en $V{filas} filas</field></footer></group>"
+                       "<field x=\"10\" y=\"0\" width=\"80\" height=\"6\">$D{nombre} $D{importe} $V{acumulado}</field>"),
+        QStringLiteral("<variables><variable id=\"total\" expression=\"$D{ds.importe}\" resetGroup=\"g\"/>"
+                       "<variable id=\"filas\" function=\"count\" resetGroup=\"g\"/>"
+                       "<variable id=\"acumulado\" expression=\"$D{ds.importe}\"/></variables>"
+                       "<pageFooter height=\"8\"><field x=\"0\" y=\"0\" width=\"80\" height=\"6\">"
+                       "Página $V{pageNumber}, general $V{acumulado}</field></pageFooter>")));
+    QVERIFY2(report.load(), qPrintable(report.error().toString()));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("grupos.pdf"));
+    QVERIFY2(report.runReportToPdf(pdf), qPrintable(report.error().toString()));
+    QCOMPARE(textLines(pdfText(pdf)),
+             (QStringList{"== Madrid", "Ana 10 10", "Luis 20 30", "Total Madrid: 30 en 2 filas", "== Soria",
+                          "Eva; la de Soria 5 35", "Total Soria: 5 en 1 filas", "Página 1, general 35"}));
+}
+
+void TestNCReport::longReportsBreakPagesUnderTheHeader()
+{
+    REQUIRE_PDFTOTEXT();
+    QStringList lines{QStringLiteral("n")};
+    for (int row = 1; row <= 120; ++row)
+        lines.append(QString::number(row));
+    QStandardItemModel model;
+    fillTable(model, lines);
+    NCReport report;
+    report.addItemModel(QStringLiteral("m"), &model);
+    // 277 mm of A4 minus 20 of header and 17 of footer: 240 mm, forty rows of 6 mm a page.
+    report.setReportSource(::report(
+        QStringLiteral("<datasource id=\"ds\" type=\"4\" itemModel=\"m\"/>"),
+        QStringLiteral("<field x=\"0\" y=\"0\" width=\"20\" height=\"6\">fila $D{n}</field>"),
+        QStringLiteral("<pageHeader height=\"20\"><field x=\"0\" y=\"0\" width=\"80\" height=\"6\">Cabecera "
+                       "$V{pageNumber}</field></pageHeader><pageFooter height=\"17\"/>")));
+    QVERIFY(report.load());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("largo.pdf"));
+    QVERIFY(report.runReportToPdf(pdf));
+    const QStringList pages = pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 3);
+    for (int page = 0; page < 3; ++page) {
+        const QStringList pageLines = textLines(pages.at(page));
+        QCOMPARE(pageLines.size(), 41);
+        QCOMPARE(pageLines.first(), QStringLiteral("Cabecera %1").arg(page + 1));
+        QCOMPARE(pageLines.at(1), QStringLiteral("fila %1").arg(page * 40 + 1));
+        QCOMPARE(pageLines.last(), QStringLiteral("fila %1").arg(page * 40 + 40));
+    }
+}
+
+void TestNCReport::imagesShowThePages()
+{
+    NCReport report;
+    report.setReportSource(::report(stringList,
+                                    QStringLiteral("<rectangle x=\"0\" y=\"0\" width=\"10\" height=\"5\" fill=\"#ff0000\"/>"),
+                                    QStringLiteral("<pageHeader height=\"10\"><line x1=\"0\" y1=\"5\" x2=\"190\" y2=\"5\" "
+                                                   "lineWidth=\"1\" color=\"#0000ff\"/></pageHeader>")));
+    QVERIFY(report.load());
+    QVector<QImage> pages;
+    QVERIFY(report.runReportToImages(pages, 72));
+    QCOMPARE(pages.size(), 1);
+    // A4 at 72 dpi, margins of 10 mm (28 pixels): the header's line 15 mm down, the first
+    // row's red box under the header.
+    QCOMPARE(pages.at(0).size(), QSize(595, 842));
+    const int margin = qRound(10 / 25.4 * 72);
+    QCOMPARE(pages.at(0).pixelColor(300, margin + qRound(5 / 25.4 * 72)), QColor(Qt::blue));
+    QCOMPARE(pages.at(0).pixelColor(margin + 10, margin + qRound(12 / 25.4 * 72)), QColor(Qt::red));
+    QCOMPARE(pages.at(0).pixelColor(5, 5), QColor(Qt::white));
+}
+
+void TestNCReport::runFailuresAreReported_data()
+{
+    QTest::addColumn<QString>("dataSource");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("an item model that is not registered")
+        << "<datasource id=\"ds\" type=\"4\" itemModel=\"nada\"/>"
+        << "The data source ds cannot be opened: No item model is registered as \"nada\"";
+    QTest::newRow("a text file that does not exist")
+        << "<datasource id=\"ds\" type=\"1\" file=\"/nonexistent/a.csv\"/>"
+        << "The data source ds cannot be opened: Cannot read the file /nonexistent/a.csv: it does not exist";
+    QTest::newRow("a device in place of a file")
+        << "<datasource id=\"ds\" type=\"2\" file=\"/dev/zero\"/>"
+        << "The data source ds cannot be opened: Cannot read the file /dev/zero: it is not a regular file";
+    QTest::newRow("an XML source that is not well formed")
+        << "<datasource id=\"ds\" type=\"2\"><![CDATA[<a><b>]]></datasource>"
+        << "The data source ds cannot be opened: Line 1: Premature end of document.";
+    QTest::newRow("a connection that does not exist")
+        << "<datasource id=\"ds\" type=\"0\" connection=\"nada\">SELECT 1</datasource>"
+        << "The data source ds cannot be opened: The database connection \"nada\" is not open";
+}
+
+void TestNCReport::runFailuresAreReported()
+{
+    QFETCH(QString, dataSource);
+    QFETCH(QString, message);
+    NCReport report;
+    report.setReportSource(::report(dataSource, QString()));
+    QVERIFY(report.load());
+    QVector<QImage> pages;
+    QVERIFY(!report.runReportToImages(pages));
+    QCOMPARE(report.error().message, message);
+    QVERIFY(!report.director());
+}
+
+MIROKIT_TEST_MAIN(TestNCReport)
+#include "tst_ncreport.moc"

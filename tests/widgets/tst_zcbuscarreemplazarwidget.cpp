@@ -1,0 +1,359 @@
+#include "mirokittest.h"
+
+#include <Mirokit/ZCBuscarReemplazarEditorTextEdit.h>
+#include <Mirokit/ZCAction.h>
+#include <Mirokit/ZCBuscarReemplazarWidget.h>
+#include <Mirokit/ZCBuscarReemplazarWidgetDlg.h>
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+
+enum Action { Buscar, BuscarSiguiente, BuscarAnterior, Reemplazar, ReemplazarTodos, ReIniciar };
+
+// A window with a text editor and the form working on it.
+struct Fixture {
+    QWidget window;
+    QTextEdit* editor = new QTextEdit(&window);
+    ZCBuscarReemplazarWidget* form = new ZCBuscarReemplazarWidget(&window);
+    std::unique_ptr<ZCBuscarReemplazarEditorTextEdit> adapter =
+        std::make_unique<ZCBuscarReemplazarEditorTextEdit>(editor);
+
+    explicit Fixture(const QString& text)
+    {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(editor);
+        layout->addWidget(form);
+        editor->setPlainText(text);
+        form->SetEditor(adapter.get());
+    }
+    QLineEdit* searchField() const { return form->findChildren<QLineEdit*>().at(0); }
+    QLineEdit* replacementField() const { return form->findChildren<QLineEdit*>().at(1); }
+    QString message() const { return form->findChild<QStatusBar*>()->currentMessage(); }
+    QCheckBox* checkBox(const QString& text) const
+    {
+        for (QCheckBox* box : form->findChildren<QCheckBox*>()) {
+            if (box->text() == text)
+                return box;
+        }
+        return nullptr;
+    }
+    QPushButton* button(const QString& text) const
+    {
+        for (QPushButton* candidate : form->findChildren<QPushButton*>()) {
+            if (candidate->text() == text)
+                return candidate;
+        }
+        return nullptr;
+    }
+    void select(int start, int end)
+    {
+        QTextCursor cursor(editor->document());
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        editor->setTextCursor(cursor);
+    }
+    void run(Action action)
+    {
+        switch (action) {
+        case Buscar:
+            return button(QStringLiteral("&Buscar"))->click();
+        case BuscarSiguiente:
+            return form->onBuscarSiguiente();
+        case BuscarAnterior:
+            return form->onBuscarAnterior();
+        case Reemplazar:
+            return button(QStringLiteral("&Reemplazar"))->click();
+        case ReemplazarTodos:
+            return button(QStringLiteral("Reemplazar &todos"))->click();
+        case ReIniciar:
+            return form->ReIniciar();
+        }
+    }
+};
+
+const QString wrappedAtTheEnd = QStringLiteral("Se ha llegado al final del documento");
+
+} // namespace
+
+class TestZCBuscarReemplazarWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void statusBarTellsTheOutcome_data();
+    void statusBarTellsTheOutcome();
+    void wrapMessageGoesAfterOneSecond();
+    void everyActionIsAnnounced();
+    void reIniciarTakesTheWordUnderTheCursor_data();
+    void reIniciarTakesTheWordUnderTheCursor();
+    void formHidesAndShowsWithItsEditor_data();
+    void formHidesAndShowsWithItsEditor();
+    void nothingHappensOnceTheEditorIsGone_data();
+    void nothingHappensOnceTheEditorIsGone();
+    void actionOpensTheDialogOnTheCurrentWord();
+    void shortcutsOpenTheDialogAndRepeatTheSearch_data();
+    void shortcutsOpenTheDialogAndRepeatTheSearch();
+    void cancelHidesTheDialog();
+};
+
+void TestZCBuscarReemplazarWidget::statusBarTellsTheOutcome_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<int>("selectionEnd");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<bool>("backwardsBox");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("a match found straight away says nothing") << "uno dos" << 0 << 0 << "dos" << false
+                                                             << int(BuscarSiguiente) << "";
+    QTest::newRow("passing the end says so") << "uno dos" << 4 << 7 << "uno" << false << int(BuscarSiguiente)
+                                             << wrappedAtTheEnd;
+    QTest::newRow("passing the beginning says so") << "uno dos" << 0 << 3 << "dos" << false
+                                                   << int(BuscarAnterior)
+                                                   << "Se ha llegado al principio del documento";
+    QTest::newRow("Buscar searches backwards when the box is ticked")
+        << "uno dos" << 0 << 3 << "dos" << true << int(Buscar) << "Se ha llegado al principio del documento";
+    QTest::newRow("F3 searches forwards whatever the box says") << "uno dos" << 4 << 7 << "uno" << true
+                                                                << int(BuscarSiguiente) << wrappedAtTheEnd;
+    QTest::newRow("a text that does not occur is named") << "uno dos" << 0 << 0 << "tres" << false << int(Buscar)
+                                                         << "No se puede encontrar el texto \"tres\"";
+    QTest::newRow("replacing the last match reports the search after it")
+        << "uno dos" << 0 << 3 << "uno" << false << int(Reemplazar) << "No se puede encontrar el texto \"uno\"";
+    QTest::newRow("replacing everything counts the changes")
+        << "uno dos uno uno" << 5 << 5 << "uno" << false << int(ReemplazarTodos) << "3 coincidencias cambiadas";
+}
+
+void TestZCBuscarReemplazarWidget::statusBarTellsTheOutcome()
+{
+    QFETCH(QString, document);
+    QFETCH(int, selectionStart);
+    QFETCH(int, selectionEnd);
+    QFETCH(QString, search);
+    QFETCH(bool, backwardsBox);
+    QFETCH(int, action);
+    QFETCH(QString, message);
+
+    Fixture fixture(document);
+    fixture.select(selectionStart, selectionEnd);
+    fixture.searchField()->setText(search);
+    fixture.replacementField()->setText(QStringLiteral("x"));
+    fixture.checkBox(QStringLiteral("Hacia atras"))->setChecked(backwardsBox);
+    fixture.run(Action(action));
+    QCOMPARE(fixture.message(), message);
+}
+
+void TestZCBuscarReemplazarWidget::wrapMessageGoesAfterOneSecond()
+{
+    Fixture fixture(QStringLiteral("uno dos"));
+    fixture.select(4, 7);
+    fixture.searchField()->setText(QStringLiteral("uno"));
+    fixture.run(BuscarSiguiente);
+    QCOMPARE(fixture.message(), wrappedAtTheEnd);
+    QTRY_VERIFY_WITH_TIMEOUT(fixture.message().isEmpty(), 1500);
+}
+
+void TestZCBuscarReemplazarWidget::everyActionIsAnnounced()
+{
+    Fixture fixture(QStringLiteral("uno dos uno"));
+    fixture.searchField()->setText(QStringLiteral("uno"));
+    QSignalSpy announced(fixture.form, &ZCBuscarReemplazarWidget::preBuscarReemplazar);
+    for (Action action : {Buscar, BuscarSiguiente, BuscarAnterior, Reemplazar, ReemplazarTodos, ReIniciar})
+        fixture.run(action);
+    QCOMPARE(announced.count(), 6);
+}
+
+void TestZCBuscarReemplazarWidget::reIniciarTakesTheWordUnderTheCursor_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("search");
+
+    QTest::newRow("the word under the cursor") << "uno canción tres" << 6 << "canción";
+    QTest::newRow("no word keeps the previous search") << "" << 0 << "anterior";
+}
+
+void TestZCBuscarReemplazarWidget::reIniciarTakesTheWordUnderTheCursor()
+{
+    QFETCH(QString, document);
+    QFETCH(int, cursor);
+    QFETCH(QString, search);
+
+    Fixture fixture(document);
+    fixture.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&fixture.window));
+    fixture.select(cursor, cursor);
+    fixture.searchField()->setText(QStringLiteral("anterior"));
+    fixture.run(ReIniciar);
+    QCOMPARE(fixture.searchField()->text(), search);
+    QCOMPARE(fixture.searchField()->selectedText(), search);
+    QVERIFY(fixture.searchField()->hasFocus());
+    QVERIFY(fixture.button(QStringLiteral("&Buscar"))->isDefault());
+    if (!document.isEmpty())
+        QCOMPARE(fixture.editor->textCursor().selectedText(), search);
+}
+
+void TestZCBuscarReemplazarWidget::formHidesAndShowsWithItsEditor_data()
+{
+    QTest::addColumn<bool>("inDialog");
+    QTest::addColumn<bool>("shownBefore");
+
+    QTest::newRow("a form beside its editor goes and comes back") << false << true;
+    QTest::newRow("a dialog goes and comes back with the editor") << true << true;
+    QTest::newRow("a closed dialog stays closed when the editor comes back") << true << false;
+}
+
+void TestZCBuscarReemplazarWidget::formHidesAndShowsWithItsEditor()
+{
+    QFETCH(bool, inDialog);
+    QFETCH(bool, shownBefore);
+
+    Fixture fixture(QStringLiteral("uno"));
+    QDialog dialog(&fixture.window);
+    QWidget* shown = fixture.form;
+    if (inDialog) {
+        (new QVBoxLayout(&dialog))->addWidget(fixture.form);
+        fixture.form->SetDlgBuscarReemplazar(&dialog);
+        shown = &dialog;
+    }
+    fixture.window.show();
+    shown->setVisible(shownBefore);
+
+    fixture.editor->hide();
+    QVERIFY(!shown->isVisible());
+    fixture.editor->show();
+    QCOMPARE(shown->isVisible(), shownBefore);
+}
+
+void TestZCBuscarReemplazarWidget::nothingHappensOnceTheEditorIsGone_data()
+{
+    QTest::addColumn<bool>("adapterDeleted");
+    QTest::newRow("the editor is deleted") << false;
+    QTest::newRow("the adapter is deleted") << true;
+}
+
+void TestZCBuscarReemplazarWidget::nothingHappensOnceTheEditorIsGone()
+{
+    QFETCH(bool, adapterDeleted);
+
+    Fixture fixture(QStringLiteral("uno"));
+    fixture.searchField()->setText(QStringLiteral("uno"));
+    if (adapterDeleted)
+        fixture.adapter.reset();
+    else
+        delete fixture.editor;
+    QSignalSpy announced(fixture.form, &ZCBuscarReemplazarWidget::preBuscarReemplazar);
+    for (Action action : {Buscar, BuscarSiguiente, BuscarAnterior, Reemplazar, ReemplazarTodos, ReIniciar})
+        fixture.run(action);
+    QCOMPARE(announced.count(), 0);
+    QCOMPARE(fixture.message(), QString());
+    // A new editor is taken up as usual.
+    QTextEdit other;
+    other.setPlainText(QStringLiteral("dos uno"));
+    ZCBuscarReemplazarEditorTextEdit otherAdapter(&other);
+    fixture.form->SetEditor(&otherAdapter);
+    fixture.run(BuscarSiguiente);
+    QCOMPARE(other.textCursor().selectedText(), QStringLiteral("uno"));
+}
+
+void TestZCBuscarReemplazarWidget::actionOpensTheDialogOnTheCurrentWord()
+{
+    QTextEdit editor;
+    editor.setPlainText(QStringLiteral("uno dos"));
+    ZCBuscarReemplazarEditorTextEdit adapter(&editor);
+    ZCBuscarReemplazarWidgetDlg dialog;
+    dialog.SetEditor(&adapter);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Buscar y reemplazar"));
+
+    ZCAction* action = dialog.CreateAccion();
+    QCOMPARE(action->text(), QStringLiteral("Buscar / Reemplazar"));
+    QVERIFY(!action->icon().isNull());
+    QCOMPARE(action->shortcut(), QKeySequence(QKeySequence::Find));
+    QCOMPARE(action->shortcutContext(), Qt::WidgetWithChildrenShortcut);
+    QCOMPARE(action->toolTip(), QStringLiteral("Buscar / Reemplazar (%1)")
+                                    .arg(QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText)));
+
+    QSignalSpy activated(&dialog, &ZCBuscarReemplazarWidgetDlg::findActivado);
+    action->trigger();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(activated.count(), 1);
+    QCOMPARE(dialog.GetWidgetBuscarReemplazar()->findChild<QLineEdit*>()->text(), QStringLiteral("uno"));
+}
+
+void TestZCBuscarReemplazarWidget::shortcutsOpenTheDialogAndRepeatTheSearch_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<bool>("editorDeleted");
+    QTest::addColumn<bool>("dialogShown");
+    QTest::addColumn<QString>("selection");
+
+    QTest::newRow("Find opens the dialog") << QKeySequence(QKeySequence::Find) << false << true << "dos";
+    QTest::newRow("F3 finds the next match") << QKeySequence(Qt::Key_F3) << false << false << "uno dos [uno]";
+    QTest::newRow("Shift+F3 finds the previous match") << QKeySequence(Qt::SHIFT | Qt::Key_F3) << false << false
+                                                       << "[uno] dos uno";
+    QTest::newRow("F3 once the editor is deleted does nothing") << QKeySequence(Qt::Key_F3) << true << false << "";
+}
+
+void TestZCBuscarReemplazarWidget::shortcutsOpenTheDialogAndRepeatTheSearch()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(bool, editorDeleted);
+    QFETCH(bool, dialogShown);
+    QFETCH(QString, selection);
+
+    Fixture fixture(QStringLiteral("uno dos uno"));
+    fixture.select(5, 5);
+    ZCBuscarReemplazarWidgetDlg dialog(&fixture.window);
+    dialog.SetEditor(fixture.adapter.get());
+    dialog.GetWidgetBuscarReemplazar()->findChild<QLineEdit*>()->setText(QStringLiteral("uno"));
+    dialog.CreateShortcuts(&fixture.window);
+    QSignalSpy announced(dialog.GetWidgetBuscarReemplazar(), &ZCBuscarReemplazarWidget::preBuscarReemplazar);
+    fixture.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&fixture.window));
+    QWidget* focused = fixture.searchField();
+    if (editorDeleted)
+        delete fixture.editor;
+    else
+        focused = fixture.editor;
+    focused->setFocus();
+
+    QTest::keySequence(focused, keys);
+    QCOMPARE(dialog.isVisible(), dialogShown);
+    if (editorDeleted) {
+        QCOMPARE(announced.count(), 0);
+        return;
+    }
+    QCOMPARE(announced.count(), 1);
+    const QTextCursor cursor = fixture.editor->textCursor();
+    QString marked = fixture.editor->toPlainText();
+    if (!dialogShown)
+        marked.insert(cursor.selectionEnd(), QLatin1Char(']')).insert(cursor.selectionStart(), QLatin1Char('['));
+    QCOMPARE(dialogShown ? cursor.selectedText() : marked, selection);
+}
+
+void TestZCBuscarReemplazarWidget::cancelHidesTheDialog()
+{
+    ZCBuscarReemplazarWidgetDlg dialog;
+    dialog.show();
+    QPushButton* cancelar = nullptr;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("&Cancelar"))
+            cancelar = button;
+    }
+    QVERIFY(cancelar);
+    cancelar->click();
+    QVERIFY(!dialog.isVisible());
+}
+
+MIROKIT_TEST_MAIN(TestZCBuscarReemplazarWidget)
+#include "tst_zcbuscarreemplazarwidget.moc"
