@@ -5,21 +5,30 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <functional>
+#include <memory>
+
 namespace reporttest {
 
-// Answers the next modal message box with `button` as soon as it shows (polling, since the
-// box only appears inside the caller's event loop).
-inline void answerNextMessageBox(QMessageBox::StandardButton button)
+// Hands the next modal widget of type T to `job` as soon as it shows (polling, since it only
+// appears inside the caller's event loop).
+template<class T>
+void onModal(std::function<void(T*)> job)
 {
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [button, poll] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box && box->button(button))
-            box->button(button)->click();
+    *poll = [job, poll] {
+        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget()))
+            job(widget);
         else
             QTimer::singleShot(10, *poll);
     };
     QTimer::singleShot(0, *poll);
+}
+
+// Answers the next message box with `button`.
+inline void answerNextMessageBox(QMessageBox::StandardButton button)
+{
+    onModal<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
 }
 
 } // namespace reporttest

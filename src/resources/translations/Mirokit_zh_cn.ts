@@ -412,6 +412,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCNCReportDialog</name>
+        <message>
+            <source>Editor de informes</source>
+            <translation>报表编辑器</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCPaginadorToolbar</name>
         <message>
             <source>Registro:</source>
