@@ -278,6 +278,7 @@ private:
                 return fail(NCReportXMLDefReader::tr("The variable %1 is defined twice").arg(variable.id));
         }
         def->variables().append(variable);
+        variableLines.append(xml.lineNumber());
         xml.skipCurrentElement();
         return true;
     }
@@ -297,6 +298,7 @@ private:
     bool readDetail()
     {
         NCReportDetail detail;
+        detailLines.append(xml.lineNumber());
         if (!required(QStringLiteral("id"), detail.id) || !required(QStringLiteral("dataSource"), detail.dataSourceId)
             || !sectionHeight(detail.section))
             return false;
@@ -307,7 +309,6 @@ private:
             detail.groups.append(group);
             return readGroup(detail.groups.last());
         });
-        detailLines.append(xml.lineNumber());
         def->details().append(detail);
         return ok;
     }
@@ -426,9 +427,10 @@ private:
                 return false;
             }
         }
-        for (const NCReportVariable& variable : qAsConst(def->variables())) {
+        for (int i = 0; i < def->variables().size(); ++i) {
+            const NCReportVariable& variable = def->variables().at(i);
             if (!variable.resetGroup.isEmpty() && !groupIds.contains(variable.resetGroup)) {
-                line = xml.lineNumber();
+                line = variableLines.value(i);
                 message = NCReportXMLDefReader::tr("The variable %1 is reset by the unknown group %2").arg(variable.id, variable.resetGroup);
                 return false;
             }
@@ -440,7 +442,9 @@ private:
     NCReportDef* def;
     NCReportCustomDSProvider* provider;
     QSet<QString> groupIds;
+    // Where each detail and variable begins, for the errors found once everything is read.
     QVector<qint64> detailLines;
+    QVector<qint64> variableLines;
 };
 
 NCReportXMLDefReader::NCReportXMLDefReader(NCReportCustomDSProvider* provider)

@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     report.setReportSource(xml);
     NCReportDef* before = report.reportDef();
     if (!report.load()) {
-        const qint64 lines = xml.count('\n') + 1;
+        // XML ends a line at "\n", "\r\n" and a lone "\r".
+        const qint64 lines = xml.count('\n') + xml.count('\r') - xml.count("\r\n") + 1;
         if (report.reportDef() != before || report.error().message.isEmpty() || report.error().line < 0
             || report.error().line > lines)
             std::abort();

@@ -293,6 +293,8 @@ void ZCDockWidget::SetAutoOcultableSegunArea()
 
 void ZCDockWidget::removeTab()
 {
+    if (m_tabBar)
+        m_tabBar->removeEventFilter(this);
     const int index = GetTabToolbarMain();
     if (index >= 0) {
         m_tabBar->removeTab(index);

@@ -6,7 +6,8 @@ class QMainWindow;
 
 /*!
     Saves and restores a main window's position, size, maximized flag and tool-bar/dock layout.
-    The mask selects the sections: 0x1 position, 0x2 size and maximized flag, 0x4 window state.
+    The mask selects the sections: 0x1 position, 0x2 size and maximized flag, 0x4 window state
+    and, for a window with ZCDockWidgets, their auto-hide record (StateDocks).
 */
 class MIROKIT_EXPORT ZCSettingsMainWindow : public ZCSettings
 {

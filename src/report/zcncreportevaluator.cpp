@@ -77,9 +77,10 @@ bool ZCNCReportEvaluator::parseReference(const QString& expression, Reference& r
         if (named)
             reference.dataSourceId = named->id();
         reference.column = dot > 0 ? text.mid(dot + 1) : text;
-        for (const QString& function : NCReportDataSource::functionNames()) {
-            if (reference.column == function + QLatin1String("()")) {
-                reference.function = function;
+        if (reference.column.endsWith(QLatin1String("()"))) {
+            const QString name = reference.column.left(reference.column.size() - 2);
+            if (NCReportDataSource::isFunctionName(name)) {
+                reference.function = name;
                 reference.column.clear();
             }
         }

@@ -1,5 +1,7 @@
 #include "zcncreportfieldeditcontrol.h"
 
+#include "zcncreportdesigner.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -11,10 +13,12 @@ namespace {
 const QLatin1String dataSourceStart("$D{");
 
 // The data sources of item-model type of the report being designed, as (id, item model id).
-// The designer is not part of the library yet, so there are none.
 QList<QPair<QString, QString>> designerDataSources()
 {
-    return {};
+    QList<QPair<QString, QString>> dataSources;
+    if (const ZCNCReportDesigner* designer = GetNCReportDesigner())
+        designer->GetDataSourcesItemsModels(dataSources);
+    return dataSources;
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "zcgestortemasestilo.h"
 
+#include "zcicon.h"
 #include "zcqssparser.h"
 #include "zcsvgiconengine.h"
+
+#include "widgets/zcgestornotificaciones.h"
 
 #include <QDebug>
 #include <QAction>
@@ -195,11 +198,15 @@ QAction* ZCGestorTemasEstilo::GetActionRefresh()
 
 void ZCGestorTemasEstilo::onRefresh()
 {
+    // A theme whose files no longer parse was not reloaded, and its warning says so already.
     if (!SetTema(m_currentIndex))
         return;
-    // The notification manager will show this over the main window; until it exists the
-    // message goes to the log.
-    qInfo().noquote() << tr("El tema \"%1\" ha sido recargado correctamente").arg(GetCurrentTema().GetNombre());
+    QIcon closeIcon = FromTheme(QStringLiteral("close"), EstadoNotify);
+    if (closeIcon.isNull())
+        closeIcon = ZCIcon(QStringLiteral(":/Resources/tg_cerrar.png"));
+    GetGestorNotificaciones()->AddNotificacion(
+        tr("El tema \"%1\" ha sido recargado correctamente").arg(GetCurrentTema().GetNombre()),
+        QIcon(), closeIcon, 3);
 }
 
 void ZCGestorTemasEstilo::releaseWithApplication()

@@ -74,6 +74,7 @@ private slots:
     void floatingDockHasTheSystemFrame();
     void hideWaitsAndIsCancelledNearTheDock();
     void showingOneDockHidesItsWaitingMates();
+    void realPointerOverTheCentralWidgetStartsTheHide();
 
     void recordRoundTripIsByteIdentical();
     void recordReadsBackByHand();
@@ -243,6 +244,15 @@ void TestZCDockWidget::showingOneDockHidesItsWaitingMates()
     QVERIFY(!f.docks.at(0)->isVisible());
     QVERIFY(!f.docks.at(0)->GetTimerHide()->isActive());
     QCOMPARE(f.tabs(3)->currentIndex(), 1);
+}
+
+void TestZCDockWidget::realPointerOverTheCentralWidgetStartsTheHide()
+{
+    Fixture f({Qt::RightDockWidgetArea});
+    f.docks.at(0)->SetAutoOcultable(true, true);
+    // Through the window system: the window hears the hover over any of its children.
+    QTest::mouseMove(f.window.centralWidget(), QPoint(20, 20));
+    QTRY_VERIFY(f.docks.at(0)->GetTimerHide()->isActive());
 }
 
 void TestZCDockWidget::recordRoundTripIsByteIdentical()

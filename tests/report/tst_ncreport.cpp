@@ -145,7 +145,7 @@ void TestNCReport::loadingStopsAtTheFirstFault_data()
         << QByteArray("<report leftMargin=\"150\" rightMargin=\"150\"/>") << 1 << "The margins leave no room on the page";
     QTest::newRow("a variable reset by an unknown group")
         << report(stringList, QString(), QStringLiteral("<variables><variable id=\"v\" resetGroup=\"g\"/></variables>"))
-        << 5 << "The variable v is reset by the unknown group g";
+        << 3 << "The variable v is reset by the unknown group g";
     QTest::newRow("a delimiter of two characters")
         << QByteArray("<report><datasources><datasource id=\"a\" type=\"3\" delimiter=\";;\"/></datasources></report>")
         << 1 << "The delimiter must be one character: ;;";

@@ -4,6 +4,8 @@
 #include "themefixture.h"
 
 #include <Mirokit/ZCIcon.h>
+#include <Mirokit/ZCMainWindow.h>
+#include <Mirokit/ZCNotificacion.h>
 #include <Mirokit/ZCProxyStyle.h>
 #include <Mirokit/ZCSVGIconEngine.h>
 
@@ -11,9 +13,11 @@
 #include <QApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QXmlStreamReader>
@@ -72,7 +76,7 @@ private slots:
     void invalidIndexesWarn_data();
     void invalidIndexesWarn();
     void aBrokenSheetKeepsThePreviousOne();
-    void theRefreshActionReappliesAndLogs();
+    void theRefreshActionReappliesAndNotifies();
     void theMenuChecksTheThemeCurrentWhenBuilt();
     void fromThemeCachesPerThemeAndFallsBackToQtsIconTheme();
     void recolour_data();
@@ -200,14 +204,21 @@ void TestZCGestorTemasEstilo::aBrokenSheetKeepsThePreviousOne()
     QCOMPARE(GetGestorTemasEstilo()->GetCurrentTema().GetNombre(), QStringLiteral("Roto"));
 }
 
-void TestZCGestorTemasEstilo::theRefreshActionReappliesAndLogs()
+void TestZCGestorTemasEstilo::theRefreshActionReappliesAndNotifies()
 {
     QVERIFY(GetGestorTemasEstilo()->SetTema(m_secondIndex));
     m_second.write("main.qss", "QLabel { color: blue; }");
-    MessageLogCapture log;
+    ZCMainWindow window(QStringLiteral("Prueba"));
+    window.show();
     GetGestorTemasEstilo()->GetActionRefresh()->trigger();
     QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: blue; }"));
-    QCOMPARE(log.texts(QtInfoMsg), QStringList("El tema \"Dos\" ha sido recargado correctamente"));
+    // "Dos" has no close icon of its own, so the notification closes with the library's.
+    QTRY_COMPARE(window.findChildren<ZCNotificacion*>().size(), 1);
+    const auto* notificacion = window.findChild<ZCNotificacion*>();
+    QCOMPARE(notificacion->findChild<QLabel*>()->text(), QStringLiteral("El tema \"Dos\" ha sido recargado correctamente"));
+    QVERIFY(notificacion->findChild<QPushButton*>("icon")->icon().isNull());
+    QVERIFY(!notificacion->findChild<QPushButton*>("close")->icon().isNull());
+    QCOMPARE(notificacion->findChild<QTimer*>()->interval(), 3000);
 }
 
 void TestZCGestorTemasEstilo::theMenuChecksTheThemeCurrentWhenBuilt()

@@ -273,6 +273,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCGestorNotificaciones</name>
+        <message>
+            <source>No hay ninguna ventana principal; se descarta la notificación "%1"</source>
+            <translation>There is no main window; the notification "%1" is dropped</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCGestorTemasEstilo</name>
         <message>
             <source>Error cargando tema. %1</source>
@@ -402,6 +409,13 @@ y: %2 </translation>
         <message>
             <source>Se ignora un valor no finito para %1: %2</source>
             <translation>Ignoring a non-finite value for %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCNCReportDialog</name>
+        <message>
+            <source>Editor de informes</source>
+            <translation>Report editor</translation>
         </message>
     </context>
     <context>

@@ -273,6 +273,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCGestorNotificaciones</name>
+        <message>
+            <source>No hay ninguna ventana principal; se descarta la notificación "%1"</source>
+            <translation>没有主窗口；通知“%1”已丢弃</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCGestorTemasEstilo</name>
         <message>
             <source>Error cargando tema. %1</source>
@@ -402,6 +409,13 @@ y: %2 </translation>
         <message>
             <source>Se ignora un valor no finito para %1: %2</source>
             <translation>忽略 %1 的非有限值：%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCNCReportDialog</name>
+        <message>
+            <source>Editor de informes</source>
+            <translation>报表编辑器</translation>
         </message>
     </context>
     <context>

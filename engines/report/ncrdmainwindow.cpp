@@ -1,0 +1,185 @@
+#include "ncrdmainwindow.h"
+
+#include "ncrddocument.h"
+#include "ncreportdef.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QToolBar>
+
+NCRDMainWindow::NCRDMainWindow(QWidget* parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags)
+    , m_def(std::make_unique<NCReportDef>())
+    , m_mdiArea(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("NCRDMainWindow"));
+    setWindowTitle(tr("Report designer"));
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setViewMode(QMdiArea::TabbedView);
+    m_mdiArea->setTabsClosable(true);
+    setCentralWidget(m_mdiArea);
+    createActions();
+}
+
+NCRDMainWindow::~NCRDMainWindow() = default;
+
+void NCRDMainWindow::createActions()
+{
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("menuFile"));
+    QToolBar* fileBar = addToolBar(tr("File"));
+    fileBar->setObjectName(QStringLiteral("fileToolBar"));
+    const auto add = [&](const char* name, const QString& text, QKeySequence::StandardKey key,
+                         void (NCRDMainWindow::*slot)()) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        connect(action, &QAction::triggered, this, slot);
+        fileMenu->addAction(action);
+        fileBar->addAction(action);
+        return action;
+    };
+    add("actionOpen", tr("&Open..."), QKeySequence::Open, &NCRDMainWindow::open);
+    add("actionSave", tr("&Save"), QKeySequence::Save, &NCRDMainWindow::save);
+    add("actionSaveAs", tr("Save &as..."), QKeySequence::SaveAs, &NCRDMainWindow::saveAs);
+    add("actionPrint", tr("&Print..."), QKeySequence::Print, &NCRDMainWindow::print);
+    fileMenu->addSeparator();
+    auto* closeAction = new QAction(tr("&Close"), this);
+    closeAction->setObjectName(QStringLiteral("actionClose"));
+    closeAction->setShortcut(QKeySequence::Close);
+    connect(closeAction, &QAction::triggered, m_mdiArea, &QMdiArea::closeActiveSubWindow);
+    fileMenu->addAction(closeAction);
+    auto* quitAction = new QAction(tr("E&xit"), this);
+    quitAction->setObjectName(QStringLiteral("actionExit"));
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
+    fileMenu->addAction(quitAction);
+}
+
+NCRDDocument* NCRDMainWindow::activeDocument() const
+{
+    // currentSubWindow(), not activeSubWindow(): the designer keeps its current document while
+    // another window (a dialog of its own) has the focus.
+    const QMdiSubWindow* window = m_mdiArea->currentSubWindow();
+    return window ? qobject_cast<NCRDDocument*>(window->widget()) : nullptr;
+}
+
+QList<NCRDDocument*> NCRDMainWindow::documents() const
+{
+    QList<NCRDDocument*> result;
+    for (const QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (auto* document = qobject_cast<NCRDDocument*>(window->widget()))
+            result.append(document);
+    }
+    return result;
+}
+
+void NCRDMainWindow::bindItemModels(NCRDDocument* document) const
+{
+    const auto models = m_def->itemModels();
+    for (auto it = models.cbegin(); it != models.cend(); ++it)
+        document->report()->addItemModel(it.key(), it.value());
+}
+
+NCRDDocument* NCRDMainWindow::openReportFile(const QString& fileName)
+{
+    auto document = std::make_unique<NCRDDocument>();
+    if (!document->openFile(fileName)) {
+        m_errorString = document->errorString();
+        return nullptr;
+    }
+    document->reportDef()->setZintPath(m_def->zintPath());
+    bindItemModels(document.get());
+    QMdiSubWindow* window = m_mdiArea->addSubWindow(document.get());
+    window->show();
+    m_mdiArea->setActiveSubWindow(window);
+    return document.release();
+}
+
+QPrinter* NCRDMainWindow::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_printer.get();
+}
+
+bool NCRDMainWindow::printReport()
+{
+    NCRDDocument* document = activeDocument();
+    if (!document) {
+        m_errorString = tr("No report is open");
+        return false;
+    }
+    bindItemModels(document);
+    if (document->print(printer()))
+        return true;
+    m_errorString = document->errorString();
+    return false;
+}
+
+void NCRDMainWindow::showError()
+{
+    QMessageBox::warning(this, windowTitle(), m_errorString);
+}
+
+void NCRDMainWindow::open()
+{
+    const QString fileName = QFileDialog::getOpenFileName(this, tr("Open report"), QString(),
+                                                          tr("Reports (*.xml);;All files (*)"));
+    if (!fileName.isEmpty() && !openReportFile(fileName))
+        showError();
+}
+
+void NCRDMainWindow::save()
+{
+    NCRDDocument* document = activeDocument();
+    if (!document)
+        return;
+    if (document->fileName().isEmpty()) {
+        saveAs();
+        return;
+    }
+    if (!document->save()) {
+        m_errorString = document->errorString();
+        showError();
+    }
+}
+
+void NCRDMainWindow::saveAs()
+{
+    NCRDDocument* document = activeDocument();
+    if (!document)
+        return;
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("Save report"), document->fileName(),
+                                                          tr("Reports (*.xml);;All files (*)"));
+    if (!fileName.isEmpty() && !document->saveAs(fileName)) {
+        m_errorString = document->errorString();
+        showError();
+    }
+}
+
+void NCRDMainWindow::print()
+{
+    if (!activeDocument())
+        return;
+    QPrintDialog dialog(printer(), this);
+    if (dialog.exec() == QDialog::Accepted && !printReport())
+        showError();
+}
+
+void NCRDMainWindow::closeEvent(QCloseEvent* event)
+{
+    m_mdiArea->closeAllSubWindows();
+    if (!m_mdiArea->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    Q_EMIT aboutToClose();
+    event->accept();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ncreport_global.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class NCRDDocument;
+class NCReportDef;
+class QMdiArea;
+class QPrinter;
+
+/*!
+    The report designer: a document area of report files, each in its own window, with the
+    commands to open, save, print and close them.
+
+    The window's own definition holds what every document shares: the item models the host
+    registers (addItemModel) and the zint folder. A document is given the registered models
+    when it opens and again before it prints.
+
+    Closing the window closes every document first (each may ask to save); when one stays open
+    the window does too. aboutToClose() tells that the window is closing.
+*/
+class NCREPORT_EXPORT NCRDMainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit NCRDMainWindow(QWidget* parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    ~NCRDMainWindow() override;
+
+    NCReportDef* reportDef() const { return m_def.get(); }
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+    // The document of the current window, null when none is open.
+    NCRDDocument* activeDocument() const;
+    QList<NCRDDocument*> documents() const;
+
+    // Opens the file in a new document window; null (and a message) when it cannot be read.
+    NCRDDocument* openReportFile(const QString& fileName);
+    // Prints the current document on printer(), without asking.
+    bool printReport();
+    // Where printReport() prints; the print command sets it up through the print dialog.
+    QPrinter* printer();
+
+    QString errorString() const { return m_errorString; }
+
+Q_SIGNALS:
+    void aboutToClose();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void open();
+    void save();
+    void saveAs();
+    void print();
+    void bindItemModels(NCRDDocument* document) const;
+    void showError();
+
+    std::unique_ptr<NCReportDef> m_def;
+    std::unique_ptr<QPrinter> m_printer;
+    QMdiArea* m_mdiArea;
+    QString m_errorString;
+};

@@ -1,0 +1,223 @@
+#include "zcncreportdesigner.h"
+
+#include "zcncreportdialog.h"
+#include "zcncreportmainwindow.h"
+#include "zcsettings.h"
+
+#include <ncrddocument.h>
+#include <ncreport.h>
+#include <ncreportdef.h>
+#include <ncreportitemmodeldatasource.h>
+
+#include <QChildEvent>
+#include <QCoreApplication>
+#include <QVBoxLayout>
+
+namespace {
+
+const QChar idSeparator(QLatin1Char(';'));
+const QString designerApplication = QStringLiteral("VavUveruz");
+
+ZCNCReportDesigner* currentDesigner = nullptr;
+
+// "$D{parent.dwDir}" -> "parent".
+QString relationId(QString reference)
+{
+    return reference.remove(QLatin1String("$D{")).remove(QLatin1String(".dwDir}"));
+}
+
+// Restores the application name however the designer's run ends.
+class ApplicationNameScope
+{
+public:
+    explicit ApplicationNameScope(const QString& name)
+        : m_previous(QCoreApplication::applicationName())
+    {
+        QCoreApplication::setApplicationName(name);
+    }
+    ~ApplicationNameScope() { QCoreApplication::setApplicationName(m_previous); }
+    Q_DISABLE_COPY(ApplicationNameScope)
+
+private:
+    const QString m_previous;
+};
+
+} // namespace
+
+ZCNCReportDesigner* GetNCReportDesigner()
+{
+    return currentDesigner;
+}
+
+void NCReportGetDataSourceItemModelId(NCReport* report, QMap<QString, QPair<QString, QString>>& out,
+                                      QString& reportName)
+{
+    out.clear();
+    NCReportDef def;
+    if (!report || !report->readDefinition(&def)) {
+        reportName.clear();
+        return;
+    }
+    reportName = def.reportName();
+    for (const NCReportDataSource* source : def.dataSources()) {
+        if (const auto* itemModel = qobject_cast<const NCReportItemModelDataSource*>(source))
+            out.insert(source->id(), {itemModel->itemModelId(), relationId(source->parentReference())});
+    }
+}
+
+ZCNCReportDesigner::ZCNCReportDesigner()
+{
+    currentDesigner = this;
+    connect(this, &ZCNCReportDesigner::childAdded, this, &ZCNCReportDesigner::onChildAdded, Qt::QueuedConnection);
+}
+
+ZCNCReportDesigner::~ZCNCReportDesigner()
+{
+    // A designer that another has replaced leaves the current one alone.
+    if (currentDesigner == this)
+        currentDesigner = nullptr;
+}
+
+void ZCNCReportDesigner::SetArgumento(const QString& argumento)
+{
+    m_argumentos = QStringList{argumento};
+}
+
+void ZCNCReportDesigner::SetArgumentos(const QStringList& argumentos)
+{
+    m_argumentos = argumentos;
+}
+
+int ZCNCReportDesigner::ExecDialog(QWidget* parent)
+{
+    const ApplicationNameScope applicationName(designerApplication);
+    NCRDMainWindow* window = CreateMainWindow(parent);
+    ActualizaModelosDataSources();
+
+    auto* dialog = new ZCNCReportDialog(window, parent);
+    const int result = dialog->exec();
+    dialog->deleteLater();
+    return result;
+}
+
+NCRDMainWindow* ZCNCReportDesigner::CreateMainWindow(QWidget* parent)
+{
+    QString fileName;
+    bool print = false;
+    for (const QString& argumento : qAsConst(m_argumentos)) {
+        if (!argumento.startsWith(QLatin1Char('-')))
+            fileName = argumento;
+        else if (argumento == QLatin1String("-print") || argumento == QLatin1String("--print"))
+            print = true;
+    }
+
+    auto* window = new ZCNCReportMainWindow(parent);
+    window->installEventFilter(this);
+    m_mainWindow = window;
+    const QString zintPath = GetZintPath();
+    if (!zintPath.isEmpty())
+        window->reportDef()->setZintPath(zintPath);
+    if (!fileName.isEmpty() && window->openReportFile(fileName) && print) {
+        // The report prints with the platform's models bound, not before.
+        ActualizaModelosDataSources();
+        window->printReport();
+    }
+    return window;
+}
+
+NCRDMainWindow* ZCNCReportDesigner::mainWindow() const
+{
+    return m_mainWindow;
+}
+
+void ZCNCReportDesigner::AddItemModel(const QString& id, QAbstractItemModel* model)
+{
+    Q_ASSERT_X(m_mainWindow, "ZCNCReportDesigner::AddItemModel", "the designer has no main window");
+    if (m_mainWindow)
+        m_mainWindow->reportDef()->addItemModel(id, model);
+}
+
+void ZCNCReportDesigner::GetItemModels(QHash<QString, QAbstractItemModel*>& models) const
+{
+    models = m_mainWindow ? m_mainWindow->reportDef()->itemModels() : QHash<QString, QAbstractItemModel*>();
+}
+
+void ZCNCReportDesigner::ActualizaModelosDataSources()
+{
+    ActualizaItemModels();
+    QHash<QString, QAbstractItemModel*> models;
+    GetItemModels(models);
+    const NCRDDocument* document = m_mainWindow ? m_mainWindow->activeDocument() : nullptr;
+    if (!document)
+        return;
+    for (NCReportDataSource* source : document->reportDef()->dataSources()) {
+        if (auto* itemModel = qobject_cast<NCReportItemModelDataSource*>(source))
+            itemModel->setItemModel(models.value(itemModel->itemModelId()));
+    }
+}
+
+void ZCNCReportDesigner::GetDataSourcesItemsModels(QList<QPair<QString, QString>>& list) const
+{
+    list.clear();
+    const NCRDDocument* document = m_mainWindow ? m_mainWindow->activeDocument() : nullptr;
+    if (!document)
+        return;
+    for (const NCReportDataSource* source : document->reportDef()->dataSources()) {
+        if (const auto* itemModel = qobject_cast<const NCReportItemModelDataSource*>(source))
+            list.append({source->id(), itemModel->itemModelId()});
+    }
+}
+
+void ZCNCReportDesigner::ComponerIdModelo(const QString& a, const QString& b, const QString& c, QString& out)
+{
+    out = a + idSeparator + b + idSeparator + c;
+}
+
+void ZCNCReportDesigner::DescomponerIdModelo(const QString& id, QString& a, QString& b, QString& c)
+{
+    const QStringList parts = id.split(idSeparator, Qt::KeepEmptyParts);
+    QString* const outputs[] = {&a, &b, &c};
+    for (int i = 0; i < 3 && i < parts.size(); ++i)
+        *outputs[i] = parts.at(i);
+}
+
+QString ZCNCReportDesigner::GetZintPath()
+{
+    const ZCSettings settings(QStringLiteral("Dunmar"), designerApplication, nullptr);
+    QString path = settings.value(QStringLiteral("zintdir")).toString();
+    if (path.isEmpty())
+        path = settings.value(QStringLiteral("ZintPath")).toString();
+    if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+bool ZCNCReportDesigner::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ChildAdded) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType()) {
+            m_pendingChildren.append(child);
+            Q_EMIT childAdded(child);
+        }
+    } else if (event->type() == QEvent::ChildRemoved) {
+        const QObject* child = static_cast<QChildEvent*>(event)->child();
+        // Closing the data source dialog binds the models again.
+        if (child->objectName() == QLatin1String("NCRDDataSourceDialogUI"))
+            ActualizaModelosDataSources();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ZCNCReportDesigner::onChildAdded(QObject* pObject)
+{
+    // Queued deliveries arrive in the order of the announcements; a child deleted meanwhile
+    // has left a null entry, and its address may already belong to another object.
+    if (m_pendingChildren.isEmpty())
+        return;
+    const QPointer<QObject> child = m_pendingChildren.takeFirst();
+    if (!child || child != pObject)
+        return;
+    if (qobject_cast<NCRDDocument*>(child))
+        child->installEventFilter(this);
+}

@@ -1,0 +1,78 @@
+#include "zcgestornotificaciones.h"
+
+#include "zccontenedornotificacionesdlg.h"
+
+#include "app/zcmainwindow.h"
+
+#include <QDebug>
+
+namespace {
+
+// The one manager of the process, alive from library load to unload.
+ZCGestorNotificaciones manager;
+
+} // namespace
+
+ZCGestorNotificaciones* GetGestorNotificaciones()
+{
+    if (!manager.IsInit())
+        manager.Init();
+    return &manager;
+}
+
+ZCGestorNotificaciones::ZCGestorNotificaciones() = default;
+
+ZCGestorNotificaciones::~ZCGestorNotificaciones() = default;
+
+void ZCGestorNotificaciones::Init()
+{
+    // Several threads may ask for the manager at once; the connection must be made only once,
+    // or every first notification would be shown twice.
+    const std::lock_guard<std::mutex> locker(m_mutex);
+    if (m_initialised)
+        return;
+    connect(this, &ZCGestorNotificaciones::requestInitContenedor,
+            this, &ZCGestorNotificaciones::OnRequestInitContenedor);
+    m_initialised = true;
+}
+
+bool ZCGestorNotificaciones::IsInit() const
+{
+    return m_initialised;
+}
+
+bool ZCGestorNotificaciones::hasContenedor() const
+{
+    const std::lock_guard<std::mutex> locker(m_mutex);
+    return !m_contenedor.isNull();
+}
+
+void ZCGestorNotificaciones::AddNotificacion(const QString& szTexto, const QIcon& iconoTexto,
+                                             const QIcon& iconoCierre, int nSecsDuracion)
+{
+    if (hasContenedor())
+        emit notificacionAdded(szTexto, iconoTexto, iconoCierre, nSecsDuracion);
+    else
+        emit requestInitContenedor(szTexto, iconoTexto, iconoCierre, nSecsDuracion);
+}
+
+void ZCGestorNotificaciones::OnRequestInitContenedor(const QString& szTexto, const QIcon& iconoTexto,
+                                                     const QIcon& iconoCierre, int nSecsDuracion)
+{
+    // Threads that called before the window existed each asked for it; the first request
+    // creates it, the later ones find it and only add their notification.
+    if (!hasContenedor()) {
+        ZCMainWindow* mainWindow = GetMainWindow();
+        if (!mainWindow) {
+            qWarning().noquote() << tr("No hay ninguna ventana principal; se descarta la notificación \"%1\"")
+                                        .arg(szTexto);
+            return;
+        }
+        auto* contenedor = new ZCContenedorNotificacionesDlg(mainWindow);
+        connect(this, &ZCGestorNotificaciones::notificacionAdded,
+                contenedor, &ZCContenedorNotificacionesDlg::OnNotificacionAdded);
+        const std::lock_guard<std::mutex> locker(m_mutex);
+        m_contenedor = contenedor;
+    }
+    emit notificacionAdded(szTexto, iconoTexto, iconoCierre, nSecsDuracion);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "mirokit_global.h"
+
+#include <QIcon>
+#include <QObject>
+#include <QPointer>
+
+#include <atomic>
+#include <mutex>
+
+class ZCContenedorNotificacionesDlg;
+
+/*!
+    The process-wide notification manager, reached through GetGestorNotificaciones().
+    AddNotificacion() may be called from any thread: it only emits signals, and the window and
+    the notification are created on the GUI thread, the manager's own. The stack window is
+    created with the first notification, as a child of the then current main window, and again
+    with the next notification if that main window has been destroyed.
+*/
+class MIROKIT_EXPORT ZCGestorNotificaciones : public QObject
+{
+    Q_OBJECT
+
+public:
+    ZCGestorNotificaciones();
+    ~ZCGestorNotificaciones() override;
+
+    void Init();
+    bool IsInit() const;
+
+    void AddNotificacion(const QString& szTexto, const QIcon& iconoTexto, const QIcon& iconoCierre,
+                         int nSecsDuracion);
+
+signals:
+    void notificacionAdded(const QString& szTexto, const QIcon& iconoTexto, const QIcon& iconoCierre,
+                           int nSecsDuracion);
+    void requestInitContenedor(const QString& szTexto, const QIcon& iconoTexto,
+                               const QIcon& iconoCierre, int nSecsDuracion);
+
+protected slots:
+    void OnRequestInitContenedor(const QString& szTexto, const QIcon& iconoTexto,
+                                 const QIcon& iconoCierre, int nSecsDuracion);
+
+private:
+    bool hasContenedor() const;
+
+    // Guards m_contenedor, written on the GUI thread and read by AddNotificacion on any thread.
+    // A std::mutex rather than QMutex: ThreadSanitizer sees its locking, not a futex inside Qt.
+    mutable std::mutex m_mutex;
+    QPointer<ZCContenedorNotificacionesDlg> m_contenedor;
+    std::atomic<bool> m_initialised{false};
+};
+
+MIROKIT_EXPORT ZCGestorNotificaciones* GetGestorNotificaciones();

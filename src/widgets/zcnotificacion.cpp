@@ -1,0 +1,62 @@
+#include "zcnotificacion.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <limits>
+
+namespace {
+
+constexpr int minimumTextWidth = 400;
+// Longer lifetimes would overflow the timer's milliseconds; they are as good as "until closed".
+constexpr int longestTimedSeconds = std::numeric_limits<int>::max() / 1000;
+
+QPushButton* iconButton(const QString& objectName, const QIcon& icon)
+{
+    auto* button = new QPushButton;
+    button->setObjectName(objectName);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    if (!icon.isNull())
+        button->setIcon(icon);
+    return button;
+}
+
+} // namespace
+
+ZCNotificacion::ZCNotificacion(const QString& szTexto, const QIcon& iconoTexto,
+                               const QIcon& iconoCierre, int nSecsDuracion, QWidget* parent)
+    : QFrame(parent)
+{
+    auto* layout = new QHBoxLayout(this);
+    const Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+
+    QPushButton* icon = iconButton(QStringLiteral("icon"), iconoTexto);
+    icon->setFlat(true);
+    layout->addWidget(icon, 0, alignment);
+
+    auto* text = new QLabel(szTexto);
+    text->setWordWrap(true);
+    text->setMinimumWidth(minimumTextWidth);
+    text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    layout->addWidget(text, 0, alignment);
+
+    QPushButton* close = iconButton(QStringLiteral("close"), iconoCierre);
+    close->setFocusPolicy(Qt::NoFocus);
+    connect(close, &QPushButton::pressed, this, &QWidget::close);
+    layout->addWidget(close, 0, alignment);
+
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    if (nSecsDuracion >= 1 && nSecsDuracion <= longestTimedSeconds) {
+        // A child timer rather than QTimer::singleShot: it dies with the notification.
+        auto* lifetime = new QTimer(this);
+        lifetime->setSingleShot(true);
+        connect(lifetime, &QTimer::timeout, this, &QWidget::close);
+        lifetime->start(nSecsDuracion * 1000);
+    }
+}

@@ -1,0 +1,187 @@
+#include "mirokittest.h"
+#include "reportdesignertest.h"
+#include "reporttest.h"
+
+#include <ncrddocument.h>
+#include <ncrdmainwindow.h>
+#include <ncreportdef.h>
+#include <ncreportitemmodeldatasource.h>
+
+#include <QFile>
+#include <QMdiArea>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+using namespace reporttest;
+
+Q_DECLARE_METATYPE(QMessageBox::StandardButton)
+
+namespace {
+
+const QString clientes = QStringLiteral(
+    "<datasource id=\"ds\" type=\"4\" itemModel=\"clientes\" parent=\"$D{otra.dwDir}\"/>");
+
+QString writeReport(const QTemporaryDir& dir, const QByteArray& xml)
+{
+    const QString fileName = dir.filePath(QStringLiteral("informe.xml"));
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(xml) != xml.size())
+        return QString();
+    return fileName;
+}
+
+QTreeWidgetItem* firstEditableRow(NCRDDocument* document)
+{
+    auto* tree = document->findChild<QTreeWidget*>(QStringLiteral("sectionTree"));
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if ((*it)->flags() & Qt::ItemIsEditable)
+            return *it;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_NCRDMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_fileName = writeReport(m_dir, report(clientes, QStringLiteral("<field x=\"0\" y=\"0\" width=\"50\" "
+                                                                        "height=\"6\">$D{nombre}</field>")));
+        QVERIFY(!m_fileName.isEmpty());
+    }
+
+    void openEditSaveReopen()
+    {
+        NCRDMainWindow window;
+        NCRDDocument* document = window.openReportFile(m_fileName);
+        QVERIFY(document);
+        QCOMPARE(window.activeDocument(), document);
+        QCOMPARE(document->reportDef()->reportName(), QStringLiteral("Prueba"));
+
+        QTreeWidgetItem* row = firstEditableRow(document);
+        QVERIFY(row);
+        QCOMPARE(row->text(1), QStringLiteral("$D{nombre}"));
+        row->setText(1, QStringLiteral("$D{importe} < 5 & más"));
+        QVERIFY(document->isModified());
+        QCOMPARE(document->reportDef()->details().value(0).section.items.value(0).text,
+                 QStringLiteral("$D{importe} < 5 & más"));
+        QVERIFY(document->save());
+        QVERIFY(!document->isModified());
+
+        NCRDDocument reopened;
+        QVERIFY(reopened.openFile(m_fileName));
+        QCOMPARE(firstEditableRow(&reopened)->text(1), QStringLiteral("$D{importe} < 5 & más"));
+        // What the designer does not edit comes back as it was read.
+        auto* source = qobject_cast<NCReportItemModelDataSource*>(reopened.reportDef()->dataSource(QStringLiteral("ds")));
+        QVERIFY(source);
+        QCOMPARE(source->parentReference(), QStringLiteral("$D{otra.dwDir}"));
+    }
+
+    void unreadableFilesOpenNothing_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::newRow("text that is not XML") << QByteArray("<report name=\"x\"><detail");
+        QTest::newRow("XML that is not a report") << QByteArray("<informe/>");
+        QTest::newRow("a report the engine refuses")
+            << report(QStringLiteral("<datasource id=\"ds\" type=\"9\"/>"), QString());
+    }
+
+    void unreadableFilesOpenNothing()
+    {
+        QFETCH(QByteArray, xml);
+        const QString fileName = writeReport(m_dir, xml);
+        NCRDMainWindow window;
+        QVERIFY(!window.openReportFile(fileName));
+        QVERIFY(!window.errorString().isEmpty());
+        QVERIFY(window.mdiArea()->subWindowList().isEmpty());
+        QVERIFY(!window.openReportFile(m_dir.filePath(QStringLiteral("no-existe.xml"))));
+    }
+
+    void registeredModelsReachTheDocuments()
+    {
+        QStandardItemModel model;
+        fillTable(model, {QStringLiteral("nombre"), QStringLiteral("Ana")});
+        NCRDMainWindow window;
+        window.reportDef()->addItemModel(QStringLiteral("clientes"), &model);
+        NCRDDocument* document = window.openReportFile(m_fileName);
+        QVERIFY(document);
+        auto* source = qobject_cast<NCReportItemModelDataSource*>(document->reportDef()->dataSource(QStringLiteral("ds")));
+        QCOMPARE(source->itemModel(), &model);
+    }
+
+    void printsTheCurrentDocument()
+    {
+        REQUIRE_PDFTOTEXT();
+        QStandardItemModel model;
+        fillTable(model, {QStringLiteral("nombre"), QStringLiteral("Ana"), QStringLiteral("Luis")});
+        NCRDMainWindow window;
+        QVERIFY(!window.printReport());
+        QVERIFY(window.openReportFile(m_fileName));
+        // Registered after the document opened: printing binds it all the same.
+        window.reportDef()->addItemModel(QStringLiteral("clientes"), &model);
+        const QString pdf = m_dir.filePath(QStringLiteral("informe.pdf"));
+        window.printer()->setOutputFormat(QPrinter::PdfFormat);
+        window.printer()->setOutputFileName(pdf);
+        QVERIFY2(window.printReport(), qPrintable(window.errorString()));
+        QCOMPARE(textLines(pdfText(pdf)), (QStringList{QStringLiteral("Ana"), QStringLiteral("Luis")}));
+    }
+
+    void closingAsksToSaveModifiedDocuments_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("savedText");
+        QTest::newRow("Cancel keeps the window and the document open")
+            << QMessageBox::Cancel << false << QStringLiteral("$D{nombre}");
+        QTest::newRow("Discard closes without saving") << QMessageBox::Discard << true << QStringLiteral("$D{nombre}");
+        QTest::newRow("Save saves and closes") << QMessageBox::Save << true << QStringLiteral("cambiado");
+    }
+
+    void closingAsksToSaveModifiedDocuments()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, closed);
+        QFETCH(QString, savedText);
+        NCRDMainWindow window;
+        window.show();
+        QSignalSpy aboutToClose(&window, &NCRDMainWindow::aboutToClose);
+        NCRDDocument* document = window.openReportFile(m_fileName);
+        QVERIFY(document);
+        firstEditableRow(document)->setText(1, QStringLiteral("cambiado"));
+
+        answerNextMessageBox(answer);
+        QCOMPARE(window.close(), closed);
+        QCOMPARE(window.isVisible(), !closed);
+        QCOMPARE(aboutToClose.count(), closed ? 1 : 0);
+        QCOMPARE(window.documents().size(), closed ? 0 : 1);
+
+        NCRDDocument saved;
+        QVERIFY(saved.openFile(m_fileName));
+        QCOMPARE(firstEditableRow(&saved)->text(1), savedText);
+    }
+
+    void closingUnmodifiedDocumentsAsksNothing()
+    {
+        NCRDMainWindow window;
+        window.show();
+        QSignalSpy aboutToClose(&window, &NCRDMainWindow::aboutToClose);
+        QVERIFY(window.openReportFile(m_fileName));
+        QVERIFY(window.openReportFile(m_fileName));
+        QVERIFY(window.close());
+        QCOMPARE(aboutToClose.count(), 1);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_fileName;
+};
+
+MIROKIT_TEST_MAIN(tst_NCRDMainWindow)
+#include "tst_ncrdmainwindow.moc"

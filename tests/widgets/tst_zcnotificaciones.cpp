@@ -1,0 +1,246 @@
+// Notifications stacked over the main window: one window per main window, however many threads
+// ask at once, re-centred as notifications come and go.
+#include "mirokittest.h"
+#include "messagelogcapture.h"
+
+#include <Mirokit/ZCContenedorNotificaciones.h>
+#include <Mirokit/ZCContenedorNotificacionesDlg.h>
+#include <Mirokit/ZCGestorNotificaciones.h>
+#include <Mirokit/ZCMainWindow.h>
+#include <Mirokit/ZCNotificacion.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
+
+#include <atomic>
+#include <limits>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+QIcon swatch(Qt::GlobalColor colour)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+// A main window on screen with a manager of its own, so every test starts without a stack.
+struct Stack {
+    Stack()
+    {
+        window->setGeometry(100, 150, 900, 600);
+        window->show();
+        manager.Init();
+    }
+
+    ZCContenedorNotificacionesDlg* dialog() const
+    {
+        return window ? window->findChild<ZCContenedorNotificacionesDlg*>() : nullptr;
+    }
+    QList<QWidget*> notificaciones() const
+    {
+        return dialog() ? dialog()->GetContenedor()->GetNotificaciones() : QList<QWidget*>();
+    }
+    bool isCentredOnTopEdge() const
+    {
+        const QRect stack = dialog()->geometry();
+        const QRect owner = window->geometry();
+        return qAbs(stack.center().x() - owner.center().x()) <= 1 && stack.top() == owner.top();
+    }
+    void add(int seconds, const QString& text = QStringLiteral("Aviso"))
+    {
+        manager.AddNotificacion(text, QIcon(), QIcon(), seconds);
+    }
+
+    std::unique_ptr<ZCMainWindow> window = std::make_unique<ZCMainWindow>(QStringLiteral("Prueba"));
+    ZCGestorNotificaciones manager;
+};
+
+// What the lifetime timer does when it runs out, without waiting for it.
+void expire(QWidget* notificacion)
+{
+    auto* lifetime = notificacion->findChild<QTimer*>();
+    QVERIFY(lifetime && lifetime->isActive());
+    QMetaObject::invokeMethod(lifetime, "timeout");
+}
+
+} // namespace
+
+class TestZCNotificaciones : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theFreeFunctionGivesOneInitialisedManager();
+    void concurrentFirstCallsShareOneWindow();
+    void lifetimesShrinkTheStackAndRecentreIt();
+    void theDurationDecidesTheLifetime_data();
+    void theDurationDecidesTheLifetime();
+    void aNotificationWrapsItsTextBesideItsButtons();
+    void escapeLeavesTheStackAlone();
+    void aDestroyedMainWindowTakesItsStackAlong();
+    void withoutAMainWindowANotificationIsDropped();
+};
+
+void TestZCNotificaciones::theFreeFunctionGivesOneInitialisedManager()
+{
+    ZCGestorNotificaciones fresh;
+    QVERIFY(!fresh.IsInit());
+    QVERIFY(GetGestorNotificaciones()->IsInit());
+    QCOMPARE(GetGestorNotificaciones(), GetGestorNotificaciones());
+}
+
+void TestZCNotificaciones::concurrentFirstCallsShareOneWindow()
+{
+    Stack stack;
+    ZCGestorNotificaciones racing; // initialised by the threads themselves
+    constexpr int threads = 8;
+    constexpr int calls = 25;
+    std::atomic<bool> go{false};
+    std::atomic<int> running{threads};
+    std::vector<std::thread> workers;
+    for (int t = 0; t < threads; ++t) {
+        workers.emplace_back([&racing, &go, &running, t] {
+            while (!go) {}
+            racing.Init();
+            for (int c = 0; c < calls; ++c)
+                racing.AddNotificacion(QStringLiteral("%1-%2").arg(t).arg(c), QIcon(), QIcon(), 0);
+            --running;
+        });
+    }
+    go = true;
+    // The window is created while the workers still add: some of them see it appear.
+    while (running > 0)
+        QCoreApplication::processEvents();
+    for (std::thread& worker : workers)
+        worker.join();
+
+    QTRY_COMPARE(stack.notificaciones().size(), threads * calls);
+    QCOMPARE(stack.window->findChildren<ZCContenedorNotificacionesDlg*>().size(), 1);
+    QSet<QString> texts;
+    for (QWidget* notificacion : stack.notificaciones())
+        texts.insert(notificacion->findChild<QLabel*>()->text());
+    QCOMPARE(texts.size(), threads * calls);
+    QTRY_VERIFY(stack.dialog()->isVisible());
+}
+
+void TestZCNotificaciones::lifetimesShrinkTheStackAndRecentreIt()
+{
+    Stack stack;
+    stack.add(1, QStringLiteral("uno"));
+    stack.add(2, QStringLiteral("dos"));
+    stack.add(0, QStringLiteral("sin plazo"));
+    QTRY_VERIFY(stack.dialog() && stack.dialog()->isVisible());
+    QTRY_COMPARE(stack.notificaciones().size(), 3);
+    QVERIFY(stack.isCentredOnTopEdge());
+    const QList<QWidget*> arrived = stack.notificaciones();
+    QVERIFY(arrived.at(0)->y() < arrived.at(1)->y()); // the newest at the bottom
+
+    int height = stack.dialog()->height();
+    for (int left = 2; left >= 1; --left) {
+        expire(stack.notificaciones().constFirst());
+        QTRY_COMPARE(stack.notificaciones().size(), left);
+        QTRY_VERIFY(stack.dialog()->height() < height);
+        QVERIFY(stack.isCentredOnTopEdge());
+        height = stack.dialog()->height();
+    }
+    // The one without a duration stays until its close button is pressed.
+    QWidget* last = stack.notificaciones().constFirst();
+    QCOMPARE(last->findChild<QLabel*>()->text(), QStringLiteral("sin plazo"));
+    QVERIFY(!last->findChild<QTimer*>());
+    QTest::mousePress(last->findChild<QPushButton*>("close"), Qt::LeftButton);
+    QTRY_VERIFY(stack.notificaciones().isEmpty());
+    QTRY_VERIFY(stack.dialog()->isHidden());
+
+    // The next notification shows the same window again.
+    stack.add(0);
+    QTRY_VERIFY(stack.dialog()->isVisible());
+    QCOMPARE(stack.window->findChildren<ZCContenedorNotificacionesDlg*>().size(), 1);
+}
+
+void TestZCNotificaciones::theDurationDecidesTheLifetime_data()
+{
+    const int longest = std::numeric_limits<int>::max() / 1000;
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<int>("milliseconds"); // -1: no timer, the notification stays until closed
+    QTest::newRow("one second closes after 1000 ms") << 1 << 1000;
+    QTest::newRow("two seconds close after 2000 ms") << 2 << 2000;
+    QTest::newRow("zero stays until closed") << 0 << -1;
+    QTest::newRow("a negative duration stays until closed") << -5 << -1;
+    QTest::newRow("the longest duration that fits in milliseconds") << longest << longest * 1000;
+    QTest::newRow("a longer one stays until closed instead of overflowing") << longest + 1 << -1;
+    QTest::newRow("the largest int stays until closed") << std::numeric_limits<int>::max() << -1;
+}
+
+void TestZCNotificaciones::theDurationDecidesTheLifetime()
+{
+    QFETCH(int, seconds);
+    QFETCH(int, milliseconds);
+    const ZCNotificacion notificacion(QStringLiteral("Aviso"), QIcon(), QIcon(), seconds);
+    const auto* lifetime = notificacion.findChild<QTimer*>();
+    QCOMPARE(lifetime ? lifetime->interval() : -1, milliseconds);
+    if (lifetime)
+        QVERIFY(lifetime->isSingleShot() && lifetime->isActive());
+}
+
+void TestZCNotificaciones::aNotificationWrapsItsTextBesideItsButtons()
+{
+    const QString text = QStringLiteral("Un aviso largo que no cabe en una línea. ").repeated(8);
+    ZCNotificacion notificacion(text, swatch(Qt::red), QIcon(), 0);
+    notificacion.show();
+    const auto* label = notificacion.findChild<QLabel*>();
+    QVERIFY(label->width() >= 400);
+    QVERIFY(label->height() > 2 * label->fontMetrics().height());
+    // A null icon leaves its button without one; style sheets find both buttons by name.
+    QVERIFY(!notificacion.findChild<QPushButton*>("icon")->icon().isNull());
+    QVERIFY(notificacion.findChild<QPushButton*>("close")->icon().isNull());
+    QCOMPARE(notificacion.findChild<QPushButton*>("close")->focusPolicy(), Qt::NoFocus);
+}
+
+void TestZCNotificaciones::escapeLeavesTheStackAlone()
+{
+    Stack stack;
+    stack.add(0);
+    QTRY_VERIFY(stack.dialog() && stack.dialog()->isVisible());
+    QTest::keyClick(stack.dialog(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    QVERIFY(stack.dialog()->isVisible());
+    QCOMPARE(stack.notificaciones().size(), 1);
+}
+
+void TestZCNotificaciones::aDestroyedMainWindowTakesItsStackAlong()
+{
+    Stack stack;
+    stack.add(0);
+    stack.add(5);
+    QTRY_COMPARE(stack.notificaciones().size(), 2);
+    const QPointer<ZCContenedorNotificacionesDlg> old = stack.dialog();
+    stack.window.reset();
+    QVERIFY(old.isNull());
+
+    // The next notification builds a new stack over the main window current then.
+    ZCMainWindow next(QStringLiteral("Prueba"));
+    next.show();
+    stack.add(0, QStringLiteral("de nuevo"));
+    QTRY_COMPARE(next.findChildren<ZCNotificacion*>().size(), 1);
+    QCOMPARE(next.findChildren<ZCContenedorNotificacionesDlg*>().size(), 1);
+}
+
+void TestZCNotificaciones::withoutAMainWindowANotificationIsDropped()
+{
+    Stack stack;
+    stack.window.reset();
+    MessageLogCapture log;
+    stack.add(0, QStringLiteral("perdida"));
+    QCOMPARE(log.texts(QtWarningMsg),
+             QStringList("No hay ninguna ventana principal; se descarta la notificación \"perdida\""));
+    QVERIFY(GetMainWindow() == nullptr);
+}
+
+MIROKIT_TEST_MAIN(TestZCNotificaciones)
+#include "tst_zcnotificaciones.moc"
