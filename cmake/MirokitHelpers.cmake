@@ -205,3 +205,38 @@ function(mirokit_add_subsystem_folders)
         endif()
     endforeach()
 endfunction()
+
+# mirokit_split_objects(target)
+#
+# Moves the code of a library into the object library <target>_objects, whose objects the library
+# then takes: a build tool can so link the library's code without the library itself (the script
+# word lists are read from the code's meta-objects and then compiled into the library). Called once
+# every folder has added its sources; sources given as generator expressions (objects compiled
+# elsewhere, like the resource collection) stay with the library. A link to the core library
+# becomes a link to the core's objects, so a component's objects can be linked beside them.
+function(mirokit_split_objects target)
+    set(objects ${target}_objects)
+    get_target_property(sources ${target} SOURCES)
+    set(own_sources "")
+    set(kept_sources "")
+    foreach(source IN LISTS sources)
+        if(source MATCHES "^\\$<")
+            list(APPEND kept_sources "${source}")
+        else()
+            get_target_property(source_dir ${target} SOURCE_DIR)
+            cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY "${source_dir}")
+            list(APPEND own_sources "${source}")
+        endif()
+    endforeach()
+    add_library(${objects} OBJECT ${own_sources})
+    set_target_properties(${objects} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    foreach(property COMPILE_DEFINITIONS COMPILE_OPTIONS INCLUDE_DIRECTORIES LINK_LIBRARIES
+            INTERFACE_COMPILE_DEFINITIONS INTERFACE_INCLUDE_DIRECTORIES INTERFACE_LINK_LIBRARIES)
+        get_target_property(value ${target} ${property})
+        if(value)
+            list(TRANSFORM value REPLACE "^Mirokit$" "Mirokit_objects")
+            set_property(TARGET ${objects} PROPERTY ${property} "${value}")
+        endif()
+    endforeach()
+    set_property(TARGET ${target} PROPERTY SOURCES ${kept_sources} "$<TARGET_OBJECTS:${objects}>")
+endfunction()
