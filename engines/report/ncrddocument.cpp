@@ -1,5 +1,6 @@
 #include "ncrddocument.h"
 
+#include "ncrddatasourcedialog.h"
 #include "ncrdfieldpropdialog.h"
 #include "ncreportdef.h"
 
@@ -230,17 +231,38 @@ void NCRDDocument::editItemProperties(QTreeWidgetItem* row)
     NCRDFieldPropDialog dialog(element, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!readReport(m_xml, m_fileName)) {
-        // The engine refuses what the dialog wrote: the item keeps what it had.
-        QMessageBox::warning(this, tr("Report designer"), m_errorString);
-        element.parentNode().replaceChild(before, element);
+    if (!applyEdit(element, before)) {
         m_elements.insert(row, before.toElement());
-        readReport(m_xml, m_fileName);
         return;
     }
     const QSignalBlocker blocker(m_tree);
     row->setText(1, element.text());
-    setModified(true);
+}
+
+bool NCRDDocument::applyEdit(QDomElement& element, const QDomNode& before)
+{
+    if (readReport(m_xml, m_fileName)) {
+        setModified(true);
+        return true;
+    }
+    // The engine refuses what the dialog wrote: the element keeps what it had.
+    QMessageBox::warning(this, tr("Report designer"), m_errorString);
+    element.parentNode().replaceChild(before, element);
+    readReport(m_xml, m_fileName);
+    return false;
+}
+
+bool NCRDDocument::editDataSources()
+{
+    QDomElement element = m_xml.documentElement().firstChildElement(QStringLiteral("datasources"));
+    if (element.isNull())
+        return false;
+    const QDomNode before = element.cloneNode(true);
+    // Deleted before this returns, so that whoever watches the document sees it go.
+    auto* dialog = new NCRDDataSourceDialog(element, this);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    delete dialog;
+    return accepted && applyEdit(element, before);
 }
 
 bool NCRDDocument::maybeSave()

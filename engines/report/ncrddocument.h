@@ -47,6 +47,9 @@ public:
 
     bool print(QPrinter* printer);
 
+    // Opens the data source dialog (NCRDDataSourceDialog) on the report; true when it changed.
+    bool editDataSources();
+
     bool isModified() const { return isWindowModified(); }
     void setModified(bool modified);
 
@@ -71,6 +74,9 @@ private:
     // Asks whether to save a modified document; false when the user cancels.
     bool maybeSave();
     void updateTitle();
+    // After a dialog edited `element` in place: re-reads the report, or puts back `before` when
+    // the engine refuses the edit. False then.
+    bool applyEdit(QDomElement& element, const QDomNode& before);
 
     QString m_fileName;
     QDomDocument m_xml;

@@ -50,6 +50,13 @@ void NCRDMainWindow::createActions()
     add("actionSave", tr("&Save"), QKeySequence::Save, &NCRDMainWindow::save);
     add("actionSaveAs", tr("Save &as..."), QKeySequence::SaveAs, &NCRDMainWindow::saveAs);
     add("actionPrint", tr("&Print..."), QKeySequence::Print, &NCRDMainWindow::print);
+    auto* dataSources = new QAction(tr("&Data sources..."), this);
+    dataSources->setObjectName(QStringLiteral("actionDataSources"));
+    connect(dataSources, &QAction::triggered, this, [this] {
+        if (NCRDDocument* document = activeDocument())
+            document->editDataSources();
+    });
+    menuBar()->addMenu(tr("&Report"))->addAction(dataSources);
     fileMenu->addSeparator();
     auto* closeAction = new QAction(tr("&Close"), this);
     closeAction->setObjectName(QStringLiteral("actionClose"));

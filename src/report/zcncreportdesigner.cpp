@@ -1,18 +1,23 @@
 #include "zcncreportdesigner.h"
 
+#include "zcncreportdatasourcedlgmodificador.h"
 #include "zcncreportdialog.h"
 #include "zcncreportfieldeditcontrol.h"
 #include "zcncreportfieldpropdlgmodificador.h"
 #include "zcncreportmainwindow.h"
 #include "zcsettings.h"
 
+#include <ncrddatasourcedialog.h>
 #include <ncrddocument.h>
 #include <ncrdfieldpropdialog.h>
 #include <ncreport.h>
 #include <ncreportdef.h>
 #include <ncreportitemmodeldatasource.h>
 
+#include <QApplication>
 #include <QChildEvent>
+#include <QPlainTextEdit>
+#include <QStandardItemModel>
 #include <QCoreApplication>
 #include <QDataWidgetMapper>
 #include <QLineEdit>
@@ -173,6 +178,61 @@ void ZCNCReportDesigner::GetDataSourcesItemsModels(QList<QPair<QString, QString>
     }
 }
 
+QWidget* ZCNCReportDesigner::GetDataSourceDialog()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->inherits("NCRDDataSourceDialog"))
+            return window;
+    }
+    return nullptr;
+}
+
+void ZCNCReportDesigner::GetCurrentDataSourceEnEdicion(QString& out) const
+{
+    const QWidget* dialog = GetDataSourceDialog();
+    if (const auto* id = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("dsID")) : nullptr)
+        out = id->text();
+}
+
+void ZCNCReportDesigner::GetDataSourcesItemsModelsEnEdicion(QList<QPair<QString, QString>>& list) const
+{
+    list.clear();
+    const auto* dialog = qobject_cast<NCRDDataSourceDialog*>(GetDataSourceDialog());
+    if (!dialog)
+        return;
+    const QStandardItemModel* model = dialog->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const auto cell = [&](int column) { return model->index(row, column).data().toString(); };
+        if (cell(NCRDDataSourceDialog::TypeColumn).toInt() == NCReportDataSource::ItemModel)
+            list.append({cell(NCRDDataSourceDialog::IdColumn), cell(NCRDDataSourceDialog::ItemModelColumn)});
+    }
+}
+
+QString ZCNCReportDesigner::GetCurrentRelacionEnEdicion() const
+{
+    const QWidget* dialog = GetDataSourceDialog();
+    const auto* spec = dialog ? dialog->findChild<QPlainTextEdit*>(QStringLiteral("wItemModelSpec")) : nullptr;
+    return spec ? spec->toPlainText() : QString();
+}
+
+QString ZCNCReportDesigner::GetItemModelIdRelacionEnEdicion(const QString& relation) const
+{
+    const QString id = relationId(relation);
+    QList<QPair<QString, QString>> list;
+    GetDataSourcesItemsModelsEnEdicion(list);
+    for (const auto& dataSource : qAsConst(list)) {
+        if (dataSource.first == id)
+            return dataSource.second;
+    }
+    return QString();
+}
+
+QString ZCNCReportDesigner::GetCurrentItemModelIdRelacionEnEdicion() const
+{
+    return GetItemModelIdRelacionEnEdicion(GetCurrentRelacionEnEdicion());
+}
+
 void ZCNCReportDesigner::ComponerIdModelo(const QString& a, const QString& b, const QString& c, QString& out)
 {
     out = a + idSeparator + b + idSeparator + c;
@@ -228,7 +288,9 @@ void ZCNCReportDesigner::onChildAdded(QObject* pObject)
 
 void ZCNCReportDesigner::adapt(QWidget* child)
 {
-    if (qobject_cast<NCRDDocument*>(child)) {
+    if (qobject_cast<NCRDDataSourceDialog*>(child)) {
+        new ZCNCReportDataSourceDlgModificador(this, child);
+    } else if (qobject_cast<NCRDDocument*>(child)) {
         child->installEventFilter(this);
     } else if (qobject_cast<NCRDFieldPropDialog*>(child)) {
         // One modifier serves the expression editor, the source type and the print condition.

@@ -56,6 +56,17 @@ public:
     // (data source id, item model id) of the current document's item-model data sources.
     void GetDataSourcesItemsModels(QList<QPair<QString, QString>>& list) const;
 
+    // The engine's data source dialog while it is open, else null.
+    static QWidget* GetDataSourceDialog();
+    // The queries "en edición" read the data source dialog; without it they give nothing.
+    void GetCurrentDataSourceEnEdicion(QString& out) const;
+    void GetDataSourcesItemsModelsEnEdicion(QList<QPair<QString, QString>>& list) const;
+    // The parent reference ("$D{parent.dwDir}") of the data source being edited.
+    QString GetCurrentRelacionEnEdicion() const;
+    // The item model id of the item-model data source that `relation` refers to.
+    QString GetItemModelIdRelacionEnEdicion(const QString& relation) const;
+    QString GetCurrentItemModelIdRelacionEnEdicion() const;
+
     static void ComponerIdModelo(const QString& a, const QString& b, const QString& c, QString& out);
     // Parts beyond those present leave their output unchanged.
     static void DescomponerIdModelo(const QString& id, QString& a, QString& b, QString& c);

@@ -2,9 +2,11 @@
 
 #include "mirokit_global.h"
 
+#include <QModelIndex>
 #include <QObject>
 #include <QPointer>
 
+class QDataWidgetMapper;
 class ZCNCReportDesigner;
 
 /*!
@@ -24,6 +26,11 @@ public:
     int GetSourceTypeComboValue(const QString& name);
 
 protected:
+    // The cell of the mapper's model that `widget` shows at the mapper's current row; invalid
+    // for a widget the mapper does not map. Writing goes through the index, as a cell never set
+    // has no item to write into.
+    static QModelIndex mappedIndex(const QDataWidgetMapper* mapper, QWidget* widget);
+
     QPointer<ZCNCReportDesigner> m_designer;
     QWidget* m_dialog;
 };

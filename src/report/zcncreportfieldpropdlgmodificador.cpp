@@ -132,16 +132,9 @@ void ZCNCReportFieldPropDlgModificador::onTextEdited(QString szText)
     auto* control = qobject_cast<ZCNCReportFieldEditControl*>(sender());
     if (m_busy || !model || !control)
         return;
-    auto* widget = m_dialog->findChild<QWidget*>(m_controls.key(control));
-    const int section = widget ? m_mapper->mappedSection(widget) : -1;
-    // A widget the mapper does not map has nowhere to write to.
-    if (section < 0)
-        return;
-    // Through the model index: a cell never set has no item to write into.
-    const QModelIndex index = m_mapper->orientation() == Qt::Horizontal
-        ? model->index(m_mapper->currentIndex(), section, m_mapper->rootIndex())
-        : model->index(section, m_mapper->currentIndex(), m_mapper->rootIndex());
-    model->setData(index, szText);
+    const QModelIndex index = mappedIndex(m_mapper, m_dialog->findChild<QWidget*>(m_controls.key(control)));
+    if (index.isValid())
+        model->setData(index, szText);
 }
 
 void ZCNCReportFieldPropDlgModificador::onMapperCurrentIndexChanged(int)

@@ -35,8 +35,9 @@ inline void answerNextMessageBox(QMessageBox::StandardButton button)
     onModal<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
 }
 
-// A designer whose formula editors are of type Control and whose other operations do nothing.
-template<class Control = ZCNCReportFieldEditControl>
+// A designer whose formula editors and data-source controls are of the given types and whose
+// other operations do nothing.
+template<class Control = ZCNCReportFieldEditControl, class DataSourceControl = ZCNCReportDatasourceControl>
 class StubDesigner : public ZCNCReportDesigner
 {
 public:
@@ -46,7 +47,7 @@ public:
     }
     ZCNCReportDatasourceControl* CreateDatasourceControl(QWidget* parent) override
     {
-        return new ZCNCReportDatasourceControl(parent);
+        return new DataSourceControl(parent);
     }
     void ActualizaItemModels() override {}
     void OnGraphPropDialog(NCRDGraphPropDialog*) override {}

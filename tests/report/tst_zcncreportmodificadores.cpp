@@ -7,7 +7,9 @@
 #include <Mirokit/ZCNCReportFieldEditControl.h>
 #include <Mirokit/ZCNCReportFieldPropDlgModificador.h>
 #include <ncrddocument.h>
+#include <ncrddatasourcedialog.h>
 #include <ncrdfieldpropdialog.h>
+#include <ncreportitemmodeldatasource.h>
 #include <ncrdmainwindow.h>
 #include <ncreportdef.h>
 
@@ -17,6 +19,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -45,11 +48,47 @@ protected:
     }
 };
 
-using Designer = StubDesigner<Control>;
+// Notes what it is given to show.
+class DataSourceControl : public ZCNCReportDatasourceControl
+{
+    Q_OBJECT
+
+public:
+    using ZCNCReportDatasourceControl::ZCNCReportDatasourceControl;
+    QStringList shown;
+
+public slots:
+    void SetContenido(QString tabla, QString relacionItemModel, QString relacion) override
+    {
+        shown = QStringList{tabla, relacionItemModel, relacion};
+    }
+};
+
+using Designer = StubDesigner<Control, DataSourceControl>;
+
+const QByteArray dataSourcesReport = report(
+    QStringLiteral("<datasource id=\"padre\" type=\"4\" itemModel=\"tabla_padre\"/>"
+                   "<datasource id=\"ds\" type=\"4\" itemModel=\"clientes\" parent=\"$D{padre.dwDir}\"/>"
+                   "<datasource id=\"notas\" type=\"3\"><string>a</string></datasource>"),
+    QString());
 
 const QByteArray fieldReport = report(QStringLiteral("<datasource id=\"ds\" type=\"4\" itemModel=\"clientes\"/>"),
                                       QStringLiteral("<field x=\"0\" y=\"0\" width=\"50\" height=\"6\" "
                                                      "source=\"datasource\">nombre</field>"));
+
+// A designer with a window showing the report `xml`, saved in `dir`, and adapting it.
+std::unique_ptr<NCRDMainWindow> designerWindow(Designer& designer, const QTemporaryDir& dir, const QByteArray& xml)
+{
+    const QString fileName = dir.filePath(QStringLiteral("informe.xml"));
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(xml) != xml.size())
+        return nullptr;
+    file.close();
+    designer.SetArgumento(fileName);
+    std::unique_ptr<NCRDMainWindow> window(designer.CreateMainWindow(nullptr));
+    QCoreApplication::sendPostedEvents(&designer, QEvent::MetaCall);
+    return window;
+}
 
 // A field element of its own document.
 QDomElement fieldElement(QDomDocument& xml, const QString& source)
@@ -68,14 +107,9 @@ private Q_SLOTS:
     void fieldDialogsAreAdaptedAsTheyOpen()
     {
         QTemporaryDir dir;
-        const QString fileName = dir.filePath(QStringLiteral("campo.xml"));
-        QFile file(fileName);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(fieldReport) > 0);
-        file.close();
         Designer designer;
-        designer.SetArgumento(fileName);
-        QScopedPointer<NCRDMainWindow> window(designer.CreateMainWindow(nullptr));
-        QCoreApplication::sendPostedEvents(&designer, QEvent::MetaCall);
+        const auto window = designerWindow(designer, dir, fieldReport);
+        QVERIFY(window);
         NCRDDocument* document = window->activeDocument();
         auto* tree = document->findChild<QTreeWidget*>();
         QTreeWidgetItemIterator row(tree, QTreeWidgetItemIterator::Editable);
@@ -190,6 +224,57 @@ private Q_SLOTS:
         Q_EMIT control->textEdited(QStringLiteral("cambiado"));
         QTEST(model.data(model.index(1, 1)).toString(), "column1");
         QCOMPARE(model.data(model.index(0, 1)), QVariant());
+    }
+
+    void theDataSourceDialogTakesThePlatformsControl_data()
+    {
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("a parent is written as its reference") << "notas" << "$D{notas.dwDir}";
+        QTest::newRow("no parent writes an empty reference") << "" << "";
+    }
+
+    void theDataSourceDialogTakesThePlatformsControl()
+    {
+        QFETCH(QString, parent);
+        QFETCH(QString, reference);
+        QTemporaryDir dir;
+        Designer designer;
+        const auto window = designerWindow(designer, dir, dataSourcesReport);
+        QVERIFY(window);
+
+        QStringList shown;
+        QString current;
+        QList<QPair<QString, QString>> editing;
+        bool hidden = false;
+        onModal<NCRDDataSourceDialog>([&](NCRDDataSourceDialog* dialog) {
+            QCoreApplication::sendPostedEvents(&designer, QEvent::MetaCall);
+            auto* grid = dialog->findChild<QGridLayout*>(QStringLiteral("gridLayout_5"));
+            auto* control = qobject_cast<DataSourceControl*>(grid->itemAtPosition(0, 1)->widget());
+            hidden = dialog->findChild<QLineEdit*>(QStringLiteral("modelID"))->isHidden()
+                && dialog->findChild<QPlainTextEdit*>(QStringLiteral("wItemModelSpec"))->isHidden();
+            dialog->mapper()->setCurrentIndex(1);
+            shown = control->shown;
+            designer.GetCurrentDataSourceEnEdicion(current);
+            designer.GetDataSourcesItemsModelsEnEdicion(editing);
+            Q_EMIT control->contenidoChanged(QStringLiteral("nuevo"), parent);
+            dialog->accept();
+        });
+        QVERIFY(window->activeDocument()->editDataSources());
+        QVERIFY(hidden);
+        QCOMPARE(shown, (QStringList{"clientes", "tabla_padre", "padre"}));
+        QCOMPARE(current, QStringLiteral("ds"));
+        QCOMPARE(editing, (QList<QPair<QString, QString>>{{"padre", "tabla_padre"}, {"ds", "clientes"}}));
+
+        auto* source = qobject_cast<NCReportItemModelDataSource*>(
+            window->activeDocument()->reportDef()->dataSource(QStringLiteral("ds")));
+        QCOMPARE(source->itemModelId(), QStringLiteral("nuevo"));
+        QCOMPARE(source->parentReference(), reference);
+        // With the dialog gone, the queries about it give nothing.
+        QVERIFY(!ZCNCReportDesigner::GetDataSourceDialog());
+        designer.GetDataSourcesItemsModelsEnEdicion(editing);
+        QVERIFY(editing.isEmpty());
+        QVERIFY(designer.GetCurrentItemModelIdRelacionEnEdicion().isEmpty());
     }
 
     void aModifierOutlivingItsDesignerWritesNothing()

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
     <context>
+        <name>NCRDDataSourceDialog</name>
+        <message>
+            <source>Data sources</source>
+            <translation>Fuentes de datos</translation>
+        </message>
+        <message>
+            <source>Use the model's appearance</source>
+            <translation>Usar el aspecto del modelo</translation>
+        </message>
+        <message>
+            <source>Item model:</source>
+            <translation>Modelo de elementos:</translation>
+        </message>
+        <message>
+            <source>Parent data source:</source>
+            <translation>Fuente de datos padre:</translation>
+        </message>
+        <message>
+            <source>Parent reference:</source>
+            <translation>Referencia al padre:</translation>
+        </message>
+        <message>
+            <source>Key column:</source>
+            <translation>Columna clave:</translation>
+        </message>
+    </context>
+    <context>
         <name>NCRDDocument</name>
         <message>
             <source>Section or item</source>
@@ -122,6 +149,14 @@ Do you want to save your changes?</source>
         <message>
             <source>Save report</source>
             <translation>Guardar informe</translation>
+        </message>
+        <message>
+            <source>&amp;Data sources...</source>
+            <translation>&amp;Fuentes de datos...</translation>
+        </message>
+        <message>
+            <source>&amp;Report</source>
+            <translation>&amp;Informe</translation>
         </message>
     </context>
     <context>

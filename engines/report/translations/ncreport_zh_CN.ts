@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
     <context>
+        <name>NCRDDataSourceDialog</name>
+        <message>
+            <source>Data sources</source>
+            <translation>数据源</translation>
+        </message>
+        <message>
+            <source>Use the model's appearance</source>
+            <translation>使用模型的外观</translation>
+        </message>
+        <message>
+            <source>Item model:</source>
+            <translation>项目模型：</translation>
+        </message>
+        <message>
+            <source>Parent data source:</source>
+            <translation>父数据源：</translation>
+        </message>
+        <message>
+            <source>Parent reference:</source>
+            <translation>父引用：</translation>
+        </message>
+        <message>
+            <source>Key column:</source>
+            <translation>键列：</translation>
+        </message>
+    </context>
+    <context>
         <name>NCRDDocument</name>
         <message>
             <source>Section or item</source>
@@ -122,6 +149,14 @@ Do you want to save your changes?</source>
         <message>
             <source>Save report</source>
             <translation>保存报表</translation>
+        </message>
+        <message>
+            <source>&amp;Data sources...</source>
+            <translation>数据源(&amp;D)...</translation>
+        </message>
+        <message>
+            <source>&amp;Report</source>
+            <translation>报表(&amp;R)</translation>
         </message>
     </context>
     <context>
