@@ -1,5 +1,6 @@
 #include "ncrddocument.h"
 
+#include "ncrdfieldpropdialog.h"
 #include "ncreportdef.h"
 
 #include <QCloseEvent>
@@ -45,6 +46,7 @@ NCRDDocument::NCRDDocument(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tree);
     connect(m_tree, &QTreeWidget::itemChanged, this, &NCRDDocument::itemTextEdited);
+    connect(m_tree, &QTreeWidget::itemActivated, this, &NCRDDocument::editItemProperties);
     updateTitle();
 }
 
@@ -214,6 +216,31 @@ void NCRDDocument::setElementText(QDomElement& element, const QString& text)
     while (!element.firstChild().isNull())
         element.removeChild(element.firstChild());
     element.appendChild(m_xml.createTextNode(text));
+}
+
+void NCRDDocument::editItemProperties(QTreeWidgetItem* row)
+{
+    QDomElement element = m_elements.value(row);
+    static const QStringList withProperties{QStringLiteral("field"), QStringLiteral("image"),
+                                            QStringLiteral("barcode")};
+    if (element.isNull() || !withProperties.contains(element.tagName()))
+        return;
+    const QDomNode before = element.cloneNode(true);
+    // A child of the document, so that whoever watches the document sees the dialog come.
+    NCRDFieldPropDialog dialog(element, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!readReport(m_xml, m_fileName)) {
+        // The engine refuses what the dialog wrote: the item keeps what it had.
+        QMessageBox::warning(this, tr("Report designer"), m_errorString);
+        element.parentNode().replaceChild(before, element);
+        m_elements.insert(row, before.toElement());
+        readReport(m_xml, m_fileName);
+        return;
+    }
+    const QSignalBlocker blocker(m_tree);
+    row->setText(1, element.text());
+    setModified(true);
 }
 
 bool NCRDDocument::maybeSave()

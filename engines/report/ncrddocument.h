@@ -65,6 +65,8 @@ private:
     bool fail(const NCReportError& error);
     void fillTree();
     void itemTextEdited(QTreeWidgetItem* row, int column);
+    // Opens the property dialog of the row's field, image or barcode.
+    void editItemProperties(QTreeWidgetItem* row);
     void setElementText(QDomElement& element, const QString& text);
     // Asks whether to save a modified document; false when the user cancels.
     bool maybeSave();

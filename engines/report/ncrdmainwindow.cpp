@@ -89,7 +89,8 @@ void NCRDMainWindow::bindItemModels(NCRDDocument* document) const
 
 NCRDDocument* NCRDMainWindow::openReportFile(const QString& fileName)
 {
-    auto document = std::make_unique<NCRDDocument>();
+    // A child of the window first, so that whoever watches the window sees the document come.
+    auto document = std::make_unique<NCRDDocument>(this);
     if (!document->openFile(fileName)) {
         m_errorString = document->errorString();
         return nullptr;

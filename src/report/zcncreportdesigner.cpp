@@ -1,16 +1,21 @@
 #include "zcncreportdesigner.h"
 
 #include "zcncreportdialog.h"
+#include "zcncreportfieldeditcontrol.h"
+#include "zcncreportfieldpropdlgmodificador.h"
 #include "zcncreportmainwindow.h"
 #include "zcsettings.h"
 
 #include <ncrddocument.h>
+#include <ncrdfieldpropdialog.h>
 #include <ncreport.h>
 #include <ncreportdef.h>
 #include <ncreportitemmodeldatasource.h>
 
 #include <QChildEvent>
 #include <QCoreApplication>
+#include <QDataWidgetMapper>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -218,6 +223,22 @@ void ZCNCReportDesigner::onChildAdded(QObject* pObject)
     const QPointer<QObject> child = m_pendingChildren.takeFirst();
     if (!child || child != pObject)
         return;
-    if (qobject_cast<NCRDDocument*>(child))
+    adapt(static_cast<QWidget*>(child.data()));
+}
+
+void ZCNCReportDesigner::adapt(QWidget* child)
+{
+    if (qobject_cast<NCRDDocument*>(child)) {
         child->installEventFilter(this);
+    } else if (qobject_cast<NCRDFieldPropDialog*>(child)) {
+        // One modifier serves the expression editor, the source type and the print condition.
+        auto* modifier = new ZCNCReportFieldPropDlgModificador(this, child, child->findChild<QDataWidgetMapper*>());
+        auto* layout = child->findChild<QVBoxLayout*>(QStringLiteral("verticalLayout"));
+        ZCNCReportFieldEditControl* control = modifier->CambiaTextEditPorFormula(QStringLiteral("editor"), false, QString());
+        if (control && layout)
+            layout->insertWidget(0, control);
+        modifier->SetComboSourceType(QStringLiteral("comboSourceType"), control, nullptr);
+    } else if (child->findChild<QLineEdit*>(QStringLiteral("printWhen"))) {
+        new ZCNCReportFieldPropDlgModificador(this, child, child->findChild<QDataWidgetMapper*>());
+    }
 }

@@ -76,6 +76,9 @@ protected slots:
     void onChildAdded(QObject* pObject);
 
 private:
+    // Attaches the platform's adaptations to a window of the engine, by its class.
+    void adapt(QWidget* child);
+
     QPointer<NCRDMainWindow> m_mainWindow;
     QStringList m_argumentos;
     // Children announced by childAdded and not yet adapted, in order: the queued slot only

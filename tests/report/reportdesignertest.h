@@ -1,5 +1,9 @@
 #pragma once
 
+#include <Mirokit/ZCNCReportDatasourceControl.h>
+#include <Mirokit/ZCNCReportDesigner.h>
+#include <Mirokit/ZCNCReportFieldEditControl.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -30,5 +34,22 @@ inline void answerNextMessageBox(QMessageBox::StandardButton button)
 {
     onModal<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
 }
+
+// A designer whose formula editors are of type Control and whose other operations do nothing.
+template<class Control = ZCNCReportFieldEditControl>
+class StubDesigner : public ZCNCReportDesigner
+{
+public:
+    ZCNCReportFieldEditControl* CreateFieldEditControl(bool wrap, QWidget* editor, QWidget* parent) override
+    {
+        return new Control(wrap, editor, parent);
+    }
+    ZCNCReportDatasourceControl* CreateDatasourceControl(QWidget* parent) override
+    {
+        return new ZCNCReportDatasourceControl(parent);
+    }
+    void ActualizaItemModels() override {}
+    void OnGraphPropDialog(NCRDGraphPropDialog*) override {}
+};
 
 } // namespace reporttest

@@ -24,17 +24,9 @@ namespace {
 
 // The platform's side: counts the refreshes and, at the first, registers its model and sends
 // printing to a PDF file (the window exists by then, the printing has not happened yet).
-class Designer : public ZCNCReportDesigner
+class Designer : public StubDesigner<>
 {
 public:
-    ZCNCReportFieldEditControl* CreateFieldEditControl(bool wrap, QWidget* editor, QWidget* parent) override
-    {
-        return new ZCNCReportFieldEditControl(wrap, editor, parent);
-    }
-    ZCNCReportDatasourceControl* CreateDatasourceControl(QWidget* parent) override
-    {
-        return new ZCNCReportDatasourceControl(parent);
-    }
     void ActualizaItemModels() override
     {
         ++refreshes;
@@ -44,8 +36,6 @@ public:
         mainWindow()->printer()->setOutputFormat(QPrinter::PdfFormat);
         mainWindow()->printer()->setOutputFileName(pdf);
     }
-    void OnGraphPropDialog(NCRDGraphPropDialog*) override {}
-
     int refreshes = 0;
     QStandardItemModel model;
     QString pdf;

@@ -1,0 +1,207 @@
+#include "mirokittest.h"
+#include "reportdesignertest.h"
+#include "reporttest.h"
+
+#include <Mirokit/ZCNCReportDatasourceControl.h>
+#include <Mirokit/ZCNCReportDesigner.h>
+#include <Mirokit/ZCNCReportFieldEditControl.h>
+#include <Mirokit/ZCNCReportFieldPropDlgModificador.h>
+#include <ncrddocument.h>
+#include <ncrdfieldpropdialog.h>
+#include <ncrdmainwindow.h>
+#include <ncreportdef.h>
+
+#include <QComboBox>
+#include <QDataWidgetMapper>
+#include <QDomDocument>
+#include <QFile>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+using namespace reporttest;
+
+namespace {
+
+// A formula editor that notes its setting and, asked to, answers every text it is shown with a
+// text of its own, as an editor that reformats would.
+class Control : public ZCNCReportFieldEditControl
+{
+    Q_OBJECT
+
+public:
+    using ZCNCReportFieldEditControl::ZCNCReportFieldEditControl;
+    int setting = -1;
+    bool echo = false;
+
+protected:
+    void SetBoolSetting(bool on) override { setting = on; }
+    void SetTextEditor(const QString& text) override
+    {
+        if (echo)
+            Q_EMIT textEdited(QStringLiteral("eco ") + text);
+    }
+};
+
+using Designer = StubDesigner<Control>;
+
+const QByteArray fieldReport = report(QStringLiteral("<datasource id=\"ds\" type=\"4\" itemModel=\"clientes\"/>"),
+                                      QStringLiteral("<field x=\"0\" y=\"0\" width=\"50\" height=\"6\" "
+                                                     "source=\"datasource\">nombre</field>"));
+
+// A field element of its own document.
+QDomElement fieldElement(QDomDocument& xml, const QString& source)
+{
+    xml.setContent(QStringLiteral("<field source=\"%1\">nombre</field>").arg(source));
+    return xml.documentElement();
+}
+
+} // namespace
+
+class tst_ZCNCReportModificadores : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fieldDialogsAreAdaptedAsTheyOpen()
+    {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("campo.xml"));
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(fieldReport) > 0);
+        file.close();
+        Designer designer;
+        designer.SetArgumento(fileName);
+        QScopedPointer<NCRDMainWindow> window(designer.CreateMainWindow(nullptr));
+        QCoreApplication::sendPostedEvents(&designer, QEvent::MetaCall);
+        NCRDDocument* document = window->activeDocument();
+        auto* tree = document->findChild<QTreeWidget*>();
+        QTreeWidgetItemIterator row(tree, QTreeWidgetItemIterator::Editable);
+
+        bool adapted = false;
+        onModal<NCRDFieldPropDialog>([&](NCRDFieldPropDialog* dialog) {
+            QCoreApplication::sendPostedEvents(&designer, QEvent::MetaCall);
+            auto* layout = dialog->findChild<QVBoxLayout*>(QStringLiteral("verticalLayout"));
+            auto* editor = qobject_cast<Control*>(layout->itemAt(0)->widget());
+            auto* grid = dialog->findChild<QGridLayout*>(QStringLiteral("gridLayout_3"));
+            auto* printWhenRow = grid->itemAtPosition(1, 0)->layout();
+            adapted = editor && printWhenRow && qobject_cast<Control*>(printWhenRow->itemAt(1)->widget())
+                && editor->isVisibleTo(dialog) && editor->setting == 0;
+            // The formula editor's text goes into the dialog's editor and, accepted, the report.
+            Q_EMIT editor->textEdited(QStringLiteral("apellido"));
+            dialog->accept();
+        });
+        Q_EMIT tree->itemActivated(*row, 0);
+        QVERIFY(adapted);
+        QCOMPARE((*row)->text(1), QStringLiteral("apellido"));
+        QVERIFY(document->isModified());
+    }
+
+    void sourceTypesShowTheFormulaEditor_data()
+    {
+        QTest::addColumn<bool>("withDataSources");
+        QTest::addColumn<int>("sourceType");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("setting");
+        QTest::newRow("type 1 shows it with the setting off") << true << 1 << true << 0;
+        QTest::newRow("type 10 shows it with the setting on") << true << 10 << true << 1;
+        QTest::newRow("other types hide it") << true << 3 << false << -1;
+        QTest::newRow("type 1 without data sources hides it") << false << 1 << false << -1;
+        QTest::newRow("type 10 without data sources hides it") << false << 10 << false << -1;
+    }
+
+    void sourceTypesShowTheFormulaEditor()
+    {
+        QFETCH(bool, withDataSources);
+        QFETCH(int, sourceType);
+        Designer designer;
+        QDomDocument xml;
+        NCRDFieldPropDialog dialog(fieldElement(xml, QStringLiteral("static")));
+        ZCNCReportFieldPropDlgModificador modifier(&designer, &dialog, nullptr);
+        auto* control = static_cast<Control*>(modifier.CambiaTextEditPorFormula(QStringLiteral("editor"), false,
+                                                                                withDataSources ? "%CONST" : ""));
+        QVERIFY(control);
+        auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("comboSourceType"));
+        combo->addItems({"5", "6", "7", "8", "9", "10"});
+        modifier.SetComboSourceType(QStringLiteral("comboSourceType"), control, nullptr);
+        QVERIFY(!control->isVisibleTo(&dialog));
+        combo->setCurrentIndex(sourceType);
+        QTEST(control->isVisibleTo(&dialog), "shown");
+        QTEST(control->setting, "setting");
+        QCOMPARE(modifier.GetSourceTypeComboValue(QStringLiteral("comboSourceType")), sourceType);
+        QCOMPARE(modifier.GetSourceTypeComboValue(QStringLiteral("noExiste")), -1);
+    }
+
+    void printWhenGetsAFormulaEditorOnlyWithItsPanel()
+    {
+        Designer designer;
+        QDomDocument xml;
+        NCRDFieldPropDialog withPanel(fieldElement(xml, QStringLiteral("template")));
+        ZCNCReportFieldPropDlgModificador adapted(&designer, &withPanel, nullptr);
+        auto* printWhen = withPanel.findChild<QLineEdit*>(QStringLiteral("printWhen"));
+        auto* control = withPanel.findChild<Control*>();
+        QVERIFY(control);
+        // Both ways, without feeding each other in a loop.
+        Q_EMIT control->textEdited(QStringLiteral("$D{importe} > 0"));
+        QCOMPARE(printWhen->text(), QStringLiteral("$D{importe} > 0"));
+        printWhen->setText(QStringLiteral("$D{total}"));
+        QCOMPARE(control->fullText(), QStringLiteral("$D{total}"));
+        QCOMPARE(printWhen->text(), QStringLiteral("$D{total}"));
+
+        QDialog plain;
+        new QLineEdit(&plain);
+        ZCNCReportFieldPropDlgModificador none(&designer, &plain, nullptr);
+        QVERIFY(!plain.findChild<Control*>());
+    }
+
+    void theMapperModelFollowsTheFormulaEditor_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("column1");
+        QTest::newRow("a mapped field writes its cell, unset before") << "wColumn" << "cambiado";
+        QTest::newRow("a field the mapper does not map writes nothing") << "sinMapear" << "";
+    }
+
+    void theMapperModelFollowsTheFormulaEditor()
+    {
+        QFETCH(QString, field);
+        Designer designer;
+        QStandardItemModel model(2, 2);
+        model.setData(model.index(0, 0), QStringLiteral("fila 0"));
+        model.setData(model.index(1, 0), QStringLiteral("fila 1"));
+        QDialog dialog;
+        auto* mapped = new QLineEdit(&dialog);
+        mapped->setObjectName(QStringLiteral("wColumn"));
+        new QLineEdit(&dialog);
+        dialog.findChildren<QLineEdit*>().at(1)->setObjectName(QStringLiteral("sinMapear"));
+        QDataWidgetMapper mapper;
+        mapper.setModel(&model);
+        mapper.addMapping(mapped, 1);
+        mapper.toFirst();
+        ZCNCReportFieldPropDlgModificador modifier(&designer, &dialog, &mapper);
+        auto* control = static_cast<Control*>(modifier.CambiaLineEditPorFormula(field, false, QString()));
+        QVERIFY(control);
+        control->echo = true;
+        // Moving the mapper gives the editor the row's text; its answer is not written back.
+        mapper.toNext();
+        QCOMPARE(model.data(model.index(1, 1)), QVariant());
+        Q_EMIT control->textEdited(QStringLiteral("cambiado"));
+        QTEST(model.data(model.index(1, 1)).toString(), "column1");
+        QCOMPARE(model.data(model.index(0, 1)), QVariant());
+    }
+
+    void aModifierOutlivingItsDesignerWritesNothing()
+    {
+        auto designer = std::make_unique<Designer>();
+        QDomDocument xml;
+        NCRDFieldPropDialog dialog(fieldElement(xml, QStringLiteral("static")));
+        ZCNCReportFieldPropDlgModificador modifier(designer.get(), &dialog, nullptr);
+        designer.reset();
+        QVERIFY(!modifier.CambiaTextEditPorFormula(QStringLiteral("editor"), false, QString()));
+    }
+};
+
+MIROKIT_TEST_MAIN(tst_ZCNCReportModificadores)
+#include "tst_zcncreportmodificadores.moc"
