@@ -1,338 +1,338 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
-    <context>
-        <name>NCRDDocument</name>
-        <message>
-            <source>Section or item</source>
-            <translation>Sección o elemento</translation>
-        </message>
-        <message>
-            <source>Text</source>
-            <translation>Texto</translation>
-        </message>
-        <message>
-            <source>Cannot read the file: %1</source>
-            <translation>No se puede leer el archivo: %1</translation>
-        </message>
-        <message>
-            <source>Cannot write the file: %1</source>
-            <translation>No se puede escribir el archivo: %1</translation>
-        </message>
-        <message>
-            <source>No report is open</source>
-            <translation>No hay ningún informe abierto</translation>
-        </message>
-        <message>
-            <source>Untitled</source>
-            <translation>Sin título</translation>
-        </message>
-        <message>
-            <source>Report designer</source>
-            <translation>Diseñador de informes</translation>
-        </message>
-        <message>
-            <source>The report %1 has been modified.
+<context>
+    <name>NCRDDocument</name>
+    <message>
+        <source>Section or item</source>
+        <translation>Sección o elemento</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Cannot read the file: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the file: %1</source>
+        <translation>No se puede escribir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>No report is open</source>
+        <translation>No hay ningún informe abierto</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Report designer</source>
+        <translation>Diseñador de informes</translation>
+    </message>
+    <message>
+        <source>The report %1 has been modified.
 Do you want to save your changes?</source>
-            <translation>El informe %1 se ha modificado.
+        <translation>El informe %1 se ha modificado.
 ¿Desea guardar los cambios?</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCRDFieldPropDialog</name>
-        <message>
-            <source>Field properties</source>
-            <translation>Propiedades del campo</translation>
-        </message>
-        <message>
-            <source>Static text</source>
-            <translation>Texto fijo</translation>
-        </message>
-        <message>
-            <source>Data source</source>
-            <translation>Fuente de datos</translation>
-        </message>
-        <message>
-            <source>Parameter</source>
-            <translation>Parámetro</translation>
-        </message>
-        <message>
-            <source>Variable</source>
-            <translation>Variable</translation>
-        </message>
-        <message>
-            <source>Template</source>
-            <translation>Plantilla</translation>
-        </message>
-        <message>
-            <source>Print when:</source>
-            <translation>Imprimir cuando:</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCRDMainWindow</name>
-        <message>
-            <source>Report designer</source>
-            <translation>Diseñador de informes</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Archivo</translation>
-        </message>
-        <message>
-            <source>File</source>
-            <translation>Archivo</translation>
-        </message>
-        <message>
-            <source>&amp;Open...</source>
-            <translation>&amp;Abrir...</translation>
-        </message>
-        <message>
-            <source>&amp;Save</source>
-            <translation>&amp;Guardar</translation>
-        </message>
-        <message>
-            <source>Save &amp;as...</source>
-            <translation>Guardar &amp;como...</translation>
-        </message>
-        <message>
-            <source>&amp;Print...</source>
-            <translation>&amp;Imprimir...</translation>
-        </message>
-        <message>
-            <source>&amp;Close</source>
-            <translation>&amp;Cerrar</translation>
-        </message>
-        <message>
-            <source>E&amp;xit</source>
-            <translation>&amp;Salir</translation>
-        </message>
-        <message>
-            <source>No report is open</source>
-            <translation>No hay ningún informe abierto</translation>
-        </message>
-        <message>
-            <source>Open report</source>
-            <translation>Abrir informe</translation>
-        </message>
-        <message>
-            <source>Reports (*.xml);;All files (*)</source>
-            <translation>Informes (*.xml);;Todos los archivos (*)</translation>
-        </message>
-        <message>
-            <source>Save report</source>
-            <translation>Guardar informe</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReport</name>
-        <message>
-            <source>No report file or report text is given</source>
-            <translation>No se ha indicado ningún archivo ni texto de informe</translation>
-        </message>
-        <message>
-            <source>The report is already running</source>
-            <translation>El informe ya se está ejecutando</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportDirector</name>
-        <message>
-            <source>There is no report definition</source>
-            <translation>No hay definición de informe</translation>
-        </message>
-        <message>
-            <source>The output cannot be finished: %1</source>
-            <translation>No se puede terminar la salida: %1</translation>
-        </message>
-        <message>
-            <source>The detail %1 uses the unknown data source %2</source>
-            <translation>El detalle %1 usa la fuente de datos desconocida %2</translation>
-        </message>
-        <message>
-            <source>The data source %1 cannot be opened: %2</source>
-            <translation>No se puede abrir la fuente de datos %1: %2</translation>
-        </message>
-        <message>
-            <source>Cannot start page %1: %2</source>
-            <translation>No se puede empezar la página %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportImageOutput</name>
-        <message>
-            <source>The page is too large for an image at %1 dpi</source>
-            <translation>La página es demasiado grande para una imagen a %1 ppp</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportItemModelDataSource</name>
-        <message>
-            <source>No item model is registered as "%1"</source>
-            <translation>No hay ningún modelo de elementos registrado como «%1»</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportPagedOutput</name>
-        <message>
-            <source>The device does not accept the page layout</source>
-            <translation>El dispositivo no acepta el formato de página</translation>
-        </message>
-        <message>
-            <source>Cannot paint on the device</source>
-            <translation>No se puede pintar en el dispositivo</translation>
-        </message>
-        <message>
-            <source>Cannot start a new page</source>
-            <translation>No se puede empezar una página nueva</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportSqlDataSource</name>
-        <message>
-            <source>Cannot open the database %1: %2</source>
-            <translation>No se puede abrir la base de datos %1: %2</translation>
-        </message>
-        <message>
-            <source>The database connection "%1" is not open</source>
-            <translation>La conexión de base de datos «%1» no está abierta</translation>
-        </message>
-        <message>
-            <source>The query cannot be prepared: %1</source>
-            <translation>No se puede preparar la consulta: %1</translation>
-        </message>
-        <message>
-            <source>The query uses the unknown parameter %1</source>
-            <translation>La consulta usa el parámetro desconocido %1</translation>
-        </message>
-        <message>
-            <source>The query failed: %1</source>
-            <translation>La consulta ha fallado: %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportTableDataSource</name>
-        <message>
-            <source>it does not exist</source>
-            <translation>no existe</translation>
-        </message>
-        <message>
-            <source>it is not a regular file</source>
-            <translation>no es un archivo normal</translation>
-        </message>
-        <message>
-            <source>Cannot read the file %1: %2</source>
-            <translation>No se puede leer el archivo %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportXMLDataSource</name>
-        <message>
-            <source>Line %1: %2</source>
-            <translation>Línea %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportXMLDefReader</name>
-        <message>
-            <source>The document is not a report: &lt;%1&gt;</source>
-            <translation>El documento no es un informe: &lt;%1&gt;</translation>
-        </message>
-        <message>
-            <source>The document is empty</source>
-            <translation>El documento está vacío</translation>
-        </message>
-        <message>
-            <source>Unknown element &lt;%1&gt;</source>
-            <translation>Elemento desconocido &lt;%1&gt;</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is missing</source>
-            <translation>Falta el atributo %1</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a valid number: %2</source>
-            <translation>El atributo %1 no es un número válido: %2</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a whole number: %2</source>
-            <translation>El atributo %1 no es un número entero: %2</translation>
-        </message>
-        <message>
-            <source>Unknown page size %1</source>
-            <translation>Tamaño de página desconocido %1</translation>
-        </message>
-        <message>
-            <source>Unknown orientation %1</source>
-            <translation>Orientación desconocida %1</translation>
-        </message>
-        <message>
-            <source>The margins leave no room on the page</source>
-            <translation>Los márgenes no dejan espacio en la página</translation>
-        </message>
-        <message>
-            <source>Unknown data source type %1</source>
-            <translation>Tipo de fuente de datos desconocido %1</translation>
-        </message>
-        <message>
-            <source>The data source %1 is defined twice</source>
-            <translation>La fuente de datos %1 está definida dos veces</translation>
-        </message>
-        <message>
-            <source>The delimiter must be one character: %1</source>
-            <translation>El delimitador debe ser un solo carácter: %1</translation>
-        </message>
-        <message>
-            <source>Unknown variable function %1</source>
-            <translation>Función de variable desconocida %1</translation>
-        </message>
-        <message>
-            <source>The variable %1 is defined twice</source>
-            <translation>La variable %1 está definida dos veces</translation>
-        </message>
-        <message>
-            <source>A section cannot have a negative height</source>
-            <translation>Una sección no puede tener altura negativa</translation>
-        </message>
-        <message>
-            <source>The group %1 is defined twice</source>
-            <translation>El grupo %1 está definido dos veces</translation>
-        </message>
-        <message>
-            <source>An item cannot have a negative size</source>
-            <translation>Un elemento no puede tener tamaño negativo</translation>
-        </message>
-        <message>
-            <source>The font size must be between 0 and 1000 points</source>
-            <translation>El tamaño de letra debe estar entre 0 y 1000 puntos</translation>
-        </message>
-        <message>
-            <source>A line cannot have a negative width</source>
-            <translation>Una línea no puede tener grosor negativo</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a colour: %2</source>
-            <translation>El atributo %1 no es un color: %2</translation>
-        </message>
-        <message>
-            <source>Unknown alignment %1</source>
-            <translation>Alineación desconocida %1</translation>
-        </message>
-        <message>
-            <source>Unknown item source %1</source>
-            <translation>Origen de elemento desconocido %1</translation>
-        </message>
-        <message>
-            <source>The detail %1 uses the unknown data source %2</source>
-            <translation>El detalle %1 usa la fuente de datos desconocida %2</translation>
-        </message>
-        <message>
-            <source>The variable %1 is reset by the unknown group %2</source>
-            <translation>La variable %1 se reinicia con el grupo desconocido %2</translation>
-        </message>
-        <message>
-            <source>Cannot read the file: %1</source>
-            <translation>No se puede leer el archivo: %1</translation>
-        </message>
-    </context>
+    </message>
+</context>
+<context>
+    <name>NCRDFieldPropDialog</name>
+    <message>
+        <source>Field properties</source>
+        <translation>Propiedades del campo</translation>
+    </message>
+    <message>
+        <source>Static text</source>
+        <translation>Texto fijo</translation>
+    </message>
+    <message>
+        <source>Data source</source>
+        <translation>Fuente de datos</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parámetro</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Variable</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>Print when:</source>
+        <translation>Imprimir cuando:</translation>
+    </message>
+</context>
+<context>
+    <name>NCRDMainWindow</name>
+    <message>
+        <source>Report designer</source>
+        <translation>Diseñador de informes</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>No report is open</source>
+        <translation>No hay ningún informe abierto</translation>
+    </message>
+    <message>
+        <source>Open report</source>
+        <translation>Abrir informe</translation>
+    </message>
+    <message>
+        <source>Reports (*.xml);;All files (*)</source>
+        <translation>Informes (*.xml);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Guardar informe</translation>
+    </message>
+</context>
+<context>
+    <name>NCReport</name>
+    <message>
+        <source>No report file or report text is given</source>
+        <translation>No se ha indicado ningún archivo ni texto de informe</translation>
+    </message>
+    <message>
+        <source>The report is already running</source>
+        <translation>El informe ya se está ejecutando</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportDirector</name>
+    <message>
+        <source>There is no report definition</source>
+        <translation>No hay definición de informe</translation>
+    </message>
+    <message>
+        <source>The output cannot be finished: %1</source>
+        <translation>No se puede terminar la salida: %1</translation>
+    </message>
+    <message>
+        <source>The detail %1 uses the unknown data source %2</source>
+        <translation>El detalle %1 usa la fuente de datos desconocida %2</translation>
+    </message>
+    <message>
+        <source>The data source %1 cannot be opened: %2</source>
+        <translation>No se puede abrir la fuente de datos %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start page %1: %2</source>
+        <translation>No se puede empezar la página %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportImageOutput</name>
+    <message>
+        <source>The page is too large for an image at %1 dpi</source>
+        <translation>La página es demasiado grande para una imagen a %1 ppp</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportItemModelDataSource</name>
+    <message>
+        <source>No item model is registered as &quot;%1&quot;</source>
+        <translation>No hay ningún modelo de elementos registrado como «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportPagedOutput</name>
+    <message>
+        <source>The device does not accept the page layout</source>
+        <translation>El dispositivo no acepta el formato de página</translation>
+    </message>
+    <message>
+        <source>Cannot paint on the device</source>
+        <translation>No se puede pintar en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Cannot start a new page</source>
+        <translation>No se puede empezar una página nueva</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportSqlDataSource</name>
+    <message>
+        <source>Cannot open the database %1: %2</source>
+        <translation>No se puede abrir la base de datos %1: %2</translation>
+    </message>
+    <message>
+        <source>The database connection &quot;%1&quot; is not open</source>
+        <translation>La conexión de base de datos «%1» no está abierta</translation>
+    </message>
+    <message>
+        <source>The query cannot be prepared: %1</source>
+        <translation>No se puede preparar la consulta: %1</translation>
+    </message>
+    <message>
+        <source>The query uses the unknown parameter %1</source>
+        <translation>La consulta usa el parámetro desconocido %1</translation>
+    </message>
+    <message>
+        <source>The query failed: %1</source>
+        <translation>La consulta ha fallado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportTableDataSource</name>
+    <message>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportXMLDataSource</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportXMLDefReader</name>
+    <message>
+        <source>The document is not a report: &lt;%1&gt;</source>
+        <translation>El documento no es un informe: &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>The document is empty</source>
+        <translation>El documento está vacío</translation>
+    </message>
+    <message>
+        <source>Unknown element &lt;%1&gt;</source>
+        <translation>Elemento desconocido &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>The attribute %1 is missing</source>
+        <translation>Falta el atributo %1</translation>
+    </message>
+    <message>
+        <source>The attribute %1 is not a valid number: %2</source>
+        <translation>El atributo %1 no es un número válido: %2</translation>
+    </message>
+    <message>
+        <source>The attribute %1 is not a whole number: %2</source>
+        <translation>El atributo %1 no es un número entero: %2</translation>
+    </message>
+    <message>
+        <source>Unknown page size %1</source>
+        <translation>Tamaño de página desconocido %1</translation>
+    </message>
+    <message>
+        <source>Unknown orientation %1</source>
+        <translation>Orientación desconocida %1</translation>
+    </message>
+    <message>
+        <source>The margins leave no room on the page</source>
+        <translation>Los márgenes no dejan espacio en la página</translation>
+    </message>
+    <message>
+        <source>Unknown data source type %1</source>
+        <translation>Tipo de fuente de datos desconocido %1</translation>
+    </message>
+    <message>
+        <source>The data source %1 is defined twice</source>
+        <translation>La fuente de datos %1 está definida dos veces</translation>
+    </message>
+    <message>
+        <source>The delimiter must be one character: %1</source>
+        <translation>El delimitador debe ser un solo carácter: %1</translation>
+    </message>
+    <message>
+        <source>Unknown variable function %1</source>
+        <translation>Función de variable desconocida %1</translation>
+    </message>
+    <message>
+        <source>The variable %1 is defined twice</source>
+        <translation>La variable %1 está definida dos veces</translation>
+    </message>
+    <message>
+        <source>A section cannot have a negative height</source>
+        <translation>Una sección no puede tener altura negativa</translation>
+    </message>
+    <message>
+        <source>The group %1 is defined twice</source>
+        <translation>El grupo %1 está definido dos veces</translation>
+    </message>
+    <message>
+        <source>An item cannot have a negative size</source>
+        <translation>Un elemento no puede tener tamaño negativo</translation>
+    </message>
+    <message>
+        <source>The font size must be between 0 and 1000 points</source>
+        <translation>El tamaño de letra debe estar entre 0 y 1000 puntos</translation>
+    </message>
+    <message>
+        <source>A line cannot have a negative width</source>
+        <translation>Una línea no puede tener grosor negativo</translation>
+    </message>
+    <message>
+        <source>The attribute %1 is not a colour: %2</source>
+        <translation>El atributo %1 no es un color: %2</translation>
+    </message>
+    <message>
+        <source>Unknown alignment %1</source>
+        <translation>Alineación desconocida %1</translation>
+    </message>
+    <message>
+        <source>Unknown item source %1</source>
+        <translation>Origen de elemento desconocido %1</translation>
+    </message>
+    <message>
+        <source>The detail %1 uses the unknown data source %2</source>
+        <translation>El detalle %1 usa la fuente de datos desconocida %2</translation>
+    </message>
+    <message>
+        <source>The variable %1 is reset by the unknown group %2</source>
+        <translation>La variable %1 se reinicia con el grupo desconocido %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the file: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+</context>
 </TS>

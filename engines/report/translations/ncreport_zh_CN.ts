@@ -1,338 +1,338 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
-    <context>
-        <name>NCRDDocument</name>
-        <message>
-            <source>Section or item</source>
-            <translation>节或项目</translation>
-        </message>
-        <message>
-            <source>Text</source>
-            <translation>文本</translation>
-        </message>
-        <message>
-            <source>Cannot read the file: %1</source>
-            <translation>无法读取文件：%1</translation>
-        </message>
-        <message>
-            <source>Cannot write the file: %1</source>
-            <translation>无法写入文件：%1</translation>
-        </message>
-        <message>
-            <source>No report is open</source>
-            <translation>没有打开的报表</translation>
-        </message>
-        <message>
-            <source>Untitled</source>
-            <translation>未命名</translation>
-        </message>
-        <message>
-            <source>Report designer</source>
-            <translation>报表设计器</translation>
-        </message>
-        <message>
-            <source>The report %1 has been modified.
+<context>
+    <name>NCRDDocument</name>
+    <message>
+        <source>Section or item</source>
+        <translation>节或项目</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Cannot read the file: %1</source>
+        <translation>无法读取文件：%1</translation>
+    </message>
+    <message>
+        <source>Cannot write the file: %1</source>
+        <translation>无法写入文件：%1</translation>
+    </message>
+    <message>
+        <source>No report is open</source>
+        <translation>没有打开的报表</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>Report designer</source>
+        <translation>报表设计器</translation>
+    </message>
+    <message>
+        <source>The report %1 has been modified.
 Do you want to save your changes?</source>
-            <translation>报表 %1 已被修改。
+        <translation>报表 %1 已被修改。
 是否保存更改？</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCRDFieldPropDialog</name>
-        <message>
-            <source>Field properties</source>
-            <translation>字段属性</translation>
-        </message>
-        <message>
-            <source>Static text</source>
-            <translation>静态文本</translation>
-        </message>
-        <message>
-            <source>Data source</source>
-            <translation>数据源</translation>
-        </message>
-        <message>
-            <source>Parameter</source>
-            <translation>参数</translation>
-        </message>
-        <message>
-            <source>Variable</source>
-            <translation>变量</translation>
-        </message>
-        <message>
-            <source>Template</source>
-            <translation>模板</translation>
-        </message>
-        <message>
-            <source>Print when:</source>
-            <translation>打印条件：</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCRDMainWindow</name>
-        <message>
-            <source>Report designer</source>
-            <translation>报表设计器</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>文件(&amp;F)</translation>
-        </message>
-        <message>
-            <source>File</source>
-            <translation>文件</translation>
-        </message>
-        <message>
-            <source>&amp;Open...</source>
-            <translation>打开(&amp;O)...</translation>
-        </message>
-        <message>
-            <source>&amp;Save</source>
-            <translation>保存(&amp;S)</translation>
-        </message>
-        <message>
-            <source>Save &amp;as...</source>
-            <translation>另存为(&amp;A)...</translation>
-        </message>
-        <message>
-            <source>&amp;Print...</source>
-            <translation>打印(&amp;P)...</translation>
-        </message>
-        <message>
-            <source>&amp;Close</source>
-            <translation>关闭(&amp;C)</translation>
-        </message>
-        <message>
-            <source>E&amp;xit</source>
-            <translation>退出(&amp;X)</translation>
-        </message>
-        <message>
-            <source>No report is open</source>
-            <translation>没有打开的报表</translation>
-        </message>
-        <message>
-            <source>Open report</source>
-            <translation>打开报表</translation>
-        </message>
-        <message>
-            <source>Reports (*.xml);;All files (*)</source>
-            <translation>报表 (*.xml);;所有文件 (*)</translation>
-        </message>
-        <message>
-            <source>Save report</source>
-            <translation>保存报表</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReport</name>
-        <message>
-            <source>No report file or report text is given</source>
-            <translation>未指定报表文件或报表文本</translation>
-        </message>
-        <message>
-            <source>The report is already running</source>
-            <translation>报表已在运行</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportDirector</name>
-        <message>
-            <source>There is no report definition</source>
-            <translation>没有报表定义</translation>
-        </message>
-        <message>
-            <source>The output cannot be finished: %1</source>
-            <translation>无法完成输出：%1</translation>
-        </message>
-        <message>
-            <source>The detail %1 uses the unknown data source %2</source>
-            <translation>明细 %1 使用了未知的数据源 %2</translation>
-        </message>
-        <message>
-            <source>The data source %1 cannot be opened: %2</source>
-            <translation>无法打开数据源 %1：%2</translation>
-        </message>
-        <message>
-            <source>Cannot start page %1: %2</source>
-            <translation>无法开始第 %1 页：%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportImageOutput</name>
-        <message>
-            <source>The page is too large for an image at %1 dpi</source>
-            <translation>以 %1 dpi 生成图像时页面过大</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportItemModelDataSource</name>
-        <message>
-            <source>No item model is registered as "%1"</source>
-            <translation>没有注册名为“%1”的项模型</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportPagedOutput</name>
-        <message>
-            <source>The device does not accept the page layout</source>
-            <translation>设备不接受该页面布局</translation>
-        </message>
-        <message>
-            <source>Cannot paint on the device</source>
-            <translation>无法在设备上绘制</translation>
-        </message>
-        <message>
-            <source>Cannot start a new page</source>
-            <translation>无法开始新页</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportSqlDataSource</name>
-        <message>
-            <source>Cannot open the database %1: %2</source>
-            <translation>无法打开数据库 %1：%2</translation>
-        </message>
-        <message>
-            <source>The database connection "%1" is not open</source>
-            <translation>数据库连接“%1”未打开</translation>
-        </message>
-        <message>
-            <source>The query cannot be prepared: %1</source>
-            <translation>无法准备查询：%1</translation>
-        </message>
-        <message>
-            <source>The query uses the unknown parameter %1</source>
-            <translation>查询使用了未知参数 %1</translation>
-        </message>
-        <message>
-            <source>The query failed: %1</source>
-            <translation>查询失败：%1</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportTableDataSource</name>
-        <message>
-            <source>it does not exist</source>
-            <translation>文件不存在</translation>
-        </message>
-        <message>
-            <source>it is not a regular file</source>
-            <translation>不是普通文件</translation>
-        </message>
-        <message>
-            <source>Cannot read the file %1: %2</source>
-            <translation>无法读取文件 %1：%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportXMLDataSource</name>
-        <message>
-            <source>Line %1: %2</source>
-            <translation>第 %1 行：%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportXMLDefReader</name>
-        <message>
-            <source>The document is not a report: &lt;%1&gt;</source>
-            <translation>该文档不是报表：&lt;%1&gt;</translation>
-        </message>
-        <message>
-            <source>The document is empty</source>
-            <translation>文档为空</translation>
-        </message>
-        <message>
-            <source>Unknown element &lt;%1&gt;</source>
-            <translation>未知元素 &lt;%1&gt;</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is missing</source>
-            <translation>缺少属性 %1</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a valid number: %2</source>
-            <translation>属性 %1 不是有效数字：%2</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a whole number: %2</source>
-            <translation>属性 %1 不是整数：%2</translation>
-        </message>
-        <message>
-            <source>Unknown page size %1</source>
-            <translation>未知页面尺寸 %1</translation>
-        </message>
-        <message>
-            <source>Unknown orientation %1</source>
-            <translation>未知方向 %1</translation>
-        </message>
-        <message>
-            <source>The margins leave no room on the page</source>
-            <translation>页边距使页面没有剩余空间</translation>
-        </message>
-        <message>
-            <source>Unknown data source type %1</source>
-            <translation>未知数据源类型 %1</translation>
-        </message>
-        <message>
-            <source>The data source %1 is defined twice</source>
-            <translation>数据源 %1 被定义了两次</translation>
-        </message>
-        <message>
-            <source>The delimiter must be one character: %1</source>
-            <translation>分隔符必须是单个字符：%1</translation>
-        </message>
-        <message>
-            <source>Unknown variable function %1</source>
-            <translation>未知变量函数 %1</translation>
-        </message>
-        <message>
-            <source>The variable %1 is defined twice</source>
-            <translation>变量 %1 被定义了两次</translation>
-        </message>
-        <message>
-            <source>A section cannot have a negative height</source>
-            <translation>节的高度不能为负数</translation>
-        </message>
-        <message>
-            <source>The group %1 is defined twice</source>
-            <translation>分组 %1 被定义了两次</translation>
-        </message>
-        <message>
-            <source>An item cannot have a negative size</source>
-            <translation>元素的尺寸不能为负数</translation>
-        </message>
-        <message>
-            <source>The font size must be between 0 and 1000 points</source>
-            <translation>字号必须介于 0 到 1000 磅之间</translation>
-        </message>
-        <message>
-            <source>A line cannot have a negative width</source>
-            <translation>线宽不能为负数</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a colour: %2</source>
-            <translation>属性 %1 不是颜色：%2</translation>
-        </message>
-        <message>
-            <source>Unknown alignment %1</source>
-            <translation>未知对齐方式 %1</translation>
-        </message>
-        <message>
-            <source>Unknown item source %1</source>
-            <translation>未知元素来源 %1</translation>
-        </message>
-        <message>
-            <source>The detail %1 uses the unknown data source %2</source>
-            <translation>明细 %1 使用了未知的数据源 %2</translation>
-        </message>
-        <message>
-            <source>The variable %1 is reset by the unknown group %2</source>
-            <translation>变量 %1 由未知分组 %2 重置</translation>
-        </message>
-        <message>
-            <source>Cannot read the file: %1</source>
-            <translation>无法读取文件：%1</translation>
-        </message>
-    </context>
+    </message>
+</context>
+<context>
+    <name>NCRDFieldPropDialog</name>
+    <message>
+        <source>Field properties</source>
+        <translation>字段属性</translation>
+    </message>
+    <message>
+        <source>Static text</source>
+        <translation>静态文本</translation>
+    </message>
+    <message>
+        <source>Data source</source>
+        <translation>数据源</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>变量</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>模板</translation>
+    </message>
+    <message>
+        <source>Print when:</source>
+        <translation>打印条件：</translation>
+    </message>
+</context>
+<context>
+    <name>NCRDMainWindow</name>
+    <message>
+        <source>Report designer</source>
+        <translation>报表设计器</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>No report is open</source>
+        <translation>没有打开的报表</translation>
+    </message>
+    <message>
+        <source>Open report</source>
+        <translation>打开报表</translation>
+    </message>
+    <message>
+        <source>Reports (*.xml);;All files (*)</source>
+        <translation>报表 (*.xml);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>保存报表</translation>
+    </message>
+</context>
+<context>
+    <name>NCReport</name>
+    <message>
+        <source>No report file or report text is given</source>
+        <translation>未指定报表文件或报表文本</translation>
+    </message>
+    <message>
+        <source>The report is already running</source>
+        <translation>报表已在运行</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportDirector</name>
+    <message>
+        <source>There is no report definition</source>
+        <translation>没有报表定义</translation>
+    </message>
+    <message>
+        <source>The output cannot be finished: %1</source>
+        <translation>无法完成输出：%1</translation>
+    </message>
+    <message>
+        <source>The detail %1 uses the unknown data source %2</source>
+        <translation>明细 %1 使用了未知的数据源 %2</translation>
+    </message>
+    <message>
+        <source>The data source %1 cannot be opened: %2</source>
+        <translation>无法打开数据源 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot start page %1: %2</source>
+        <translation>无法开始第 %1 页：%2</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportImageOutput</name>
+    <message>
+        <source>The page is too large for an image at %1 dpi</source>
+        <translation>以 %1 dpi 生成图像时页面过大</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportItemModelDataSource</name>
+    <message>
+        <source>No item model is registered as &quot;%1&quot;</source>
+        <translation>没有注册名为“%1”的项模型</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportPagedOutput</name>
+    <message>
+        <source>The device does not accept the page layout</source>
+        <translation>设备不接受该页面布局</translation>
+    </message>
+    <message>
+        <source>Cannot paint on the device</source>
+        <translation>无法在设备上绘制</translation>
+    </message>
+    <message>
+        <source>Cannot start a new page</source>
+        <translation>无法开始新页</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportSqlDataSource</name>
+    <message>
+        <source>Cannot open the database %1: %2</source>
+        <translation>无法打开数据库 %1：%2</translation>
+    </message>
+    <message>
+        <source>The database connection &quot;%1&quot; is not open</source>
+        <translation>数据库连接“%1”未打开</translation>
+    </message>
+    <message>
+        <source>The query cannot be prepared: %1</source>
+        <translation>无法准备查询：%1</translation>
+    </message>
+    <message>
+        <source>The query uses the unknown parameter %1</source>
+        <translation>查询使用了未知参数 %1</translation>
+    </message>
+    <message>
+        <source>The query failed: %1</source>
+        <translation>查询失败：%1</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportTableDataSource</name>
+    <message>
+        <source>it does not exist</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportXMLDataSource</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+</context>
+<context>
+    <name>NCReportXMLDefReader</name>
+    <message>
+        <source>The document is not a report: &lt;%1&gt;</source>
+        <translation>该文档不是报表：&lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>The document is empty</source>
+        <translation>文档为空</translation>
+    </message>
+    <message>
+        <source>Unknown element &lt;%1&gt;</source>
+        <translation>未知元素 &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>The attribute %1 is missing</source>
+        <translation>缺少属性 %1</translation>
+    </message>
+    <message>
+        <source>The attribute %1 is not a valid number: %2</source>
+        <translation>属性 %1 不是有效数字：%2</translation>
+    </message>
+    <message>
+        <source>The attribute %1 is not a whole number: %2</source>
+        <translation>属性 %1 不是整数：%2</translation>
+    </message>
+    <message>
+        <source>Unknown page size %1</source>
+        <translation>未知页面尺寸 %1</translation>
+    </message>
+    <message>
+        <source>Unknown orientation %1</source>
+        <translation>未知方向 %1</translation>
+    </message>
+    <message>
+        <source>The margins leave no room on the page</source>
+        <translation>页边距使页面没有剩余空间</translation>
+    </message>
+    <message>
+        <source>Unknown data source type %1</source>
+        <translation>未知数据源类型 %1</translation>
+    </message>
+    <message>
+        <source>The data source %1 is defined twice</source>
+        <translation>数据源 %1 被定义了两次</translation>
+    </message>
+    <message>
+        <source>The delimiter must be one character: %1</source>
+        <translation>分隔符必须是单个字符：%1</translation>
+    </message>
+    <message>
+        <source>Unknown variable function %1</source>
+        <translation>未知变量函数 %1</translation>
+    </message>
+    <message>
+        <source>The variable %1 is defined twice</source>
+        <translation>变量 %1 被定义了两次</translation>
+    </message>
+    <message>
+        <source>A section cannot have a negative height</source>
+        <translation>节的高度不能为负数</translation>
+    </message>
+    <message>
+        <source>The group %1 is defined twice</source>
+        <translation>分组 %1 被定义了两次</translation>
+    </message>
+    <message>
+        <source>An item cannot have a negative size</source>
+        <translation>元素的尺寸不能为负数</translation>
+    </message>
+    <message>
+        <source>The font size must be between 0 and 1000 points</source>
+        <translation>字号必须介于 0 到 1000 磅之间</translation>
+    </message>
+    <message>
+        <source>A line cannot have a negative width</source>
+        <translation>线宽不能为负数</translation>
+    </message>
+    <message>
+        <source>The attribute %1 is not a colour: %2</source>
+        <translation>属性 %1 不是颜色：%2</translation>
+    </message>
+    <message>
+        <source>Unknown alignment %1</source>
+        <translation>未知对齐方式 %1</translation>
+    </message>
+    <message>
+        <source>Unknown item source %1</source>
+        <translation>未知元素来源 %1</translation>
+    </message>
+    <message>
+        <source>The detail %1 uses the unknown data source %2</source>
+        <translation>明细 %1 使用了未知的数据源 %2</translation>
+    </message>
+    <message>
+        <source>The variable %1 is reset by the unknown group %2</source>
+        <translation>变量 %1 由未知分组 %2 重置</translation>
+    </message>
+    <message>
+        <source>Cannot read the file: %1</source>
+        <translation>无法读取文件：%1</translation>
+    </message>
+</context>
 </TS>

@@ -446,6 +446,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCNotificacion</name>
+        <message>
+            <source>Cerrar notificación</source>
+            <translation>Close notification</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCPaginadorToolbar</name>
         <message>
             <source>Registro:</source>
