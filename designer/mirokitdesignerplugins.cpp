@@ -63,6 +63,7 @@ const Entry entries[] = {
     {"ZCSvgToggleSwitch", "Toggle switch drawn from an SVG skin", create<ZCSvgToggleSwitch>},
     // Calendar, views and composite widgets
     {"ZCCalendar", "Month calendar with day styles", create<ZCCalendar>},
+    {"ZCCalendarWidget", "Qt calendar with the library's day styles", create<ZCCalendarWidget>},
     {"ZCBuscadorView", "Search box filtering a view", create<ZCBuscadorView>},
     {"ZCPaginadorToolbar", "Paginator tool bar",
      [](QWidget* parent) -> QWidget* { return new ZCPaginadorToolbar(1, parent); }},
@@ -72,6 +73,7 @@ const Entry entries[] = {
     {"ZCPaletaWidget", "Colour palette",
      [](QWidget* parent) -> QWidget* { return new ZCPaletaWidget(nullptr, parent); }},
     {"ZCCoverFlow", "Cover flow of images", create<ZCCoverFlow>},
+    {"ZCBuscarReemplazarWidget", "Find and replace form", create<ZCBuscarReemplazarWidget>},
 };
 
 } // namespace

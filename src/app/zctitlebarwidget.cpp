@@ -12,11 +12,11 @@
 ZCTitleBarWidget::ZCTitleBarWidget(ZCDockWidget* dock)
     : QWidget(dock)
     , m_autoHideButton(addButton(ZCIcon(QStringLiteral(":/Resources/tg_autohide.png")),
-                                 QStringLiteral("autoHideButton")))
+                                 QStringLiteral("autoHideButton"), tr("Ocultar automáticamente")))
     , m_floatButton(addButton(style()->standardIcon(QStyle::SP_TitleBarNormalButton, nullptr, dock),
-                              QStringLiteral("floatButton")))
+                              QStringLiteral("floatButton"), tr("Flotante")))
     , m_closeButton(addButton(style()->standardIcon(QStyle::SP_TitleBarCloseButton, nullptr, dock),
-                              QStringLiteral("closeButton")))
+                              QStringLiteral("closeButton"), tr("Cerrar")))
 {
     connect(m_autoHideButton, &QToolButton::clicked, dock, &ZCDockWidget::onAutoOcultable);
     connect(m_floatButton, &QToolButton::clicked, dock, &ZCDockWidget::onFloating);
@@ -33,10 +33,12 @@ ZCTitleBarWidget::ZCTitleBarWidget(ZCDockWidget* dock)
 
 ZCTitleBarWidget::~ZCTitleBarWidget() = default;
 
-QToolButton* ZCTitleBarWidget::addButton(const QIcon& icon, const QString& name)
+QToolButton* ZCTitleBarWidget::addButton(const QIcon& icon, const QString& name,
+                                         const QString& accessibleName)
 {
     auto* button = new QToolButton(this);
     button->setObjectName(name);
+    button->setAccessibleName(accessibleName);
     button->setAutoRaise(true);
     button->setIcon(icon);
     const int side = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);

@@ -30,7 +30,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QToolButton* addButton(const QIcon& icon, const QString& name);
+    QToolButton* addButton(const QIcon& icon, const QString& name, const QString& accessibleName);
     ZCDockWidget* dock() const;
 
     QToolButton* m_autoHideButton;

@@ -107,6 +107,7 @@ void ZCCalendar::initControles()
     m_layout->addLayout(m_daysLayout, 5);
 
     connect(m_mes, QOverload<int>::of(&QComboBox::activated), this, &ZCCalendar::onChangeFecha);
+    m_anyo->setAccessibleName(tr("Año"));
     connect(m_anyo, QOverload<int>::of(&QSpinBox::valueChanged), this, &ZCCalendar::onChangeFecha);
 }
 

@@ -45,6 +45,8 @@ ZAbstractBrowser::ZAbstractBrowser(QWidget* parent)
     , m_layout(new QHBoxLayout(this))
 {
     setUpButton(m_button);
+    m_button->setAccessibleName(tr("Elegir valor"));
+    m_button->setAccessibleDescription(tr("Abre el selector del valor (F4)"));
     m_button->installEventFilter(this);
     setFocusPolicy(Qt::StrongFocus);
     m_layout->setSpacing(0);
@@ -63,6 +65,8 @@ void ZAbstractBrowser::SetWidget(QWidget* editor, bool focusOnButton)
         return;
     }
     m_editor = editor;
+    if (editor->accessibleName().isEmpty())
+        editor->setAccessibleName(tr("Valor"));
     setSizePolicy(editor->sizePolicy());
     setFocusPolicy(editor->focusPolicy());
 
@@ -115,6 +119,8 @@ void ZAbstractBrowser::SetMenu(QMenu* menu)
         setUpButton(m_menuButton);
         m_menuButton->setFocusPolicy(Qt::NoFocus);
         m_menuButton->setArrowType(Qt::NoArrow);
+        m_menuButton->setAccessibleName(tr("Menú del campo"));
+        m_menuButton->setAccessibleDescription(tr("Abre el menú del campo (Mayús+F4)"));
         m_menuButton->installEventFilter(this);
         m_layout->addWidget(m_menuButton);
         // On the control rather than on the editor: the key then works whichever part has the

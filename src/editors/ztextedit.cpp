@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFontComboBox>
+#include <QLineEdit>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -43,6 +44,7 @@ ZTextEdit::ZTextEdit(QWidget* parent)
     setFocusPolicy(m_textEdit->focusPolicy());
     setFocusProxy(m_textEdit);
     m_textEdit->installEventFilter(this);
+    m_textEdit->setAccessibleName(tr("Texto"));
 
     createActions();
     createContextMenu();
@@ -153,6 +155,8 @@ void ZTextEdit::createToolBars()
     m_formatToolBar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
     m_fontFamilyBox = new QFontComboBox(m_formatToolBar);
     m_fontSizeBox = new QComboBox(m_formatToolBar);
+    m_fontFamilyBox->setAccessibleName(tr("Fuente"));
+    m_fontSizeBox->setAccessibleName(tr("Tamaño"));
     m_fontSizeBox->setEditable(true);
     const QList<int> sizes = QFontDatabase::standardSizes();
     for (const int size : sizes)
@@ -161,6 +165,9 @@ void ZTextEdit::createToolBars()
         m_fontSizeBox->findText(QString::number(QApplication::font().pointSize()), Qt::MatchFixedString));
     for (QComboBox* box : {static_cast<QComboBox*>(m_fontFamilyBox), m_fontSizeBox}) {
         box->setFocusPolicy(static_cast<Qt::FocusPolicy>(box->focusPolicy() & ~Qt::TabFocus));
+        // The text field of an editable box is what a screen reader lands on.
+        if (box->lineEdit())
+            box->lineEdit()->setAccessibleName(box->accessibleName());
         m_formatToolBar->addWidget(box);
     }
     connect(m_fontFamilyBox, &QComboBox::textActivated, this, &ZTextEdit::OnTextFamily);

@@ -29,8 +29,10 @@ ZCBuscadorView::ZCBuscadorView(QWidget* parent)
     icon->setProperty("cssClass", QStringLiteral("label"));
     icon->setFocusPolicy(Qt::NoFocus);
     icon->setAutoDefault(false);
+    icon->setAccessibleName(tr("Buscar"));
 
     m_lineEdit->setPlaceholderText(tr("Buscar"));
+    m_lineEdit->setAccessibleName(tr("Buscar"));
     m_lineEdit->setClearButtonEnabled(true);
     m_lineEdit->installEventFilter(this);
     setFocusProxy(m_lineEdit);
@@ -68,6 +70,7 @@ void ZCBuscadorView::attachClearButton()
     if (!clear)
         return;
     clear->setToolTip(tr("Limpiar filtro"));
+    clear->setText(tr("Limpiar filtro"));
     connect(clear, &QAction::triggered, this, &ZCBuscadorView::onLimpiarBusqueda);
 }
 

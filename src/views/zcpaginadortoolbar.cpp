@@ -46,15 +46,15 @@ void ZCPaginadorToolbar::Init()
     if (m_flags & LabelInicial)
         m_accionLabelInicial = addPart(new QLabel(m_labelInicial));
     if (m_flags & BotonesPrimeraUltima)
-        m_accionPrimera = addButtonPart("tg_arrow_first", &ZCPaginadorToolbar::onPrimeraPagina, Qt::Key_Home);
+        m_accionPrimera = addButtonPart("tg_arrow_first", tr("Primera página"), &ZCPaginadorToolbar::onPrimeraPagina, Qt::Key_Home);
     if (m_flags & BotonesAnteriorSiguiente)
-        m_accionAnterior = addButtonPart("tg_arrow_left", &ZCPaginadorToolbar::onPaginaAnterior, Qt::Key_PageUp);
+        m_accionAnterior = addButtonPart("tg_arrow_left", tr("Página anterior"), &ZCPaginadorToolbar::onPaginaAnterior, Qt::Key_PageUp);
     if (m_flags & EditPagina)
         addPageEdit();
     if (m_flags & BotonesAnteriorSiguiente)
-        m_accionSiguiente = addButtonPart("tg_arrow_right", &ZCPaginadorToolbar::onPaginaSiguiente, Qt::Key_PageDown);
+        m_accionSiguiente = addButtonPart("tg_arrow_right", tr("Página siguiente"), &ZCPaginadorToolbar::onPaginaSiguiente, Qt::Key_PageDown);
     if (m_flags & BotonesPrimeraUltima)
-        m_accionUltima = addButtonPart("tg_arrow_last", &ZCPaginadorToolbar::onUltimaPagina, Qt::Key_End);
+        m_accionUltima = addButtonPart("tg_arrow_last", tr("Última página"), &ZCPaginadorToolbar::onUltimaPagina, Qt::Key_End);
     if (m_flags & LabelFinal) {
         addSpacerPart();
         m_accionLabelFinal = addPart(new QLabel(m_labelFinal));
@@ -109,10 +109,12 @@ QAction* ZCPaginadorToolbar::addSeparatorPart()
     return action;
 }
 
-QAction* ZCPaginadorToolbar::addButtonPart(const char* iconName, void (ZCPaginadorToolbar::*slot)(), int key)
+QAction* ZCPaginadorToolbar::addButtonPart(const char* iconName, const QString& text,
+                                           void (ZCPaginadorToolbar::*slot)(), int key)
 {
     const QIcon icon(QStringLiteral(":/Resources/%1.png").arg(QLatin1String(iconName)));
-    QAction* action = addAction(icon, QString(), this, slot);
+    // The text is the button's tool tip and its accessible name; the button shows the icon only.
+    QAction* action = addAction(icon, text, this, slot);
     action->setShortcut(QKeySequence(Qt::CTRL | key));
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_partes.append(action);
@@ -123,6 +125,7 @@ void ZCPaginadorToolbar::addPageEdit()
 {
     addSpacerPart();
     auto* edit = new QLineEdit;
+    edit->setAccessibleName(tr("Página"));
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edit->setValidator(new QIntValidator(edit));
     edit->installEventFilter(this);
@@ -138,6 +141,7 @@ void ZCPaginadorToolbar::addSlider()
     auto* slider = new QSlider(orientation());
     // Pages are loaded when the handle is let go, not for every page it passes.
     slider->setTracking(false);
+    slider->setAccessibleName(tr("Página"));
     connect(slider, &QSlider::valueChanged, this, &ZCPaginadorToolbar::onPaginaSlider);
     m_accionSlider = addPart(slider);
     addSpacerPart();

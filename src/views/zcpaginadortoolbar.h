@@ -83,7 +83,7 @@ private:
     QAction* addPart(QWidget* widget);
     QAction* addSpacerPart();
     QAction* addSeparatorPart();
-    QAction* addButtonPart(const char* iconName, void (ZCPaginadorToolbar::*slot)(), int key);
+    QAction* addButtonPart(const char* iconName, const QString& text, void (ZCPaginadorToolbar::*slot)(), int key);
     void addPageEdit();
     void addSlider();
     void refrescarTotal();

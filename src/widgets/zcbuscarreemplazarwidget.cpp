@@ -33,9 +33,14 @@ ZCBuscarReemplazarWidget::ZCBuscarReemplazarWidget(QWidget* parent)
     , m_statusBar(new QStatusBar(this))
 {
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(tr("Buscar:"), this), 0, 0);
+    // The labels name their fields for screen readers too.
+    auto* buscarLabel = new QLabel(tr("Buscar:"), this);
+    buscarLabel->setBuddy(m_textoBuscar);
+    grid->addWidget(buscarLabel, 0, 0);
     grid->addWidget(m_textoBuscar, 0, 1);
-    grid->addWidget(new QLabel(tr("Reemplazar por:"), this), 1, 0);
+    auto* reemplazarLabel = new QLabel(tr("Reemplazar por:"), this);
+    reemplazarLabel->setBuddy(m_textoReemplazar);
+    grid->addWidget(reemplazarLabel, 1, 0);
     grid->addWidget(m_textoReemplazar, 1, 1);
     grid->addWidget(m_mayusculas, 2, 0, 1, 2);
     grid->addWidget(m_palabrasCompletas, 3, 0, 1, 2);

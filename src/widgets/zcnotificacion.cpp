@@ -35,6 +35,7 @@ ZCNotificacion::ZCNotificacion(const QString& szTexto, const QIcon& iconoTexto,
 
     QPushButton* icon = iconButton(QStringLiteral("icon"), iconoTexto);
     icon->setFlat(true);
+    icon->setAccessibleName(szTexto);
     layout->addWidget(icon, 0, alignment);
 
     auto* text = new QLabel(szTexto);
@@ -45,6 +46,7 @@ ZCNotificacion::ZCNotificacion(const QString& szTexto, const QIcon& iconoTexto,
 
     QPushButton* close = iconButton(QStringLiteral("close"), iconoCierre);
     close->setFocusPolicy(Qt::NoFocus);
+    close->setAccessibleName(tr("Cerrar notificación"));
     connect(close, &QPushButton::pressed, this, &QWidget::close);
     layout->addWidget(close, 0, alignment);
 

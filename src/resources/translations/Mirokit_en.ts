@@ -11,6 +11,26 @@
             <source>%1(%2)</source>
             <translation>%1(%2)</translation>
         </message>
+        <message>
+            <source>Elegir valor</source>
+            <translation>Choose value</translation>
+        </message>
+        <message>
+            <source>Abre el selector del valor (F4)</source>
+            <translation>Opens the value picker (F4)</translation>
+        </message>
+        <message>
+            <source>Valor</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>Menú del campo</source>
+            <translation>Field menu</translation>
+        </message>
+        <message>
+            <source>Abre el menú del campo (Mayús+F4)</source>
+            <translation>Opens the field menu (Shift+F4)</translation>
+        </message>
     </context>
     <context>
         <name>ZCAction</name>
@@ -191,6 +211,13 @@
         <message>
             <source>Shift+F3</source>
             <translation>Shift+F3</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCCalendar</name>
+        <message>
+            <source>Año</source>
+            <translation>Year</translation>
         </message>
     </context>
     <context>
@@ -419,6 +446,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCNotificacion</name>
+        <message>
+            <source>Cerrar notificación</source>
+            <translation>Close notification</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCPaginadorToolbar</name>
         <message>
             <source>Registro:</source>
@@ -427,6 +461,26 @@ y: %2 </translation>
         <message>
             <source>de</source>
             <translation>of</translation>
+        </message>
+        <message>
+            <source>Primera página</source>
+            <translation>First page</translation>
+        </message>
+        <message>
+            <source>Página anterior</source>
+            <translation>Previous page</translation>
+        </message>
+        <message>
+            <source>Página siguiente</source>
+            <translation>Next page</translation>
+        </message>
+        <message>
+            <source>Última página</source>
+            <translation>Last page</translation>
+        </message>
+        <message>
+            <source>Página</source>
+            <translation>Page</translation>
         </message>
     </context>
     <context>
@@ -556,6 +610,21 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCTitleBarWidget</name>
+        <message>
+            <source>Ocultar automáticamente</source>
+            <translation>Auto-hide</translation>
+        </message>
+        <message>
+            <source>Flotante</source>
+            <translation>Floating</translation>
+        </message>
+        <message>
+            <source>Cerrar</source>
+            <translation>Close</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCToolBar</name>
         <message>
             <source>ZCToolBar::addWidget: el widget es nulo</source>
@@ -671,6 +740,18 @@ y: %2 </translation>
         <message>
             <source>Formato</source>
             <translation>Format</translation>
+        </message>
+        <message>
+            <source>Texto</source>
+            <translation>Text</translation>
+        </message>
+        <message>
+            <source>Fuente</source>
+            <translation>Font</translation>
+        </message>
+        <message>
+            <source>Tamaño</source>
+            <translation>Size</translation>
         </message>
     </context>
     <context>

@@ -11,6 +11,26 @@
             <source>%1(%2)</source>
             <translation>%1(%2)</translation>
         </message>
+        <message>
+            <source>Elegir valor</source>
+            <translation>选择值</translation>
+        </message>
+        <message>
+            <source>Abre el selector del valor (F4)</source>
+            <translation>打开值选择器 (F4)</translation>
+        </message>
+        <message>
+            <source>Valor</source>
+            <translation>值</translation>
+        </message>
+        <message>
+            <source>Menú del campo</source>
+            <translation>字段菜单</translation>
+        </message>
+        <message>
+            <source>Abre el menú del campo (Mayús+F4)</source>
+            <translation>打开字段菜单 (Shift+F4)</translation>
+        </message>
     </context>
     <context>
         <name>ZCAction</name>
@@ -191,6 +211,13 @@
         <message>
             <source>Shift+F3</source>
             <translation>Shift+F3</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZCCalendar</name>
+        <message>
+            <source>Año</source>
+            <translation>年</translation>
         </message>
     </context>
     <context>
@@ -419,6 +446,13 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCNotificacion</name>
+        <message>
+            <source>Cerrar notificación</source>
+            <translation>关闭通知</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCPaginadorToolbar</name>
         <message>
             <source>Registro:</source>
@@ -427,6 +461,26 @@ y: %2 </translation>
         <message>
             <source>de</source>
             <translation>共</translation>
+        </message>
+        <message>
+            <source>Primera página</source>
+            <translation>第一页</translation>
+        </message>
+        <message>
+            <source>Página anterior</source>
+            <translation>上一页</translation>
+        </message>
+        <message>
+            <source>Página siguiente</source>
+            <translation>下一页</translation>
+        </message>
+        <message>
+            <source>Última página</source>
+            <translation>最后一页</translation>
+        </message>
+        <message>
+            <source>Página</source>
+            <translation>页码</translation>
         </message>
     </context>
     <context>
@@ -556,6 +610,21 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCTitleBarWidget</name>
+        <message>
+            <source>Ocultar automáticamente</source>
+            <translation>自动隐藏</translation>
+        </message>
+        <message>
+            <source>Flotante</source>
+            <translation>浮动</translation>
+        </message>
+        <message>
+            <source>Cerrar</source>
+            <translation>关闭</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCToolBar</name>
         <message>
             <source>ZCToolBar::addWidget: el widget es nulo</source>
@@ -671,6 +740,18 @@ y: %2 </translation>
         <message>
             <source>Formato</source>
             <translation>格式</translation>
+        </message>
+        <message>
+            <source>Texto</source>
+            <translation>文本</translation>
+        </message>
+        <message>
+            <source>Fuente</source>
+            <translation>字体</translation>
+        </message>
+        <message>
+            <source>Tamaño</source>
+            <translation>字号</translation>
         </message>
     </context>
     <context>
