@@ -1,17 +1,23 @@
 // "Informes": a table of sales registered by name as an item model, a sample report over it
 // (grouped by city with totals, a barcode per row) previewed as it is edited, and a button that
-// prints it to PDF.
+// prints it to PDF, and the report designer opened on the sample report.
 #include "gallerypage.h"
 
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
+#include <Mirokit/ZCNCReportDatasourceControl.h>
+#include <Mirokit/ZCNCReportDesigner.h>
 #include <Mirokit/ZCNCReportEvaluator.h>
+#include <Mirokit/ZCNCReportFieldEditControl.h>
 
 #include <ncreport.h>
 
+#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QStandardPaths>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -54,6 +60,46 @@ const char sampleReport[] = R"(<report name="Ventas por ciudad" pageSize="A5" le
     <field x="84" y="0" width="40" height="9" fontSize="9" align="right" source="datasource">Importe</field>
   </detail>
 </report>)";
+
+// The gallery's formula editor: a plain line edit.
+class FormulaEdit : public ZCNCReportFieldEditControl
+{
+public:
+    FormulaEdit(bool wrap, QWidget* parent)
+        : ZCNCReportFieldEditControl(wrap, new QLineEdit, parent)
+    {
+        connect(lineEdit(), &QLineEdit::textEdited, this, &FormulaEdit::emitTextEdited);
+    }
+
+protected:
+    void SetTextEditor(const QString& text) override { lineEdit()->setText(text); }
+
+private:
+    QLineEdit* lineEdit() const { return static_cast<QLineEdit*>(editor()); }
+};
+
+// The gallery's side of the designer: its sales table is the item model "ventas".
+class GalleryDesigner : public ZCNCReportDesigner
+{
+public:
+    explicit GalleryDesigner(QAbstractItemModel* sales)
+        : m_sales(sales)
+    {
+    }
+    ZCNCReportFieldEditControl* CreateFieldEditControl(bool wrap, QWidget*, QWidget* parent) override
+    {
+        return new FormulaEdit(wrap, parent);
+    }
+    ZCNCReportDatasourceControl* CreateDatasourceControl(QWidget* parent) override
+    {
+        return new ZCNCReportDatasourceControl(parent);
+    }
+    void ActualizaItemModels() override { AddItemModel(QStringLiteral("ventas"), m_sales); }
+    void OnGraphPropDialog(NCRDGraphPropDialog*) override {}
+
+private:
+    QAbstractItemModel* m_sales;
+};
 
 QStandardItemModel* createSales(QObject* parent)
 {
@@ -117,8 +163,10 @@ QWidget* createReportPage()
 
     auto* buttons = new QHBoxLayout;
     auto* status = new QLabel;
+    auto* design = new QPushButton(QStringLiteral("Diseñar…"));
     auto* print = new QPushButton(QStringLiteral("Imprimir a PDF…"));
     buttons->addWidget(status, 1);
+    buttons->addWidget(design);
     buttons->addWidget(print);
     layout->addLayout(buttons);
 
@@ -144,6 +192,25 @@ QWidget* createReportPage()
             return;
         status->setText(report->runReportToPdf(fileName) ? QStringLiteral("Guardado en %1").arg(fileName)
                                                          : report->error().toString());
+    });
+    // The designer edits the sample saved as a file; what it saves is previewed here.
+    QObject::connect(design, &QPushButton::clicked, page, [=] {
+        const QString fileName =
+            QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/mirokit-ventas.xml");
+        QFile file(fileName);
+        if (!file.exists() && (!file.open(QIODevice::WriteOnly) || file.write(sampleReport) < 0)) {
+            status->setText(file.errorString());
+            return;
+        }
+        file.close();
+        GalleryDesigner designer(sales);
+        designer.SetArgumento(fileName);
+        designer.ExecDialog(page);
+        report->setReportFile(fileName);
+        if (report->load())
+            refresh();
+        else
+            status->setText(report->error().toString());
     });
     refresh();
     return page;
