@@ -2,6 +2,7 @@
 
 #include "ncrddatasourcedialog.h"
 #include "ncrdfieldpropdialog.h"
+#include "ncrdvariabledialog.h"
 #include "ncreportdef.h"
 
 #include <QCloseEvent>
@@ -252,17 +253,28 @@ bool NCRDDocument::applyEdit(QDomElement& element, const QDomNode& before)
     return false;
 }
 
-bool NCRDDocument::editDataSources()
+template<class Dialog>
+bool NCRDDocument::editElement(const QString& tag)
 {
-    QDomElement element = m_xml.documentElement().firstChildElement(QStringLiteral("datasources"));
+    QDomElement element = m_xml.documentElement().firstChildElement(tag);
     if (element.isNull())
         return false;
     const QDomNode before = element.cloneNode(true);
     // Deleted before this returns, so that whoever watches the document sees it go.
-    auto* dialog = new NCRDDataSourceDialog(element, this);
+    auto* dialog = new Dialog(element, this);
     const bool accepted = dialog->exec() == QDialog::Accepted;
     delete dialog;
     return accepted && applyEdit(element, before);
+}
+
+bool NCRDDocument::editDataSources()
+{
+    return editElement<NCRDDataSourceDialog>(QStringLiteral("datasources"));
+}
+
+bool NCRDDocument::editVariables()
+{
+    return editElement<NCRDVariableDialog>(QStringLiteral("variables"));
 }
 
 bool NCRDDocument::maybeSave()

@@ -49,6 +49,8 @@ public:
 
     // Opens the data source dialog (NCRDDataSourceDialog) on the report; true when it changed.
     bool editDataSources();
+    // Opens the variable dialog (NCRDVariableDialog); true when it changed the report.
+    bool editVariables();
 
     bool isModified() const { return isWindowModified(); }
     void setModified(bool modified);
@@ -77,6 +79,9 @@ private:
     // After a dialog edited `element` in place: re-reads the report, or puts back `before` when
     // the engine refuses the edit. False then.
     bool applyEdit(QDomElement& element, const QDomNode& before);
+    // Runs `dialog` on the report's element `tag`, which the dialog edits in place.
+    template<class Dialog>
+    bool editElement(const QString& tag);
 
     QString m_fileName;
     QDomDocument m_xml;

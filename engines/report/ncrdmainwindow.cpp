@@ -56,7 +56,15 @@ void NCRDMainWindow::createActions()
         if (NCRDDocument* document = activeDocument())
             document->editDataSources();
     });
-    menuBar()->addMenu(tr("&Report"))->addAction(dataSources);
+    auto* variables = new QAction(tr("&Variables..."), this);
+    variables->setObjectName(QStringLiteral("actionVariables"));
+    connect(variables, &QAction::triggered, this, [this] {
+        if (NCRDDocument* document = activeDocument())
+            document->editVariables();
+    });
+    QMenu* reportMenu = menuBar()->addMenu(tr("&Report"));
+    reportMenu->addAction(dataSources);
+    reportMenu->addAction(variables);
     fileMenu->addSeparator();
     auto* closeAction = new QAction(tr("&Close"), this);
     closeAction->setObjectName(QStringLiteral("actionClose"));

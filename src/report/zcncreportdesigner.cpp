@@ -1,5 +1,6 @@
 #include "zcncreportdesigner.h"
 
+#include "zcncrdvariableitemdelegate.h"
 #include "zcncreportdatasourcedlgmodificador.h"
 #include "zcncreportdialog.h"
 #include "zcncreportfieldeditcontrol.h"
@@ -10,6 +11,7 @@
 #include <ncrddatasourcedialog.h>
 #include <ncrddocument.h>
 #include <ncrdfieldpropdialog.h>
+#include <ncrdvariabledialog.h>
 #include <ncreport.h>
 #include <ncreportdef.h>
 #include <ncreportitemmodeldatasource.h>
@@ -18,6 +20,7 @@
 #include <QChildEvent>
 #include <QPlainTextEdit>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QCoreApplication>
 #include <QDataWidgetMapper>
 #include <QLineEdit>
@@ -300,6 +303,10 @@ void ZCNCReportDesigner::adapt(QWidget* child)
         if (control && layout)
             layout->insertWidget(0, control);
         modifier->SetComboSourceType(QStringLiteral("comboSourceType"), control, nullptr);
+    } else if (auto* variables = qobject_cast<NCRDVariableDialog*>(child)) {
+        QTableView* view = variables->findChild<QTableView*>(QStringLiteral("tableView"));
+        if (view)
+            view->setItemDelegate(new ZCNCRDVariableItemDelegate(variables, true, this));
     } else if (child->findChild<QLineEdit*>(QStringLiteral("printWhen"))) {
         new ZCNCReportFieldPropDlgModificador(this, child, child->findChild<QDataWidgetMapper*>());
     }

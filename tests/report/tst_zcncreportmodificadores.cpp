@@ -9,6 +9,7 @@
 #include <ncrddocument.h>
 #include <ncrddatasourcedialog.h>
 #include <ncrdfieldpropdialog.h>
+#include <ncrdvariabledialog.h>
 #include <ncreportitemmodeldatasource.h>
 #include <ncrdmainwindow.h>
 #include <ncreportdef.h>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTableView>
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -275,6 +277,46 @@ private Q_SLOTS:
         designer.GetDataSourcesItemsModelsEnEdicion(editing);
         QVERIFY(editing.isEmpty());
         QVERIFY(designer.GetCurrentItemModelIdRelacionEnEdicion().isEmpty());
+    }
+
+    void theVariableTableEditsExpressionsWithAFormulaEditor()
+    {
+        QTemporaryDir dir;
+        Designer designer;
+        const auto window = designerWindow(designer, dir, report(
+            QStringLiteral("<datasource id=\"ds\" type=\"3\"><string>1</string></datasource>"), QString(),
+            QStringLiteral("<variables><variable id=\"total\" expression=\"$D{ds.col0}\" function=\"max\"/>"
+                           "</variables>")));
+        QVERIFY(window);
+        QString shownExpression;
+        QString function;
+        onModal<NCRDVariableDialog>([&](NCRDVariableDialog* dialog) {
+            QCoreApplication::sendPostedEvents(&designer, QEvent::MetaCall);
+            QTableView* view = dialog->tableView();
+            QAbstractItemDelegate* delegate = view->itemDelegate();
+            const QModelIndex expression = dialog->model()->index(0, NCRDVariableDialog::ExpressionColumn);
+            std::unique_ptr<QWidget> editor(delegate->createEditor(view->viewport(), QStyleOptionViewItem(), expression));
+            auto* control = qobject_cast<Control*>(editor.get());
+            if (!control)
+                return dialog->reject();
+            delegate->setEditorData(control, expression);
+            shownExpression = control->fullText();
+            Q_EMIT control->textEdited(QStringLiteral("$D{ds.col1}"));
+            delegate->setModelData(control, dialog->model(), expression);
+            // Other columns keep the engine's editors.
+            const QModelIndex functionIndex = dialog->model()->index(0, NCRDVariableDialog::FunctionColumn);
+            std::unique_ptr<QWidget> combo(delegate->createEditor(view->viewport(), QStyleOptionViewItem(), functionIndex));
+            delegate->setEditorData(combo.get(), functionIndex);
+            if (auto* box = qobject_cast<QComboBox*>(combo.get()))
+                function = box->currentText();
+            dialog->accept();
+        });
+        QVERIFY(window->activeDocument()->editVariables());
+        QCOMPARE(shownExpression, QStringLiteral("$D{ds.col0}"));
+        QCOMPARE(function, QStringLiteral("max"));
+        const NCReportVariable variable = window->activeDocument()->reportDef()->variables().value(0);
+        QCOMPARE(variable.expression, QStringLiteral("$D{ds.col1}"));
+        QCOMPARE(variable.function, NCReportVariable::Maximum);
     }
 
     void aModifierOutlivingItsDesignerWritesNothing()

@@ -158,6 +158,33 @@ Do you want to save your changes?</source>
             <source>&amp;Report</source>
             <translation>&amp;Informe</translation>
         </message>
+        <message>
+            <source>&amp;Variables...</source>
+            <translation>&amp;Variables...</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDVariableDialog</name>
+        <message>
+            <source>Variables</source>
+            <translation>Variables</translation>
+        </message>
+        <message>
+            <source>Id</source>
+            <translation>Id</translation>
+        </message>
+        <message>
+            <source>Expression</source>
+            <translation>Expresión</translation>
+        </message>
+        <message>
+            <source>Function</source>
+            <translation>Función</translation>
+        </message>
+        <message>
+            <source>Reset by group</source>
+            <translation>Reiniciar por grupo</translation>
+        </message>
     </context>
     <context>
         <name>NCReport</name>

@@ -158,6 +158,33 @@ Do you want to save your changes?</source>
             <source>&amp;Report</source>
             <translation>报表(&amp;R)</translation>
         </message>
+        <message>
+            <source>&amp;Variables...</source>
+            <translation>变量(&amp;V)...</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDVariableDialog</name>
+        <message>
+            <source>Variables</source>
+            <translation>变量</translation>
+        </message>
+        <message>
+            <source>Id</source>
+            <translation>标识</translation>
+        </message>
+        <message>
+            <source>Expression</source>
+            <translation>表达式</translation>
+        </message>
+        <message>
+            <source>Function</source>
+            <translation>函数</translation>
+        </message>
+        <message>
+            <source>Reset by group</source>
+            <translation>按组重置</translation>
+        </message>
     </context>
     <context>
         <name>NCReport</name>
