@@ -56,7 +56,14 @@ ZAbstractBrowser::ZAbstractBrowser(QWidget* parent)
     connect(m_button, &QToolButton::clicked, this, &ZAbstractBrowser::OnClickBoton);
 }
 
-ZAbstractBrowser::~ZAbstractBrowser() = default;
+ZAbstractBrowser::~ZAbstractBrowser()
+{
+    // QWidget's destructor still takes the focus away from the editor, which then signals (a
+    // line edit reports its cursor and selection); by that time this object is a plain QWidget
+    // and none of the browsers' own slots and signals may be called any more.
+    if (m_editor)
+        m_editor->disconnect(this);
+}
 
 void ZAbstractBrowser::SetWidget(QWidget* editor, bool focusOnButton)
 {
