@@ -240,3 +240,37 @@ function(mirokit_split_objects target)
     endforeach()
     set_property(TARGET ${target} PROPERTY SOURCES ${kept_sources} "$<TARGET_OBJECTS:${objects}>")
 endfunction()
+
+# mirokit_compile_resources(name SOURCE var [QRC var] ENTRIES alias|path... [DEPENDS file...])
+#
+# Writes <name>.qrc, which puts every entry's file under ":/Resources/<alias>", and a rule that
+# compiles it with rcc. SOURCE receives the generated source to build into a library, QRC the
+# .qrc file. DEPENDS names generated files the collection must wait for.
+function(mirokit_compile_resources name)
+    cmake_parse_arguments(ARG "" "SOURCE;QRC" "ENTRIES;DEPENDS" ${ARGN})
+    set(qrc_entries "")
+    foreach(entry IN LISTS ARG_ENTRIES)
+        string(REPLACE "|" ";" parts "${entry}")
+        list(GET parts 0 alias)
+        list(GET parts 1 path)
+        string(APPEND qrc_entries "        <file alias=\"${alias}\">${path}</file>\n")
+    endforeach()
+    set(qrc "${CMAKE_CURRENT_BINARY_DIR}/${name}.qrc")
+    file(CONFIGURE OUTPUT "${qrc}" CONTENT
+"<!DOCTYPE RCC>
+<RCC version=\"1.0\">
+    <qresource prefix=\"/Resources\">
+${qrc_entries}    </qresource>
+</RCC>
+")
+    set(qrc_source "${CMAKE_CURRENT_BINARY_DIR}/qrc_${name}.cpp")
+    add_custom_command(OUTPUT "${qrc_source}"
+        COMMAND Qt5::rcc --name ${name} --output "${qrc_source}" "${qrc}"
+        DEPENDS "${qrc}" ${ARG_DEPENDS}
+        COMMENT "Compiling the ${name} resource collection" VERBATIM)
+    set_source_files_properties("${qrc_source}" PROPERTIES SKIP_AUTOMOC ON)
+    set(${ARG_SOURCE} "${qrc_source}" PARENT_SCOPE)
+    if(ARG_QRC)
+        set(${ARG_QRC} "${qrc}" PARENT_SCOPE)
+    endif()
+endfunction()
