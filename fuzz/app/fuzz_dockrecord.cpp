@@ -1,6 +1,8 @@
 // Arbitrary bytes as the dock record of a window with three docks. The reader must never crash
 // nor take more names than the bytes can hold, and whatever it accepted must save and restore
 // again to the same record.
+#include "fuzzapplication.h"
+
 #include <Mirokit/ZCDockWidget.h>
 
 #include <QApplication>
@@ -13,14 +15,7 @@ namespace {
 
 QMainWindow* windowWithDocks()
 {
-    static int argc = 1;
-    static char name[] = "fuzz_dockrecord";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    Q_UNUSED(application);
+    ensureFuzzApplication();
     static QMainWindow* window = [] {
         auto* built = new QMainWindow;
         const Qt::DockWidgetArea areas[] = {Qt::LeftDockWidgetArea, Qt::LeftDockWidgetArea,

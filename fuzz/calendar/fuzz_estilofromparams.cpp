@@ -1,6 +1,8 @@
 // Random text forms through LoadEstiloFromParams: the first byte picks the month, the rest is
 // UTF-8 with the weekday list before the first newline and the day/month list after it. The
 // colours of the whole month found in one pass must equal those found day by day.
+#include "fuzzapplication.h"
+
 #include <Mirokit/ZCGestorEstiloCalendario.h>
 
 #include <QApplication>
@@ -13,14 +15,7 @@ namespace {
 
 QWidget* calendarInWindow()
 {
-    static int argc = 1;
-    static char name[] = "fuzz_estilofromparams";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    Q_UNUSED(application);
+    ensureFuzzApplication();
     static QMainWindow window;
     static QWidget* calendar = new QWidget(&window);
     return calendar;

@@ -2,6 +2,7 @@
 // The caller's data as it may come: generators of any type code (unknown ones included) filled
 // with text, numeric, date-time and empty categories, non-finite and negative values, limits
 // and orderings, drawn, fitted, toggled from the legend and clicked, then drawn again.
+#include "fuzzapplication.h"
 #include "fuzzinput.h"
 
 #include <Mirokit/ZCChart.h>
@@ -64,12 +65,7 @@ void fill(ZCGeneradorSeriesChart& generador, Input& in)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_chartgenerators";
-    static char* argv[] = {name, nullptr};
-    static const bool offscreen = qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    Q_UNUSED(offscreen);
+    ensureFuzzApplication();
 
     Input in(data, size);
     std::vector<std::unique_ptr<ZCGeneradorSeriesChart>> generadores;

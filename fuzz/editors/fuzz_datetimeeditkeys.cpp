@@ -6,6 +6,7 @@
 // The same keys, the keypad point among them, go to a number editor in every display format,
 // with focus changes in between: its value stays finite and in range, and taking the focus
 // never changes it.
+#include "fuzzapplication.h"
 #include "fuzzinput.h"
 
 #include <Mirokit/ZDateEdit.h>
@@ -25,14 +26,7 @@ namespace {
 
 void startApplication()
 {
-    static int argc = 1;
-    static char name[] = "fuzz_datetimeeditkeys";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    Q_UNUSED(application);
+    ensureFuzzApplication();
 }
 
 ZDateTimeEdit* editorFor(bool dateOnly)

@@ -2,6 +2,8 @@
 // scale computation, the pointer, wheel and key input and the painting of every instrument: no
 // hang, no crash, no undefined behaviour, and a drawn scale that is finite and covers the
 // requested range.
+#include "fuzzapplication.h"
+
 #include <Mirokit/ZClockWidget.h>
 #include <Mirokit/ZGaugeWidget.h>
 #include <Mirokit/ZThermometerWidget.h>
@@ -181,15 +183,7 @@ void driveClock(ZClockWidget& clock, Input& input)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_instruments";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        return new QApplication(argc, argv);
-    }();
-    Q_UNUSED(application);
+    ensureFuzzApplication(dropFuzzMessages);
 
     Input input(data, size);
     Checked<ZGaugeWidget> gauge;

@@ -2,6 +2,8 @@
 // entries (separated by '|', an empty one is the no-data-source choice), the second the
 // expression received, the rest what the user types. Every edit comes out once at most, and an
 // expression received is never sent back.
+#include "fuzzapplication.h"
+
 #include <Mirokit/ZCNCReportFieldEditControl.h>
 
 #include <QApplication>
@@ -35,14 +37,7 @@ protected:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static QApplication* application = [] {
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        static int argc = 1;
-        static char name[] = "fuzz_reportfieldedit";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    Q_UNUSED(application);
+    ensureFuzzApplication(dropFuzzMessages);
 
     const QStringList lines = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size)).split(QLatin1Char('\n'));
     Control control(size % 2 == 0);

@@ -1,6 +1,8 @@
 // Random style sheets through ZCQssParser, with a theme and a few fixed files to import. Parse
 // must end; on success no var() or icon() call is left; on failure there is a message; and
 // nothing is ever written outside the generated-icon folder.
+#include "fuzzapplication.h"
+
 #include <Mirokit/ZCGestorTemasEstilo.h>
 #include <Mirokit/ZCQssParser.h>
 
@@ -50,15 +52,7 @@ struct Setup {
 
 Setup& setup()
 {
-    static int argc = 1;
-    static char name[] = "fuzz_qsspreprocessor";
-    static char* argv[] = {name, nullptr};
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        return new QApplication(argc, argv);
-    }();
-    Q_UNUSED(application);
+    ensureFuzzApplication(dropFuzzMessages);
     static Setup instance;
     return instance;
 }

@@ -3,6 +3,8 @@
 // deleted. After each step: code never emits, the user's moves emit at most once and only the
 // page that became current, a page taken from the field lies within the total, and the field
 // shows the current page after code set it.
+#include "fuzzapplication.h"
+
 #include <Mirokit/ZCPaginadorToolbar.h>
 
 #include <QAction>
@@ -68,11 +70,7 @@ void check(bool condition)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_paginador";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
+    ensureFuzzApplication();
 
     Input input(data, size);
     Paginator bar(input.number(), nullptr, input.number(), unsigned(input.next(256)));

@@ -3,6 +3,7 @@
 // loop of QTextDocument::find and insertText: both must end, count the same matches and leave the
 // same text, and one undo must give the original back. Random finds and replacements follow, and
 // every match they select must be the search text.
+#include "fuzzapplication.h"
 #include "fuzzinput.h"
 
 #include <Mirokit/ZCBuscarReemplazarEditorTextEdit.h>
@@ -60,14 +61,7 @@ void check(bool condition, const char* what)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "fuzz_buscarreemplazar";
-        static char* argv[] = {name, nullptr};
-        return new QApplication(argc, argv);
-    }();
-    Q_UNUSED(application);
+    ensureFuzzApplication();
 
     FuzzInput input(data, size);
     const QString document = text(input, 40);

@@ -2,6 +2,7 @@
 // ones included), item and widget sizes down to zero and below, keys, wheel, mouse and type-ahead
 // text, needImage handlers that remove items, and folders holding one file of arbitrary bytes
 // under an image name. After every step the reported selection must lie inside the list.
+#include "fuzzapplication.h"
 #include "fuzzinput.h"
 
 #include <Mirokit/ZCCoverFlow.h>
@@ -90,18 +91,11 @@ void addFolder(ZCCoverFlow& flow, FuzzInput& input)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static QApplication* application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "fuzz_coverflow";
-        static char* argv[] = {name, nullptr};
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-            if (type == QtFatalMsg)
-                std::fprintf(stderr, "%s\n", qPrintable(message));
-        });
-        return new QApplication(argc, argv);
-    }();
-    Q_UNUSED(application);
+    // Only a fatal message is worth reading: it says why the run ends.
+    ensureFuzzApplication([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
 
     FuzzInput input(data, size);
     ZCCoverFlow flow(input.next(64) - 4, input.next(64) - 4);
