@@ -1,17 +1,28 @@
 #include "ncrddocument.h"
 
+#include "ncrdbarcodepropdialog.h"
 #include "ncrddatasourcedialog.h"
+#include "ncrddetaildialog.h"
 #include "ncrdfieldpropdialog.h"
+#include "ncrdgraphpropdialog.h"
+#include "ncrdgroupdialog.h"
+#include "ncrdimagepropdialog.h"
+#include "ncrdtextpropdialog.h"
 #include "ncrdvariabledialog.h"
 #include "ncreportdef.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QSignalBlocker>
+#include <QToolBar>
+#include <QSet>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -35,6 +46,80 @@ bool isItem(const QString& tag)
     return items.contains(tag);
 }
 
+// Sections that hold items; a group holds only its header and footer.
+bool holdsItems(const QString& tag)
+{
+    return isSection(tag) && tag != QLatin1String("group");
+}
+
+const QString fileAttribute = QStringLiteral("file");
+
+// The text an item shows in the tree: an image's is its file, which the engine reads from the
+// attribute followed by the element's text.
+QString itemText(const QDomElement& item)
+{
+    return item.tagName() == QLatin1String("image") ? item.attribute(fileAttribute) + item.text() : item.text();
+}
+
+std::unique_ptr<NCRDPropertyDialog> propertyDialog(const QDomElement& element, QWidget* parent)
+{
+    const QString tag = element.tagName();
+    if (tag == QLatin1String("field"))
+        return std::make_unique<NCRDFieldPropDialog>(element, parent);
+    if (tag == QLatin1String("label"))
+        return std::make_unique<NCRDTextPropDialog>(element, parent);
+    if (tag == QLatin1String("image"))
+        return std::make_unique<NCRDImagePropDialog>(element, parent);
+    if (tag == QLatin1String("barcode"))
+        return std::make_unique<NCRDBarcodePropDialog>(element, parent);
+    if (tag == QLatin1String("line") || tag == QLatin1String("rectangle"))
+        return std::make_unique<NCRDGraphPropDialog>(element, parent);
+    if (tag == QLatin1String("detail"))
+        return std::make_unique<NCRDDetailDialog>(element, parent);
+    if (tag == QLatin1String("group"))
+        return std::make_unique<NCRDGroupDialog>(element, parent);
+    return nullptr;
+}
+
+// Where a new item of that kind starts: the top left corner of its section, a usable size.
+void setDefaultGeometry(QDomElement& item)
+{
+    const QString tag = item.tagName();
+    if (tag == QLatin1String("line")) {
+        for (const char* name : {"x1", "y1", "y2"})
+            item.setAttribute(QLatin1String(name), 0);
+        item.setAttribute(QStringLiteral("x2"), 40);
+        return;
+    }
+    const bool isSquare = tag == QLatin1String("image");
+    const bool isTall = tag == QLatin1String("barcode") || tag == QLatin1String("rectangle");
+    item.setAttribute(QStringLiteral("x"), 0);
+    item.setAttribute(QStringLiteral("y"), 0);
+    item.setAttribute(QStringLiteral("width"), isSquare ? 20 : 40);
+    item.setAttribute(QStringLiteral("height"), isSquare ? 20 : (isTall ? 10 : 6));
+}
+
+// The nearest sibling in the direction of `step` that is of the same kind: items among items,
+// sections among sections of the same tag.
+QDomElement siblingOfKind(const QDomElement& element, int step)
+{
+    const QString tag = element.tagName();
+    const auto sameKind = [&](const QDomElement& other) {
+        return isItem(tag) ? isItem(other.tagName()) : other.tagName() == tag;
+    };
+    QDomElement sibling = step < 0 ? element.previousSiblingElement() : element.nextSiblingElement();
+    while (!sibling.isNull() && !sameKind(sibling))
+        sibling = step < 0 ? sibling.previousSiblingElement() : sibling.nextSiblingElement();
+    return sibling;
+}
+
+QDomElement ancestorOrSelf(QDomElement element, const QString& tag)
+{
+    while (!element.isNull() && element.tagName() != tag)
+        element = element.parentNode().toElement();
+    return element;
+}
+
 } // namespace
 
 NCRDDocument::NCRDDocument(QWidget* parent)
@@ -46,10 +131,17 @@ NCRDDocument::NCRDDocument(QWidget* parent)
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    createToolBar(layout);
     layout->addWidget(m_tree);
     connect(m_tree, &QTreeWidget::itemChanged, this, &NCRDDocument::itemTextEdited);
-    connect(m_tree, &QTreeWidget::itemActivated, this, &NCRDDocument::editItemProperties);
+    connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* row) {
+        m_tree->setCurrentItem(row);
+        editProperties();
+    });
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, &NCRDDocument::updateActions);
     updateTitle();
+    updateActions();
 }
 
 NCRDDocument::~NCRDDocument() = default;
@@ -183,7 +275,7 @@ void NCRDDocument::fillTree()
             row->setText(0, id.isEmpty() ? tag : tag + QLatin1Char(' ') + id);
             m_elements.insert(row, e);
             if (isItem(tag) && tag != QLatin1String("line") && tag != QLatin1String("rectangle")) {
-                row->setText(1, e.text());
+                row->setText(1, itemText(e));
                 row->setFlags(row->flags() | Qt::ItemIsEditable);
             }
             add(e, row);
@@ -198,17 +290,20 @@ void NCRDDocument::itemTextEdited(QTreeWidgetItem* row, int column)
     QDomElement element = m_elements.value(row);
     if (column != 1 || element.isNull())
         return;
-    const QString previous = element.text();
+    const QString previous = itemText(element);
     const QString text = row->text(1);
     if (text == previous)
         return;
+    const QDomNode before = element.cloneNode(true);
     setElementText(element, text);
     if (readReport(m_xml, m_fileName)) {
         setModified(true);
         return;
     }
     // The engine refuses the text: the element and the row keep what they had.
-    setElementText(element, previous);
+    element.parentNode().replaceChild(before, element);
+    m_elements.insert(row, before.toElement());
+    readReport(m_xml, m_fileName);
     const QSignalBlocker blocker(m_tree);
     row->setText(1, previous);
 }
@@ -217,27 +312,205 @@ void NCRDDocument::setElementText(QDomElement& element, const QString& text)
 {
     while (!element.firstChild().isNull())
         element.removeChild(element.firstChild());
+    if (element.tagName() == QLatin1String("image")) {
+        element.setAttribute(fileAttribute, text);
+        return;
+    }
     element.appendChild(m_xml.createTextNode(text));
 }
 
-void NCRDDocument::editItemProperties(QTreeWidgetItem* row)
+void NCRDDocument::createToolBar(QLayout* layout)
 {
-    QDomElement element = m_elements.value(row);
-    static const QStringList withProperties{QStringLiteral("field"), QStringLiteral("image"),
-                                            QStringLiteral("barcode")};
-    if (element.isNull() || !withProperties.contains(element.tagName()))
-        return;
-    const QDomNode before = element.cloneNode(true);
-    // A child of the document, so that whoever watches the document sees the dialog come.
-    NCRDFieldPropDialog dialog(element, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!applyEdit(element, before)) {
-        m_elements.insert(row, before.toElement());
-        return;
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("sectionToolBar"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const auto add = [&](const char* name, const QString& text, const std::function<void()>& slot) {
+        auto* action = bar->addAction(text, this, slot);
+        action->setObjectName(QLatin1String(name));
+        m_actions.insert(QLatin1String(name), action);
+        return action;
+    };
+    add("actionProperties", tr("Properties..."), [this] { editProperties(); });
+    QAction* addItemAction = add("actionAddItem", tr("Add item"), nullptr);
+    auto* items = new QMenu(this);
+    const std::pair<const char*, QString> kinds[] = {{"label", tr("Label")},   {"field", tr("Field")},
+                                                     {"image", tr("Image")},   {"barcode", tr("Barcode")},
+                                                     {"line", tr("Line")},     {"rectangle", tr("Rectangle")}};
+    for (const auto& kind : kinds) {
+        const QString tag = QLatin1String(kind.first);
+        items->addAction(kind.second, this, [this, tag] { addItem(tag); });
     }
-    const QSignalBlocker blocker(m_tree);
-    row->setText(1, element.text());
+    addItemAction->setMenu(items);
+    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(addItemAction)))
+        button->setPopupMode(QToolButton::InstantPopup);
+    add("actionAddGroup", tr("Add group"), [this] { addGroup(); });
+    add("actionAddDetail", tr("Add detail"), [this] { addDetail(); });
+    add("actionRemove", tr("Remove"), [this] { removeCurrent(); });
+    add("actionMoveUp", tr("Move up"), [this] { moveCurrent(-1); });
+    add("actionMoveDown", tr("Move down"), [this] { moveCurrent(1); });
+    layout->addWidget(bar);
+}
+
+void NCRDDocument::updateActions()
+{
+    const QDomElement current = currentElement();
+    const QString tag = current.tagName();
+    const bool isStructure = isItem(tag) || tag == QLatin1String("group") || tag == QLatin1String("detail");
+    m_actions.value(QStringLiteral("actionProperties"))->setEnabled(isItem(tag) || tag == QLatin1String("group")
+                                                                    || tag == QLatin1String("detail"));
+    m_actions.value(QStringLiteral("actionAddItem"))->setEnabled(isItem(tag) || holdsItems(tag));
+    m_actions.value(QStringLiteral("actionAddGroup"))->setEnabled(!ancestorOrSelf(current, QStringLiteral("detail")).isNull());
+    m_actions.value(QStringLiteral("actionAddDetail"))->setEnabled(!m_xml.isNull());
+    m_actions.value(QStringLiteral("actionRemove"))->setEnabled(!current.isNull());
+    m_actions.value(QStringLiteral("actionMoveUp"))->setEnabled(isStructure && !siblingOfKind(current, -1).isNull());
+    m_actions.value(QStringLiteral("actionMoveDown"))->setEnabled(isStructure && !siblingOfKind(current, 1).isNull());
+}
+
+QDomElement NCRDDocument::currentElement() const
+{
+    return m_elements.value(m_tree->currentItem());
+}
+
+bool NCRDDocument::setCurrentElement(const QDomElement& element)
+{
+    for (auto it = m_elements.cbegin(); it != m_elements.cend(); ++it) {
+        if (it.value() == element) {
+            m_tree->setCurrentItem(const_cast<QTreeWidgetItem*>(it.key()));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool NCRDDocument::editProperties()
+{
+    QDomElement element = currentElement();
+    std::unique_ptr<NCRDPropertyDialog> dialog = propertyDialog(element, this);
+    if (!dialog)
+        return false;
+    const QDomNode before = element.cloneNode(true);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    // Deleted before the report is read again, so that whoever watches the document sees it go.
+    dialog.reset();
+    if (!accepted)
+        return false;
+    const bool applied = applyEdit(element, before);
+    fillTree();
+    setCurrentElement(applied ? element : before.toElement());
+    return applied;
+}
+
+QString NCRDDocument::uniqueId(const QString& tag, const QString& stem) const
+{
+    QSet<QString> taken;
+    const QDomNodeList elements = m_xml.elementsByTagName(tag);
+    for (int i = 0; i < elements.size(); ++i)
+        taken.insert(elements.at(i).toElement().attribute(QStringLiteral("id")));
+    for (int number = 1;; ++number) {
+        const QString id = stem + QString::number(number);
+        if (!taken.contains(id))
+            return id;
+    }
+}
+
+bool NCRDDocument::applyStructureEdit(const QDomDocument& before, const QDomElement& current)
+{
+    if (!readReport(m_xml, m_fileName)) {
+        QMessageBox::warning(this, tr("Report designer"), m_errorString);
+        m_xml = before;
+        readReport(m_xml, m_fileName);
+        fillTree();
+        return false;
+    }
+    fillTree();
+    setCurrentElement(current);
+    setModified(true);
+    return true;
+}
+
+bool NCRDDocument::addItem(const QString& tag)
+{
+    const QDomElement current = currentElement();
+    const bool afterItem = isItem(current.tagName());
+    QDomElement section = afterItem ? current.parentNode().toElement() : current;
+    if (!isItem(tag) || !holdsItems(section.tagName()))
+        return false;
+    const QDomDocument before = m_xml.cloneNode(true).toDocument();
+    QDomElement item = m_xml.createElement(tag);
+    setDefaultGeometry(item);
+    if (tag == QLatin1String("label"))
+        item.appendChild(m_xml.createTextNode(tr("Label")));
+    if (afterItem)
+        section.insertAfter(item, current);
+    else
+        section.appendChild(item);
+    return applyStructureEdit(before, item);
+}
+
+bool NCRDDocument::addGroup()
+{
+    QDomElement detail = ancestorOrSelf(currentElement(), QStringLiteral("detail"));
+    if (detail.isNull())
+        return false;
+    const QDomDocument before = m_xml.cloneNode(true).toDocument();
+    QDomElement group = m_xml.createElement(QStringLiteral("group"));
+    group.setAttribute(QStringLiteral("id"), uniqueId(QStringLiteral("group"), QStringLiteral("group")));
+    group.setAttribute(QStringLiteral("expression"), QStringLiteral("%CONST"));
+    // Groups nest in their order: the new one goes inside the others, first when there are none.
+    const QDomElement innermost = detail.lastChildElement(QStringLiteral("group"));
+    if (innermost.isNull())
+        detail.insertBefore(group, QDomNode());
+    else
+        detail.insertAfter(group, innermost);
+    return applyStructureEdit(before, group);
+}
+
+bool NCRDDocument::addDetail()
+{
+    QDomElement report = m_xml.documentElement();
+    const QDomElement firstSource =
+        report.firstChildElement(QStringLiteral("datasources")).firstChildElement(QStringLiteral("datasource"));
+    if (firstSource.isNull()) {
+        m_errorString = tr("A detail needs a data source");
+        return false;
+    }
+    const QDomDocument before = m_xml.cloneNode(true).toDocument();
+    QDomElement detail = m_xml.createElement(QStringLiteral("detail"));
+    detail.setAttribute(QStringLiteral("id"), uniqueId(QStringLiteral("detail"), QStringLiteral("detail")));
+    detail.setAttribute(QStringLiteral("dataSource"), firstSource.attribute(QStringLiteral("id")));
+    detail.setAttribute(QStringLiteral("height"), 6);
+    const QDomElement last = report.lastChildElement(QStringLiteral("detail"));
+    if (last.isNull())
+        report.appendChild(detail);
+    else
+        report.insertAfter(detail, last);
+    return applyStructureEdit(before, detail);
+}
+
+bool NCRDDocument::removeCurrent()
+{
+    QDomElement current = currentElement();
+    if (current.isNull())
+        return false;
+    const QDomDocument before = m_xml.cloneNode(true).toDocument();
+    QDomElement parent = current.parentNode().toElement();
+    parent.removeChild(current);
+    return applyStructureEdit(before, parent);
+}
+
+bool NCRDDocument::moveCurrent(int step)
+{
+    QDomElement current = currentElement();
+    const QDomElement sibling = current.isNull() || step == 0 ? QDomElement() : siblingOfKind(current, step);
+    if (sibling.isNull())
+        return false;
+    const QDomDocument before = m_xml.cloneNode(true).toDocument();
+    QDomNode parent = current.parentNode();
+    if (step < 0)
+        parent.insertBefore(current, sibling);
+    else
+        parent.insertAfter(current, sibling);
+    return applyStructureEdit(before, current);
 }
 
 bool NCRDDocument::applyEdit(QDomElement& element, const QDomNode& before)

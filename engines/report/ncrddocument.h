@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QWidget>
 
+class QAction;
+class QLayout;
 class QPrinter;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -18,7 +20,12 @@ class QTreeWidgetItem;
     prints.
 
     The view lists the report's sections and their items; an item's text (a label's text, a
-    field's or barcode's expression, an image's file) is edited in place.
+    field's or barcode's expression, an image's file) is edited in place. The section editor
+    works on the current row: it adds items to a section, groups to a detail and details to the
+    report, removes and reorders them, and opens the property dialog of the row's item or
+    section (also on a double click): NCRDFieldPropDialog, NCRDTextPropDialog (labels),
+    NCRDImagePropDialog, NCRDBarcodePropDialog, NCRDGraphPropDialog (lines and rectangles),
+    NCRDDetailDialog and NCRDGroupDialog. An edit the engine cannot read is undone.
 
     Closing a modified document asks whether to save it; Cancel keeps it open.
 */
@@ -52,6 +59,24 @@ public:
     // Opens the variable dialog (NCRDVariableDialog); true when it changed the report.
     bool editVariables();
 
+    // The element of the current row of the section tree; null when there is none.
+    QDomElement currentElement() const;
+    // Makes the row of `element` current; false when the tree does not show it.
+    bool setCurrentElement(const QDomElement& element);
+    // Opens the property dialog of the current row; true when it changed the report.
+    bool editProperties();
+    // Adds an item ("label", "field", "image", "barcode", "line" or "rectangle") after the current
+    // item, or at the end of the current section, and makes it current.
+    bool addItem(const QString& tag);
+    // Adds a group inside the groups of the current detail (constant expression "%CONST", so
+    // one group holds every row until it is given another), and makes it current.
+    bool addGroup();
+    // Adds a detail over the first data source after the last one, and makes it current.
+    bool addDetail();
+    bool removeCurrent();
+    // Moves the current item or section one place up (-1) or down (1) among its kind.
+    bool moveCurrent(int step);
+
     bool isModified() const { return isWindowModified(); }
     void setModified(bool modified);
 
@@ -70,8 +95,12 @@ private:
     bool fail(const NCReportError& error);
     void fillTree();
     void itemTextEdited(QTreeWidgetItem* row, int column);
-    // Opens the property dialog of the row's field, image or barcode.
-    void editItemProperties(QTreeWidgetItem* row);
+    void createToolBar(QLayout* layout);
+    void updateActions();
+    // Re-reads the report after the section editor changed the XML, or puts `before` (a copy
+    // of the whole document) back when the engine refuses it. Then shows `current`.
+    bool applyStructureEdit(const QDomDocument& before, const QDomElement& current);
+    QString uniqueId(const QString& tag, const QString& stem) const;
     void setElementText(QDomElement& element, const QString& text);
     // Asks whether to save a modified document; false when the user cancels.
     bool maybeSave();
@@ -89,4 +118,5 @@ private:
     QString m_errorString;
     QTreeWidget* m_tree;
     QHash<const QTreeWidgetItem*, QDomElement> m_elements;
+    QHash<QString, QAction*> m_actions;
 };

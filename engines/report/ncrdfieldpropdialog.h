@@ -1,24 +1,17 @@
 #pragma once
 
-#include "ncreport_global.h"
+#include "ncrdpropertydialog.h"
 
-#include <QDialog>
-#include <QDomElement>
-
-class QComboBox;
-class QLineEdit;
 class QTextEdit;
 
 /*!
-    The properties of a field, image or barcode of the report: its text (an expression), how
-    the text is read (the source type, in the order of NCReportItem::SourceType) and the
-    condition under which it prints ("printWhen", kept in the report for the designer).
-    Accepting writes them into the item's element.
+    The properties of a field of the report: its text (an expression), how the text is read
+    (the source type), its place and the condition under which it prints ("printWhen").
 
     The children carry fixed object names ("editor", "comboSourceType", "printWhenPanel",
     "printWhen", layouts "verticalLayout" and "gridLayout_3") by which adaptations find them.
 */
-class NCREPORT_EXPORT NCRDFieldPropDialog : public QDialog
+class NCREPORT_EXPORT NCRDFieldPropDialog : public NCRDPropertyDialog
 {
     Q_OBJECT
 
@@ -26,11 +19,9 @@ public:
     explicit NCRDFieldPropDialog(const QDomElement& item, QWidget* parent = nullptr);
     ~NCRDFieldPropDialog() override;
 
-    void accept() override;
+protected:
+    void writeProperties() override;
 
 private:
-    QDomElement m_item;
     QTextEdit* m_editor;
-    QComboBox* m_sourceType;
-    QLineEdit* m_printWhen;
 };

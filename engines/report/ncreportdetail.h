@@ -10,5 +10,7 @@ struct NCREPORT_EXPORT NCReportDetail {
     QString id;
     QString dataSourceId;
     NCReportSection section;
+    // A condition evaluated before each row: where it holds, the row starts a new page.
+    QString pageBreakCondition;
     QVector<NCReportGroup> groups;
 };

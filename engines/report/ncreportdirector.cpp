@@ -77,9 +77,12 @@ bool NCReportDirector::runDetail(const NCReportDetail& detail)
             ok = printGroupFooters(detail, changed);
             source->seek(row);
         }
+        // A row that starts a page starts it above the headers of its groups.
+        ok = ok && breakPageWhen(detail.pageBreakCondition);
         for (int group = changed; ok && group < groups; ++group) {
             resetVariables(detail.groups.at(group).id);
-            ok = printSection(detail.groups.at(group).header);
+            ok = breakPageWhen(detail.groups.at(group).pageBreakCondition)
+                && printSection(detail.groups.at(group).header);
         }
         keys = rowKeys;
         accumulateVariables();
@@ -194,6 +197,14 @@ bool NCReportDirector::printSection(const NCReportSection& section)
     m_sectionPainter.paint(section, m_y);
     m_y += section.height;
     return true;
+}
+
+bool NCReportDirector::breakPageWhen(const QString& condition)
+{
+    if (condition.isEmpty() || m_y <= m_contentTop || !m_sectionPainter.conditionHolds(condition))
+        return true;
+    finishPage();
+    return startPage();
 }
 
 bool NCReportDirector::startPage()

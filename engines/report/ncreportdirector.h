@@ -59,6 +59,8 @@ private:
     void accumulateVariables();
     void resetVariables(const QString& group);
     bool printSection(const NCReportSection& section);
+    // A new page before what follows, when the condition holds and the page is not fresh.
+    bool breakPageWhen(const QString& condition);
     bool startPage();
     void finishPage();
 

@@ -7,6 +7,8 @@
 
 #include <QHash>
 
+#include <cmath>
+
 namespace {
 
 const QLatin1String dataSourceStart("$D{");
@@ -40,6 +42,63 @@ int roleByName(const QString& name, bool& ok)
     return number;
 }
 
+// Where the first comparison operator outside references starts, and its length; -1 if none.
+int comparisonAt(const QString& text, int& length)
+{
+    for (int at = 0; at < text.size(); ++at) {
+        if (isReferenceStart(text, at)) {
+            at = referenceEnd(text, at);
+            if (at < 0)
+                return -1;
+            continue;
+        }
+        const QChar c = text.at(at);
+        const bool equalsNext = at + 1 < text.size() && text.at(at + 1) == QLatin1Char('=');
+        if (c == QLatin1Char('<') || c == QLatin1Char('>')) {
+            length = equalsNext ? 2 : 1;
+            return at;
+        }
+        if ((c == QLatin1Char('=') || c == QLatin1Char('!')) && equalsNext) {
+            length = 2;
+            return at;
+        }
+    }
+    return -1;
+}
+
+bool isTrue(const QString& text)
+{
+    const QString value = text.trimmed();
+    bool isNumber = false;
+    const double number = value.toDouble(&isNumber);
+    if (isNumber)
+        return number != 0;
+    return !value.isEmpty() && value.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
+}
+
+bool compare(const QString& left, QStringView op, const QString& right)
+{
+    bool leftIsNumber = false, rightIsNumber = false;
+    const double leftNumber = left.trimmed().toDouble(&leftIsNumber);
+    const double rightNumber = right.trimmed().toDouble(&rightIsNumber);
+    int order = 0;
+    if (leftIsNumber && rightIsNumber)
+        order = leftNumber < rightNumber ? -1 : (leftNumber > rightNumber ? 1 : 0);
+    else
+        order = left.trimmed().compare(right.trimmed());
+    if (op == QLatin1String("=="))
+        return order == 0;
+    if (op == QLatin1String("!="))
+        return order != 0;
+    if (op == QLatin1String("<"))
+        return order < 0;
+    if (op == QLatin1String("<="))
+        return order <= 0;
+    if (op == QLatin1String(">"))
+        return order > 0;
+    return order >= 0;
+}
+
 } // namespace
 
 NCReportEvaluator::NCReportEvaluator() = default;
@@ -50,8 +109,53 @@ NCReportEvaluator::~NCReportEvaluator() = default;
 bool NCReportEvaluator::evaluate(QString& text, NCReportItem::SourceType type)
 {
     bool ok = true;
-    text = evaluateValue(text, type, &ok).toString();
+    text = valueText(evaluateValue(text, type, &ok));
     return ok;
+}
+
+bool NCReportEvaluator::evaluateCondition(const QString& condition, bool* ok)
+{
+    bool valid = true;
+    bool holds = true;
+    int length = 0;
+    const int at = comparisonAt(condition, length);
+    if (condition.trimmed().isEmpty()) {
+        holds = true;
+    } else if (at < 0) {
+        holds = isTrue(valueText(evaluateValue(condition.trimmed(), NCReportItem::Template, &valid)));
+    } else {
+        QString left = condition.left(at).trimmed();
+        QString right = condition.mid(at + length).trimmed();
+        valid = evaluate(left, NCReportItem::Template) && evaluate(right, NCReportItem::Template);
+        holds = compare(left, QStringView(condition).mid(at, length), right);
+    }
+    if (ok)
+        *ok = valid;
+    return valid && holds;
+}
+
+QString NCReportEvaluator::valueText(const QVariant& value)
+{
+    const int type = value.userType();
+    if (type != QMetaType::Double && type != QMetaType::Float)
+        return value.toString();
+    const double number = value.toDouble();
+    const double magnitude = std::abs(number);
+    // Fifteen significant digits (seven for a float) are all the type carries exactly; what lies
+    // beyond them is the rounding of binary fractions. Plain notation for every amount a report
+    // is likely to show.
+    const int digits = type == QMetaType::Float ? 7 : 15;
+    if (!std::isfinite(number) || magnitude >= 1e15 || (magnitude > 0 && magnitude < 1e-4))
+        return QString::number(number, 'g', digits);
+    const int integerDigits = magnitude < 1 ? 1 : int(std::floor(std::log10(magnitude))) + 1;
+    QString text = QString::number(number, 'f', qMax(0, digits - integerDigits));
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
 
 QVariant NCReportEvaluator::evaluateValue(const QString& text, NCReportItem::SourceType type, bool* ok)
@@ -87,7 +191,7 @@ QVariant NCReportEvaluator::evaluateValue(const QString& text, NCReportItem::Sou
             valid = end >= 0 && referenceValue(text.at(at + 1), text.mid(at + 3, end - at - 3), part);
             if (!valid)
                 break;
-            result += text.midRef(done, at - done) + part.toString();
+            result += text.midRef(done, at - done) + valueText(part);
             done = end + 1;
             at = end;
         }

@@ -48,6 +48,14 @@ public:
     bool evaluate(QString& text, NCReportItem::SourceType type);
     // The value itself: a template that is one reference gives that reference's value, not text.
     QVariant evaluateValue(const QString& text, NCReportItem::SourceType type, bool* ok = nullptr);
+    // Whether a condition holds: a template whose value is not empty, "false" or zero, or two
+    // templates compared with ==, !=, <, <=, > or >= (as numbers when both are numbers, else as
+    // text). An empty condition holds. `ok` false when a reference cannot be evaluated.
+    bool evaluateCondition(const QString& condition, bool* ok = nullptr);
+
+    // The printed text of a value: numbers without the noise of binary fractions (a sum of
+    // 120.5 and 89.9 prints 210.4), in the C locale, so that a report reads the same everywhere.
+    static QString valueText(const QVariant& value);
 
     virtual bool getDataSourceValue(const QString& expression, QVariant& result);
 

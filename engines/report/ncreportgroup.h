@@ -10,6 +10,8 @@
 struct NCREPORT_EXPORT NCReportGroup {
     QString id;
     QString expression;
+    // A condition evaluated as each group starts: where it holds, its header starts a new page.
+    QString pageBreakCondition;
     NCReportSection header{NCReportSection::GroupHeader};
     NCReportSection footer{NCReportSection::GroupFooter};
 };

@@ -39,4 +39,7 @@ struct NCREPORT_EXPORT NCReportItem {
     QColor fillColor;
     // A barcode's symbology, by the type codes of the barcode painter.
     int barcodeType = 7;
+    // A condition (see NCReportEvaluator::evaluateCondition): the item prints only where it
+    // holds; empty prints always.
+    QString printWhen;
 };

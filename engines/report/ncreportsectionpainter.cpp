@@ -3,6 +3,8 @@
 #include "ncreportbarcodepainter.h"
 #include "ncreportevaluator.h"
 
+#include <QCoreApplication>
+#include <QDebug>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPaintDevice>
@@ -28,6 +30,8 @@ void NCReportSectionPainter::setPainter(QPainter* painter)
 void NCReportSectionPainter::paint(const NCReportSection& section, qreal top)
 {
     for (const NCReportItem& item : section.items) {
+        if (!item.printWhen.isEmpty() && !conditionHolds(item.printWhen))
+            continue;
         const QRectF rect = toDevice(item.geometry, top);
         switch (item.type) {
         case NCReportItem::Label:
@@ -56,6 +60,18 @@ void NCReportSectionPainter::paint(const NCReportSection& section, qreal top)
     }
 }
 
+bool NCReportSectionPainter::conditionHolds(const QString& condition)
+{
+    bool ok = false;
+    const bool holds = m_evaluator->evaluateCondition(condition, &ok);
+    if (!ok && !m_badConditions.contains(condition)) {
+        m_badConditions.insert(condition);
+        qWarning().noquote() << QCoreApplication::translate("NCReportSectionPainter",
+                                                            "The condition %1 cannot be evaluated").arg(condition);
+    }
+    return holds;
+}
+
 QRectF NCReportSectionPainter::toDevice(const QRectF& rect, qreal top) const
 {
     return QRectF(rect.x() * m_pixelsPerMillimetre, (rect.y() + top) * m_pixelsPerMillimetre,
@@ -64,7 +80,7 @@ QRectF NCReportSectionPainter::toDevice(const QRectF& rect, qreal top) const
 
 QString NCReportSectionPainter::itemText(const NCReportItem& item) const
 {
-    if (item.type == NCReportItem::Label || item.sourceType == NCReportItem::Static)
+    if (item.sourceType == NCReportItem::Static)
         return item.text;
     // A field that cannot be read prints nothing rather than a half-evaluated expression.
     QString text = item.text;

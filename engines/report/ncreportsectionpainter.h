@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPen>
+#include <QSet>
 
 class NCReportEvaluator;
 class QPainter;
@@ -25,6 +26,9 @@ public:
     void setPainter(QPainter* painter);
     // Paints `section` with its top `top` millimetres below the top of the printable area.
     void paint(const NCReportSection& section, qreal top);
+    // Whether a print or page-break condition holds now. One that cannot be evaluated does not
+    // hold, and is reported once with a warning.
+    bool conditionHolds(const QString& condition);
 
 private:
     QRectF toDevice(const QRectF& rect, qreal top) const;
@@ -41,4 +45,5 @@ private:
     QString m_defaultFamily;
     QPen m_pen;
     QHash<QString, QImage> m_images;
+    QSet<QString> m_badConditions;
 };

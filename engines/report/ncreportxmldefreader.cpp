@@ -302,6 +302,7 @@ private:
         if (!required(QStringLiteral("id"), detail.id) || !required(QStringLiteral("dataSource"), detail.dataSourceId)
             || !sectionHeight(detail.section))
             return false;
+        detail.pageBreakCondition = text(QStringLiteral("pageBreak"));
         const bool ok = readChildren([&] {
             if (xml.name() != QLatin1String("group"))
                 return readItem(detail.section);
@@ -317,6 +318,7 @@ private:
     {
         if (!required(QStringLiteral("id"), group.id) || !required(QStringLiteral("expression"), group.expression))
             return false;
+        group.pageBreakCondition = text(QStringLiteral("pageBreak"));
         if (!groupIds.contains(group.id))
             groupIds.insert(group.id);
         else
@@ -353,6 +355,7 @@ private:
     bool readItemLook(NCReportItem& item)
     {
         item.fontFamily = text(QStringLiteral("fontFamily"));
+        item.printWhen = text(QStringLiteral("printWhen"));
         item.bold = flag(QStringLiteral("bold"));
         item.italic = flag(QStringLiteral("italic"));
         if (!number(QStringLiteral("fontSize"), item.fontPointSize) || !number(QStringLiteral("lineWidth"), item.lineWidth)

@@ -1,6 +1,6 @@
-// Random expressions through the library's evaluator and the engine's template evaluation, over
-// an item-model source and a string-list source: no crash, no read past the text, and the
-// cursors of both sources stay where the report had them.
+// Random expressions through the library's evaluator and the engine's template and condition
+// evaluation, over an item-model source and a string-list source: no crash, no read past the
+// text, and the cursors of both sources stay where the report had them.
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 #include <Mirokit/ZCNCReportEvaluator.h>
 
@@ -61,6 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fixture.evaluator.getDataSourceValue(text, value);
     QString evaluated = text;
     fixture.evaluator.evaluate(evaluated, NCReportItem::Template);
+    // A condition that cannot be evaluated never holds.
+    bool ok = true;
+    if (fixture.evaluator.evaluateCondition(text, &ok) && !ok)
+        std::abort();
     QString id, column, function;
     int row = 0;
     if (fixture.evaluator.parseDataSourceExpression(text, id, column, function, row) && row < -1)

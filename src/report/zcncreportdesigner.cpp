@@ -6,11 +6,18 @@
 #include "zcncreportfieldeditcontrol.h"
 #include "zcncreportfieldpropdlgmodificador.h"
 #include "zcncreportmainwindow.h"
+#include "zcncreportplacement_p.h"
 #include "zcsettings.h"
 
+#include <ncrdbarcodepropdialog.h>
 #include <ncrddatasourcedialog.h>
+#include <ncrddetaildialog.h>
 #include <ncrddocument.h>
 #include <ncrdfieldpropdialog.h>
+#include <ncrdgraphpropdialog.h>
+#include <ncrdgroupdialog.h>
+#include <ncrdimagepropdialog.h>
+#include <ncrdtextpropdialog.h>
 #include <ncrdvariabledialog.h>
 #include <ncreport.h>
 #include <ncreportdef.h>
@@ -37,6 +44,20 @@ ZCNCReportDesigner* currentDesigner = nullptr;
 QString relationId(QString reference)
 {
     return reference.remove(QLatin1String("$D{")).remove(QLatin1String(".dwDir}"));
+}
+
+// A formula editor beside the dialog's line edit `field` in the layout `layoutName`; null, and
+// no editor left behind, when the dialog has no such field or layout.
+ZCNCReportFieldEditControl* formulaBeside(ZCNCReportFieldPropDlgModificador* modifier, QWidget* dialog,
+                                          const QString& field, const QString& layoutName, bool wrap,
+                                          const QString& vacio = QString())
+{
+    ZCNCReportFieldEditControl* control = modifier->CambiaLineEditPorFormula(field, wrap, vacio);
+    if (control && !placeBeside(dialog->findChild<QLayout*>(layoutName), dialog->findChild<QLineEdit*>(field), control)) {
+        delete control;
+        return nullptr;
+    }
+    return control;
 }
 
 // Restores the application name however the designer's run ends.
@@ -291,23 +312,48 @@ void ZCNCReportDesigner::onChildAdded(QObject* pObject)
 
 void ZCNCReportDesigner::adapt(QWidget* child)
 {
+    const QString sourceType = QStringLiteral("comboSourceType");
+    // One modifier per dialog serves all its formula editors, the source type and the print
+    // condition.
+    const auto fieldModifier = [this, child] {
+        return new ZCNCReportFieldPropDlgModificador(this, child, child->findChild<QDataWidgetMapper*>());
+    };
+    // The editor of the item's text follows the source type; the print condition's stays.
+    const auto followSourceType = [&](ZCNCReportFieldPropDlgModificador* modifier, ZCNCReportFieldEditControl* control) {
+        if (control)
+            modifier->SetComboSourceType(sourceType, control, nullptr);
+    };
     if (qobject_cast<NCRDDataSourceDialog*>(child)) {
         new ZCNCReportDataSourceDlgModificador(this, child);
     } else if (qobject_cast<NCRDDocument*>(child)) {
         child->installEventFilter(this);
     } else if (qobject_cast<NCRDFieldPropDialog*>(child)) {
-        // One modifier serves the expression editor, the source type and the print condition.
-        auto* modifier = new ZCNCReportFieldPropDlgModificador(this, child, child->findChild<QDataWidgetMapper*>());
+        ZCNCReportFieldPropDlgModificador* modifier = fieldModifier();
         auto* layout = child->findChild<QVBoxLayout*>(QStringLiteral("verticalLayout"));
         ZCNCReportFieldEditControl* control = modifier->CambiaTextEditPorFormula(QStringLiteral("editor"), false, QString());
         if (control && layout)
             layout->insertWidget(0, control);
-        modifier->SetComboSourceType(QStringLiteral("comboSourceType"), control, nullptr);
+        followSourceType(modifier, control);
+    } else if (qobject_cast<NCRDBarcodePropDialog*>(child)) {
+        ZCNCReportFieldPropDlgModificador* modifier = fieldModifier();
+        followSourceType(modifier, formulaBeside(modifier, child, QStringLiteral("wColumn"), QStringLiteral("layGrid"), false));
+    } else if (qobject_cast<NCRDTextPropDialog*>(child) || qobject_cast<NCRDImagePropDialog*>(child)) {
+        ZCNCReportFieldPropDlgModificador* modifier = fieldModifier();
+        followSourceType(modifier, formulaBeside(modifier, child, QStringLiteral("resource"), QStringLiteral("gridLayout"), false));
+    } else if (qobject_cast<NCRDDetailDialog*>(child)) {
+        formulaBeside(fieldModifier(), child, QStringLiteral("pageBreakCond"), QStringLiteral("layPbreak"), true);
+    } else if (qobject_cast<NCRDGroupDialog*>(child)) {
+        ZCNCReportFieldPropDlgModificador* modifier = fieldModifier();
+        formulaBeside(modifier, child, QStringLiteral("wGroupExp"), QStringLiteral("layGroupProp"), true,
+                      QStringLiteral("%CONST"));
+        formulaBeside(modifier, child, QStringLiteral("pageBreakCond"), QStringLiteral("layPbreak"), true);
+    } else if (auto* graph = qobject_cast<NCRDGraphPropDialog*>(child)) {
+        OnGraphPropDialog(graph);
     } else if (auto* variables = qobject_cast<NCRDVariableDialog*>(child)) {
         QTableView* view = variables->findChild<QTableView*>(QStringLiteral("tableView"));
         if (view)
             view->setItemDelegate(new ZCNCRDVariableItemDelegate(variables, true, this));
     } else if (child->findChild<QLineEdit*>(QStringLiteral("printWhen"))) {
-        new ZCNCReportFieldPropDlgModificador(this, child, child->findChild<QDataWidgetMapper*>());
+        fieldModifier();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "zcncreportdesigner.h"
 #include "zcncreportfieldeditcontrol.h"
+#include "zcncreportplacement_p.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
@@ -40,13 +41,8 @@ void ZCNCReportFieldPropDlgModificador::addPrintWhenControl()
     if (!lineEdit || !grid)
         return;
     ZCNCReportFieldEditControl* control = CambiaLineEditPorFormula(lineEdit->objectName(), true, QString());
-    if (!control)
-        return;
-    grid->removeWidget(lineEdit);
-    auto* row = new QHBoxLayout;
-    row->addWidget(lineEdit, 1);
-    row->addWidget(control, 0);
-    grid->addLayout(row, 1, 0);
+    if (control && !placeBeside(grid, lineEdit, control))
+        delete control;
 }
 
 ZCNCReportFieldEditControl* ZCNCReportFieldPropDlgModificador::createControl(const QString& name, bool wrap,

@@ -1,3 +1,4 @@
+#include "messagelogcapture.h"
 #include "mirokittest.h"
 #include "reporttest.h"
 
@@ -102,6 +103,12 @@ private slots:
     void imagesShowThePages();
     void runFailuresAreReported_data();
     void runFailuresAreReported();
+    void conditionsDecideWhatPrints_data();
+    void conditionsDecideWhatPrints();
+    void pageBreakConditionsStartPages_data();
+    void pageBreakConditionsStartPages();
+    void numbersPrintWithoutBinaryNoise_data();
+    void numbersPrintWithoutBinaryNoise();
 };
 
 void TestNCReport::loadingStopsAtTheFirstFault_data()
@@ -348,7 +355,7 @@ void TestNCReport::evaluatorResolvesReferences_data()
     QTest::newRow("a negative row") << ds << "ds.nombre,-1" << false << "";
     QTest::newRow("count") << ds << "ds.count()" << true << "3";
     QTest::newRow("sum of a column") << ds << "ds.sum(importe)" << true << "35";
-    QTest::newRow("average") << ds << "ds.avg(importe)" << true << "11.666666666666666";
+    QTest::newRow("average") << ds << "ds.avg(importe)" << true << "11.6666666666667";
     QTest::newRow("minimum and maximum") << tpl << "$D{ds.min(importe)}-$D{ds.max(importe)}" << true << "5-20";
     QTest::newRow("row number") << ds << "ds.rowNumber()" << true << "2";
     QTest::newRow("an unknown function") << ds << "ds.median(importe)" << false << "";
@@ -521,6 +528,116 @@ void TestNCReport::runFailuresAreReported()
     QVERIFY(!report.runReportToImages(pages));
     QCOMPARE(report.error().message, message);
     QVERIFY(!report.director());
+}
+
+void TestNCReport::conditionsDecideWhatPrints_data()
+{
+    QTest::addColumn<QString>("condition");
+    QTest::addColumn<QStringList>("printed");
+    QTest::addColumn<bool>("warns");
+    const QStringList everyone{"Ana", "Luis", "Eva; la de Soria"};
+    QTest::newRow("no condition prints every row") << "" << everyone << false;
+    QTest::newRow("numbers compare as numbers, not as text") << "$D{importe} >= 10" << QStringList{"Ana", "Luis"} << false;
+    QTest::newRow("texts compare as texts") << "$D{ciudad} == Soria" << QStringList{"Eva; la de Soria"} << false;
+    QTest::newRow("not equal") << "$D{ciudad}!=Soria" << QStringList{"Ana", "Luis"} << false;
+    QTest::newRow("a value alone holds when it is not zero") << "$D{importe}" << everyone << false;
+    QTest::newRow("a parameter saying false holds nowhere") << "$P{mostrar}" << QStringList() << false;
+    QTest::newRow("a comparison inside a reference is no comparison") << "$D{ds.sum(importe)} < 36" << everyone << false;
+    QTest::newRow("an unknown column prints nothing and warns") << "$D{ds.nada} > 1" << QStringList() << true;
+    QTest::newRow("an unclosed reference prints nothing and warns") << "$D{importe > 1" << QStringList() << true;
+}
+
+void TestNCReport::conditionsDecideWhatPrints()
+{
+    REQUIRE_PDFTOTEXT();
+    QFETCH(QString, condition);
+    QFETCH(bool, warns);
+    NCReport report;
+    report.setReportSource(::report(
+        stringList, QStringLiteral("<field x=\"0\" y=\"0\" width=\"80\" height=\"6\" printWhen=\"%1\">$D{nombre}</field>")
+                        .arg(condition.toHtmlEscaped())));
+    report.addParameter(QStringLiteral("mostrar"), QStringLiteral("False"));
+    QVERIFY2(report.load(), qPrintable(report.error().toString()));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("condiciones.pdf"));
+    MessageLogCapture log;
+    QVERIFY2(report.runReportToPdf(pdf), qPrintable(report.error().toString()));
+    QTEST(textLines(pdfText(pdf)), "printed");
+    // Said once for the run, not once per row.
+    const QStringList warnings = log.texts(QtWarningMsg).filter(condition);
+    QCOMPARE(warnings.size(), warns ? 1 : 0);
+}
+
+void TestNCReport::pageBreakConditionsStartPages_data()
+{
+    QTest::addColumn<QString>("detailBreak");
+    QTest::addColumn<QString>("groupBreak");
+    QTest::addColumn<QStringList>("pages");
+    QTest::newRow("no condition keeps one page") << "" << "" << QStringList{"Madrid Ana Luis Soria Eva; la de Soria"};
+    QTest::newRow("a row that meets the detail's condition starts a page")
+        << "$D{nombre} == Luis" << "" << QStringList{"Madrid Ana", "Luis Soria Eva; la de Soria"};
+    QTest::newRow("a group meeting its condition starts a page")
+        << "" << "$D{ciudad} == Soria" << QStringList{"Madrid Ana Luis", "Soria Eva; la de Soria"};
+    QTest::newRow("the first row never leaves an empty page") << "$D{importe} > 0" << ""
+                                                              << QStringList{"Madrid Ana", "Luis", "Soria Eva; la de Soria"};
+}
+
+void TestNCReport::pageBreakConditionsStartPages()
+{
+    REQUIRE_PDFTOTEXT();
+    QFETCH(QString, detailBreak);
+    QFETCH(QString, groupBreak);
+    QString xml = QString::fromUtf8(::report(
+        stringList, QStringLiteral("<group id=\"g\" expression=\"$D{ciudad}\" pageBreak=\"%1\">"
+                                   "<header height=\"6\"><field x=\"0\" y=\"0\" width=\"80\" height=\"6\">$D{ciudad}</field>"
+                                   "</header></group><field x=\"0\" y=\"0\" width=\"80\" height=\"6\">$D{nombre}</field>")
+                            .arg(groupBreak.toHtmlEscaped())));
+    xml.replace(QStringLiteral("<detail "), QStringLiteral("<detail pageBreak=\"%1\" ").arg(detailBreak.toHtmlEscaped()));
+    NCReport report;
+    report.setReportSource(xml.toUtf8());
+    QVERIFY2(report.load(), qPrintable(report.error().toString()));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("saltos.pdf"));
+    QVERIFY2(report.runReportToPdf(pdf), qPrintable(report.error().toString()));
+    QStringList pages;
+    for (const QString& page : pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts))
+        pages.append(textLines(page).join(QLatin1Char(' ')));
+    pages.removeAll(QString());
+    QTEST(pages, "pages");
+}
+
+void TestNCReport::numbersPrintWithoutBinaryNoise_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a sum that binary fractions round down") << QVariant(100.1 + 110.3) << "210.4";
+    QTest::newRow("a sum that they round up") << QVariant(0.1 + 0.2) << "0.3";
+    QTest::newRow("a whole amount has no decimals") << QVariant(35.0) << "35";
+    QTest::newRow("a negative amount") << QVariant(-2.5 - 0.1) << "-2.6";
+    QTest::newRow("negative zero is zero") << QVariant(-0.0) << "0";
+    QTest::newRow("large amounts keep plain notation") << QVariant(123456789012.25) << "123456789012.25";
+    QTest::newRow("a third keeps fifteen digits") << QVariant(35.0 / 3) << "11.6666666666667";
+    QTest::newRow("beyond any amount, exponents") << QVariant(1e20) << "1e+20";
+    QTest::newRow("a tiny value is not rounded to zero") << QVariant(1.5e-7) << "1.5e-07";
+    QTest::newRow("a float") << QVariant(0.1f) << "0.1";
+    QTest::newRow("a whole number stays as it is") << QVariant(42) << "42";
+    QTest::newRow("text of a number is printed as written") << QVariant(QStringLiteral("210.40")) << "210.40";
+}
+
+void TestNCReport::numbersPrintWithoutBinaryNoise()
+{
+    QFETCH(QVariant, value);
+    QFETCH(QString, text);
+    QCOMPARE(NCReportEvaluator::valueText(value), text);
+    // The same in a template, and under a locale with a decimal comma.
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    OpenSource fixture;
+    fixture.evaluator.setParameters({{QStringLiteral("x"), value}});
+    QString printed = QStringLiteral("[$P{x}]");
+    QVERIFY(fixture.evaluator.evaluate(printed, NCReportItem::Template));
+    QLocale::setDefault(previous);
+    QCOMPARE(printed, QLatin1Char('[') + text + QLatin1Char(']'));
 }
 
 MIROKIT_TEST_MAIN(TestNCReport)

@@ -9,6 +9,7 @@
 #include <ncrddocument.h>
 #include <ncrddatasourcedialog.h>
 #include <ncrdfieldpropdialog.h>
+#include <ncrdgraphpropdialog.h>
 #include <ncrdvariabledialog.h>
 #include <ncreportitemmodeldatasource.h>
 #include <ncrdmainwindow.h>
@@ -66,7 +67,44 @@ public slots:
     }
 };
 
-using Designer = StubDesigner<Control, DataSourceControl>;
+// Notes the chart dialogs it is handed.
+class Designer : public StubDesigner<Control, DataSourceControl>
+{
+public:
+    void OnGraphPropDialog(NCRDGraphPropDialog* dialog) override { graphDialogs.append(dialog); }
+    QList<QPointer<NCRDGraphPropDialog>> graphDialogs;
+};
+
+// Whether `control` sits in the same row or column as `field`: in `layout` itself or in a row
+// layout that is one of its items.
+bool isNextTo(QLayout* layout, QWidget* field, QWidget* control)
+{
+    if (!layout)
+        return false;
+    if (layout->indexOf(field) >= 0 && layout->indexOf(control) >= 0)
+        return true;
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayout* row = layout->itemAt(i)->layout();
+        if (row && row->indexOf(field) >= 0 && row->indexOf(control) >= 0)
+            return true;
+    }
+    return false;
+}
+
+// Every kind of item and section the designer has a property dialog for.
+const QByteArray everyKindReport = report(
+    QStringLiteral("<datasource id=\"ds\" type=\"4\" itemModel=\"clientes\"/>"),
+    QStringLiteral("<group id=\"g\" expression=\"$D{ciudad}\"><header height=\"6\"/></group>"
+                   "<field x=\"0\" y=\"0\" width=\"50\" height=\"6\" source=\"datasource\">nombre</field>"
+                   "<label x=\"0\" y=\"0\" width=\"50\" height=\"6\" source=\"datasource\">ciudad</label>"
+                   "<image x=\"0\" y=\"0\" width=\"9\" height=\"9\" file=\"logo.png\"/>"
+                   "<barcode x=\"0\" y=\"0\" width=\"30\" height=\"9\">C$D{codigo}</barcode>"
+                   "<rectangle x=\"0\" y=\"0\" width=\"30\" height=\"9\"/>"));
+
+QString written(const QDomElement& element, const QString& attribute)
+{
+    return attribute.isEmpty() ? element.text() : element.attribute(attribute);
+}
 
 const QByteArray dataSourcesReport = report(
     QStringLiteral("<datasource id=\"padre\" type=\"4\" itemModel=\"tabla_padre\"/>"
@@ -131,8 +169,89 @@ private Q_SLOTS:
         });
         Q_EMIT tree->itemActivated(*row, 0);
         QVERIFY(adapted);
-        QCOMPARE((*row)->text(1), QStringLiteral("apellido"));
+        QCOMPARE(tree->currentItem()->text(1), QStringLiteral("apellido"));
         QVERIFY(document->isModified());
+    }
+
+    void openedDialogsAreAdaptedByClass_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<bool>("constant");
+        QTest::addColumn<bool>("accepted");
+        // The form row (column 1) of the grid that holds both; -1 for layouts that are not grids.
+        QTest::addColumn<int>("formRow");
+        QTest::newRow("a field's editor goes on top of its text") << "field" << "editor" << "verticalLayout" << ""
+                                                                  << false << true << -1;
+        QTest::newRow("a barcode's data gets one beside it in row 2") << "barcode" << "wColumn" << "layGrid" << ""
+                                                                      << false << true << 2;
+        QTest::newRow("a label's text gets one beside it") << "label" << "resource" << "gridLayout" << "" << false
+                                                           << true << 1;
+        QTest::newRow("an image's file gets one beside it") << "image" << "resource" << "gridLayout" << "file" << false
+                                                            << true << 1;
+        QTest::newRow("a detail's page break gets one beside it")
+            << "detail" << "pageBreakCond" << "layPbreak" << "pageBreak" << false << true << -1;
+        QTest::newRow("a group's expression gets one offering %CONST")
+            << "group" << "wGroupExp" << "layGroupProp" << "expression" << true << true << 1;
+        QTest::newRow("a group's page break gets one too") << "group" << "pageBreakCond" << "layPbreak" << "pageBreak"
+                                                           << false << true << -1;
+        QTest::newRow("a cancelled dialog changes nothing") << "group" << "wGroupExp" << "layGroupProp"
+                                                            << "expression" << true << false << 1;
+        QTest::newRow("a graphic item's dialog goes to the platform") << "rectangle" << "" << "" << "" << false << true << -1;
+    }
+
+    void openedDialogsAreAdaptedByClass()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QString, field);
+        QFETCH(QString, attribute);
+        QFETCH(bool, accepted);
+        QTemporaryDir dir;
+        Designer designer;
+        const auto window = designerWindow(designer, dir, everyKindReport);
+        QVERIFY(window);
+        designer.ActualizaModelosDataSources();
+        NCRDDocument* document = window->activeDocument();
+        QVERIFY(document->setCurrentElement(document->xml().elementsByTagName(tag).at(0).toElement()));
+        const QString before = written(document->currentElement(), attribute);
+
+        QString layoutName;
+        bool placed = false;
+        bool constant = false;
+        QPointer<QDialog> opened;
+        onModal<NCRDPropertyDialog>([&](NCRDPropertyDialog* dialog) {
+            QCoreApplication::sendPostedEvents(&designer, QEvent::MetaCall);
+            opened = dialog;
+            QFETCH(QString, layout);
+            auto* lineOrText = dialog->findChild<QWidget*>(field);
+            QFETCH(int, formRow);
+            auto* grid = dialog->findChild<QGridLayout*>(layout);
+            for (Control* control : dialog->findChildren<Control*>()) {
+                if (!isNextTo(dialog->findChild<QLayout*>(layout), lineOrText, control))
+                    continue;
+                placed = formRow < 0 || (grid && isNextTo(grid->itemAtPosition(formRow, 1)->layout(), lineOrText, control));
+                constant = control->dataSourceCombo()->itemData(0).toString() == QLatin1String("%CONST");
+                Q_EMIT control->textEdited(QStringLiteral("$D{ds.otra} > 1"));
+            }
+            if (accepted)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        QCOMPARE(document->editProperties(), accepted);
+        QVERIFY(!opened);
+        if (field.isEmpty()) {
+            QCOMPARE(designer.graphDialogs.size(), 1);
+            return;
+        }
+        QVERIFY(placed);
+        QTEST(constant, "constant");
+        QVERIFY(designer.graphDialogs.isEmpty());
+        const QDomElement element = document->xml().elementsByTagName(tag).at(0).toElement();
+        QCOMPARE(written(element, attribute), accepted ? QStringLiteral("$D{ds.otra} > 1") : before);
+        QCOMPARE(document->isModified(), accepted);
     }
 
     void sourceTypesShowTheFormulaEditor_data()

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
     <context>
+        <name>NCRDBarcodePropDialog</name>
+        <message>
+            <source>Barcode properties</source>
+            <translation>Propiedades del código de barras</translation>
+        </message>
+        <message>
+            <source>The type code of the barcode painter</source>
+            <translation>El código de tipo del pintor de códigos de barras</translation>
+        </message>
+        <message>
+            <source>Symbology:</source>
+            <translation>Simbología:</translation>
+        </message>
+        <message>
+            <source>Data:</source>
+            <translation>Datos:</translation>
+        </message>
+    </context>
+    <context>
         <name>NCRDDataSourceDialog</name>
         <message>
             <source>Data sources</source>
@@ -26,6 +45,25 @@
         <message>
             <source>Key column:</source>
             <translation>Columna clave:</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDDetailDialog</name>
+        <message>
+            <source>Detail properties</source>
+            <translation>Propiedades del detalle</translation>
+        </message>
+        <message>
+            <source>Id:</source>
+            <translation>Id.:</translation>
+        </message>
+        <message>
+            <source>Data source:</source>
+            <translation>Fuente de datos:</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>Altura:</translation>
         </message>
     </context>
     <context>
@@ -64,6 +102,62 @@ Do you want to save your changes?</source>
             <translation>El informe %1 se ha modificado.
 ¿Desea guardar los cambios?</translation>
         </message>
+        <message>
+            <source>Properties...</source>
+            <translation>Propiedades…</translation>
+        </message>
+        <message>
+            <source>Add item</source>
+            <translation>Añadir elemento</translation>
+        </message>
+        <message>
+            <source>Label</source>
+            <translation>Etiqueta</translation>
+        </message>
+        <message>
+            <source>Field</source>
+            <translation>Campo</translation>
+        </message>
+        <message>
+            <source>Image</source>
+            <translation>Imagen</translation>
+        </message>
+        <message>
+            <source>Barcode</source>
+            <translation>Código de barras</translation>
+        </message>
+        <message>
+            <source>Line</source>
+            <translation>Línea</translation>
+        </message>
+        <message>
+            <source>Rectangle</source>
+            <translation>Rectángulo</translation>
+        </message>
+        <message>
+            <source>Add group</source>
+            <translation>Añadir grupo</translation>
+        </message>
+        <message>
+            <source>Add detail</source>
+            <translation>Añadir detalle</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>Quitar</translation>
+        </message>
+        <message>
+            <source>Move up</source>
+            <translation>Subir</translation>
+        </message>
+        <message>
+            <source>Move down</source>
+            <translation>Bajar</translation>
+        </message>
+        <message>
+            <source>A detail needs a data source</source>
+            <translation>Un detalle necesita una fuente de datos</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -94,6 +188,79 @@ Do you want to save your changes?</source>
         <message>
             <source>Print when:</source>
             <translation>Imprimir cuando:</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDGraphPropDialog</name>
+        <message>
+            <source>Graphic properties</source>
+            <translation>Propiedades del gráfico</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> mm</translation>
+        </message>
+        <message>
+            <source>Thinnest</source>
+            <translation>La más fina</translation>
+        </message>
+        <message>
+            <source>black</source>
+            <translation>negro</translation>
+        </message>
+        <message>
+            <source>Line width:</source>
+            <translation>Grosor de línea:</translation>
+        </message>
+        <message>
+            <source>Colour:</source>
+            <translation>Color:</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Ninguno</translation>
+        </message>
+        <message>
+            <source>Fill:</source>
+            <translation>Relleno:</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDGroupDialog</name>
+        <message>
+            <source>Group properties</source>
+            <translation>Propiedades del grupo</translation>
+        </message>
+        <message>
+            <source>Id:</source>
+            <translation>Id.:</translation>
+        </message>
+        <message>
+            <source>Expression:</source>
+            <translation>Expresión:</translation>
+        </message>
+        <message>
+            <source>Header height:</source>
+            <translation>Altura de la cabecera:</translation>
+        </message>
+        <message>
+            <source>Footer height:</source>
+            <translation>Altura del pie:</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDImagePropDialog</name>
+        <message>
+            <source>Image properties</source>
+            <translation>Propiedades de la imagen</translation>
+        </message>
+        <message>
+            <source>A file, or a resource such as :/logo.png</source>
+            <translation>Un archivo, o un recurso como :/logo.png</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>Archivo:</translation>
         </message>
     </context>
     <context>
@@ -161,6 +328,96 @@ Do you want to save your changes?</source>
         <message>
             <source>&amp;Variables...</source>
             <translation>&amp;Variables...</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDPropertyDialog</name>
+        <message>
+            <source>Static text</source>
+            <translation>Texto fijo</translation>
+        </message>
+        <message>
+            <source>Data source</source>
+            <translation>Fuente de datos</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>Parámetro</translation>
+        </message>
+        <message>
+            <source>Variable</source>
+            <translation>Variable</translation>
+        </message>
+        <message>
+            <source>Template</source>
+            <translation>Plantilla</translation>
+        </message>
+        <message>
+            <source>Source type:</source>
+            <translation>Tipo de origen:</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> mm</translation>
+        </message>
+        <message>
+            <source>X1:</source>
+            <translation>X1:</translation>
+        </message>
+        <message>
+            <source>X:</source>
+            <translation>X:</translation>
+        </message>
+        <message>
+            <source>Y1:</source>
+            <translation>Y1:</translation>
+        </message>
+        <message>
+            <source>Y:</source>
+            <translation>Y:</translation>
+        </message>
+        <message>
+            <source>X2:</source>
+            <translation>X2:</translation>
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation>Anchura:</translation>
+        </message>
+        <message>
+            <source>Y2:</source>
+            <translation>Y2:</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>Altura:</translation>
+        </message>
+        <message>
+            <source>Print when:</source>
+            <translation>Imprimir cuando:</translation>
+        </message>
+        <message>
+            <source>Always</source>
+            <translation>Siempre</translation>
+        </message>
+        <message>
+            <source>Never</source>
+            <translation>Nunca</translation>
+        </message>
+        <message>
+            <source>New page when:</source>
+            <translation>Página nueva cuando:</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDTextPropDialog</name>
+        <message>
+            <source>Text properties</source>
+            <translation>Propiedades del texto</translation>
+        </message>
+        <message>
+            <source>Text:</source>
+            <translation>Texto:</translation>
         </message>
     </context>
     <context>
@@ -247,6 +504,13 @@ Do you want to save your changes?</source>
         <message>
             <source>Cannot start a new page</source>
             <translation>No se puede empezar una página nueva</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportSectionPainter</name>
+        <message>
+            <source>The condition %1 cannot be evaluated</source>
+            <translation>No se puede evaluar la condición %1</translation>
         </message>
     </context>
     <context>

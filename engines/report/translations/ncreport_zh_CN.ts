@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
     <context>
+        <name>NCRDBarcodePropDialog</name>
+        <message>
+            <source>Barcode properties</source>
+            <translation>条形码属性</translation>
+        </message>
+        <message>
+            <source>The type code of the barcode painter</source>
+            <translation>条形码绘制器的类型代码</translation>
+        </message>
+        <message>
+            <source>Symbology:</source>
+            <translation>码制：</translation>
+        </message>
+        <message>
+            <source>Data:</source>
+            <translation>数据：</translation>
+        </message>
+    </context>
+    <context>
         <name>NCRDDataSourceDialog</name>
         <message>
             <source>Data sources</source>
@@ -26,6 +45,25 @@
         <message>
             <source>Key column:</source>
             <translation>键列：</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDDetailDialog</name>
+        <message>
+            <source>Detail properties</source>
+            <translation>明细属性</translation>
+        </message>
+        <message>
+            <source>Id:</source>
+            <translation>标识：</translation>
+        </message>
+        <message>
+            <source>Data source:</source>
+            <translation>数据源：</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>高度：</translation>
         </message>
     </context>
     <context>
@@ -64,6 +102,62 @@ Do you want to save your changes?</source>
             <translation>报表 %1 已被修改。
 是否保存更改？</translation>
         </message>
+        <message>
+            <source>Properties...</source>
+            <translation>属性…</translation>
+        </message>
+        <message>
+            <source>Add item</source>
+            <translation>添加项目</translation>
+        </message>
+        <message>
+            <source>Label</source>
+            <translation>标签</translation>
+        </message>
+        <message>
+            <source>Field</source>
+            <translation>字段</translation>
+        </message>
+        <message>
+            <source>Image</source>
+            <translation>图像</translation>
+        </message>
+        <message>
+            <source>Barcode</source>
+            <translation>条形码</translation>
+        </message>
+        <message>
+            <source>Line</source>
+            <translation>直线</translation>
+        </message>
+        <message>
+            <source>Rectangle</source>
+            <translation>矩形</translation>
+        </message>
+        <message>
+            <source>Add group</source>
+            <translation>添加分组</translation>
+        </message>
+        <message>
+            <source>Add detail</source>
+            <translation>添加明细</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>移除</translation>
+        </message>
+        <message>
+            <source>Move up</source>
+            <translation>上移</translation>
+        </message>
+        <message>
+            <source>Move down</source>
+            <translation>下移</translation>
+        </message>
+        <message>
+            <source>A detail needs a data source</source>
+            <translation>明细需要一个数据源</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -94,6 +188,79 @@ Do you want to save your changes?</source>
         <message>
             <source>Print when:</source>
             <translation>打印条件：</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDGraphPropDialog</name>
+        <message>
+            <source>Graphic properties</source>
+            <translation>图形属性</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> 毫米</translation>
+        </message>
+        <message>
+            <source>Thinnest</source>
+            <translation>最细</translation>
+        </message>
+        <message>
+            <source>black</source>
+            <translation>黑色</translation>
+        </message>
+        <message>
+            <source>Line width:</source>
+            <translation>线宽：</translation>
+        </message>
+        <message>
+            <source>Colour:</source>
+            <translation>颜色：</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>无</translation>
+        </message>
+        <message>
+            <source>Fill:</source>
+            <translation>填充：</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDGroupDialog</name>
+        <message>
+            <source>Group properties</source>
+            <translation>分组属性</translation>
+        </message>
+        <message>
+            <source>Id:</source>
+            <translation>标识：</translation>
+        </message>
+        <message>
+            <source>Expression:</source>
+            <translation>表达式：</translation>
+        </message>
+        <message>
+            <source>Header height:</source>
+            <translation>页眉高度：</translation>
+        </message>
+        <message>
+            <source>Footer height:</source>
+            <translation>页脚高度：</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDImagePropDialog</name>
+        <message>
+            <source>Image properties</source>
+            <translation>图像属性</translation>
+        </message>
+        <message>
+            <source>A file, or a resource such as :/logo.png</source>
+            <translation>文件，或资源，例如 :/logo.png</translation>
+        </message>
+        <message>
+            <source>File:</source>
+            <translation>文件：</translation>
         </message>
     </context>
     <context>
@@ -161,6 +328,96 @@ Do you want to save your changes?</source>
         <message>
             <source>&amp;Variables...</source>
             <translation>变量(&amp;V)...</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDPropertyDialog</name>
+        <message>
+            <source>Static text</source>
+            <translation>静态文本</translation>
+        </message>
+        <message>
+            <source>Data source</source>
+            <translation>数据源</translation>
+        </message>
+        <message>
+            <source>Parameter</source>
+            <translation>参数</translation>
+        </message>
+        <message>
+            <source>Variable</source>
+            <translation>变量</translation>
+        </message>
+        <message>
+            <source>Template</source>
+            <translation>模板</translation>
+        </message>
+        <message>
+            <source>Source type:</source>
+            <translation>来源类型：</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> 毫米</translation>
+        </message>
+        <message>
+            <source>X1:</source>
+            <translation>X1：</translation>
+        </message>
+        <message>
+            <source>X:</source>
+            <translation>X：</translation>
+        </message>
+        <message>
+            <source>Y1:</source>
+            <translation>Y1：</translation>
+        </message>
+        <message>
+            <source>Y:</source>
+            <translation>Y：</translation>
+        </message>
+        <message>
+            <source>X2:</source>
+            <translation>X2：</translation>
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation>宽度：</translation>
+        </message>
+        <message>
+            <source>Y2:</source>
+            <translation>Y2：</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>高度：</translation>
+        </message>
+        <message>
+            <source>Print when:</source>
+            <translation>打印条件：</translation>
+        </message>
+        <message>
+            <source>Always</source>
+            <translation>始终</translation>
+        </message>
+        <message>
+            <source>Never</source>
+            <translation>从不</translation>
+        </message>
+        <message>
+            <source>New page when:</source>
+            <translation>换页条件：</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDTextPropDialog</name>
+        <message>
+            <source>Text properties</source>
+            <translation>文本属性</translation>
+        </message>
+        <message>
+            <source>Text:</source>
+            <translation>文本：</translation>
         </message>
     </context>
     <context>
@@ -247,6 +504,13 @@ Do you want to save your changes?</source>
         <message>
             <source>Cannot start a new page</source>
             <translation>无法开始新页</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportSectionPainter</name>
+        <message>
+            <source>The condition %1 cannot be evaluated</source>
+            <translation>无法计算条件 %1</translation>
         </message>
     </context>
     <context>

@@ -9,8 +9,10 @@
 #include <Mirokit/ZCNCReportEvaluator.h>
 #include <Mirokit/ZCNCReportFieldEditControl.h>
 
+#include <ncrdgraphpropdialog.h>
 #include <ncreport.h>
 
+#include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -95,7 +97,15 @@ public:
         return new ZCNCReportDatasourceControl(parent);
     }
     void ActualizaItemModels() override { AddItemModel(QStringLiteral("ventas"), m_sales); }
-    void OnGraphPropDialog(NCRDGraphPropDialog*) override {}
+    // The gallery's colours are offered in the graphic items' colour fields.
+    void OnGraphPropDialog(NCRDGraphPropDialog* dialog) override
+    {
+        const QStringList colours{QStringLiteral("#1f4e79"), QStringLiteral("#dde8f3"), QStringLiteral("black")};
+        for (QLineEdit* field : dialog->findChildren<QLineEdit*>()) {
+            if (field->objectName() == QLatin1String("wColor") || field->objectName() == QLatin1String("wFill"))
+                field->setCompleter(new QCompleter(colours, field));
+        }
+    }
 
 private:
     QAbstractItemModel* m_sales;
