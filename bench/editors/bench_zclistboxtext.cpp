@@ -56,5 +56,27 @@ int main(int argc, char** argv)
                 QStringLiteral("Entrada 05000"), QStringLiteral("Entrada 05000b"));
     commitEdits(QStringLiteral("commit one edited entry of 10000, moved to the end"),
                 QStringLiteral("Entrada 05001"), QStringLiteral("Entrada 99999"));
+
+    // The same far move against a bare edit followed by the one row move that keeps a bare list
+    // in order: what is left of the ratio is our own share (searching and judging the entry).
+    const QString nearText = QStringLiteral("Entrada 05002");
+    const QString farText = QStringLiteral("Entrada 99998");
+    QListWidgetItem* ours = boxList->findItems(nearText, Qt::MatchExactly).value(0);
+    QListWidgetItem* theirs = bare.findItems(nearText, Qt::MatchExactly).value(0);
+    const int nearRow = bare.row(theirs);
+    bool oursFar = false;
+    bool theirsFar = false;
+    bench::compare(QStringLiteral("commit one edited entry of 10000, moved to the end, against an edit and a row move"),
+                   [&] {
+                       oursFar = !oursFar;
+                       ours->setText(oursFar ? farText : nearText);
+                   },
+                   [&] {
+                       theirsFar = !theirsFar;
+                       const int row = bare.row(theirs);
+                       theirs->setText(theirsFar ? farText : nearText);
+                       bare.model()->moveRow(QModelIndex(), row, QModelIndex(), theirsFar ? bare.count() : nearRow);
+                   },
+                   2000);
     return 0;
 }
