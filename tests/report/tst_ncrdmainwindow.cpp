@@ -3,6 +3,7 @@
 #include "reporttest.h"
 
 #include <ncrddocument.h>
+#include <ncrdpropertydialog.h>
 #include <ncrdmainwindow.h>
 #include <ncreportdef.h>
 #include <ncreportitemmodeldatasource.h>
@@ -242,6 +243,79 @@ private Q_SLOTS:
         QVERIFY(reopened.openFile(fileName));
         QTEST(treeRows(&reopened), "rows");
         QCOMPARE(reopened.xml().toString(), document.xml().toString());
+    }
+
+    void propertyDialogsWriteWhatTheyShow_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("child");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a field is moved") << "field" << "spX" << QByteArray("value") << QVariant(12.5) << "field" << "x"
+                                          << "12.5";
+        QTest::newRow("a line's width box moves its second end")
+            << "line" << "spWidth" << QByteArray("value") << QVariant(80.0) << "line" << "x2" << "80";
+        QTest::newRow("a barcode changes its symbology") << "barcode" << "spBarcodeType" << QByteArray("value")
+                                                         << QVariant(3) << "barcode" << "barcodeType" << "3";
+        QTest::newRow("a rectangle is filled") << "rectangle" << "wFill" << QByteArray("text") << QVariant("#ff0000")
+                                               << "rectangle" << "fill" << "#ff0000";
+        QTest::newRow("a label reads its text from the data source")
+            << "label" << "comboSourceType" << QByteArray("currentIndex") << QVariant(1) << "label" << "source"
+            << "datasource";
+        QTest::newRow("an untouched label keeps its implicit source") << "label" << "resource" << QByteArray("text")
+                                                                      << QVariant("Hola") << "label" << "source" << "";
+        QTest::newRow("an image shows another file") << "image" << "resource" << QByteArray("text")
+                                                     << QVariant(":/otro.png") << "image" << "file" << ":/otro.png";
+        QTest::newRow("a group given a footer height gets a footer")
+            << "group" << "spFooterHeight" << QByteArray("value") << QVariant(7.0) << "footer" << "height" << "7";
+        QTest::newRow("a detail's page break") << "detail" << "pageBreakCond" << QByteArray("text")
+                                               << QVariant("$D{ds.nombre} == Ana") << "detail" << "pageBreak"
+                                               << "$D{ds.nombre} == Ana";
+        QTest::newRow("a colour the engine cannot read is undone")
+            << "rectangle" << "wColor" << QByteArray("text") << QVariant("ningunColor") << "rectangle" << "color" << "";
+    }
+
+    void propertyDialogsWriteWhatTheyShow()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QString, child);
+        QFETCH(QByteArray, property);
+        QFETCH(QVariant, value);
+        QFETCH(QString, written);
+        QFETCH(QString, attribute);
+        QFETCH(QString, expected);
+        const QString fileName = writeReport(
+            m_dir, report(clientes, QStringLiteral(
+                                        "<group id=\"g\" expression=\"$D{ciudad}\"/>"
+                                        "<field x=\"0\" y=\"0\" width=\"50\" height=\"6\">$D{nombre}</field>"
+                                        "<label x=\"0\" y=\"0\" width=\"50\" height=\"6\">Hola</label>"
+                                        "<line x1=\"0\" y1=\"0\" x2=\"50\" y2=\"0\"/>"
+                                        "<rectangle x=\"0\" y=\"0\" width=\"9\" height=\"9\"/>"
+                                        "<image x=\"0\" y=\"0\" width=\"9\" height=\"9\" file=\"logo.png\"/>"
+                                        "<barcode x=\"0\" y=\"0\" width=\"30\" height=\"9\">C$D{codigo}</barcode>")));
+        NCRDDocument document;
+        QVERIFY(document.openFile(fileName));
+        QVERIFY(document.setCurrentElement(document.xml().elementsByTagName(tag).at(0).toElement()));
+        const bool refused = expected.isEmpty() && attribute == QLatin1String("color");
+        bool set = false;
+        onModal<NCRDPropertyDialog>([&](NCRDPropertyDialog* dialog) {
+            QWidget* widget = dialog->findChild<QWidget*>(child);
+            set = widget && widget->setProperty(property, value);
+            if (refused)
+                answerNextMessageBox(QMessageBox::Ok);
+            dialog->accept();
+        });
+        QCOMPARE(document.editProperties(), !refused);
+        QVERIFY(set);
+        const QDomElement element = document.xml().elementsByTagName(written).at(0).toElement();
+        QVERIFY(!element.isNull());
+        QCOMPARE(element.attribute(attribute), expected);
+        QCOMPARE(document.isModified(), !refused);
+        // The edited row stays current, also when the edit is undone.
+        QCOMPARE(document.currentElement().tagName(), tag);
     }
 
     void closingUnmodifiedDocumentsAsksNothing()
