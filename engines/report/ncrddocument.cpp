@@ -283,6 +283,7 @@ void NCRDDocument::fillTree()
     };
     add(m_xml.documentElement(), nullptr);
     m_tree->expandAll();
+    updateActions();
 }
 
 void NCRDDocument::itemTextEdited(QTreeWidgetItem* row, int column)
@@ -338,7 +339,8 @@ void NCRDDocument::createToolBar(QLayout* layout)
                                                      {"line", tr("Line")},     {"rectangle", tr("Rectangle")}};
     for (const auto& kind : kinds) {
         const QString tag = QLatin1String(kind.first);
-        items->addAction(kind.second, this, [this, tag] { addItem(tag); });
+        items->addAction(kind.second, this, [this, tag] { addItem(tag); })
+            ->setObjectName(QStringLiteral("actionAdd_") + tag);
     }
     addItemAction->setMenu(items);
     if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(addItemAction)))

@@ -8,6 +8,7 @@
 #include <ncreportdef.h>
 #include <ncreportitemmodeldatasource.h>
 
+#include <QAction>
 #include <QFile>
 #include <QMdiArea>
 #include <QPrinter>
@@ -219,22 +220,18 @@ private Q_SLOTS:
         NCRDDocument document;
         QVERIFY(document.openFile(fileName));
         QVERIFY(document.setCurrentElement(document.xml().elementsByTagName(current).at(0).toElement()));
-        bool result = false;
-        if (edit == QLatin1String("up") || edit == QLatin1String("down")) {
-            result = document.moveCurrent(edit == QLatin1String("up") ? -1 : 1);
-        } else if (edit == QLatin1String("remove")) {
-            // The engine refuses a variable reset by a group that is gone: a message says so.
-            if (!done)
-                answerNextMessageBox(QMessageBox::Ok);
-            result = document.removeCurrent();
-        } else if (edit == QLatin1String("group")) {
-            result = document.addGroup();
-        } else if (edit == QLatin1String("detail")) {
-            result = document.addDetail();
-        } else {
-            result = document.addItem(edit);
-        }
-        QCOMPARE(result, done);
+        // Through the section editor's tool bar, whose commands are enabled where they apply.
+        static const QHash<QString, QString> actions{{"up", "actionMoveUp"},
+                                                     {"down", "actionMoveDown"},
+                                                     {"remove", "actionRemove"},
+                                                     {"group", "actionAddGroup"},
+                                                     {"detail", "actionAddDetail"}};
+        auto* action = document.findChild<QAction*>(actions.value(edit, QStringLiteral("actionAdd_") + edit));
+        QVERIFY(action);
+        // The engine refuses a variable reset by a group that is gone: a message says so.
+        if (!done && action->isEnabled())
+            answerNextMessageBox(QMessageBox::Ok);
+        action->trigger();
         QTEST(treeRows(&document), "rows");
         QCOMPARE(document.isModified(), done);
         QVERIFY(document.save());
