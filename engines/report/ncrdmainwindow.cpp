@@ -113,7 +113,9 @@ NCRDDocument* NCRDMainWindow::openReportFile(const QString& fileName)
     document->reportDef()->setZintPath(m_def->zintPath());
     bindItemModels(document.get());
     QMdiSubWindow* window = m_mdiArea->addSubWindow(document.get());
-    window->show();
+    // The tabbed area maximises a document only when it activates one while it is visible; a
+    // file opened before the window is shown (the designer's own start) would stay small.
+    window->showMaximized();
     m_mdiArea->setActiveSubWindow(window);
     return document.release();
 }

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -75,6 +76,11 @@ private Q_SLOTS:
         QVERIFY(document);
         QCOMPARE(window.activeDocument(), document);
         QCOMPARE(document->reportDef()->reportName(), QStringLiteral("Prueba"));
+        // Opened before the window is shown, as the designer does, and still filling the area.
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QMdiSubWindow* subWindow = window.mdiArea()->subWindowList().value(0);
+        QVERIFY(subWindow && subWindow->isMaximized());
 
         QTreeWidgetItem* row = firstEditableRow(document);
         QVERIFY(row);
