@@ -3,6 +3,7 @@
 //
 //   mirokit-gallery                      interactive
 //   mirokit-gallery --screenshots DIR    writes one PNG per page and exits
+//   mirokit-gallery --language en|zh_cn  the library and the report designer in another language
 #include "galleryapplication.h"
 #include "gallerywindow.h"
 
@@ -11,16 +12,37 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QTextStream>
+#include <QTranslator>
 
 namespace {
 
-QString screenshotDirectory(int argc, char** argv)
+QString optionValue(int argc, char** argv, const char* option)
 {
     for (int i = 1; i + 1 < argc; ++i) {
-        if (qstrcmp(argv[i], "--screenshots") == 0)
+        if (qstrcmp(argv[i], option) == 0)
             return QString::fromLocal8Bit(argv[i + 1]);
     }
     return QString();
+}
+
+// The library's own texts are Spanish and the report engine's English: a host installs the
+// catalogues of the language it runs in, as this one does for Spanish by default.
+void installTranslations(QCoreApplication& application, const QString& language)
+{
+    QStringList catalogues{QStringLiteral("ncreport_es")};
+    if (language == QLatin1String("en"))
+        catalogues = QStringList{QStringLiteral("Mirokit_en")};
+    else if (language == QLatin1String("zh_cn"))
+        catalogues = QStringList{QStringLiteral("Mirokit_zh_cn"), QStringLiteral("ncreport_zh_CN")};
+    else if (!language.isEmpty() && language != QLatin1String("es"))
+        QTextStream(stderr) << "unknown language " << language << ", showing Spanish" << Qt::endl;
+    for (const QString& catalogue : qAsConst(catalogues)) {
+        auto* translator = new QTranslator(&application);
+        if (translator->load(QStringLiteral(":/Resources/%1.qm").arg(catalogue)))
+            application.installTranslator(translator);
+        else
+            QTextStream(stderr) << "cannot load the catalogue " << catalogue << Qt::endl;
+    }
 }
 
 // "Códigos de barras" becomes "03-codigos-de-barras.png".
@@ -57,12 +79,13 @@ int writeScreenshots(GalleryWindow& window, const QString& directory)
 
 int main(int argc, char** argv)
 {
-    const QString screenshots = screenshotDirectory(argc, argv);
+    const QString screenshots = optionValue(argc, argv, "--screenshots");
     if (!screenshots.isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     ZCApplication::OnInitMain();
     ZApplication application(argc, argv);
+    installTranslations(application, optionValue(argc, argv, "--language").toLower());
     GalleryApplication mirokit;
     mirokit.SetRobotoFont();
 

@@ -14,6 +14,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -59,9 +60,19 @@ private:
 
         m_editor = new QsciScintilla;
         m_editor->setAccessibleName(QStringLiteral("Guion"));
+        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        // A platform without a theme (offscreen) names a proportional family here.
+        if (!QFontInfo(fixed).fixedPitch()) {
+            fixed.setFamily(QStringLiteral("monospace"));
+            fixed.setStyleHint(QFont::TypeWriter);
+        }
         auto* lexer = new QsciLexerJavaScript(m_editor);
-        lexer->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        lexer->setFont(fixed);
         m_editor->setLexer(lexer);
+        // The editor measures text in the lexer's font but draws it in the widget's, which is
+        // the application font (Roboto) unless set here. QsciScintilla::setFont() would not do:
+        // with a lexer it changes nothing.
+        m_editor->QWidget::setFont(fixed);
         auto* apis = new QsciAPIs(lexer);
         apis->load(QStringLiteral(":/Resources/js.api"));
         apis->prepare();
@@ -99,7 +110,10 @@ private:
                            QWidget* control)
     {
         control->setObjectName(objectName);
-        control->setMinimumHeight(control->sizeHint().height());
+        // Instruments have no size hint of their own: they take the room the form leaves.
+        const int height = control->sizeHint().height();
+        if (height > 0)
+            control->setMinimumHeight(height);
         form->addRow(label, control);
     }
 
