@@ -347,6 +347,8 @@ void NCRDDocument::createToolBar(QLayout* layout)
         button->setPopupMode(QToolButton::InstantPopup);
     add("actionAddGroup", tr("Add group"), [this] { addGroup(); });
     add("actionAddDetail", tr("Add detail"), [this] { addDetail(); });
+    add("actionAddPageHeader", tr("Add page header"), [this] { addPageSection(QStringLiteral("pageHeader")); });
+    add("actionAddPageFooter", tr("Add page footer"), [this] { addPageSection(QStringLiteral("pageFooter")); });
     add("actionRemove", tr("Remove"), [this] { removeCurrent(); });
     add("actionMoveUp", tr("Move up"), [this] { moveCurrent(-1); });
     add("actionMoveDown", tr("Move down"), [this] { moveCurrent(1); });
@@ -363,6 +365,10 @@ void NCRDDocument::updateActions()
     m_actions.value(QStringLiteral("actionAddItem"))->setEnabled(isItem(tag) || holdsItems(tag));
     m_actions.value(QStringLiteral("actionAddGroup"))->setEnabled(!ancestorOrSelf(current, QStringLiteral("detail")).isNull());
     m_actions.value(QStringLiteral("actionAddDetail"))->setEnabled(!m_xml.isNull());
+    const QDomElement report = m_xml.documentElement();
+    const auto lacks = [&](const QString& page) { return !report.isNull() && report.firstChildElement(page).isNull(); };
+    m_actions.value(QStringLiteral("actionAddPageHeader"))->setEnabled(lacks(QStringLiteral("pageHeader")));
+    m_actions.value(QStringLiteral("actionAddPageFooter"))->setEnabled(lacks(QStringLiteral("pageFooter")));
     m_actions.value(QStringLiteral("actionRemove"))->setEnabled(!current.isNull());
     m_actions.value(QStringLiteral("actionMoveUp"))->setEnabled(isStructure && !siblingOfKind(current, -1).isNull());
     m_actions.value(QStringLiteral("actionMoveDown"))->setEnabled(isStructure && !siblingOfKind(current, 1).isNull());
@@ -487,6 +493,22 @@ bool NCRDDocument::addDetail()
     else
         report.insertAfter(detail, last);
     return applyStructureEdit(before, detail);
+}
+
+bool NCRDDocument::addPageSection(const QString& tag)
+{
+    QDomElement report = m_xml.documentElement();
+    const bool header = tag == QLatin1String("pageHeader");
+    if ((!header && tag != QLatin1String("pageFooter")) || report.isNull() || !report.firstChildElement(tag).isNull())
+        return false;
+    const QDomDocument before = m_xml.cloneNode(true).toDocument();
+    QDomElement section = m_xml.createElement(tag);
+    section.setAttribute(QStringLiteral("height"), 10);
+    // The page sections come before the details, the header first, as the tree lists them.
+    const QDomElement footer = report.firstChildElement(QStringLiteral("pageFooter"));
+    const QDomElement next = header && !footer.isNull() ? footer : report.firstChildElement(QStringLiteral("detail"));
+    report.insertBefore(section, next);
+    return applyStructureEdit(before, section);
 }
 
 bool NCRDDocument::removeCurrent()

@@ -73,6 +73,8 @@ public:
     bool addGroup();
     // Adds a detail over the first data source after the last one, and makes it current.
     bool addDetail();
+    // Adds the page header or footer ("pageHeader", "pageFooter") to a report that has none.
+    bool addPageSection(const QString& tag);
     bool removeCurrent();
     // Moves the current item or section one place up (-1) or down (1) among its kind.
     bool moveCurrent(int step);

@@ -206,6 +206,10 @@ private Q_SLOTS:
             << "group" << "group" << true << QStringList{"detail d", "group g", "group group1", "field", "label"};
         QTest::newRow("a detail is added after the last one")
             << "label" << "detail" << true << QStringList{"detail d", "field", "label", "detail detail1"};
+        QTest::newRow("a page footer goes before the details")
+            << "label" << "pageFooter" << true << QStringList{"pageFooter", "detail d", "field", "label"};
+        QTest::newRow("a page header goes first")
+            << "label" << "pageHeader" << true << QStringList{"pageHeader", "detail d", "field", "label"};
         QTest::newRow("a group used by a variable cannot be removed")
             << "group" << "remove" << false << QStringList{"detail d", "group g", "field", "label"};
     }
@@ -231,7 +235,9 @@ private Q_SLOTS:
                                                      {"down", "actionMoveDown"},
                                                      {"remove", "actionRemove"},
                                                      {"group", "actionAddGroup"},
-                                                     {"detail", "actionAddDetail"}};
+                                                     {"detail", "actionAddDetail"},
+                                                     {"pageHeader", "actionAddPageHeader"},
+                                                     {"pageFooter", "actionAddPageFooter"}};
         auto* action = document.findChild<QAction*>(actions.value(edit, QStringLiteral("actionAdd_") + edit));
         QVERIFY(action);
         // The engine refuses a variable reset by a group that is gone: a message says so.

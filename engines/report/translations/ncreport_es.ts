@@ -158,36 +158,20 @@ Do you want to save your changes?</source>
             <source>A detail needs a data source</source>
             <translation>Un detalle necesita una fuente de datos</translation>
         </message>
+        <message>
+            <source>Add page header</source>
+            <translation>Añadir cabecera de página</translation>
+        </message>
+        <message>
+            <source>Add page footer</source>
+            <translation>Añadir pie de página</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
         <message>
             <source>Field properties</source>
             <translation>Propiedades del campo</translation>
-        </message>
-        <message>
-            <source>Static text</source>
-            <translation>Texto fijo</translation>
-        </message>
-        <message>
-            <source>Data source</source>
-            <translation>Fuente de datos</translation>
-        </message>
-        <message>
-            <source>Parameter</source>
-            <translation>Parámetro</translation>
-        </message>
-        <message>
-            <source>Variable</source>
-            <translation>Variable</translation>
-        </message>
-        <message>
-            <source>Template</source>
-            <translation>Plantilla</translation>
-        </message>
-        <message>
-            <source>Print when:</source>
-            <translation>Imprimir cuando:</translation>
         </message>
     </context>
     <context>

@@ -158,36 +158,20 @@ Do you want to save your changes?</source>
             <source>A detail needs a data source</source>
             <translation>明细需要一个数据源</translation>
         </message>
+        <message>
+            <source>Add page header</source>
+            <translation>添加页眉</translation>
+        </message>
+        <message>
+            <source>Add page footer</source>
+            <translation>添加页脚</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
         <message>
             <source>Field properties</source>
             <translation>字段属性</translation>
-        </message>
-        <message>
-            <source>Static text</source>
-            <translation>静态文本</translation>
-        </message>
-        <message>
-            <source>Data source</source>
-            <translation>数据源</translation>
-        </message>
-        <message>
-            <source>Parameter</source>
-            <translation>参数</translation>
-        </message>
-        <message>
-            <source>Variable</source>
-            <translation>变量</translation>
-        </message>
-        <message>
-            <source>Template</source>
-            <translation>模板</translation>
-        </message>
-        <message>
-            <source>Print when:</source>
-            <translation>打印条件：</translation>
         </message>
     </context>
     <context>
