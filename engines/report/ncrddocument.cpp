@@ -7,6 +7,7 @@
 #include "ncrdgraphpropdialog.h"
 #include "ncrdgroupdialog.h"
 #include "ncrdimagepropdialog.h"
+#include "ncrdsectiondialog.h"
 #include "ncrdtextpropdialog.h"
 #include "ncrdvariabledialog.h"
 #include "ncreportdef.h"
@@ -78,6 +79,8 @@ std::unique_ptr<NCRDPropertyDialog> propertyDialog(const QDomElement& element, Q
         return std::make_unique<NCRDDetailDialog>(element, parent);
     if (tag == QLatin1String("group"))
         return std::make_unique<NCRDGroupDialog>(element, parent);
+    if (isSection(tag))
+        return std::make_unique<NCRDSectionDialog>(element, parent);
     return nullptr;
 }
 
@@ -360,8 +363,7 @@ void NCRDDocument::updateActions()
     const QDomElement current = currentElement();
     const QString tag = current.tagName();
     const bool isStructure = isItem(tag) || tag == QLatin1String("group") || tag == QLatin1String("detail");
-    m_actions.value(QStringLiteral("actionProperties"))->setEnabled(isItem(tag) || tag == QLatin1String("group")
-                                                                    || tag == QLatin1String("detail"));
+    m_actions.value(QStringLiteral("actionProperties"))->setEnabled(isItem(tag) || isSection(tag));
     m_actions.value(QStringLiteral("actionAddItem"))->setEnabled(isItem(tag) || holdsItems(tag));
     m_actions.value(QStringLiteral("actionAddGroup"))->setEnabled(!ancestorOrSelf(current, QStringLiteral("detail")).isNull());
     m_actions.value(QStringLiteral("actionAddDetail"))->setEnabled(!m_xml.isNull());

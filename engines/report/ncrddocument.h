@@ -21,11 +21,12 @@ class QTreeWidgetItem;
 
     The view lists the report's sections and their items; an item's text (a label's text, a
     field's or barcode's expression, an image's file) is edited in place. The section editor
-    works on the current row: it adds items to a section, groups to a detail and details to the
-    report, removes and reorders them, and opens the property dialog of the row's item or
-    section (also on a double click): NCRDFieldPropDialog, NCRDTextPropDialog (labels),
-    NCRDImagePropDialog, NCRDBarcodePropDialog, NCRDGraphPropDialog (lines and rectangles),
-    NCRDDetailDialog and NCRDGroupDialog. An edit the engine cannot read is undone.
+    works on the current row: it adds items to a section, groups to a detail, details and the
+    page header and footer to the report, removes and reorders them, and opens the property
+    dialog of the row's item or section (also on a double click): NCRDFieldPropDialog,
+    NCRDTextPropDialog (labels), NCRDImagePropDialog, NCRDBarcodePropDialog, NCRDGraphPropDialog
+    (lines and rectangles), NCRDDetailDialog, NCRDGroupDialog and, for the other sections,
+    NCRDSectionDialog. An edit the engine cannot read is undone.
 
     Closing a modified document asks whether to save it; Cancel keeps it open.
 */

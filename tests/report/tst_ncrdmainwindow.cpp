@@ -280,6 +280,8 @@ private Q_SLOTS:
                                                      << QVariant(":/otro.png") << "image" << "file" << ":/otro.png";
         QTest::newRow("a group given a footer height gets a footer")
             << "group" << "spFooterHeight" << QByteArray("value") << QVariant(7.0) << "footer" << "height" << "7";
+        QTest::newRow("a group's header is made taller")
+            << "header" << "spHeight" << QByteArray("value") << QVariant(8.0) << "header" << "height" << "8";
         QTest::newRow("a detail's page break") << "detail" << "pageBreakCond" << QByteArray("text")
                                                << QVariant("$D{ds.nombre} == Ana") << "detail" << "pageBreak"
                                                << "$D{ds.nombre} == Ana";
@@ -298,7 +300,7 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const QString fileName = writeReport(
             m_dir, report(clientes, QStringLiteral(
-                                        "<group id=\"g\" expression=\"$D{ciudad}\"/>"
+                                        "<group id=\"g\" expression=\"$D{ciudad}\"><header height=\"5\"/></group>"
                                         "<field x=\"0\" y=\"0\" width=\"50\" height=\"6\">$D{nombre}</field>"
                                         "<label x=\"0\" y=\"0\" width=\"50\" height=\"6\">Hola</label>"
                                         "<line x1=\"0\" y1=\"0\" x2=\"50\" y2=\"0\"/>"

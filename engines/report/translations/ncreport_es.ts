@@ -394,6 +394,17 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
+        <name>NCRDSectionDialog</name>
+        <message>
+            <source>Section properties</source>
+            <translation>Propiedades de la sección</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>Altura:</translation>
+        </message>
+    </context>
+    <context>
         <name>NCRDTextPropDialog</name>
         <message>
             <source>Text properties</source>

@@ -394,6 +394,17 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
+        <name>NCRDSectionDialog</name>
+        <message>
+            <source>Section properties</source>
+            <translation>节属性</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>高度：</translation>
+        </message>
+    </context>
+    <context>
         <name>NCRDTextPropDialog</name>
         <message>
             <source>Text properties</source>
