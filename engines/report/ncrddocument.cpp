@@ -12,6 +12,8 @@
 #include "ncrdvariabledialog.h"
 #include "ncreportdef.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFile>
@@ -328,33 +330,39 @@ void NCRDDocument::createToolBar(QLayout* layout)
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("sectionToolBar"));
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    const auto add = [&](const char* name, const QString& text, const std::function<void()>& slot) {
-        auto* action = bar->addAction(text, this, slot);
-        action->setObjectName(QLatin1String(name));
-        m_actions.insert(QLatin1String(name), action);
+    const auto add = [this](auto* where, const QString& name, const QString& text, const std::function<void()>& slot) {
+        QAction* action = slot ? where->addAction(text, this, slot) : where->addAction(text);
+        action->setObjectName(name);
+        m_actions.insert(name, action);
         return action;
     };
-    add("actionProperties", tr("Properties..."), [this] { editProperties(); });
-    QAction* addItemAction = add("actionAddItem", tr("Add item"), nullptr);
-    auto* items = new QMenu(this);
+    // A button that opens its menu at once: its own action runs nothing.
+    const auto addMenu = [&](const QString& name, const QString& text) {
+        auto* menu = new QMenu(this);
+        add(bar, name, text, nullptr)->setMenu(menu);
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(m_actions.value(name))))
+            button->setPopupMode(QToolButton::InstantPopup);
+        return menu;
+    };
+    add(bar, QStringLiteral("actionProperties"), tr("Properties..."), [this] { editProperties(); });
+    QMenu* items = addMenu(QStringLiteral("actionAddItem"), tr("Add item"));
     const std::pair<const char*, QString> kinds[] = {{"label", tr("Label")},   {"field", tr("Field")},
                                                      {"image", tr("Image")},   {"barcode", tr("Barcode")},
                                                      {"line", tr("Line")},     {"rectangle", tr("Rectangle")}};
     for (const auto& kind : kinds) {
         const QString tag = QLatin1String(kind.first);
-        items->addAction(kind.second, this, [this, tag] { addItem(tag); })
-            ->setObjectName(QStringLiteral("actionAdd_") + tag);
+        add(items, QStringLiteral("actionAdd_") + tag, kind.second, [this, tag] { addItem(tag); });
     }
-    addItemAction->setMenu(items);
-    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(addItemAction)))
-        button->setPopupMode(QToolButton::InstantPopup);
-    add("actionAddGroup", tr("Add group"), [this] { addGroup(); });
-    add("actionAddDetail", tr("Add detail"), [this] { addDetail(); });
-    add("actionAddPageHeader", tr("Add page header"), [this] { addPageSection(QStringLiteral("pageHeader")); });
-    add("actionAddPageFooter", tr("Add page footer"), [this] { addPageSection(QStringLiteral("pageFooter")); });
-    add("actionRemove", tr("Remove"), [this] { removeCurrent(); });
-    add("actionMoveUp", tr("Move up"), [this] { moveCurrent(-1); });
-    add("actionMoveDown", tr("Move down"), [this] { moveCurrent(1); });
+    QMenu* sections = addMenu(QStringLiteral("actionAddSection"), tr("Add section"));
+    add(sections, QStringLiteral("actionAddGroup"), tr("Group"), [this] { addGroup(); });
+    add(sections, QStringLiteral("actionAddDetail"), tr("Detail"), [this] { addDetail(); });
+    add(sections, QStringLiteral("actionAddPageHeader"), tr("Page header"),
+        [this] { addPageSection(QStringLiteral("pageHeader")); });
+    add(sections, QStringLiteral("actionAddPageFooter"), tr("Page footer"),
+        [this] { addPageSection(QStringLiteral("pageFooter")); });
+    add(bar, QStringLiteral("actionRemove"), tr("Remove"), [this] { removeCurrent(); });
+    add(bar, QStringLiteral("actionMoveUp"), tr("Move up"), [this] { moveCurrent(-1); });
+    add(bar, QStringLiteral("actionMoveDown"), tr("Move down"), [this] { moveCurrent(1); });
     layout->addWidget(bar);
 }
 
@@ -362,18 +370,25 @@ void NCRDDocument::updateActions()
 {
     const QDomElement current = currentElement();
     const QString tag = current.tagName();
-    const bool isStructure = isItem(tag) || tag == QLatin1String("group") || tag == QLatin1String("detail");
-    m_actions.value(QStringLiteral("actionProperties"))->setEnabled(isItem(tag) || isSection(tag));
-    m_actions.value(QStringLiteral("actionAddItem"))->setEnabled(isItem(tag) || holdsItems(tag));
-    m_actions.value(QStringLiteral("actionAddGroup"))->setEnabled(!ancestorOrSelf(current, QStringLiteral("detail")).isNull());
-    m_actions.value(QStringLiteral("actionAddDetail"))->setEnabled(!m_xml.isNull());
     const QDomElement report = m_xml.documentElement();
+    const auto enable = [this](const char* name, bool enabled) {
+        m_actions.value(QLatin1String(name))->setEnabled(enabled);
+        return enabled;
+    };
     const auto lacks = [&](const QString& page) { return !report.isNull() && report.firstChildElement(page).isNull(); };
-    m_actions.value(QStringLiteral("actionAddPageHeader"))->setEnabled(lacks(QStringLiteral("pageHeader")));
-    m_actions.value(QStringLiteral("actionAddPageFooter"))->setEnabled(lacks(QStringLiteral("pageFooter")));
-    m_actions.value(QStringLiteral("actionRemove"))->setEnabled(!current.isNull());
-    m_actions.value(QStringLiteral("actionMoveUp"))->setEnabled(isStructure && !siblingOfKind(current, -1).isNull());
-    m_actions.value(QStringLiteral("actionMoveDown"))->setEnabled(isStructure && !siblingOfKind(current, 1).isNull());
+    const bool isStructure = isItem(tag) || tag == QLatin1String("group") || tag == QLatin1String("detail");
+    enable("actionProperties", isItem(tag) || isSection(tag));
+    enable("actionAddItem", isItem(tag) || holdsItems(tag));
+    const bool addableSections[] = {
+        enable("actionAddGroup", !ancestorOrSelf(current, QStringLiteral("detail")).isNull()),
+        enable("actionAddDetail", !report.isNull()),
+        enable("actionAddPageHeader", lacks(QStringLiteral("pageHeader"))),
+        enable("actionAddPageFooter", lacks(QStringLiteral("pageFooter")))};
+    enable("actionAddSection", std::find(std::begin(addableSections), std::end(addableSections), true)
+                                   != std::end(addableSections));
+    enable("actionRemove", !current.isNull());
+    enable("actionMoveUp", isStructure && !siblingOfKind(current, -1).isNull());
+    enable("actionMoveDown", isStructure && !siblingOfKind(current, 1).isNull());
 }
 
 QDomElement NCRDDocument::currentElement() const

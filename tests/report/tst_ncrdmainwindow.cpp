@@ -254,6 +254,18 @@ private Q_SLOTS:
         QCOMPARE(reopened.xml().toString(), document.xml().toString());
     }
 
+    void menuButtonsRunNothingThemselves()
+    {
+        NCRDDocument document;
+        QVERIFY(document.openFile(m_fileName));
+        for (const char* name : {"actionAddItem", "actionAddSection"}) {
+            QAction* action = document.findChild<QAction*>(QLatin1String(name));
+            QVERIFY(action && action->menu());
+            action->trigger();
+        }
+        QVERIFY(!document.isModified());
+    }
+
     void propertyDialogsWriteWhatTheyShow_data()
     {
         QTest::addColumn<QString>("tag");

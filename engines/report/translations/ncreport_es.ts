@@ -135,14 +135,6 @@ Do you want to save your changes?</source>
             <translation>Rectángulo</translation>
         </message>
         <message>
-            <source>Add group</source>
-            <translation>Añadir grupo</translation>
-        </message>
-        <message>
-            <source>Add detail</source>
-            <translation>Añadir detalle</translation>
-        </message>
-        <message>
             <source>Remove</source>
             <translation>Quitar</translation>
         </message>
@@ -159,12 +151,24 @@ Do you want to save your changes?</source>
             <translation>Un detalle necesita una fuente de datos</translation>
         </message>
         <message>
-            <source>Add page header</source>
-            <translation>Añadir cabecera de página</translation>
+            <source>Add section</source>
+            <translation>Añadir sección</translation>
         </message>
         <message>
-            <source>Add page footer</source>
-            <translation>Añadir pie de página</translation>
+            <source>Group</source>
+            <translation>Grupo</translation>
+        </message>
+        <message>
+            <source>Detail</source>
+            <translation>Detalle</translation>
+        </message>
+        <message>
+            <source>Page header</source>
+            <translation>Cabecera de página</translation>
+        </message>
+        <message>
+            <source>Page footer</source>
+            <translation>Pie de página</translation>
         </message>
     </context>
     <context>

@@ -135,14 +135,6 @@ Do you want to save your changes?</source>
             <translation>矩形</translation>
         </message>
         <message>
-            <source>Add group</source>
-            <translation>添加分组</translation>
-        </message>
-        <message>
-            <source>Add detail</source>
-            <translation>添加明细</translation>
-        </message>
-        <message>
             <source>Remove</source>
             <translation>移除</translation>
         </message>
@@ -159,12 +151,24 @@ Do you want to save your changes?</source>
             <translation>明细需要一个数据源</translation>
         </message>
         <message>
-            <source>Add page header</source>
-            <translation>添加页眉</translation>
+            <source>Add section</source>
+            <translation>添加节</translation>
         </message>
         <message>
-            <source>Add page footer</source>
-            <translation>添加页脚</translation>
+            <source>Group</source>
+            <translation>组</translation>
+        </message>
+        <message>
+            <source>Detail</source>
+            <translation>明细</translation>
+        </message>
+        <message>
+            <source>Page header</source>
+            <translation>页眉</translation>
+        </message>
+        <message>
+            <source>Page footer</source>
+            <translation>页脚</translation>
         </message>
     </context>
     <context>
