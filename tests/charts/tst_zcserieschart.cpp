@@ -23,6 +23,7 @@ private slots:
     void nonFiniteValuesStayOutOfTotals();
     void ordering_data();
     void ordering();
+    void numericCategoriesStayInOrderAroundANaN();
     void generatorFindsAndCreatesSeriesByName();
     void copiesOwnTheirItems();
 };
@@ -158,6 +159,20 @@ void tst_ZCSeriesChart::ordering()
     for (const ZCItemSeriesChart* item : generador.GetSeries(QStringLiteral("s"))->GetItems())
         orden << item->GetCategoria().toString();
     QTEST(orden, "orden");
+}
+
+void tst_ZCSeriesChart::numericCategoriesStayInOrderAroundANaN()
+{
+    // A line is drawn through its points in this order: a NaN among them must not scramble it.
+    ZCSeriesChart series;
+    for (const double x : {3.0, 1.0, std::numeric_limits<double>::quiet_NaN(), 2.0, 0.0})
+        series.AddDato(x, QString(), 1);
+    series.OrdenarPorCategoria(true);
+    QList<double> orden;
+    for (const ZCItemSeriesChart* item : series.GetItems())
+        orden << item->GetCategoria().toDouble();
+    QCOMPARE(orden.mid(0, 4), (QList<double>{0, 1, 2, 3}));
+    QVERIFY(std::isnan(orden.at(4)));
 }
 
 void tst_ZCSeriesChart::generatorFindsAndCreatesSeriesByName()
