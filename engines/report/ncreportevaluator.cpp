@@ -82,10 +82,14 @@ bool compare(const QString& left, QStringView op, const QString& right)
     const double leftNumber = left.trimmed().toDouble(&leftIsNumber);
     const double rightNumber = right.trimmed().toDouble(&rightIsNumber);
     int order = 0;
-    if (leftIsNumber && rightIsNumber)
+    if (leftIsNumber && rightIsNumber) {
+        // NaN is unordered: it neither equals nor lies on either side of any number.
+        if (std::isnan(leftNumber) || std::isnan(rightNumber))
+            return op == QLatin1String("!=");
         order = leftNumber < rightNumber ? -1 : (leftNumber > rightNumber ? 1 : 0);
-    else
+    } else {
         order = left.trimmed().compare(right.trimmed());
+    }
     if (op == QLatin1String("=="))
         return order == 0;
     if (op == QLatin1String("!="))

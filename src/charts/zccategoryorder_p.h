@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QVariant>
 
+#include <cmath>
+
 namespace ZCCategoryOrder {
 
 inline bool isText(const QVariant& categoria)
@@ -43,8 +45,15 @@ inline bool less(const QVariant& a, const QVariant& b)
     if (rankA != rankB)
         return rankA < rankB;
     switch (rankA) {
-    case 0:
-        return a.toDouble() < b.toDouble();
+    case 0: {
+        // NaN is ordered after every number: compared as it is, it would be equal to all of them
+        // and leave the numbers around it out of order.
+        const double x = a.toDouble();
+        const double y = b.toDouble();
+        if (std::isnan(x) || std::isnan(y))
+            return !std::isnan(x);
+        return x < y;
+    }
     case 1:
         return a.toDateTime() < b.toDateTime();
     default:

@@ -12,13 +12,13 @@
 namespace {
 
 // The order of equal keys follows the order in which the data came.
-template <typename Less>
-void sortItems(QList<ZCItemSeriesChart*>& items, bool ascendente, Less less)
+template <typename Iterator, typename Less>
+void sortItems(Iterator begin, Iterator end, bool ascendente, Less less)
 {
     if (ascendente)
-        std::stable_sort(items.begin(), items.end(), less);
+        std::stable_sort(begin, end, less);
     else
-        std::stable_sort(items.begin(), items.end(),
+        std::stable_sort(begin, end,
                          [&less](const ZCItemSeriesChart* a, const ZCItemSeriesChart* b) { return less(b, a); });
 }
 
@@ -140,14 +140,19 @@ void ZCSeriesChart::categoryChanged(ZCItemSeriesChart* item, const QVariant& bef
 
 void ZCSeriesChart::OrdenarPorCategoria(bool ascendente)
 {
-    sortItems(m_items, ascendente, [](const ZCItemSeriesChart* a, const ZCItemSeriesChart* b) {
+    sortItems(m_items.begin(), m_items.end(), ascendente, [](const ZCItemSeriesChart* a, const ZCItemSeriesChart* b) {
         return ZCCategoryOrder::less(a->GetCategoria(), b->GetCategoria());
     });
 }
 
 void ZCSeriesChart::OrdenarPorValor(bool ascendente)
 {
-    sortItems(m_items, ascendente, [](const ZCItemSeriesChart* a, const ZCItemSeriesChart* b) {
+    // NaN is neither less nor greater than anything: sorted among the numbers it would leave
+    // them out of order. Missing values go last, whichever the direction.
+    const auto missing = std::stable_partition(m_items.begin(), m_items.end(), [](const ZCItemSeriesChart* item) {
+        return !std::isnan(item->GetValor());
+    });
+    sortItems(m_items.begin(), missing, ascendente, [](const ZCItemSeriesChart* a, const ZCItemSeriesChart* b) {
         return a->GetValor() < b->GetValor();
     });
 }

@@ -23,6 +23,7 @@ private slots:
     void nonFiniteValuesStayOutOfTotals();
     void ordering_data();
     void ordering();
+    void numericCategoriesStayInOrderAroundANaN();
     void generatorFindsAndCreatesSeriesByName();
     void copiesOwnTheirItems();
 };
@@ -117,18 +118,27 @@ void tst_ZCSeriesChart::ordering_data()
 {
     QTest::addColumn<int>("tipo");
     QTest::addColumn<bool>("ascendente");
+    QTest::addColumn<QList<double>>("valores");
     QTest::addColumn<QStringList>("orden");
 
-    // Data: B 3, A 1, C 3, D 2
-    QTest::newRow("by category ascending") << int(ZCGeneradorSeriesChart::OrdenCategoria) << true
+    // Categories B, A, C, D, E in this order take the values in turn.
+    const QList<double> values{3, 1, 3, 2};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("by category ascending") << int(ZCGeneradorSeriesChart::OrdenCategoria) << true << values
                                            << QStringList{"A", "B", "C", "D"};
-    QTest::newRow("by category descending") << int(ZCGeneradorSeriesChart::OrdenCategoria) << false
+    QTest::newRow("by category descending") << int(ZCGeneradorSeriesChart::OrdenCategoria) << false << values
                                             << QStringList{"D", "C", "B", "A"};
     QTest::newRow("by value ascending, equal values in data order")
-        << int(ZCGeneradorSeriesChart::OrdenValor) << true << QStringList{"A", "D", "B", "C"};
+        << int(ZCGeneradorSeriesChart::OrdenValor) << true << values << QStringList{"A", "D", "B", "C"};
     QTest::newRow("by value descending, equal values in data order")
-        << int(ZCGeneradorSeriesChart::OrdenValor) << false << QStringList{"B", "C", "D", "A"};
-    QTest::newRow("no ordering keeps the data order") << int(ZCGeneradorSeriesChart::SinOrden) << true
+        << int(ZCGeneradorSeriesChart::OrdenValor) << false << values << QStringList{"B", "C", "D", "A"};
+    QTest::newRow("by value ascending, a missing value last and the numbers still in order")
+        << int(ZCGeneradorSeriesChart::OrdenValor) << true << QList<double>{3, 1, nan, 2, 0}
+        << QStringList{"E", "A", "D", "B", "C"};
+    QTest::newRow("by value descending, a missing value last too")
+        << int(ZCGeneradorSeriesChart::OrdenValor) << false << QList<double>{3, 1, nan, 2, 0}
+        << QStringList{"B", "D", "A", "E", "C"};
+    QTest::newRow("no ordering keeps the data order") << int(ZCGeneradorSeriesChart::SinOrden) << true << values
                                                       << QStringList{"B", "A", "C", "D"};
 }
 
@@ -136,11 +146,12 @@ void tst_ZCSeriesChart::ordering()
 {
     QFETCH(int, tipo);
     QFETCH(bool, ascendente);
+    QFETCH(QList<double>, valores);
 
     ZCGeneradorSeriesChart generador(QtCharts::QAbstractSeries::SeriesTypeBar);
-    const QList<QPair<QString, double>> data{{"B", 3}, {"A", 1}, {"C", 3}, {"D", 2}};
-    for (const auto& datum : data)
-        generador.AddDato(datum.first, datum.first, datum.second, QStringLiteral("s"), QString());
+    const QStringList categories{"B", "A", "C", "D", "E"};
+    for (int i = 0; i < valores.size(); ++i)
+        generador.AddDato(categories.at(i), categories.at(i), valores.at(i), QStringLiteral("s"), QString());
     generador.SetTipoOrdenacion(tipo, ascendente);
     generador.AplicaOrdenacion();
 
@@ -148,6 +159,20 @@ void tst_ZCSeriesChart::ordering()
     for (const ZCItemSeriesChart* item : generador.GetSeries(QStringLiteral("s"))->GetItems())
         orden << item->GetCategoria().toString();
     QTEST(orden, "orden");
+}
+
+void tst_ZCSeriesChart::numericCategoriesStayInOrderAroundANaN()
+{
+    // A line is drawn through its points in this order: a NaN among them must not scramble it.
+    ZCSeriesChart series;
+    for (const double x : {3.0, 1.0, std::numeric_limits<double>::quiet_NaN(), 2.0, 0.0})
+        series.AddDato(x, QString(), 1);
+    series.OrdenarPorCategoria(true);
+    QList<double> orden;
+    for (const ZCItemSeriesChart* item : series.GetItems())
+        orden << item->GetCategoria().toDouble();
+    QCOMPARE(orden.mid(0, 4), (QList<double>{0, 1, 2, 3}));
+    QVERIFY(std::isnan(orden.at(4)));
 }
 
 void tst_ZCSeriesChart::generatorFindsAndCreatesSeriesByName()

@@ -542,6 +542,8 @@ void TestNCReport::conditionsDecideWhatPrints_data()
     QTest::newRow("not equal") << "$D{ciudad}!=Soria" << QStringList{"Ana", "Luis"} << false;
     QTest::newRow("a value alone holds when it is not zero") << "$D{importe}" << everyone << false;
     QTest::newRow("a parameter saying false holds nowhere") << "$P{mostrar}" << QStringList() << false;
+    QTest::newRow("a value that is not a number passes no comparison") << "nan >= 10" << QStringList() << false;
+    QTest::newRow("but differs from every number") << "$D{importe} != NaN" << everyone << false;
     QTest::newRow("a comparison inside a reference is no comparison") << "$D{ds.sum(importe)} < 36" << everyone << false;
     QTest::newRow("an unknown column prints nothing and warns") << "$D{ds.nada} > 1" << QStringList() << true;
     QTest::newRow("an unclosed reference prints nothing and warns") << "$D{importe > 1" << QStringList() << true;
