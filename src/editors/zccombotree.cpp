@@ -33,7 +33,7 @@ ZCComboTree::ZCComboTree(QWidget* parent)
     }
     m_tree->installEventFilter(this);
     m_tree->viewport()->installEventFilter(this);
-    connect(m_tree, &QAbstractItemView::clicked, this, &ZCComboTree::onSeleccionado);
+    connect(m_tree, &QAbstractItemView::clicked, this, &ZCComboTree::onTreeClicked);
     connect(m_tree, &QAbstractItemView::activated, this, &ZCComboTree::onSeleccionado);
 }
 
@@ -160,6 +160,17 @@ void ZCComboTree::onSeleccionado(QModelIndex index)
     hidePopup();
     update();
     emit modelIndexSelected(m_current);
+}
+
+// Where the style activates items on a single click, the view emits activated() right after
+// clicked() for the same click; the choice is then left to activated(), or it would be
+// announced twice.
+void ZCComboTree::onTreeClicked(const QModelIndex& index)
+{
+    const bool activatesToo = (index.flags() & Qt::ItemIsEnabled)
+        && m_tree->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr, m_tree);
+    if (!activatesToo)
+        onSeleccionado(index);
 }
 
 void ZCComboTree::onCurrentChanged(QModelIndex)

@@ -54,6 +54,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void onTreeClicked(const QModelIndex& index);
     QModelIndex noChoiceIndex() const;
     QString chosenText() const;
 

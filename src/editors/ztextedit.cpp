@@ -26,6 +26,9 @@ QIcon swatch(const QColor& color)
     return QIcon(pixmap);
 }
 
+constexpr qreal minimumPointSize = 1;
+constexpr qreal maximumPointSize = 512;
+
 bool isCtrlEnter(const QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -351,8 +354,10 @@ void ZTextEdit::OnTextSize(const QString& p)
 {
     bool isNumber = false;
     const qreal pointSize = p.toDouble(&isNumber);
-    // Text typed into the size box that is no positive number leaves the format alone.
-    if (!isNumber || !(pointSize > 0))
+    // Text typed into the size box that is no usable size leaves the format alone: the font
+    // engine lays out an infinite, huge or vanishing size with no height at all, and the text
+    // would disappear (and be saved so). The bounds are those of Qt's own font dialog.
+    if (!isNumber || !(pointSize >= minimumPointSize && pointSize <= maximumPointSize))
         return;
     QTextCharFormat format;
     format.setFontPointSize(pointSize);

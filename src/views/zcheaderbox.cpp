@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <limits>
+
 ZCHeaderBox::ZCHeaderBox(const QColor& textColor, const QColor& backgroundColor, const QString& title,
                          double titleScale, const QString& subtitle, bool separator, QWidget* parent)
     : QWidget(parent)
@@ -58,9 +60,14 @@ void ZCHeaderBox::scaleTitleFont(double scale)
         return;
     QFont font = m_title->font();
     // A font given in pixels has no point size; scale what it has.
-    if (font.pointSize() > 0)
-        font.setPointSize(int(font.pointSize() * scale));
+    const bool inPoints = font.pointSize() > 0;
+    const double scaled = (inPoints ? font.pointSize() : font.pixelSize()) * scale;
+    // Converting NaN or a number beyond int is undefined, and QFont refuses sizes below 1.
+    if (!(scaled >= 1 && scaled <= std::numeric_limits<int>::max()))
+        return;
+    if (inPoints)
+        font.setPointSize(int(scaled));
     else
-        font.setPixelSize(int(font.pixelSize() * scale));
+        font.setPixelSize(int(scaled));
     m_title->setFont(font);
 }

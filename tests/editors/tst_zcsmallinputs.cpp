@@ -8,6 +8,7 @@
 #include <Mirokit/ZCPushButton.h>
 
 #include <QLabel>
+#include <QProxyStyle>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QValidator>
@@ -47,6 +48,27 @@ struct ComboFixture {
     }
 };
 
+class SingleClickStyle : public QProxyStyle
+{
+public:
+    explicit SingleClickStyle(bool activates)
+        : QProxyStyle(QStringLiteral("Fusion"))
+        , m_activates(activates)
+    {
+    }
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_ItemView_ActivateItemOnSingleClick)
+            return m_activates;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+
+private:
+    bool m_activates;
+};
+
 } // namespace
 
 class TestSmallInputs : public QObject
@@ -56,6 +78,7 @@ class TestSmallInputs : public QObject
 private slots:
     void comboChoosesOnlyAcceptableNodes_data();
     void comboChoosesOnlyAcceptableNodes();
+    void comboClickOnAParentKeepsTheDropDownOpen_data();
     void comboClickOnAParentKeepsTheDropDownOpen();
     void comboChoiceFollowsTheModel();
     void comboExpandsRootsOnce();
@@ -103,9 +126,19 @@ void TestSmallInputs::comboChoosesOnlyAcceptableNodes()
     QVERIFY(!f.combo.HaySeleccion());
 }
 
+void TestSmallInputs::comboClickOnAParentKeepsTheDropDownOpen_data()
+{
+    QTest::addColumn<bool>("singleClickActivates");
+    QTest::newRow("a style that activates items on a double click") << false;
+    QTest::newRow("a style that also activates them on a single click") << true;
+}
+
 void TestSmallInputs::comboClickOnAParentKeepsTheDropDownOpen()
 {
+    QFETCH(bool, singleClickActivates);
+    SingleClickStyle style(singleClickActivates);
     ComboFixture f;
+    f.tree()->setStyle(&style);
     f.combo.show();
     f.combo.setExpandRoots();
     f.combo.showPopup();

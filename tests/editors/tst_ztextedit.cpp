@@ -68,8 +68,8 @@ private slots:
     void alignmentActionFollowsTheCursor();
     void listsFromTheToolBar();
     void boldFollowsTheCursorAndTheAction();
-    void textSizeIgnoresWhatIsNoPositiveNumber_data();
-    void textSizeIgnoresWhatIsNoPositiveNumber();
+    void textSizeIgnoresWhatNoFontCanTake_data();
+    void textSizeIgnoresWhatNoFontCanTake();
 
     void tabMovesFocusOnlyWhenAsked();
     void editorDialogTakesShortcutsAndAcceptsWithCtrlReturn_data();
@@ -240,7 +240,7 @@ void TestZTextEdit::boldFollowsTheCursorAndTheAction()
     QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
 }
 
-void TestZTextEdit::textSizeIgnoresWhatIsNoPositiveNumber_data()
+void TestZTextEdit::textSizeIgnoresWhatNoFontCanTake_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<qreal>("expected");  // 0: the size is left alone
@@ -248,9 +248,13 @@ void TestZTextEdit::textSizeIgnoresWhatIsNoPositiveNumber_data()
     QTest::newRow("words") << "grande" << qreal(0);
     QTest::newRow("zero") << "0" << qreal(0);
     QTest::newRow("negative") << "-4" << qreal(0);
+    QTest::newRow("infinite, which lays the text out with no height") << "inf" << qreal(0);
+    QTest::newRow("too large for any font") << "1e300" << qreal(0);
+    QTest::newRow("too small to be drawn") << "1e-300" << qreal(0);
+    QTest::newRow("the largest the font dialog takes") << "512" << qreal(512);
 }
 
-void TestZTextEdit::textSizeIgnoresWhatIsNoPositiveNumber()
+void TestZTextEdit::textSizeIgnoresWhatNoFontCanTake()
 {
     QFETCH(QString, typed);
     QFETCH(qreal, expected);

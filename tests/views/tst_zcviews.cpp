@@ -1,3 +1,4 @@
+#include "messagelogcapture.h"
 #include "mirokittest.h"
 #include "testmodels.h"
 
@@ -315,6 +316,13 @@ void TestZCViews::headersAndFooters()
     QCOMPARE(large.findChildren<QLabel*>().size(), 3); // title, subtitle and separator line
     const auto pointSize = [](const ZCHeaderBox& box) { return box.findChildren<QLabel*>().first()->font().pointSize(); };
     QCOMPARE(pointSize(large), int(pointSize(plain) * 1.5));
+    // A scale that gives no font size keeps the title's size (a NaN made no integer at all).
+    const MessageLogCapture log;
+    for (const double scale : {qQNaN(), qInf(), 0.0, -2.0, 1e12}) {
+        const ZCHeaderBox odd(Qt::black, Qt::white, QStringLiteral("Título"), scale, QString(), false);
+        QCOMPARE(pointSize(odd), pointSize(plain));
+    }
+    QVERIFY(log.texts(QtWarningMsg).isEmpty());
 }
 
 MIROKIT_TEST_MAIN(TestZCViews)
