@@ -315,10 +315,12 @@ void ZCDockWidget::onLocationChanged(Qt::DockWidgetArea area)
         return;
     createSideToolBars(window);
     QToolBar* toolBar = GetToolbarMain(window, side);
-    // Restoring a record re-applies the mode of docks that already sit in their tab.
-    if (side != m_side || GetTabToolbarMain() < 0) {
+    // Restoring a record re-applies the mode of docks that already sit in their tab. A dock
+    // handed to another window keeps its side, but its tab must leave the old window's bar.
+    QTabBar* tabBar = tabBarOf(toolBar);
+    if (side != m_side || m_tabBar != tabBar || GetTabToolbarMain() < 0) {
         removeTab();
-        m_tabBar = tabBarOf(toolBar);
+        m_tabBar = tabBar;
         if (!m_tabBar)
             return;
         m_tabBar->setTabData(m_tabBar->addTab(windowTitle()), QVariant::fromValue(this));

@@ -13,9 +13,10 @@ namespace {
 // A grid beyond this many cells is a mistake of the caller, not a palette: it is cut down.
 constexpr int maxCells = 10000;
 
+// For positive a and b. Written without a + b, which overflows for a count near INT_MAX.
 int ceilDiv(int a, int b)
 {
-    return (a + b - 1) / b;
+    return a / b + (a % b != 0 ? 1 : 0);
 }
 } // namespace
 

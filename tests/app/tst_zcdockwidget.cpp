@@ -71,6 +71,7 @@ private slots:
     void autoHideSpreadsOverItsArea();
     void tabFollowsTitleAndArea();
     void destroyedDockTakesItsTab();
+    void dockMovedToAnotherWindowTakesItsTab();
     void floatingDockHasTheSystemFrame();
     void hideWaitsAndIsCancelledNearTheDock();
     void showingOneDockHidesItsWaitingMates();
@@ -187,6 +188,21 @@ void TestZCDockWidget::destroyedDockTakesItsTab()
     QCOMPARE(f.tabs(1)->count(), 1);
     QCOMPARE(f.tabs(1)->tabData(0).value<ZCDockWidget*>(), f.docks.at(0));
     QVERIFY(!ZCDockWidget::SaveMainWindowState(&f.window).isEmpty());
+}
+
+void TestZCDockWidget::dockMovedToAnotherWindowTakesItsTab()
+{
+    Fixture f({Qt::LeftDockWidgetArea});
+    ZCDockWidget* dock = f.docks.at(0);
+    dock->SetAutoOcultable(true, true);
+    ZCMainWindow other(QStringLiteral("Otra"));
+    other.setCentralWidget(new QWidget);
+    other.addDockWidget(Qt::LeftDockWidgetArea, dock);
+    QTabBar* otherTabs = ZCDockWidget::GetToolbarMain(&other, 0)->findChild<QTabBar*>();
+    QCOMPARE(dock->GetTabBar(), otherTabs);
+    QCOMPARE(otherTabs->count(), 1);
+    QCOMPARE(f.tabs(0)->count(), 0);
+    QVERIFY(f.side(0)->isHidden());
 }
 
 void TestZCDockWidget::floatingDockHasTheSystemFrame()

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -78,6 +79,10 @@ void TestZCPaletaWidget::gridShapeFollowsTheColours_data()
     QTest::newRow("both given, few colours padded") << 3 << 3 << 2 << 2 << 3 << 3;
     QTest::newRow("no colours and no rows: no swatches") << 0 << 4 << -1 << 0 << 0 << 0;
     QTest::newRow("absurd counts are cut down") << 1 << 100000 << 100000 << 1 << 10000 << 9999;
+    QTest::newRow("a huge column count alone gives one row, cut down")
+        << 2 << std::numeric_limits<int>::max() << -1 << 1 << 10000 << 9998;
+    QTest::newRow("a huge row count alone gives one column, cut down")
+        << 2 << 0 << std::numeric_limits<int>::max() << 10000 << 1 << 9998;
 }
 
 void TestZCPaletaWidget::gridShapeFollowsTheColours()
