@@ -23,7 +23,16 @@ ZCSvgSlideSwitch::ZCSvgSlideSwitch(QWidget* parent)
     connect(this, &QAbstractButton::toggled, this, &ZCSvgSlideSwitch::updateSwitchPosition);
 }
 
-ZCSvgSlideSwitch::~ZCSvgSlideSwitch() = default;
+// A handler of clicked() may delete the switch from inside a frame of the running time line,
+// which goes on once the signal returns: that time line is deleted later, not with the switch.
+ZCSvgSlideSwitch::~ZCSvgSlideSwitch()
+{
+    if (m_timeLine->state() == QTimeLine::Running) {
+        m_timeLine->stop();
+        m_timeLine->setParent(nullptr);
+        m_timeLine->deleteLater();
+    }
+}
 
 void ZCSvgSlideSwitch::SetSvg(const QByteArray& background, const QByteArray& backgroundHover,
                               const QByteArray& knobOff, const QByteArray& knobOn)
@@ -97,14 +106,16 @@ void ZCSvgSlideSwitch::mouseMoveEvent(QMouseEvent* event)
     // after the switch has changed state during this drag.
     const int start = m_checkedAtPress ? span : 0;
     m_position = int((qint64(m_dragDistance) + start) * 100 / span);
-    if (m_position >= 100) {
+    if (m_position >= 100)
         m_position = 100;
-        switchFromPointer(true);
-    } else if (m_position < 1) {
+    else if (m_position < 1)
         m_position = 0;
-        switchFromPointer(false);
-    }
     update();
+    // Last: a handler may delete the switch.
+    if (m_position == 100)
+        switchFromPointer(true);
+    else if (m_position == 0)
+        switchFromPointer(false);
 }
 
 void ZCSvgSlideSwitch::mouseReleaseEvent(QMouseEvent* event)

@@ -163,11 +163,13 @@ void ZThumbWheelPrivate::setDraggedValue(qint64 value)
     owner->QAbstractSlider::setValue(clampedToInt(qBound(minimum, value, maximum)));
 }
 
+// The value is set last: a handler of valueChanged() may delete the wheel, and this with it.
 void ZThumbWheelPrivate::dragTo(const QPoint& position)
 {
     const int p = valueFromPosition(position);
-    setDraggedValue(qint64(p) - lastPos + owner->value());
+    const qint64 value = qint64(p) - lastPos + owner->value();
     lastPos = p;
+    setDraggedValue(value);
 }
 
 void ZThumbWheelPrivate::fillAcross(QPainter& painter, int line, int from, int to, const QColor& colour) const
@@ -372,8 +374,8 @@ void ZThumbWheel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!d->dragging)
         return;
-    d->dragTo(event->pos());
     d->dragging = false;
+    d->dragTo(event->pos());
 }
 
 // A notch of 120 moves a fifth of a page (or of a single step with Control) down the range.

@@ -78,6 +78,8 @@ private slots:
     void slideSwitchDrags_data();
     void slideSwitchDrags();
     void slideSwitchKeyboardAndPlainClick();
+    void slideSwitchDeletedByItsHandler_data();
+    void slideSwitchDeletedByItsHandler();
     void toggleSwitchShowsItsState();
     void rulerTicks();
     void progressShowsOnlyLongOperations_data();
@@ -210,6 +212,31 @@ void TestSvgInstruments::slideSwitchDrags()
     QTest::qWait(200);  // the run-on is over; nothing else may follow
     QCOMPARE(clicked.count(), clicks);
     QCOMPARE(knobLeft(slide), checkedAtEnd ? travel : 0);
+}
+
+void TestSvgInstruments::slideSwitchDeletedByItsHandler_data()
+{
+    QTest::addColumn<int>("dragged");  // in % of the travel; below 100 the switch runs on after release
+
+    QTest::newRow("by clicked() at the end of a drag") << 100;
+    QTest::newRow("by clicked() at the end of the run-on") << 25;
+}
+
+// Nothing of the switch, or of its time line, is touched once a handler has deleted it.
+void TestSvgInstruments::slideSwitchDeletedByItsHandler()
+{
+    QFETCH(int, dragged);
+    QPointer<ZCSvgSlideSwitch> slide = new ZCSvgSlideSwitch;
+    slide->SetSvg(svgRect(100, 20, "gray"), svgRect(100, 20, "gray"), svgRect(20, 20, "blue"), svgRect(20, 20, "red"));
+    slide->resize(100, 20);
+    slide->show();
+    connect(slide, &QAbstractButton::clicked, slide, [&] { delete slide.data(); });
+    const QPoint to(10 + dragged * 80 / 100, 10);
+    QTest::mousePress(slide, Qt::LeftButton, {}, QPoint(10, 10));
+    dragTo(*slide, to);
+    if (slide)
+        QTest::mouseRelease(slide, Qt::LeftButton, {}, to);
+    QTRY_VERIFY(!slide);
 }
 
 void TestSvgInstruments::slideSwitchKeyboardAndPlainClick()

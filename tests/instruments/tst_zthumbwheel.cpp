@@ -40,6 +40,8 @@ private slots:
     void dragsTurnTheWheel_data();
     void dragsTurnTheWheel();
     void withoutTrackingTheDragAppliesAtRelease();
+    void deletedByItsHandlerDuringADrag_data();
+    void deletedByItsHandlerDuringADrag();
     void wheelDeltasAccumulate_data();
     void wheelDeltasAccumulate();
     void keysStepAlongTheWheel_data();
@@ -99,6 +101,29 @@ void TestZThumbWheel::withoutTrackingTheDragAppliesAtRelease()
     single.setWrapsAround(true);
     single.drag(0, 129);
     QCOMPARE(single.value(), 5);
+}
+
+void TestZThumbWheel::deletedByItsHandlerDuringADrag_data()
+{
+    QTest::addColumn<bool>("tracking");
+    QTest::newRow("while the pointer moves") << true;
+    QTest::newRow("at the release, without tracking") << false;
+}
+
+// Nothing of the wheel is touched once a valueChanged() handler has deleted it.
+void TestZThumbWheel::deletedByItsHandlerDuringADrag()
+{
+    QFETCH(bool, tracking);
+    QPointer<Wheel> wheel = new Wheel;
+    wheel->setTracking(tracking);
+    connect(wheel, &QAbstractSlider::valueChanged, wheel, [&] { delete wheel.data(); });
+    QTest::mousePress(wheel, Qt::LeftButton, Qt::NoModifier, QPoint(0, 10));
+    QMouseEvent move(QEvent::MouseMove, QPoint(64, 10), wheel->mapToGlobal(QPoint(64, 10)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(wheel, &move);
+    if (wheel)
+        QTest::mouseRelease(wheel, Qt::LeftButton, Qt::NoModifier, QPoint(129, 10));
+    QVERIFY(!wheel);
 }
 
 void TestZThumbWheel::wheelDeltasAccumulate_data()
