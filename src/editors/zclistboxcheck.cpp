@@ -1,11 +1,12 @@
 #include "zclistboxcheck.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 ZCListBoxCheck::ZCListBoxCheck(QWidget* parent)
     : QListWidget(parent)
 {
-    connect(this, &QListWidget::itemDoubleClicked, this, &ZCListBoxCheck::onCheckItem);
+    connect(this, &QListWidget::itemDoubleClicked, this, &ZCListBoxCheck::onDoubleClicked);
 }
 
 ZCListBoxCheck::~ZCListBoxCheck() = default;
@@ -43,6 +44,23 @@ void ZCListBoxCheck::onCheckItem(QListWidgetItem* item)
 {
     if (item)
         item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
+void ZCListBoxCheck::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->pos());
+    m_pressedIndex = index;
+    m_stateAtPress = index.isValid() ? itemFromIndex(index)->checkState() : Qt::Unchecked;
+    QListWidget::mousePressEvent(event);
+}
+
+// The first click of a double click on the check box has toggled the item already (Qt's
+// delegate does it on the release); toggling again would put it back where it was.
+void ZCListBoxCheck::onDoubleClicked(QListWidgetItem* item)
+{
+    if (item && indexFromItem(item) == m_pressedIndex && item->checkState() != m_stateAtPress)
+        return;
+    onCheckItem(item);
 }
 
 void ZCListBoxCheck::keyPressEvent(QKeyEvent* event)

@@ -26,4 +26,13 @@ public:
 public slots:
     void onCheckItem(QListWidgetItem* item);
     void keyPressEvent(QKeyEvent* event) override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void onDoubleClicked(QListWidgetItem* item);
+
+    QPersistentModelIndex m_pressedIndex;
+    Qt::CheckState m_stateAtPress = Qt::Unchecked;
 };

@@ -104,6 +104,7 @@ void TestZCListBox::checkItemsToggleExactlyOnce_data()
     QTest::newRow("Space toggles the current item") << "space" << true << true;
     QTest::newRow("Return leaves it and goes on to the parent") << "return" << false << false;
     QTest::newRow("a double click on the text toggles it") << "double click" << true << true;
+    QTest::newRow("a double click on the box toggles it once, not back") << "double click on the box" << true << true;
 }
 
 void TestZCListBox::checkItemsToggleExactlyOnce()
@@ -122,11 +123,15 @@ void TestZCListBox::checkItemsToggleExactlyOnce()
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     list.setCurrentRow(0);
 
-    if (gesture == "double click") {
-        const QPoint onText = list.visualItemRect(list.item(0)).center() + QPoint(40, 0);
+    if (gesture.startsWith("double click")) {
+        const QRect row = list.visualItemRect(list.item(0));
+        const int boxCentre = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1
+            + list.style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &list) / 2;
+        const QPoint at = gesture.endsWith("box") ? QPoint(row.left() + boxCentre, row.center().y())
+                                                  : row.center() + QPoint(40, 0);
         // As the window system delivers it: a click, then the second press as a double click.
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, onText);
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, onText);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
     } else {
         QKeyEvent press(QEvent::KeyPress, gesture == "space" ? Qt::Key_Space : Qt::Key_Return, Qt::NoModifier,
                         gesture == "space" ? QStringLiteral(" ") : QStringLiteral("\r"));
