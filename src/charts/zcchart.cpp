@@ -112,6 +112,32 @@ bool isStackedBarType(int tipo)
     return tipo == QAbstractSeries::SeriesTypeStackedBar || tipo == QAbstractSeries::SeriesTypeHorizontalStackedBar;
 }
 
+// The highest stack of positive values and the lowest of negative ones over the categories.
+struct StackExtent {
+    double top = 0;
+    double bottom = 0;
+};
+
+StackExtent stackExtent(const QAbstractBarSeries* bars)
+{
+    StackExtent extent;
+    const QList<QBarSet*> sets = bars->barSets();
+    int categories = 0;
+    for (const QBarSet* set : sets)
+        categories = std::max(categories, set->count());
+    for (int i = 0; i < categories; ++i) {
+        double up = 0;
+        double down = 0;
+        for (const QBarSet* set : sets) {
+            const double value = i < set->count() ? set->at(i) : 0;
+            (value >= 0 ? up : down) += value;
+        }
+        extent.top = std::max(extent.top, up);
+        extent.bottom = std::min(extent.bottom, down);
+    }
+    return extent;
+}
+
 QColor withAlpha(QColor color, qreal alpha)
 {
     color.setAlphaF(alpha);
@@ -984,20 +1010,19 @@ void ZCChart::switchBars(QBarSet* set, QAbstractBarSeries* bars, bool on)
         const QList<QAbstractAxis*> candidates = axes(valueOrientation, bars);
         axis = candidates.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(candidates.constFirst());
     }
+    const StackExtent before = stackExtent(bars);
     for (int i = 0; i < set->count(); ++i) {
         const ZCItemSeriesChart* item = GetItemSeries(set, i);
-        if (!item || !std::isfinite(item->GetValor()))
-            continue;
-        const double value = item->GetValor();
-        set->replace(i, on ? value : 0);
-        if (!axis)
-            continue;
-        const double shift = on ? value : -value;
-        if (value >= 0)
-            axis->setMax(axis->max() + shift);
-        else
-            axis->setMin(axis->min() + shift);
+        if (item && std::isfinite(item->GetValor()))
+            set->replace(i, on ? item->GetValor() : 0);
     }
+    if (!axis)
+        return;
+    // The axis moves as far as the highest and the lowest stack did: by the set's own values
+    // only where its bars stand in one category, not by their sum over every category.
+    const StackExtent after = stackExtent(bars);
+    axis->setMax(axis->max() + after.top - before.top);
+    axis->setMin(axis->min() + after.bottom - before.bottom);
 }
 
 void ZCChart::SetSeriesVisible(QAbstractSeries* series, bool visible)

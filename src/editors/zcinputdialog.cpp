@@ -10,6 +10,8 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 ZCInputDialog::ZCInputDialog(QWidget* parent, Qt::WindowFlags flags)
     : QInputDialog(parent, flags)
     , m_overlay(ZCOverlayShadowGui::newOverlay(this, parent))
@@ -26,6 +28,14 @@ double ZCInputDialog::ExecGetDouble(QWidget* parent, const QString& title, const
                                     double value, double min, double max, int decimals, bool* ok,
                                     Qt::WindowFlags flags, double step)
 {
+    // With a NaN bound every number is out of range: the prompt would show "nan" or a range of
+    // one number and give that back as the user's answer, whatever the user did.
+    if (std::isnan(min) || std::isnan(max)) {
+        qWarning().noquote() << tr("ZCInputDialog: un límite del número pedido no es un número; no se pregunta");
+        if (ok)
+            *ok = false;
+        return value;
+    }
     const ZCWaitCursorLift lift;
     return QInputDialog::getDouble(parent, title, label, value, min, max, decimals, ok, flags, step);
 }

@@ -180,8 +180,13 @@ void ZTextEdit::createToolBars()
 void ZTextEdit::connectTextBox()
 {
     QTextDocument* document = m_textEdit->document();
-    connect(document, &QTextDocument::undoAvailable, m_undoAction, &QAction::setEnabled);
-    connect(document, &QTextDocument::redoAvailable, m_redoAction, &QAction::setEnabled);
+    // A read-only box still records what a script appends to it; its undo and redo must not
+    // become the user's way to change the text.
+    const auto follow = [this](QAction* action) {
+        return [this, action](bool available) { action->setEnabled(available && !m_textEdit->isReadOnly()); };
+    };
+    connect(document, &QTextDocument::undoAvailable, m_undoAction, follow(m_undoAction));
+    connect(document, &QTextDocument::redoAvailable, m_redoAction, follow(m_redoAction));
     connect(m_textEdit, &QTextEdit::copyAvailable, this, &ZTextEdit::onCopyAvailable);
     connect(m_textEdit, &QTextEdit::currentCharFormatChanged, this, &ZTextEdit::currentCharFormatChanged);
     connect(m_textEdit, &QTextEdit::cursorPositionChanged, this, &ZTextEdit::cursorPositionChanged);

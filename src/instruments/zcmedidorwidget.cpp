@@ -214,6 +214,12 @@ double ZCMedidorWidget::scaleLabelValue(int i) const
     return (m_scaleMaximum - m_scaleMinimum) * i * 0.125 + m_scaleMinimum;
 }
 
+QString ZCMedidorWidget::scaleLabelText(int i) const
+{
+    const double v = scaleLabelValue(i);
+    return QStringLiteral("%1").arg(std::abs(v) < 1e-6 ? 0.0 : v);
+}
+
 double ZCMedidorWidget::scaleFraction(double v) const
 {
     return (v - m_scaleMinimum) / (m_scaleMaximum - m_scaleMinimum);

@@ -66,6 +66,8 @@ protected:
     double scaleMaximum() const { return m_scaleMaximum; }
     // Label i of the nine, from the scale minimum (0) to the scale maximum (8).
     double scaleLabelValue(int i) const;
+    // Its text; the rounding noise of a label at zero (1e-16 and the like) prints as 0.
+    QString scaleLabelText(int i) const;
     // Where v lies on the drawn scale: 0 at its minimum, 1 at its maximum.
     double scaleFraction(double v) const;
     QString valueText() const;

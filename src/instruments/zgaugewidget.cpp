@@ -156,10 +156,7 @@ void ZGaugeWidget::paintLabels(QPainter& painter)
     painter.setFont(GetFontDigit());
     const QFontMetrics metrics = painter.fontMetrics();
     for (int i = 0; i <= 8; ++i) {
-        double v = scaleLabelValue(i);
-        if (std::abs(v) < 1e-6)
-            v = 0;  // rounding noise around zero would print as 1e-17
-        const QString text = QStringLiteral("%1").arg(v);
+        const QString text = scaleLabelText(i);
         const QSize size = metrics.size(Qt::TextSingleLine, text);
         const double angle = (i + 5) * M_PI / 6;
         painter.save();

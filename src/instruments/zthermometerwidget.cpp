@@ -126,7 +126,7 @@ void ZThermometerWidget::paintLabels(QPainter& painter)
     const QFontMetrics metrics = painter.fontMetrics();
     for (int k = 0; k <= 8; ++k) {
         const double y = firstTickY + (tickCount - 1 - 4 * k) * tickSpacing;
-        const QString text = QStringLiteral("%1").arg(scaleLabelValue(k));
+        const QString text = scaleLabelText(k);
         const int width = metrics.horizontalAdvance(text);
         painter.drawText(QPointF(digitOffset(), y + width * 0.25), text);
     }

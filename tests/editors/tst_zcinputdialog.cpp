@@ -1,3 +1,4 @@
+#include "messagelogcapture.h"
 #include "mirokittest.h"
 
 #include <Mirokit/ZCInputDialog.h>
@@ -44,6 +45,7 @@ class TestZCInputDialog : public QObject
 private slots:
     void waitCursorsAreLiftedForThePrompt_data();
     void waitCursorsAreLiftedForThePrompt();
+    void numberPromptWithANaNBoundIsRefused();
     void timePromptChangesTheTimeOnlyWhenAccepted_data();
     void timePromptChangesTheTimeOnlyWhenAccepted();
     void genericPromptGivesTheEditorBack();
@@ -87,6 +89,32 @@ void TestZCInputDialog::waitCursorsAreLiftedForThePrompt()
     }
     while (QGuiApplication::overrideCursor())
         QGuiApplication::restoreOverrideCursor();
+}
+
+// Such a prompt shows "nan" or a range of one number, and whatever the user does it can only
+// give back NaN or that number, as an accepted answer.
+void TestZCInputDialog::numberPromptWithANaNBoundIsRefused()
+{
+    for (const auto& bounds : {qMakePair(qQNaN(), 10.0), qMakePair(0.0, qQNaN())}) {
+        bool opened = false;
+        QTimer closer;
+        closer.setSingleShot(true);
+        connect(&closer, &QTimer::timeout, [&opened] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                opened = true;
+                dialog->accept();
+            }
+        });
+        closer.start(0);
+        const MessageLogCapture log;
+        bool ok = true;
+        const double answer = ZCInputDialog::ExecGetDouble(nullptr, QStringLiteral("Número"), QStringLiteral("Valor"),
+                                                           5.0, bounds.first, bounds.second, 2, &ok);
+        QVERIFY(!opened);
+        QVERIFY(!ok);
+        QCOMPARE(answer, 5.0);
+        QCOMPARE(log.texts(QtWarningMsg).size(), 1);
+    }
 }
 
 void TestZCInputDialog::timePromptChangesTheTimeOnlyWhenAccepted_data()

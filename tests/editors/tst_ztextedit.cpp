@@ -138,6 +138,9 @@ void TestZTextEdit::readOnlyDisablesEditingAndGivesItBack()
     QVERIFY(action(editor, QStringLiteral("&Copiar"))->isEnabled());
     for (const QComboBox* box : editor.findChildren<QComboBox*>())
         QVERIFY(!box->isEnabled());
+    // Text a script adds meanwhile must not give the user a way to take it out again.
+    editor.append(QStringLiteral("añadido"));
+    QVERIFY(!action(editor, QStringLiteral("&Deshacer"))->isEnabled());
 
     editor.SetReadOnly(false);
     // Undo and redo come back even with nothing to undo.

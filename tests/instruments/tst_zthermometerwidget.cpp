@@ -40,6 +40,7 @@ private slots:
     void liquidTakesTheColourOfItsZone_data();
     void liquidTakesTheColourOfItsZone();
     void defaultThermometerLooksAsDocumented();
+    void labelsPrintZeroAsZero();
 };
 
 void TestZThermometerWidget::columnFollowsTheValueWithinItsLimits_data()
@@ -98,6 +99,18 @@ void TestZThermometerWidget::defaultThermometerLooksAsDocumented()
     QCOMPARE(thermometer.maximum(), 80.0);
     QCOMPARE(thermometer.GetFontDigit().pointSize(), 15);
     QCOMPARE(thermometer.GetFontValue().pointSize(), 18);
+}
+
+void TestZThermometerWidget::labelsPrintZeroAsZero()
+{
+    struct Thermometer : ZThermometerWidget {
+        using ZThermometerWidget::scaleLabelText;
+    } thermometer;
+    thermometer.setMaximum(1);   // drawn from -0.15 to 1.05, the second label computed as 1.1e-16
+    QStringList labels;
+    for (int i = 0; i <= 8; ++i)
+        labels << thermometer.scaleLabelText(i);
+    QCOMPARE(labels, (QStringList{"-0.15", "0", "0.15", "0.3", "0.45", "0.6", "0.75", "0.9", "1.05"}));
 }
 
 MIROKIT_TEST_MAIN(TestZThermometerWidget)

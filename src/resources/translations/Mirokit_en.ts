@@ -343,6 +343,10 @@ y: %2 </translation>
             <source>ZCInputDialog: el editor del diálogo no existe</source>
             <translation>ZCInputDialog: the dialog's editor does not exist</translation>
         </message>
+        <message>
+            <source>ZCInputDialog: un límite del número pedido no es un número; no se pregunta</source>
+            <translation>ZCInputDialog: a bound of the requested number is not a number; the prompt is not shown</translation>
+        </message>
     </context>
     <context>
         <name>ZCInputPasswordDialog</name>

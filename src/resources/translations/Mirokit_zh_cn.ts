@@ -343,6 +343,10 @@ y: %2 </translation>
             <source>ZCInputDialog: el editor del diálogo no existe</source>
             <translation>ZCInputDialog：对话框的编辑器不存在</translation>
         </message>
+        <message>
+            <source>ZCInputDialog: un límite del número pedido no es un número; no se pregunta</source>
+            <translation>ZCInputDialog：所请求数字的某个界限不是数字；不显示输入框</translation>
+        </message>
     </context>
     <context>
         <name>ZCInputPasswordDialog</name>
