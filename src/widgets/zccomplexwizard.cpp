@@ -94,6 +94,9 @@ void ZCComplexWizard::switchFrom(ZCWizardPage* previous)
     ZCWizardPage* current = m_history.constLast();
     replacePage(previous, current);
     current->onActivatedPage();
+    // A page may move on as soon as it is entered; the switch it started has done the rest.
+    if (m_history.isEmpty() || m_history.constLast() != current)
+        return;
     current->show();
     current->setFocus();
     connect(current, &ZCWizardPage::completeStateChanged, this, &ZCComplexWizard::completeStateChanged,

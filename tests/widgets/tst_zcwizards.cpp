@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 
 struct Page : ZCWizardPage {
@@ -18,11 +20,17 @@ struct Page : ZCWizardPage {
     bool isLastPage() override { return last; }
     bool isComplete() override { return complete; }
     void resetPage() override { ++resets; }
+    void onActivatedPage() override
+    {
+        if (onActivated)
+            onActivated();
+    }
     void setComplete(bool value) { complete = value; emit completeStateChanged(); }
     ZCWizardPage* next = nullptr;
     bool last = false;
     bool complete = true;
     int resets = 0;
+    std::function<void()> onActivated;
 };
 
 // a -> b -> c, c being the last page.
@@ -104,6 +112,7 @@ private slots:
     void completeStateDrivesNextAndFinish();
     void nullNextPageKeepsThePageWithAWarning();
     void deletedPageLeavesTheHistory();
+    void aPageThatMovesOnWhenEnteredIsLeftBehind();
     void simpleWizardCreatesAndDeletesPages();
     void simpleWizardTitleShowsTheStep_data();
     void simpleWizardTitleShowsTheStep();
@@ -204,6 +213,18 @@ void TestZCWizards::deletedPageLeavesTheHistory()
     delete wizard.a;
     QCOMPARE(wizard.history(), QStringLiteral("b"));
     QVERIFY(!buttonsOf(wizard).back);
+}
+
+void TestZCWizards::aPageThatMovesOnWhenEnteredIsLeftBehind()
+{
+    Complex wizard;
+    // As a page with nothing to ask would do.
+    wizard.b->onActivated = [&wizard] { wizard.gotoNextPage(); };
+    wizard.gotoNextPage();
+    QCOMPARE(wizard.history(), QStringLiteral("a,b,c"));
+    QVERIFY(!wizard.b->isVisibleTo(&wizard));
+    QVERIFY(wizard.c->isVisibleTo(&wizard));
+    QVERIFY(buttonsOf(wizard).finish);
 }
 
 void TestZCWizards::simpleWizardCreatesAndDeletesPages()
