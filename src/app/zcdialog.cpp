@@ -147,8 +147,11 @@ void ZCDialog::SaveSettings()
 
 void ZCDialog::EjecutaYBorra()
 {
+    // exec() may already have deleted the dialog: itself under Qt::WA_DeleteOnClose, or with a
+    // window closed while it ran.
+    const QPointer<ZCDialog> self(this);
     exec();
-    delete this;
+    delete self.data();
 }
 
 void ZCDialog::OpenAndDelete()

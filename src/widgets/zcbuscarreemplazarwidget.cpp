@@ -95,11 +95,20 @@ bool ZCBuscarReemplazarWidget::hasEditor() const
     return m_editor && m_editor->GetEditor();
 }
 
-void ZCBuscarReemplazarWidget::ReIniciar()
+// Announces an action on the editor. Its receivers may point the form at another editor or at
+// none, so the editor is looked for again afterwards.
+bool ZCBuscarReemplazarWidget::announce()
 {
     if (!hasEditor())
-        return;
+        return false;
     emit preBuscarReemplazar();
+    return hasEditor();
+}
+
+void ZCBuscarReemplazarWidget::ReIniciar()
+{
+    if (!announce())
+        return;
     QString word;
     m_editor->GetPalabraActual(word);
     // Outside any word the previous search text is worth more than an empty field.
@@ -112,9 +121,8 @@ void ZCBuscarReemplazarWidget::ReIniciar()
 
 void ZCBuscarReemplazarWidget::buscar(bool backwards)
 {
-    if (!hasEditor())
+    if (!announce())
         return;
-    emit preBuscarReemplazar();
     m_editor->Buscar(m_textoBuscar->text(), m_mayusculas->isChecked(), m_palabrasCompletas->isChecked(),
                      backwards);
     CheckShowBuscarHaDadoLaVuelta();
@@ -137,9 +145,8 @@ void ZCBuscarReemplazarWidget::onBuscarAnterior()
 
 void ZCBuscarReemplazarWidget::onReemplazar()
 {
-    if (!hasEditor())
+    if (!announce())
         return;
-    emit preBuscarReemplazar();
     m_editor->Reemplazar(m_textoBuscar->text(), m_mayusculas->isChecked(), m_palabrasCompletas->isChecked(),
                          m_haciaAtras->isChecked(), m_textoReemplazar->text(), true);
     CheckShowBuscarHaDadoLaVuelta();
@@ -147,9 +154,8 @@ void ZCBuscarReemplazarWidget::onReemplazar()
 
 void ZCBuscarReemplazarWidget::onReemplazarTodos()
 {
-    if (!hasEditor())
+    if (!announce())
         return;
-    emit preBuscarReemplazar();
     const int count = m_editor->ReemplazarTodos(m_textoBuscar->text(), m_mayusculas->isChecked(),
                                                 m_palabrasCompletas->isChecked(), m_haciaAtras->isChecked(),
                                                 m_textoReemplazar->text());

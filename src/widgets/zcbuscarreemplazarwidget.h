@@ -55,6 +55,7 @@ protected:
 
 private:
     bool hasEditor() const;
+    bool announce();
     void buscar(bool backwards);
     void followEditorVisibility(bool editorShown);
     // The dialog when the form has one, the form itself otherwise.

@@ -155,6 +155,18 @@ void TestZCDialog::executeAndDeleteDeletes()
     dialog->EjecutaYBorra();
     QVERIFY(dialog.isNull());
 
+    // Gone before exec() returns: deleted by Qt on close, or with its window.
+    QPointer<ZCDialog> deletesItself = new ZCDialog(nullptr, {}, false);
+    deletesItself->setAttribute(Qt::WA_DeleteOnClose);
+    QTimer::singleShot(0, deletesItself, &QDialog::reject);
+    deletesItself->EjecutaYBorra();
+    QVERIFY(deletesItself.isNull());
+    auto* window = new QWidget;
+    QPointer<ZCDialog> child = new ZCDialog(window, {}, false);
+    QTimer::singleShot(0, window, &QObject::deleteLater);
+    child->EjecutaYBorra();
+    QVERIFY(child.isNull());
+
     QPointer<ZCDialog> opened = new ZCDialog(nullptr, {}, false);
     opened->OpenAndDelete();
     QVERIFY(opened->isVisible());

@@ -99,6 +99,8 @@ private slots:
     void formHidesAndShowsWithItsEditor();
     void nothingHappensOnceTheEditorIsGone_data();
     void nothingHappensOnceTheEditorIsGone();
+    void anEditorDroppedOnTheAnnouncementIsLeftAlone_data();
+    void anEditorDroppedOnTheAnnouncementIsLeftAlone();
     void actionOpensTheDialogOnTheCurrentWord();
     void shortcutsOpenTheDialogAndRepeatTheSearch_data();
     void shortcutsOpenTheDialogAndRepeatTheSearch();
@@ -264,6 +266,30 @@ void TestZCBuscarReemplazarWidget::nothingHappensOnceTheEditorIsGone()
     fixture.form->SetEditor(&otherAdapter);
     fixture.run(BuscarSiguiente);
     QCOMPARE(other.textCursor().selectedText(), QStringLiteral("uno"));
+}
+
+void TestZCBuscarReemplazarWidget::anEditorDroppedOnTheAnnouncementIsLeftAlone_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::newRow("search") << int(Buscar);
+    QTest::newRow("search forwards") << int(BuscarSiguiente);
+    QTest::newRow("search backwards") << int(BuscarAnterior);
+    QTest::newRow("replace") << int(Reemplazar);
+    QTest::newRow("replace all") << int(ReemplazarTodos);
+    QTest::newRow("restart") << int(ReIniciar);
+}
+
+void TestZCBuscarReemplazarWidget::anEditorDroppedOnTheAnnouncementIsLeftAlone()
+{
+    QFETCH(int, action);
+    Fixture fixture(QStringLiteral("uno"));
+    fixture.searchField()->setText(QStringLiteral("uno"));
+    // A host that points the form at the current document may find none.
+    connect(fixture.form, &ZCBuscarReemplazarWidget::preBuscarReemplazar, fixture.form,
+            [&fixture] { fixture.form->SetEditor(nullptr); });
+    fixture.run(Action(action));
+    QCOMPARE(fixture.editor->toPlainText(), QStringLiteral("uno"));
+    QVERIFY(!fixture.editor->textCursor().hasSelection());
 }
 
 void TestZCBuscarReemplazarWidget::actionOpensTheDialogOnTheCurrentWord()
