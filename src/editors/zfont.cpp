@@ -15,6 +15,9 @@ constexpr int knownStyleStrategies = QFont::PreferDefault | QFont::PreferBitmap 
     | QFont::PreferNoShaping | QFont::NoFontMerging;
 constexpr int maximumStretch = 4000;
 constexpr int maximumWeight = 99;
+// QFont keeps spacings as 26.6 fixed-point numbers in an int: NaN, infinities and anything
+// beyond 2^25 have no such form, and converting them is undefined.
+constexpr double maximumSpacing = 33554431;
 } // namespace
 
 // Properties and script values of type ZFont* need the type registered by name.
@@ -93,6 +96,16 @@ bool ZFont::acceptsValue(int value, bool valid, const char* attribute) const
         return true;
     qWarning().noquote() << tr("ZFont: el valor %1 está fuera de rango para %2 y se ignora")
                                 .arg(value)
+                                .arg(QLatin1String(attribute));
+    return false;
+}
+
+bool ZFont::acceptsSpacing(double spacing, const char* attribute) const
+{
+    if (spacing >= -maximumSpacing && spacing <= maximumSpacing)
+        return true;
+    qWarning().noquote() << tr("ZFont: el valor %1 está fuera de rango para %2 y se ignora")
+                                .arg(spacing)
                                 .arg(QLatin1String(attribute));
     return false;
 }
@@ -211,9 +224,15 @@ int ZFont::letterSpacing() const
 
 void ZFont::setLetterSpacing(int nLetterSpacingType, double nSpacing)
 {
-    if (acceptsValue(nLetterSpacingType, QFont::PercentageSpacing, QFont::AbsoluteSpacing, "letterSpacing"))
+    if (acceptsValue(nLetterSpacingType, QFont::PercentageSpacing, QFont::AbsoluteSpacing, "letterSpacing")
+        && acceptsSpacing(nSpacing, "letterSpacing"))
         m_font.setLetterSpacing(static_cast<QFont::SpacingType>(nLetterSpacingType), nSpacing);
 }
 
 double ZFont::wordSpacing() const { return m_font.wordSpacing(); }
-void ZFont::setWordSpacing(double nSpacing) { m_font.setWordSpacing(nSpacing); }
+
+void ZFont::setWordSpacing(double nSpacing)
+{
+    if (acceptsSpacing(nSpacing, "wordSpacing"))
+        m_font.setWordSpacing(nSpacing);
+}

@@ -159,6 +159,7 @@ public slots:
 private:
     bool acceptsValue(int value, int minimum, int maximum, const char* attribute) const;
     bool acceptsValue(int value, bool valid, const char* attribute) const;
+    bool acceptsSpacing(double spacing, const char* attribute) const;
 
     QFont m_font;
 };

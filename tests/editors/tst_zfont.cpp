@@ -17,6 +17,8 @@ private slots:
     void letterSpacingTruncatesTowardZero_data();
     void letterSpacingTruncatesTowardZero();
 
+    void spacingAFontCannotHoldIsIgnored_data();
+    void spacingAFontCannotHoldIsIgnored();
     void fontPropertyHandsOutCopiesOwnedByTheWidget();
     void scriptsOwnTheFontsHandedToThem();
 };
@@ -93,6 +95,35 @@ void TestZFont::letterSpacingTruncatesTowardZero()
     MessageLogCapture log;
     font.setLetterSpacing(type, spacing);
     QCOMPARE(font.letterSpacing(), expected);
+}
+
+void TestZFont::spacingAFontCannotHoldIsIgnored_data()
+{
+    QTest::addColumn<bool>("word");
+    QTest::addColumn<double>("spacing");
+    QTest::newRow("letter spacing NaN") << false << qQNaN();
+    QTest::newRow("letter spacing infinite") << false << qInf();
+    QTest::newRow("letter spacing past 2^25") << false << -4e7;
+    QTest::newRow("word spacing NaN") << true << qQNaN();
+    QTest::newRow("word spacing 1e300") << true << 1e300;
+}
+
+// QFont keeps spacings in fixed point; these had no such form and came out as -33554432.
+void TestZFont::spacingAFontCannotHoldIsIgnored()
+{
+    QFETCH(bool, word);
+    QFETCH(double, spacing);
+    ZFont font;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    font.setWordSpacing(3);
+    MessageLogCapture log;
+    if (word)
+        font.setWordSpacing(spacing);
+    else
+        font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    QCOMPARE(font.letterSpacing(), 2);
+    QCOMPARE(font.wordSpacing(), 3.0);
+    QCOMPARE(log.texts(QtWarningMsg).size(), 1);
 }
 
 void TestZFont::fontPropertyHandsOutCopiesOwnedByTheWidget()
