@@ -5,6 +5,11 @@
 
 namespace {
 
+// The table is read whole into memory. Rows that bring attributes of their own must not multiply
+// into rows x columns cells: a row keeps only the columns up to its last value (the shorter rows
+// read as empty there), and a table larger than this is refused.
+constexpr qint64 maximumValues = 10000000;
+
 // Collects rows as name/value pairs, then lays them out in columns.
 class RowCollector
 {
@@ -12,27 +17,45 @@ public:
     void startRow() { rows.append(QHash<int, QString>()); }
     void set(const QString& name, const QString& value)
     {
-        int column = columns.indexOf(name);
-        if (column < 0) {
-            column = columns.size();
+        auto known = columnIndex.constFind(name);
+        if (known == columnIndex.cend()) {
+            known = columnIndex.insert(name, columns.size());
             columns.append(name);
         }
-        rows.last().insert(column, value);
+        rows.last().insert(known.value(), value);
     }
-    void fill(NCReportTableDataSource::Table& table) const
+    bool fill(NCReportTableDataSource::Table& table, QString& error) const
     {
+        qint64 values = 0;
+        for (const QHash<int, QString>& row : rows)
+            values += width(row);
+        if (values > maximumValues) {
+            error = NCReportXMLDataSource::tr("The XML data has too many values: at most %1 can be read")
+                        .arg(maximumValues);
+            return false;
+        }
         table.columns = columns;
         table.rows.reserve(rows.size());
         for (const QHash<int, QString>& values : rows) {
-            QVector<QVariant> row(columns.size());
+            QVector<QVariant> row(width(values));
             for (auto it = values.cbegin(); it != values.cend(); ++it)
                 row[it.key()] = it.value();
             table.rows.append(row);
         }
+        return true;
     }
 
 private:
+    static int width(const QHash<int, QString>& row)
+    {
+        int last = -1;
+        for (auto it = row.cbegin(); it != row.cend(); ++it)
+            last = qMax(last, it.key());
+        return last + 1;
+    }
+
     QStringList columns;
+    QHash<QString, int> columnIndex;
     QVector<QHash<int, QString>> rows;
 };
 
@@ -77,6 +100,5 @@ bool NCReportXMLDataSource::readTable(Table& table, QString& error)
         error = tr("Line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
         return false;
     }
-    rows.fill(table);
-    return true;
+    return rows.fill(table, error);
 }

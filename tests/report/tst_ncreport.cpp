@@ -512,6 +512,13 @@ void TestNCReport::runFailuresAreReported_data()
     QTest::newRow("an XML source that is not well formed")
         << "<datasource id=\"ds\" type=\"2\"><![CDATA[<a><b>]]></datasource>"
         << "The data source ds cannot be opened: Line 1: Premature end of document.";
+    // Each row a new attribute after a shared one: rows x columns would be 12.5 million cells.
+    QString spread;
+    for (int row = 0; row < 5000; ++row)
+        spread += QStringLiteral("<r a=\"1\" c%1=\"2\"/>").arg(row);
+    QTest::newRow("an XML source whose every row brings a column of its own")
+        << "<datasource id=\"ds\" type=\"2\"><![CDATA[<t>" + spread + "</t>]]></datasource>"
+        << "The data source ds cannot be opened: The XML data has too many values: at most 10000000 can be read";
     QTest::newRow("a connection that does not exist")
         << "<datasource id=\"ds\" type=\"0\" connection=\"nada\">SELECT 1</datasource>"
         << "The data source ds cannot be opened: The database connection \"nada\" is not open";

@@ -556,6 +556,10 @@ Do you want to save your changes?</source>
             <source>Line %1: %2</source>
             <translation>Línea %1: %2</translation>
         </message>
+        <message>
+            <source>The XML data has too many values: at most %1 can be read</source>
+            <translation>Los datos XML tienen demasiados valores: se pueden leer como mucho %1</translation>
+        </message>
     </context>
     <context>
         <name>NCReportXMLDefReader</name>

@@ -556,6 +556,10 @@ Do you want to save your changes?</source>
             <source>Line %1: %2</source>
             <translation>第 %1 行：%2</translation>
         </message>
+        <message>
+            <source>The XML data has too many values: at most %1 can be read</source>
+            <translation>XML 数据的值过多：最多可读取 %1 个</translation>
+        </message>
     </context>
     <context>
         <name>NCReportXMLDefReader</name>
