@@ -75,13 +75,13 @@ NCRDDataSourceDialog::NCRDDataSourceDialog(const QDomElement& dataSources, QWidg
     id->setReadOnly(true);
     auto* modelId = named<QLineEdit>(form, "modelID");
     auto* parentSource = named<QLineEdit>(form, "wParentDataSource");
-    auto* spec = named<QPlainTextEdit>(form, "wItemModelSpec");
+    auto* parentReference = named<QPlainTextEdit>(form, "wItemModelSpec");
     auto* keyColumn = named<QSpinBox>(form, "spPKColIndex");
     auto* appearance = named<QCheckBox>(form, "cbUseModelAppearance");
     appearance->setText(tr("Use the model's appearance"));
     addRow(1, "label_13", tr("Item model:"), modelId);
     addRow(2, "lblParentID", tr("Parent data source:"), parentSource);
-    addRow(3, "label_22", tr("Parent reference:"), spec);
+    addRow(3, "label_22", tr("Parent reference:"), parentReference);
     addRow(4, "label_24", tr("Key column:"), keyColumn);
     grid->addWidget(appearance, 5, 1, 1, 2);
     grid->addWidget(id, 6, 1, 1, 2);
@@ -90,7 +90,7 @@ NCRDDataSourceDialog::NCRDDataSourceDialog(const QDomElement& dataSources, QWidg
     m_mapper->addMapping(id, IdColumn);
     m_mapper->addMapping(modelId, ItemModelColumn);
     m_mapper->addMapping(parentSource, ParentColumn);
-    m_mapper->addMapping(spec, ParentReferenceColumn, "plainText");
+    m_mapper->addMapping(parentReference, ParentReferenceColumn, "plainText");
     connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, m_mapper,
             &QDataWidgetMapper::setCurrentModelIndex);
     m_mapper->toFirst();

@@ -339,8 +339,9 @@ void NCRDDocument::createToolBar(QLayout* layout)
     // A button that opens its menu at once: its own action runs nothing.
     const auto addMenu = [&](const QString& name, const QString& text) {
         auto* menu = new QMenu(this);
-        add(bar, name, text, nullptr)->setMenu(menu);
-        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(m_actions.value(name))))
+        QAction* action = add(bar, name, text, nullptr);
+        action->setMenu(menu);
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
             button->setPopupMode(QToolButton::InstantPopup);
         return menu;
     };

@@ -76,11 +76,12 @@ bool isTrue(const QString& text)
     return !value.isEmpty() && value.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
 }
 
+// Both sides come trimmed.
 bool compare(const QString& left, QStringView op, const QString& right)
 {
     bool leftIsNumber = false, rightIsNumber = false;
-    const double leftNumber = left.trimmed().toDouble(&leftIsNumber);
-    const double rightNumber = right.trimmed().toDouble(&rightIsNumber);
+    const double leftNumber = left.toDouble(&leftIsNumber);
+    const double rightNumber = right.toDouble(&rightIsNumber);
     int order = 0;
     if (leftIsNumber && rightIsNumber) {
         // NaN is unordered: it neither equals nor lies on either side of any number.
@@ -88,7 +89,7 @@ bool compare(const QString& left, QStringView op, const QString& right)
             return op == QLatin1String("!=");
         order = leftNumber < rightNumber ? -1 : (leftNumber > rightNumber ? 1 : 0);
     } else {
-        order = left.trimmed().compare(right.trimmed());
+        order = left.compare(right);
     }
     if (op == QLatin1String("=="))
         return order == 0;
@@ -119,19 +120,20 @@ bool NCReportEvaluator::evaluate(QString& text, NCReportItem::SourceType type)
 
 bool NCReportEvaluator::evaluateCondition(const QString& condition, bool* ok)
 {
+    const QString text = condition.trimmed();
     bool valid = true;
     bool holds = true;
     int length = 0;
-    const int at = comparisonAt(condition, length);
-    if (condition.trimmed().isEmpty()) {
+    const int at = text.isEmpty() ? -1 : comparisonAt(text, length);
+    if (text.isEmpty()) {
         holds = true;
     } else if (at < 0) {
-        holds = isTrue(valueText(evaluateValue(condition.trimmed(), NCReportItem::Template, &valid)));
+        holds = isTrue(valueText(evaluateValue(text, NCReportItem::Template, &valid)));
     } else {
-        QString left = condition.left(at).trimmed();
-        QString right = condition.mid(at + length).trimmed();
+        QString left = text.left(at).trimmed();
+        QString right = text.mid(at + length).trimmed();
         valid = evaluate(left, NCReportItem::Template) && evaluate(right, NCReportItem::Template);
-        holds = compare(left, QStringView(condition).mid(at, length), right);
+        holds = compare(left.trimmed(), QStringView(text).mid(at, length), right.trimmed());
     }
     if (ok)
         *ok = valid;

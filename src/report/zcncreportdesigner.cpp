@@ -236,8 +236,8 @@ void ZCNCReportDesigner::GetDataSourcesItemsModelsEnEdicion(QList<QPair<QString,
 QString ZCNCReportDesigner::GetCurrentRelacionEnEdicion() const
 {
     const QWidget* dialog = GetDataSourceDialog();
-    const auto* spec = dialog ? dialog->findChild<QPlainTextEdit*>(QStringLiteral("wItemModelSpec")) : nullptr;
-    return spec ? spec->toPlainText() : QString();
+    const auto* reference = dialog ? dialog->findChild<QPlainTextEdit*>(QStringLiteral("wItemModelSpec")) : nullptr;
+    return reference ? reference->toPlainText() : QString();
 }
 
 QString ZCNCReportDesigner::GetItemModelIdRelacionEnEdicion(const QString& relation) const
