@@ -149,12 +149,9 @@ QList<QAction*> choosableActions(const QMenu* menu)
 // modifiers, index, typed text; what follows '#' is only for the reader.
 QString MonkeyEvent::toLine() const
 {
-    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 # %9")
-        .arg(QLatin1String(kindNames[kind]), encode(window), encodePoint(from), encodePoint(to))
-        .arg(key)
-        .arg(modifiers)
-        .arg(index)
-        .arg(encode(text), target);
+    const QStringList fields{QLatin1String(kindNames[kind]), encode(window), encodePoint(from), encodePoint(to),
+                             QString::number(key), QString::number(modifiers), QString::number(index), encode(text)};
+    return fields.join(QLatin1Char(' ')) + QStringLiteral(" # ") + target;
 }
 
 bool MonkeyEvent::fromLine(const QString& line, MonkeyEvent* event)

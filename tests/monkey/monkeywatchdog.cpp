@@ -48,7 +48,6 @@ MonkeyWatchdog* MonkeyWatchdog::s_instance = nullptr;
 MonkeyWatchdog::MonkeyWatchdog(unsigned seed, const QString& logPath)
     : m_seed(seed)
     , m_log(logPath)
-    , m_lastBeat(nowMilliseconds())
 {
     s_instance = this;
     mainThread = pthread_self();
@@ -188,7 +187,9 @@ void MonkeyWatchdog::watch()
 {
     while (!m_stopping) {
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
-        if (nowMilliseconds() - m_lastBeat < hangSeconds * 1000)
+        // Nothing is timed before the first event: building the gallery takes long enough.
+        const qint64 lastBeat = m_lastBeat;
+        if (lastBeat == 0 || nowMilliseconds() - lastBeat < hangSeconds * 1000)
             continue;
         report(QStringLiteral("a hang: the gallery took no input for %1 s (the stack of its thread follows)")
                    .arg(hangSeconds));

@@ -53,7 +53,7 @@ private:
     QStringList m_lastEvents;
     int m_eventCount = 0;
     QStringList m_warnings;
-    std::atomic<qint64> m_lastBeat;
+    std::atomic<qint64> m_lastBeat{0};
     std::atomic<bool> m_stopping{false};
     std::atomic<bool> m_reported{false};
     QPointer<QWidget> m_blocker;
