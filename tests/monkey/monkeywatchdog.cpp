@@ -142,11 +142,12 @@ QVector<MonkeyEvent> MonkeyWatchdog::readLog(const QString& path, unsigned* seed
     }
     int lineNumber = 0;
     while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        QString line = QString::fromUtf8(file.readLine());
+        line.chop(line.endsWith(QLatin1Char('\n')) ? 1 : 0);
         ++lineNumber;
         if (line.startsWith(QLatin1String("# seed ")))
             *seed = line.mid(7).toUInt();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         MonkeyEvent event;
         if (!MonkeyEvent::fromLine(line.section(QLatin1Char(' '), 1), &event)) {
