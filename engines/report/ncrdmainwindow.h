@@ -3,12 +3,14 @@
 #include "ncreport_global.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
 class NCRDDocument;
 class NCReportDef;
 class QMdiArea;
+class QMdiSubWindow;
 class QPrinter;
 
 /*!
@@ -38,8 +40,11 @@ public:
 
     // Opens the file in a new document window; null (and a message) when it cannot be read.
     NCRDDocument* openReportFile(const QString& fileName);
-    // Prints the current document on printer(), without asking.
+    // Prints the current document on printer(), without asking. With no printer installed the
+    // document is written as a PDF beside its file instead, and the status bar says where.
     bool printReport();
+    // The PDF the last printReport() wrote for want of a printer; empty when it printed on one.
+    QString pdfFileName() const { return m_pdfFileName; }
     // Where printReport() prints; the print command sets it up through the print dialog.
     QPrinter* printer();
 
@@ -58,10 +63,13 @@ private:
     void saveAs();
     void print();
     void bindItemModels(NCRDDocument* document) const;
+    bool printBeside(NCRDDocument* document);
     void showError();
 
     std::unique_ptr<NCReportDef> m_def;
     std::unique_ptr<QPrinter> m_printer;
     QMdiArea* m_mdiArea;
+    QPointer<QMdiSubWindow> m_currentWindow;
     QString m_errorString;
+    QString m_pdfFileName;
 };

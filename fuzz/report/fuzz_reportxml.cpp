@@ -6,6 +6,7 @@
 
 #include <ncreport.h>
 #include <ncreportdef.h>
+#include <ncreportsqldatasource.h>
 
 #include <QGuiApplication>
 #include <QStandardItemModel>
@@ -43,6 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     // Text and SQL sources would read the machine's files: only what the input holds is run.
     for (NCReportDataSource* source : report.reportDef()->dataSources()) {
+        if (const auto* sql = qobject_cast<NCReportSqlDataSource*>(source)) {
+            QString prepared;
+            QStringList names;
+            if (NCReportSqlDataSource::prepareQuery(sql->source(), prepared, names)
+                && prepared.count(QLatin1Char('?')) < names.size())
+                std::abort();
+        }
         if (source->dataSourceType() == NCReportDataSource::Text || source->dataSourceType() == NCReportDataSource::Sql)
             return 0;
         if (source->dataSourceType() == NCReportDataSource::XML && !xml.contains("CDATA[<"))

@@ -9,11 +9,13 @@
 #include <ncreportitemmodeldatasource.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -148,6 +150,28 @@ private Q_SLOTS:
         window.printer()->setOutputFileName(pdf);
         QVERIFY2(window.printReport(), qPrintable(window.errorString()));
         QCOMPARE(textLines(pdfText(pdf)), (QStringList{QStringLiteral("Ana"), QStringLiteral("Luis")}));
+    }
+
+    void withoutAPrinterThePdfGoesBesideTheReport()
+    {
+        REQUIRE_PDFTOTEXT();
+        QStandardItemModel model;
+        fillTable(model, {QStringLiteral("nombre"), QStringLiteral("Ana")});
+        NCRDMainWindow window;
+        window.reportDef()->addItemModel(QStringLiteral("clientes"), &model);
+        QVERIFY(window.openReportFile(m_fileName));
+        // Qt's default printer when none is installed.
+        window.printer()->setOutputFileName(QString());
+        window.printer()->setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = m_dir.filePath(QStringLiteral("informe.pdf"));
+        QFile::remove(pdf);
+        QVERIFY2(window.printReport(), qPrintable(window.errorString()));
+        QCOMPARE(window.pdfFileName(), pdf);
+        QCOMPARE(textLines(pdfText(pdf)), QStringList{QStringLiteral("Ana")});
+        QVERIFY2(window.statusBar()->currentMessage().contains(QDir::toNativeSeparators(pdf)),
+                 qPrintable(window.statusBar()->currentMessage()));
+        // The printer is left as it was, to be asked again next time.
+        QVERIFY(window.printer()->outputFileName().isEmpty());
     }
 
     void closingAsksToSaveModifiedDocuments_data()

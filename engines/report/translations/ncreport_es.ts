@@ -317,6 +317,14 @@ Do you want to save your changes?</source>
             <source>&amp;Variables...</source>
             <translation>&amp;Variables...</translation>
         </message>
+        <message>
+            <source>No printer is installed, and the report has no file to write the PDF beside</source>
+            <translation>No hay ninguna impresora instalada y el informe no tiene un archivo junto al que guardar el PDF</translation>
+        </message>
+        <message>
+            <source>No printer is installed: the report was written to %1</source>
+            <translation>No hay ninguna impresora instalada: el informe se ha guardado en %1</translation>
+        </message>
     </context>
     <context>
         <name>NCRDPropertyDialog</name>
@@ -533,6 +541,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The query failed: %1</source>
             <translation>La consulta ha fallado: %1</translation>
+        </message>
+        <message>
+            <source>The query of the data source %1 has a $P{ without its closing brace</source>
+            <translation>La consulta del origen de datos %1 tiene un $P{ sin su llave de cierre</translation>
         </message>
     </context>
     <context>
