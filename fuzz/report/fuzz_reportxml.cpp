@@ -1,9 +1,11 @@
 // Random report files through the loader: it accepts a definition whole or says where it stops
 // (a line inside the file), never keeps half of one; accepted definitions are run to small
-// images, with every data source the loader created.
+// images, with every data source the loader created. The designer's reading and writing of the
+// same file give back what they read, in any encoding.
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 #include <Mirokit/ZCNCReportEvaluator.h>
 
+#include <ncrdreportxml.h>
 #include <ncreport.h>
 #include <ncreportdef.h>
 #include <ncreportsqldatasource.h>
@@ -27,6 +29,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static QStandardItemModel model(3, 3);
 
     const QByteArray xml(reinterpret_cast<const char*>(data), int(size));
+    // The designer's copy, in whatever encoding the input declares: what it writes reads back
+    // to the same document.
+    QDomDocument document;
+    NCReportError designerError;
+    if (NCRDReportXml::read(xml, document, designerError)) {
+        const QByteArray written = NCRDReportXml::write(document);
+        QDomDocument reread;
+        if (!NCRDReportXml::read(written, reread, designerError) || NCRDReportXml::write(reread) != written)
+            std::abort();
+    }
     ZCNCReportCustomDSProvider provider;
     NCReport report;
     report.setCustomDataSourceProvider(&provider);
