@@ -1,13 +1,14 @@
 // Random report files through the loader: it accepts a definition whole or says where it stops
 // (a line inside the file), never keeps half of one; accepted definitions are run to small
-// images, with every data source the loader created. The designer's reading and writing of the
-// same file give back what they read, in any encoding.
+// images, with every data source the loader created, and previewed within a budget. The
+// designer's reading and writing of the same file give back what they read, in any encoding.
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 #include <Mirokit/ZCNCReportEvaluator.h>
 
 #include <ncrdreportxml.h>
 #include <ncreport.h>
 #include <ncreportdef.h>
+#include <ncreportpreview.h>
 #include <ncreportsqldatasource.h>
 
 #include <QGuiApplication>
@@ -70,5 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     QVector<QImage> pages;
     report.runReportToImages(pages, 4);
+    // A preview keeps within its budget (here a few pages) whatever the page count.
+    constexpr qint64 budget = 64 * 1024;
+    NCReportPreview preview(&report, 4, budget);
+    const int count = preview.pageCount();
+    if (count > 0 && (preview.page(count - 1).isNull() || preview.cachedBytes() > budget))
+        std::abort();
     return 0;
 }

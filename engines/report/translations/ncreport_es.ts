@@ -490,6 +490,10 @@ Do you want to save your changes?</source>
             <source>The page is too large for an image at %1 dpi</source>
             <translation>La página es demasiado grande para una imagen a %1 ppp</translation>
         </message>
+        <message>
+            <source>The pages at %1 dpi need more memory than a preview keeps (%2 MiB): ask for fewer pages</source>
+            <translation>Las páginas a %1 ppp necesitan más memoria de la que guarda una vista previa (%2 MiB): pida menos páginas</translation>
+        </message>
     </context>
     <context>
         <name>NCReportItemModelDataSource</name>

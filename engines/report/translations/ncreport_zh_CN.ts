@@ -490,6 +490,10 @@ Do you want to save your changes?</source>
             <source>The page is too large for an image at %1 dpi</source>
             <translation>以 %1 dpi 生成图像时页面过大</translation>
         </message>
+        <message>
+            <source>The pages at %1 dpi need more memory than a preview keeps (%2 MiB): ask for fewer pages</source>
+            <translation>%1 dpi 的页面所需内存超过预览可保留的内存（%2 MiB）：请减少请求的页数</translation>
+        </message>
     </context>
     <context>
         <name>NCReportItemModelDataSource</name>
