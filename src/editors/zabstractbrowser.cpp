@@ -45,6 +45,8 @@ ZAbstractBrowser::ZAbstractBrowser(QWidget* parent)
     , m_layout(new QHBoxLayout(this))
 {
     setUpButton(m_button);
+    // Until a subclass gives the button its own icon.
+    SetIcono(themeIcon(QStringLiteral("browse")));
     m_button->setAccessibleName(tr("Elegir valor"));
     m_button->setAccessibleDescription(tr("Abre el selector del valor (F4)"));
     m_button->installEventFilter(this);

@@ -54,6 +54,7 @@ const std::vector<Control>& controls()
         {"the date and time browser", [] { return new ZDateTimeEditBrowser; }},
         {"the time browser", [] { return new ZTimeEditBrowser; }},
         {"the number browser", [] { return new ZNumberSpinBoxBrowser; }},
+        {"a line browser, before a subclass gives its button an icon", [] { return new ZLineEditBrowser; }},
         {"a browser's menu button for a menu without an icon", [] {
              auto* browser = new ZLineEditBrowser;
              browser->SetMenu(new QMenu(QStringLiteral("Acciones"), browser));
@@ -75,13 +76,14 @@ bool drawsSomething(const QIcon& icon)
     return false;
 }
 
-// The buttons a user sees once the control is shown.
+// The buttons a user sees on the control (tool bars lay out theirs when shown).
 QList<QAbstractButton*> shownButtons(QWidget* control)
 {
+    control->show();
     QList<QAbstractButton*> shown;
     const QList<QAbstractButton*> buttons = control->findChildren<QAbstractButton*>();
     for (QAbstractButton* button : buttons) {
-        if (button->isVisibleTo(control))
+        if (button->isVisible())
             shown.append(button);
     }
     return shown;
