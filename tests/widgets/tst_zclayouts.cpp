@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScrollArea>
 #include <QScroller>
@@ -110,6 +111,8 @@ private slots:
     void flowEmptiedAndRefilled();
     void growModeDragsResizeTheSplitter_data();
     void growModeDragsResizeTheSplitter();
+    void aDragStartsFromTheSizesTheWindowGave_data();
+    void aDragStartsFromTheSizesTheWindowGave();
     void storedSizesOfOtherSectionsAreNotApplied();
     void kineticScrollingTargetsTheViewport();
 };
@@ -332,6 +335,45 @@ void TestZCLayouts::growModeDragsResizeTheSplitter()
     splitter.moveSplitter(edge + drag, handle);
     QCOMPARE(splitter.length() - before, growth);
     QTEST(splitter.sizes(), "sizes");
+}
+
+void TestZCLayouts::aDragStartsFromTheSizesTheWindowGave_data()
+{
+    QTest::addColumn<int>("resizedBy");
+    QTest::newRow("a splitter its window widened") << 300;
+    QTest::newRow("a splitter its window narrowed") << -60;
+    QTest::newRow("a splitter left as it was") << 0;
+}
+
+// Whatever the sections became by a resize, a handle dragged 10 pixels makes the section
+// before it and the splitter 10 pixels larger.
+void TestZCLayouts::aDragStartsFromTheSizesTheWindowGave()
+{
+    QFETCH(int, resizedBy);
+    Splitter splitter(Qt::Horizontal, ZCSplitter::Crecer);
+    splitter.setOpaqueResize(true);
+    splitter.resize(splitter.width() + resizedBy, splitter.height());
+    QTRY_COMPARE(splitter.sizes().at(0) + splitter.sizes().at(1) + splitter.sizes().at(2),
+                 300 + resizedBy);
+    const int before = splitter.width();
+    QList<int> expected = splitter.sizes();
+    expected[0] += 10;
+
+    QSplitterHandle* handle = splitter.handle(1);
+    const QPoint from = handle->rect().center();
+    const QPoint to = from + QPoint(10, 0);
+    QMouseEvent press(QEvent::MouseButtonPress, from, handle->mapToGlobal(from), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &press);
+    QMouseEvent move(QEvent::MouseMove, to, handle->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, to, handle->mapToGlobal(to), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &release);
+
+    QCOMPARE(splitter.width(), before + 10);
+    QCOMPARE(splitter.sizes(), expected);
 }
 
 void TestZCLayouts::storedSizesOfOtherSectionsAreNotApplied()
