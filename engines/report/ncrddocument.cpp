@@ -192,9 +192,9 @@ bool NCRDDocument::load(const QDomDocument& xml, const QString& fileName)
 bool NCRDDocument::readReport(const QDomDocument& xml, const QString& fileName)
 {
     auto report = std::make_unique<NCReport>();
-    // Item models and the provider the host gave the previous report stay with the document.
+    report->setCustomDataSourceProvider(m_provider);
+    // Item models the host gave the previous report stay with the document.
     if (m_report) {
-        report->setCustomDataSourceProvider(m_report->customDataSourceProvider());
         const auto models = m_report->itemModels();
         for (auto it = models.cbegin(); it != models.cend(); ++it)
             report->addItemModel(it.key(), it.value());
@@ -206,6 +206,13 @@ bool NCRDDocument::readReport(const QDomDocument& xml, const QString& fileName)
     m_report = std::move(report);
     m_errorString.clear();
     return true;
+}
+
+void NCRDDocument::setCustomDataSourceProvider(NCReportCustomDSProvider* provider)
+{
+    m_provider = provider;
+    if (m_report)
+        readReport(m_xml, m_fileName);
 }
 
 bool NCRDDocument::setXml(const QDomDocument& xml)

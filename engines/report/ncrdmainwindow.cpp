@@ -106,6 +106,7 @@ NCRDDocument* NCRDMainWindow::openReportFile(const QString& fileName)
 {
     // A child of the window first, so that whoever watches the window sees the document come.
     auto document = std::make_unique<NCRDDocument>(this);
+    document->setCustomDataSourceProvider(m_provider);
     if (!document->openFile(fileName)) {
         m_errorString = document->errorString();
         return nullptr;

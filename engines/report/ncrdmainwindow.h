@@ -1,8 +1,9 @@
 #pragma once
 
-#include "ncreport_global.h"
+#include "ncreportcustomdsprovider.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -17,7 +18,8 @@ class QPrinter;
 
     The window's own definition holds what every document shares: the item models the host
     registers (addItemModel) and the zint folder. A document is given the registered models
-    when it opens and again before it prints.
+    when it opens and again before it prints, and reads its report with the window's data-source
+    provider.
 
     Closing the window closes every document first (each may ask to save); when one stays open
     the window does too. aboutToClose() tells that the window is closing.
@@ -31,6 +33,9 @@ public:
     ~NCRDMainWindow() override;
 
     NCReportDef* reportDef() const { return m_def.get(); }
+    // The provider of the documents opened from now on; not owned, null for the engine's own.
+    void setCustomDataSourceProvider(NCReportCustomDSProvider* provider) { m_provider = provider; }
+    NCReportCustomDSProvider* customDataSourceProvider() const { return m_provider; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
     // The document of the current window, null when none is open.
     NCRDDocument* activeDocument() const;
@@ -62,6 +67,7 @@ private:
 
     std::unique_ptr<NCReportDef> m_def;
     std::unique_ptr<QPrinter> m_printer;
+    QPointer<NCReportCustomDSProvider> m_provider;
     QMdiArea* m_mdiArea;
     QString m_errorString;
 };

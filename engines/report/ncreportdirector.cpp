@@ -5,6 +5,8 @@
 #include "ncreportevaluator.h"
 #include "ncreportoutput.h"
 
+#include <QDebug>
+
 namespace {
 
 const QLatin1String pageNumberName("pageNumber");
@@ -181,6 +183,14 @@ QVariant NCReportDirector::variableValue(const QString& name) const
         }
     }
     return QVariant();
+}
+
+void NCReportDirector::warnOnce(const QString& message)
+{
+    if (m_warnings.contains(message))
+        return;
+    m_warnings.insert(message);
+    qWarning().noquote() << message;
 }
 
 bool NCReportDirector::printSection(const NCReportSection& section)

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QVector>
 
 class NCReportDataSource;
@@ -43,6 +44,10 @@ public:
     bool hasVariable(const QString& name) const;
     QVariant variableValue(const QString& name) const;
 
+    // Writes `message` to the log the first time the run meets it: a fault of the report shows
+    // up once, not once per row.
+    void warnOnce(const QString& message);
+
 private:
     struct Accumulator {
         int count = 0;
@@ -70,6 +75,7 @@ private:
     NCReportOutput* m_output = nullptr;
     NCReportError m_error;
     QVector<Accumulator> m_accumulators;
+    QSet<QString> m_warnings;
     int m_detailIndex = -1;
     int m_pageNumber = 0;
     // Millimetres from the top of the printable area: where the next section goes, where this

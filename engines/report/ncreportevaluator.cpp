@@ -245,7 +245,11 @@ bool NCReportEvaluator::getDataSourceValue(const QString& expression, QVariant& 
     m_currentDataSource = source;
     if (!function.isEmpty())
         return evaluateFunctionValue(source, function, column, result);
+    return readColumn(source, column, row, result);
+}
 
+bool NCReportEvaluator::readColumn(NCReportDataSource* source, const QString& column, int row, QVariant& result)
+{
     const int savedRow = source->currentRow();
     if (row >= 0 && !source->seek(row))
         return false;
@@ -253,6 +257,8 @@ bool NCReportEvaluator::getDataSourceValue(const QString& expression, QVariant& 
     const bool found = m_currentColumn >= 0 || m_currentColumn == NCReportDataSource::ColumnByName;
     if (found)
         result = m_currentColumn >= 0 ? source->value(m_currentColumn, m_itemRole) : source->valueByName(column, m_itemRole);
+    else if (m_director)
+        m_director->warnOnce(tr("The data source %1 has no column %2").arg(source->id(), column));
     // A row picked for this value only: the rows that follow are read where the cursor was.
     if (row >= 0)
         source->seek(savedRow);

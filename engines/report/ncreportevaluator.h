@@ -5,6 +5,7 @@
 #include "ncreportdirector.h"
 #include "ncreportitem.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QVariant>
 
@@ -30,6 +31,8 @@
 */
 class NCREPORT_EXPORT NCReportEvaluator
 {
+    Q_DECLARE_TR_FUNCTIONS(NCReportEvaluator)
+
 public:
     NCReportEvaluator();
     NCReportEvaluator(const NCReportEvaluator& other);
@@ -77,6 +80,11 @@ public:
     NCReportDataSource* dataSource(const QString& id) const;
 
 protected:
+    // Reads `column` at the cursor of `source`, or at `row` when it is not -1 (the cursor then
+    // comes back). A column the source does not have gives false, and the run warns once about
+    // it: a field that prints nothing should say why.
+    bool readColumn(NCReportDataSource* source, const QString& column, int row, QVariant& result);
+
     // The data source, column and role of the last value read.
     QPointer<NCReportDataSource> m_currentDataSource;
     int m_currentColumn = -1;

@@ -1,3 +1,4 @@
+#include "messagelogcapture.h"
 #include "mirokittest.h"
 #include "reportdesignertest.h"
 #include "reporttest.h"
@@ -32,12 +33,14 @@ public:
         ++refreshes;
         if (!mainWindow() || !mainWindow()->reportDef()->itemModels().isEmpty())
             return;
-        AddItemModel(QStringLiteral("clientes"), &model);
+        AddItemModel(QStringLiteral("clientes"), registered ? registered : &model);
         mainWindow()->printer()->setOutputFormat(QPrinter::PdfFormat);
         mainWindow()->printer()->setOutputFileName(pdf);
     }
     int refreshes = 0;
     QStandardItemModel model;
+    // The model registered as "clientes" in place of `model`.
+    QAbstractItemModel* registered = nullptr;
     QString pdf;
 };
 
@@ -153,6 +156,41 @@ private Q_SLOTS:
         QCOMPARE(title, QStringLiteral("Editor de informes"));
         QCOMPARE(textLines(pdfText(designer.pdf)), (QStringList{QStringLiteral("Ana"), QStringLiteral("Luis")}));
         QCOMPARE(designer.refreshes, 2);
+    }
+
+    void printingReadsTheLibrarysModels_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QStringList>("printed");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("a title") << "$D{Nombre} $D{ds.Importe}" << QStringList{"1 Ana 10", "2 Luis 20"} << 0;
+        QTest::newRow("the constant marker") << "$D{%CONST}" << QStringList{"1 0", "2 0"} << 0;
+        QTest::newRow("an unknown name prints nothing") << "[$D{apellido}]" << QStringList{"1", "2"} << 1;
+    }
+
+    // The designer's "-print" with a model of the library's kind, whose titles answer only the
+    // display role: the report reads it through the library's data source and evaluator.
+    void printingReadsTheLibrarysModels()
+    {
+        REQUIRE_PDFTOTEXT();
+        QFETCH(QString, field);
+        QFile file(m_fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(report(QStringLiteral("<datasource id=\"ds\" type=\"4\" itemModel=\"clientes\"/>"),
+                          QStringLiteral("<field x=\"0\" y=\"0\" width=\"10\" height=\"6\">$D{Código}</field>"
+                                         "<field x=\"20\" y=\"0\" width=\"50\" height=\"6\">%1</field>")
+                              .arg(field.toHtmlEscaped())));
+        file.close();
+        LibraryTable model({QStringLiteral("Código,Nombre,Importe"), QStringLiteral("1,Ana,10"),
+                            QStringLiteral("2,Luis,20")});
+        Designer designer;
+        designer.registered = &model;
+        designer.pdf = m_dir.filePath(QStringLiteral("clientes.pdf"));
+        designer.SetArgumentos({m_fileName, QStringLiteral("-print")});
+        MessageLogCapture log;
+        QScopedPointer<NCRDMainWindow> window(designer.CreateMainWindow(nullptr));
+        QTEST(textLines(pdfText(designer.pdf)), "printed");
+        QTEST(log.texts(QtWarningMsg).filter(QStringLiteral("has no column apellido")).size(), "warnings");
     }
 
     void dataSourcesOfTheCurrentDocument()

@@ -477,6 +477,13 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
+        <name>NCReportEvaluator</name>
+        <message>
+            <source>The data source %1 has no column %2</source>
+            <translation>El origen de datos %1 no tiene la columna %2</translation>
+        </message>
+    </context>
+    <context>
         <name>NCReportImageOutput</name>
         <message>
             <source>The page is too large for an image at %1 dpi</source>
