@@ -1,6 +1,5 @@
 #include "zcgestortemasestilo.h"
 
-#include "zcicon.h"
 #include "zcqssparser.h"
 #include "zcsvgiconengine.h"
 
@@ -34,6 +33,27 @@ const ZCTemaEstilo& noTheme()
 {
     static const ZCTemaEstilo empty;
     return empty;
+}
+
+// The library's own drawings: the icons of its controls while the host has chosen no theme, and
+// any icon the host's theme lacks. Compiled into the library, so no control shows a blank button.
+const ZCTemaEstilo& defaultTheme()
+{
+    static const ZCTemaEstilo theme(QStringLiteral("Mirokit"), QStringLiteral(":/Resources/tema"), QString(),
+                                    QString(),
+                                    {QColor(0x45, 0x5a, 0x64), QColor(0x1e, 0x88, 0xe5), QColor(0x0d, 0x47, 0xa1),
+                                     QColor(0xe5, 0x39, 0x35)});
+    return theme;
+}
+
+QString svgPath(const ZCTemaEstilo& theme, const QString& iconName)
+{
+    return QStringLiteral("%1/%2.svg").arg(theme.GetPathIconos(), iconName);
+}
+
+bool hasDrawing(const ZCTemaEstilo& theme, const QString& iconName)
+{
+    return QFileInfo(svgPath(theme, iconName)).isFile();
 }
 
 } // namespace
@@ -133,26 +153,42 @@ bool ZCGestorTemasEstilo::SetTema(int index)
     return true;
 }
 
+const ZCTemaEstilo& ZCGestorTemasEstilo::themeInForce() const
+{
+    return isValidIndex(m_currentIndex) ? m_temas.at(m_currentIndex) : defaultTheme();
+}
+
+const ZCTemaEstilo& ZCGestorTemasEstilo::drawingThemeOf(const QString& iconName) const
+{
+    const ZCTemaEstilo& inForce = themeInForce();
+    if (&inForce != &defaultTheme() && !hasDrawing(inForce, iconName) && hasDrawing(defaultTheme(), iconName))
+        return defaultTheme();
+    return inForce;
+}
+
 QString ZCGestorTemasEstilo::GetPathFromTheme(const QString& iconName) const
 {
-    return QStringLiteral("%1/%2.svg").arg(GetCurrentTema().GetPathIconos(), iconName);
+    return svgPath(drawingThemeOf(iconName), iconName);
 }
 
 bool ZCGestorTemasEstilo::ExistsIconFromTheme(const QString& iconName) const
 {
-    return QFileInfo(GetPathFromTheme(iconName)).isFile();
+    return isValidIndex(m_currentIndex) && hasDrawing(m_temas.at(m_currentIndex), iconName);
 }
 
 QIcon ZCGestorTemasEstilo::FromTheme(const QString& iconName, EEstadoIcono state)
 {
-    if (!isValidIndex(m_currentIndex))
-        return QIcon::fromTheme(iconName);
-
+    // Index -1, no theme chosen, caches the default theme's icons.
     ZCCacheIconos& cache = m_caches[m_currentIndex];
     if (cache.Contains(iconName, state))
         return cache.GetIcon(iconName, state);
-    if (!ExistsIconFromTheme(iconName))
-        return QIcon::fromTheme(iconName);
+    if (!ExistsIconFromTheme(iconName)) {
+        // A host theme may keep raster icons in Qt's icon theme; the library's drawings come last.
+        const bool drawnByLibrary = hasDrawing(defaultTheme(), iconName);
+        const QIcon fromQt = isValidIndex(m_currentIndex) || !drawnByLibrary ? QIcon::fromTheme(iconName) : QIcon();
+        if (!fromQt.isNull() || !drawnByLibrary)
+            return fromQt;
+    }
 
     const QIcon icon(new ZCSVGIconEngine(iconName, state));
     releaseWithApplication();
@@ -201,12 +237,10 @@ void ZCGestorTemasEstilo::onRefresh()
     // A theme whose files no longer parse was not reloaded, and its warning says so already.
     if (!SetTema(m_currentIndex))
         return;
-    QIcon closeIcon = FromTheme(QStringLiteral("close"), EstadoNotify);
-    if (closeIcon.isNull())
-        closeIcon = ZCIcon(QStringLiteral(":/Resources/tg_cerrar.png"));
+    // The default theme draws a close icon when the theme has none.
     GetGestorNotificaciones()->AddNotificacion(
         tr("El tema \"%1\" ha sido recargado correctamente").arg(GetCurrentTema().GetNombre()),
-        QIcon(), closeIcon, 3);
+        QIcon(), FromTheme(QStringLiteral("close"), EstadoNotify), 3);
 }
 
 void ZCGestorTemasEstilo::releaseWithApplication()

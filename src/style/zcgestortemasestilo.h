@@ -51,6 +51,11 @@ private:
     friend class ZCSVGIconEngine;
 
     bool ExistsIconFromTheme(const QString& iconName) const;
+    // The host's current theme, or the library's default one while the host has chosen none.
+    const ZCTemaEstilo& themeInForce() const;
+    // The theme whose folder holds the icon's drawing: the theme in force, or the default theme
+    // for an icon the host's theme lacks.
+    const ZCTemaEstilo& drawingThemeOf(const QString& iconName) const;
     bool isValidIndex(int index) const;
     void onRefresh();
     void releaseWithApplication();
