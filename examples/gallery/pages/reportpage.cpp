@@ -1,6 +1,6 @@
 // "Informes": a table of sales registered by name as an item model, a sample report over it
-// (in Spanish formats, grouped by city with totals as money, a barcode per row, a grand total
-// and "Página n de m") previewed as it is edited, and a button that prints it to PDF, and the
+// (in Spanish formats, sorted and grouped by city with totals as money, a barcode per row, a
+// grand total and "Página n de m") previewed as it is edited, and a button that prints it to PDF, and the
 // report designer opened on the sample report.
 #include "gallerypage.h"
 
@@ -46,7 +46,7 @@ const char sampleReport[] = R"(<report name="Ventas por ciudad" locale="es_ES" p
   <pageFooter height="8">
     <field x="0" y="2" width="124" height="5" fontSize="8" align="right">Página $V{pageNumber} de $V{pageCount}</field>
   </pageFooter>
-  <detail id="lineas" dataSource="ventas" height="9">
+  <detail id="lineas" dataSource="ventas" height="9" sort="Ciudad, Importe desc">
     <group id="ciudad" expression="$D{ventas.Ciudad}">
       <header height="8">
         <rectangle x="0" y="1" width="124" height="6" fill="#dde8f3" color="#dde8f3"/>
