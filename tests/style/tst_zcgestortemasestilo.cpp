@@ -275,6 +275,12 @@ void TestZCGestorTemasEstilo::recolour_data()
                       "<g><path d=\"M1 1h1v1z\"/></g></svg>")
         << "svg= path=#ff0000 rect= g= path=#ff0000";
     QTest::newRow("broken XML keeps what was read") << QByteArray("<svg><path d=\"M0 0\"/><path") << "svg= path=#ff0000";
+    QTest::newRow("only fill attributes change, not comments, text, other values or other names")
+        << QByteArray("<?xml version='1.0'?><!-- fill=\"x\" --><svg xmlns:a='urn:a' a:fill='q'>"
+                      "<path fill = '#123' d='fill=\"1\"'/><![CDATA[ fill=\"2\" ]]><rect x=\">\" fill='red'/></svg>")
+        << "svg= path=#ff0000 rect=#ff0000";
+    QTest::newRow("a drawing beyond ASCII is recoloured as well")
+        << QByteArray("<svg><title>Caf\xc3\xa9</title><path fill=\"#000\"/></svg>") << "svg= title= path=#ff0000";
 }
 
 void TestZCGestorTemasEstilo::recolour()
