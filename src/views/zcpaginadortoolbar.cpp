@@ -347,9 +347,14 @@ void ZCPaginadorToolbar::onPaginaTextEdit()
     bool ok = false;
     const unsigned int pagina = edit->text().toUInt(&ok);
     // A refused number stays in the field for the user to correct.
-    if (!ok || pagina == 0 || pagina > m_totalPaginas || pagina == m_paginaActual)
-        return;
-    GotoPagina(pagina);
+    if (ok)
+        irAPagina(pagina);
+}
+
+void ZCPaginadorToolbar::irAPagina(uint nPagina)
+{
+    if (nPagina != 0 && nPagina <= m_totalPaginas)
+        GotoPagina(nPagina);
 }
 
 void ZCPaginadorToolbar::onCambioOrientacionToolbar(Qt::Orientation orientation)
