@@ -173,7 +173,8 @@ QSvgRenderer* ZCSVGIconEngine::renderer()
         return m_renderer.get();
 
     const ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
-    const ZCTemaEstilo& theme = manager->GetCurrentTema();
+    // The colours are the theme in force's even when the drawing is the default theme's.
+    const ZCTemaEstilo& theme = manager->themeInForce();
     QFile file(manager->GetPathFromTheme(m_iconName));
     if (!file.open(QIODevice::ReadOnly)) {
         qWarning().noquote()
