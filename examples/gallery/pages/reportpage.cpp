@@ -11,6 +11,7 @@
 
 #include <ncrdgraphpropdialog.h>
 #include <ncreport.h>
+#include <ncreportpreview.h>
 
 #include <QCompleter>
 #include <QFile>
@@ -28,6 +29,8 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
@@ -185,14 +188,19 @@ QWidget* createReportPage()
     buttons->addWidget(print);
     layout->addLayout(buttons);
 
+    // Pages are painted when they are shown, within the preview's memory budget, however long
+    // the report grows.
+    const auto pages = std::make_shared<NCReportPreview>(report, 80);
     const auto refresh = [=] {
-        QVector<QImage> pages;
-        if (!report->runReportToImages(pages, 80) || pages.isEmpty()) {
-            status->setText(report->error().toString());
+        pages->reset();
+        const QImage first = pages->page(0);
+        if (first.isNull()) {
+            status->setText(pages->error().toString());
             return;
         }
-        preview->setPixmap(sheet(pages.first()));
-        status->setText(QStringLiteral("%1 página(s); las filas del modelo «ventas» se editan en la tabla.").arg(pages.size()));
+        preview->setPixmap(sheet(first));
+        status->setText(QStringLiteral("%1 página(s); las filas del modelo «ventas» se editan en la tabla.")
+                            .arg(pages->pageCount()));
     };
     // Edits arrive one cell at a time: one preview after the last of them.
     auto* delay = new QTimer(page);
