@@ -5,6 +5,7 @@
 
 #include <QDomDocument>
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 
 class QAction;
@@ -44,6 +45,10 @@ public:
     // Writes the XML to the file it came from, or to `fileName` from then on.
     bool save();
     bool saveAs(const QString& fileName);
+
+    // Where the report's data sources (and its evaluator) come from; the report is read again
+    // with it. Not owned; null gives the engine's own.
+    void setCustomDataSourceProvider(NCReportCustomDSProvider* provider);
 
     // The report read from the current XML; null before a file was opened.
     NCReport* report() const { return m_report.get(); }
@@ -118,6 +123,7 @@ private:
     QString m_fileName;
     QDomDocument m_xml;
     std::unique_ptr<NCReport> m_report;
+    QPointer<NCReportCustomDSProvider> m_provider;
     QString m_errorString;
     QTreeWidget* m_tree;
     QHash<const QTreeWidgetItem*, QDomElement> m_elements;

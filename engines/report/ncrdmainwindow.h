@@ -1,14 +1,16 @@
 #pragma once
 
-#include "ncreport_global.h"
+#include "ncreportcustomdsprovider.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
 class NCRDDocument;
 class NCReportDef;
 class QMdiArea;
+class QMdiSubWindow;
 class QPrinter;
 
 /*!
@@ -17,7 +19,8 @@ class QPrinter;
 
     The window's own definition holds what every document shares: the item models the host
     registers (addItemModel) and the zint folder. A document is given the registered models
-    when it opens and again before it prints.
+    when it opens and again before it prints, and reads its report with the window's data-source
+    provider.
 
     Closing the window closes every document first (each may ask to save); when one stays open
     the window does too. aboutToClose() tells that the window is closing.
@@ -31,6 +34,9 @@ public:
     ~NCRDMainWindow() override;
 
     NCReportDef* reportDef() const { return m_def.get(); }
+    // The provider of the documents opened from now on; not owned, null for the engine's own.
+    void setCustomDataSourceProvider(NCReportCustomDSProvider* provider) { m_provider = provider; }
+    NCReportCustomDSProvider* customDataSourceProvider() const { return m_provider; }
     QMdiArea* mdiArea() const { return m_mdiArea; }
     // The document of the current window, null when none is open.
     NCRDDocument* activeDocument() const;
@@ -38,8 +44,11 @@ public:
 
     // Opens the file in a new document window; null (and a message) when it cannot be read.
     NCRDDocument* openReportFile(const QString& fileName);
-    // Prints the current document on printer(), without asking.
+    // Prints the current document on printer(), without asking. With no printer installed the
+    // document is written as a PDF beside its file instead, and the status bar says where.
     bool printReport();
+    // The PDF the last printReport() wrote for want of a printer; empty when it printed on one.
+    QString pdfFileName() const { return m_pdfFileName; }
     // Where printReport() prints; the print command sets it up through the print dialog.
     QPrinter* printer();
 
@@ -58,10 +67,14 @@ private:
     void saveAs();
     void print();
     void bindItemModels(NCRDDocument* document) const;
+    bool printBeside(NCRDDocument* document);
     void showError();
 
     std::unique_ptr<NCReportDef> m_def;
     std::unique_ptr<QPrinter> m_printer;
+    QPointer<NCReportCustomDSProvider> m_provider;
     QMdiArea* m_mdiArea;
+    QPointer<QMdiSubWindow> m_currentWindow;
     QString m_errorString;
+    QString m_pdfFileName;
 };

@@ -65,9 +65,27 @@ QString NCReport::reportName() const
     return m_def->reportName();
 }
 
+void NCReport::setCustomDataSourceProvider(NCReportCustomDSProvider* provider)
+{
+    m_provider = provider;
+    if (!m_hostEvaluator)
+        useProviderEvaluator();
+}
+
 void NCReport::setEvaluator(std::unique_ptr<NCReportEvaluator> evaluator)
 {
-    m_evaluator = evaluator ? std::move(evaluator) : std::make_unique<NCReportEvaluator>();
+    m_hostEvaluator = bool(evaluator);
+    if (m_hostEvaluator)
+        m_evaluator = std::move(evaluator);
+    else
+        useProviderEvaluator();
+}
+
+void NCReport::useProviderEvaluator()
+{
+    m_evaluator = m_provider ? m_provider->createEvaluator() : nullptr;
+    if (!m_evaluator)
+        m_evaluator = std::make_unique<NCReportEvaluator>();
 }
 
 void NCReport::addItemModel(const QString& id, QAbstractItemModel* model)

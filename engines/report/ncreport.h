@@ -25,7 +25,8 @@ class QPrinter;
     file, a printer or images.
 
     The host may put its own data-source provider and evaluator in place of the engine's; both
-    are used from the next load() and run on.
+    are used from the next load() and run on. Without an evaluator of the host's own, a report
+    evaluates with the one its provider makes.
 */
 class NCREPORT_EXPORT NCReport : public QObject
 {
@@ -48,8 +49,9 @@ public:
     QString reportName() const;
 
     // Not owned; null restores the engine's own.
-    void setCustomDataSourceProvider(NCReportCustomDSProvider* provider) { m_provider = provider; }
+    void setCustomDataSourceProvider(NCReportCustomDSProvider* provider);
     NCReportCustomDSProvider* customDataSourceProvider() const { return m_provider; }
+    // Null gives the report the provider's evaluator again.
     void setEvaluator(std::unique_ptr<NCReportEvaluator> evaluator);
     NCReportEvaluator* evaluator() const { return m_evaluator.get(); }
 
@@ -72,12 +74,15 @@ public:
 
 private:
     bool fail(const QString& message);
+    void useProviderEvaluator();
 
     QString m_reportFile;
     QByteArray m_reportSource;
     std::unique_ptr<NCReportDef> m_def;
     QPointer<NCReportCustomDSProvider> m_provider;
     std::unique_ptr<NCReportEvaluator> m_evaluator;
+    // Whether m_evaluator is the host's, which a new provider leaves in place.
+    bool m_hostEvaluator = false;
     QHash<QString, QPointer<QAbstractItemModel>> m_itemModels;
     QVariantMap m_parameters;
     QPointer<NCReportDirector> m_director;

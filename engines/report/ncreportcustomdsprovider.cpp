@@ -1,5 +1,6 @@
 #include "ncreportcustomdsprovider.h"
 
+#include "ncreportevaluator.h"
 #include "ncreportitemmodeldatasource.h"
 #include "ncreportsqldatasource.h"
 #include "ncreporttextdatasource.h"
@@ -28,4 +29,9 @@ NCReportDataSource* NCReportCustomDSProvider::createCustomDataSource(const QStri
     default:
         return nullptr;
     }
+}
+
+std::unique_ptr<NCReportEvaluator> NCReportCustomDSProvider::createEvaluator() const
+{
+    return std::make_unique<NCReportEvaluator>();
 }

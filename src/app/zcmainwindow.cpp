@@ -246,20 +246,24 @@ void ZCMainWindow::InitProgressBar(const QString& text, const QString& iconFile)
 {
     QStatusBar* bar = statusBar();
     // The three widgets live and die together, as children of the status bar.
-    if (!m_progressBar) {
+    const bool created = !m_progressBar;
+    if (created) {
         m_progressIcon = new QLabel(bar);
         m_progressIcon->setScaledContents(true);
         m_progressText = new QLabel(bar);
         m_progressBar = new QProgressBar(bar);
         m_progressBar->setRange(0, 100);
-        const int height = m_progressText->sizeHint().height();
-        m_progressBar->setMaximumHeight(height);
-        m_progressBar->setMaximumWidth(20 * height);
         m_progressShown = false;
     }
     m_progressIcon->setPixmap(QPixmap(iconFile));
     m_progressIcon->setMaximumSize(bar->height(), bar->height());
     m_progressText->setText(text);
+    // Measured with its text: an empty label is not as tall as the line the bar sits beside.
+    if (created) {
+        const int height = m_progressText->sizeHint().height();
+        m_progressBar->setMaximumHeight(height);
+        m_progressBar->setMaximumWidth(20 * height);
+    }
     m_progressBar->setValue(0);
 
     // A second InitProgressBar without EndProgressBar reuses the widgets in place.

@@ -83,23 +83,24 @@ void ZDateTimeEdit::setDate(const QDate& date)
 }
 
 // QDateTimeEdit keeps its last value while the editor is empty (it ignores null values) and
-// signals only changes of that value. Whether the user saw a change is therefore decided
-// against the value it really holds: going from empty to that same value, or from a value to
-// empty, is announced here, every other change by Qt itself.
+// signals only changes of that value, the date-time and the date each on their own. Whether
+// the user saw a change is therefore decided against the value it really holds: going from
+// empty to a value, or from a value to empty, announces here each signal that Qt did not
+// send because its part of the held value stayed the same (a date-time on the day held
+// before changes the date-time, not the date).
 void ZDateTimeEdit::changeValue(bool valid, const std::function<void()>& setUnderlying)
 {
     const bool wasValid = m_valid;
     const QDateTime held = QDateTimeEdit::dateTime();
     SetIsValidDate(valid);
     setUnderlying();
-    if (m_valid != wasValid && QDateTimeEdit::dateTime() == held)
-        announceChange();
-}
-
-void ZDateTimeEdit::announceChange()
-{
-    emit dateTimeChanged(dateTime());
-    emit dateChanged(date());
+    if (m_valid == wasValid)
+        return;
+    const QDateTime now = QDateTimeEdit::dateTime();
+    if (now == held)
+        emit dateTimeChanged(dateTime());
+    if (now.date() == held.date())
+        emit dateChanged(date());
 }
 
 void ZDateTimeEdit::OnDateTimeChanged(const QDateTime& dateTime)

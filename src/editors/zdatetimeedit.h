@@ -87,7 +87,6 @@ private:
     bool isDateOnly() const;
     bool holdsValue(const QDateTime& dateTime) const;
     void changeValue(bool valid, const std::function<void()>& setUnderlying);
-    void announceChange();
     bool isWholeTextSelected() const;
     bool startsFreshValue(const QKeyEvent* event) const;
     void fillWithNow();

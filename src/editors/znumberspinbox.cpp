@@ -74,8 +74,9 @@ QString ZNumberSpinBox::textFromValue(double value) const
     case NFormatLocal:
         return locale().toString(value, 'f', decimals());
     case NFormatLocalCurrency:
-        // A blank symbol, trimmed: the currency layout without the currency.
-        return locale().toCurrencyString(value, QStringLiteral(" "), decimals()).trimmed();
+        // A blank symbol, trimmed: the currency layout without the currency, and with the
+        // currency's own decimals (the editor keeps its own for the value and the bare number).
+        return locale().toCurrencyString(value, QStringLiteral(" ")).trimmed();
     default:
         return QString();
     }

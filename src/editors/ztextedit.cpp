@@ -206,9 +206,15 @@ void ZTextEdit::SetText(const QString& text)
 {
     if (m_textEdit->acceptRichText()) {
         m_textEdit->setHtml(text);
-        // Typing continues in the document's first font.
+        // Typing continues in the document's first font: the families the text names, not the
+        // one this machine substitutes for them, which would rewrite the first word and hand the
+        // text back changed. A text that names none keeps the editor's own.
         const QTextCharFormat first = m_textEdit->cursorForPosition(QPoint(0, 0)).charFormat();
-        OnTextFamily(QFontInfo(first.font()).family());
+        QStringList families = first.fontFamilies().toStringList();
+        if (families.isEmpty() && !first.fontFamily().isEmpty())
+            families.append(first.fontFamily());
+        if (!families.isEmpty())
+            applyFontFamilies(families);
         OnTextSize(QString::number(first.font().pointSizeF()));
         // Applying the font goes through the document like a user's change would; a new text
         // must still leave nothing to undo.
@@ -349,9 +355,15 @@ void ZTextEdit::OnTextCursiva()
 
 void ZTextEdit::OnTextFamily(const QString& f)
 {
+    applyFontFamilies({f});
+}
+
+// The first family is the one asked for, the others are tried in turn where it is missing.
+void ZTextEdit::applyFontFamilies(const QStringList& families)
+{
     QTextCharFormat format;
-    format.setFontFamily(f);
-    format.setProperty(QTextFormat::FontFamilies, QStringList{f});
+    format.setFontFamily(families.constFirst());
+    format.setFontFamilies(families);
     mergeFormatOnWordOrSelection(format);
 }
 

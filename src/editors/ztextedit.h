@@ -101,6 +101,7 @@ private:
     void createToolBars();
     void connectTextBox();
     void mergeFormatOnWordOrSelection(const QTextCharFormat& format);
+    void applyFontFamilies(const QStringList& families);
     void fontChanged(const QFont& font);
     void colorChanged(const QColor& color);
     void alignmentChanged(Qt::Alignment alignment);

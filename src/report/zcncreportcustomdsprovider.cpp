@@ -1,5 +1,6 @@
 #include "zcncreportcustomdsprovider.h"
 
+#include "zcncreportevaluator.h"
 #include "zcncreportitemmodeldatasource.h"
 
 ZCNCReportCustomDSProvider::ZCNCReportCustomDSProvider(QObject* parent)
@@ -14,4 +15,9 @@ NCReportDataSource* ZCNCReportCustomDSProvider::createCustomDataSource(const QSt
     if (type == NCReportDataSource::ItemModel)
         return new ZCNCReportItemModelDataSource(id, parent);
     return NCReportCustomDSProvider::createCustomDataSource(id, type, parent);
+}
+
+std::unique_ptr<NCReportEvaluator> ZCNCReportCustomDSProvider::createEvaluator() const
+{
+    return std::make_unique<ZCNCReportEvaluator>();
 }

@@ -96,17 +96,5 @@ bool ZCNCReportEvaluator::readValue(NCReportDataSource* source, const Reference&
 {
     if (!reference.function.isEmpty())
         return evaluateFunctionValue(source, reference.function, reference.column, result);
-    const int savedRow = source->currentRow();
-    if (reference.row >= 0 && !source->seek(reference.row))
-        return false;
-    m_currentColumn = source->columnIndexByName(reference.column);
-    const bool found = m_currentColumn >= 0 || m_currentColumn == NCReportDataSource::ColumnByName;
-    if (m_currentColumn >= 0)
-        result = source->value(m_currentColumn, m_itemRole);
-    else if (found)
-        result = source->valueByName(reference.column, m_itemRole);
-    // The row was picked for this value only: the rows that follow are read where the cursor was.
-    if (reference.row >= 0)
-        source->seek(savedRow);
-    return found;
+    return readColumn(source, reference.column, reference.row, result);
 }

@@ -6,7 +6,8 @@
 
 /*!
     The engine's designer window as the platform runs it inside ZCNCReportDialog: without the
-    Exit command, since closing the dialog closes the designer.
+    Exit command, since closing the dialog closes the designer, and with the library's
+    data-source provider, so that its reports read the host's models by the library's rules.
 */
 class MIROKIT_EXPORT ZCNCReportMainWindow : public NCRDMainWindow
 {

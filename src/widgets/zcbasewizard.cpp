@@ -18,6 +18,8 @@ ZCBaseWizard::ZCBaseWizard(QWidget* parent, const QString& title, const QString&
     , m_pageColumn(new QVBoxLayout)
 {
     m_next->setDefault(true);
+    // No page has been shown yet, so there is none to go back to.
+    m_back->setEnabled(false);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_back, &QPushButton::clicked, this, &ZCBaseWizard::backButtonClicked);
     connect(m_next, &QPushButton::clicked, this, &ZCBaseWizard::nextButtonClicked);

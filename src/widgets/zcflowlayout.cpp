@@ -55,10 +55,10 @@ ZCFlowLayout::ZCFlowLayout(EOrientacion orientacion, QWidget* parent)
 
 ZCFlowLayout::~ZCFlowLayout()
 {
-    // QBoxLayout deletes the lines and their items after this destructor has run.
+    // QBoxLayout deletes the lines and their items after this destructor has run: nothing may
+    // tell this layout about it then.
     for (const Record& record : qAsConst(m_records))
-        if (record.kind == Widget)
-            static_cast<WidgetItem*>(record.item)->owner = nullptr;
+        release(record);
 }
 
 ZCFlowLayout::EOrientacion ZCFlowLayout::GetOrientacion() const
@@ -81,11 +81,15 @@ void ZCFlowLayout::addWidget(QWidget* widget, int stretch, Qt::Alignment alignme
     append({item, Widget, stretch, nullptr});
 }
 
-// A layout that already has a parent would be refused by every line.
+// A layout that already has a parent would be refused by every line. One that its owner deletes
+// leaves its line by itself (QLayout sees its child go) and this flow here.
 void ZCFlowLayout::addLayout(QLayout* layout, int stretch)
 {
-    if (layout && !layout->parent())
-        append({layout, Layout, stretch, layout});
+    if (!layout || layout->parent())
+        return;
+    const QLayoutItem* item = layout;
+    connect(layout, &QObject::destroyed, this, [this, item] { forget(item); });
+    append({layout, Layout, stretch, layout});
 }
 
 void ZCFlowLayout::addSpacing(int size)
@@ -150,15 +154,54 @@ void ZCFlowLayout::forget(const QLayoutItem* item)
     m_records.erase(std::remove_if(m_records.begin(), m_records.end(),
                                    [item](const Record& record) { return record.item == item; }),
                     m_records.end());
-    m_dirty = true;
+    invalidate();
 }
 
-// A deleted layout has already left its line (QLayout sees its child go); only the record stays.
-void ZCFlowLayout::dropDeletedLayouts()
+// The item no longer tells this layout about its end.
+void ZCFlowLayout::release(const Record& record)
 {
-    m_records.erase(std::remove_if(m_records.begin(), m_records.end(),
-                                   [](const Record& record) { return record.kind == Layout && !record.layout; }),
-                    m_records.end());
+    if (record.kind == Widget)
+        static_cast<WidgetItem*>(record.item)->owner = nullptr;
+    else if (record.kind == Layout)
+        disconnect(record.layout, &QObject::destroyed, this, nullptr);
+}
+
+int ZCFlowLayout::count() const
+{
+    return m_records.size();
+}
+
+QLayoutItem* ZCFlowLayout::itemAt(int index) const
+{
+    return index >= 0 && index < m_records.size() ? m_records.at(index).item : nullptr;
+}
+
+// What is taken belongs to the caller: it leaves its line (a layout also its parent there).
+QLayoutItem* ZCFlowLayout::takeAt(int index)
+{
+    if (index < 0 || index >= m_records.size())
+        return nullptr;
+    const Record record = m_records.takeAt(index);
+    release(record);
+    for (QBoxLayout* line : qAsConst(m_lines)) {
+        const int position = line->indexOf(record.item);
+        if (position >= 0) {
+            line->takeAt(position);
+            break;
+        }
+    }
+    invalidate();
+    return record.item;
+}
+
+int ZCFlowLayout::indexOf(QWidget* widget) const
+{
+    if (!widget)
+        return -1;
+    for (int i = 0; i < m_records.size(); ++i)
+        if (m_records.at(i).item->widget() == widget)
+            return i;
+    return -1;
 }
 
 void ZCFlowLayout::invalidate()
@@ -167,6 +210,10 @@ void ZCFlowLayout::invalidate()
     for (const Record& record : qAsConst(m_records))
         if (record.kind == Widget)
             record.item->invalidate();
+    // Qt's activation walks the items this layout answers for, not its lines; their cached
+    // sizes are dropped here.
+    for (QBoxLayout* line : qAsConst(m_lines))
+        line->invalidate();
     QBoxLayout::invalidate();
 }
 
@@ -175,7 +222,6 @@ void ZCFlowLayout::setGeometry(const QRect& rect)
     if (rect != m_lastRect || m_dirty) {
         m_lastRect = rect;
         m_dirty = false;
-        dropDeletedLayouts();
         int left, top, right, bottom;
         getContentsMargins(&left, &top, &right, &bottom);
         // The outer box caches its lines' sizes: a changed line must reach it before it lays out.

@@ -3,7 +3,6 @@
 #include "mirokit_global.h"
 
 #include <QBoxLayout>
-#include <QPointer>
 #include <QVector>
 
 /*!
@@ -32,6 +31,14 @@ public:
     void addStretch(int stretch = 0);
     void addItem(QLayoutItem* item) override;
 
+    // The items added to the flow, in the order they were added; the lines it builds from them
+    // are its own business.
+    int count() const override;
+    QLayoutItem* itemAt(int index) const override;
+    QLayoutItem* takeAt(int index) override;
+    int indexOf(QWidget* widget) const override;
+    using QBoxLayout::indexOf;
+
     EOrientacion GetOrientacion() const;
 
     void setGeometry(const QRect& rect) override;
@@ -45,13 +52,13 @@ private:
         QLayoutItem* item;
         Kind kind;
         int stretch;
-        QPointer<QLayout> layout; // added layouts may be deleted by their owner
+        QLayout* layout; // for added layouts, forgotten when their owner deletes them
     };
 
     bool flowsInRows() const;
     void append(const Record& record);
     void forget(const QLayoutItem* item);
-    void dropDeletedLayouts();
+    void release(const Record& record);
     QBoxLayout* newLine();
     QVector<int> assignLines(const QRect& area) const;
     bool rebuildLines(const QVector<int>& lineOfRecord);

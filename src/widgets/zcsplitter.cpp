@@ -2,6 +2,8 @@
 
 #include "zcsplitterhandle.h"
 
+#include <QMouseEvent>
+
 ZCSplitter::ZCSplitter(ETipoRedimensionado tipo, QWidget* parent)
     : ZCSplitter(Qt::Horizontal, tipo, parent)
 {
@@ -56,5 +58,19 @@ void ZCSplitter::OnSplitterMoved(int pos, int index)
 
 QSplitterHandle* ZCSplitter::createHandle()
 {
-    return new ZCSplitterHandle(orientation(), this);
+    auto* handle = new ZCSplitterHandle(orientation(), this);
+    handle->installEventFilter(this);
+    return handle;
+}
+
+// A drag starts from the sections as they are: since the last one, a resize by the window may
+// have shared its change out among them all, and what a grow-mode move adds to the splitter
+// is only what the drag adds to its section.
+bool ZCSplitter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_tipo == Crecer && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton
+        && qobject_cast<QSplitterHandle*>(watched))
+        m_storedSizes = sizes();
+    return QSplitter::eventFilter(watched, event);
 }

@@ -35,6 +35,7 @@ protected slots:
 
 protected:
     QSplitterHandle* createHandle() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     ETipoRedimensionado m_tipo;

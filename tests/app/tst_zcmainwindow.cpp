@@ -297,6 +297,7 @@ void TestZCMainWindow::progressIndicatorLifecycle()
     QCOMPARE(labels.size(), 2);
     QVERIFY(!labels.at(0)->isVisible());  // no icon file, no icon
     QCOMPARE(labels.at(1)->text(), QStringLiteral("Cargando"));
+    QCOMPARE(bar->maximumHeight(), labels.at(1)->sizeHint().height());
     QCOMPARE(bar->maximumWidth(), 20 * bar->maximumHeight());
 
     window.setValueProgressBar(40);

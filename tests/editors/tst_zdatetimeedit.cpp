@@ -18,7 +18,7 @@
 
 namespace {
 
-enum Action { SetNull, SetHeld, SetOther, DeleteAll, DeletePart, StepUp };
+enum Action { SetNull, SetHeld, SetHeldDayAtNoon, SetOther, DeleteAll, DeletePart, StepUp };
 const QDate held(2024, 5, 17);
 
 // A date editor on a known day, shown and focused, with its text in a known layout.
@@ -47,6 +47,9 @@ struct DateField {
             break;
         case SetHeld:
             edit->setDate(held);
+            break;
+        case SetHeldDayAtNoon:
+            edit->setDateTime(QDateTime(held, QTime(12, 30)));
             break;
         case SetOther:
             edit->setDate(held.addDays(3));
@@ -153,6 +156,9 @@ void TestZDateTimeEdit::emptyStateSignalsEveryChangeOnce_data()
     QTest::newRow("a second null date signals nothing more") << QList<int>{SetNull, SetNull} << 1 << true;
     QTest::newRow("emptied, the same date again signals") << QList<int>{SetNull, SetHeld} << 2 << false;
     QTest::newRow("emptied, another date signals") << QList<int>{SetNull, SetOther} << 2 << false;
+    QTest::newRow("a date-time on the same day signals nothing") << QList<int>{SetHeldDayAtNoon} << 0 << false;
+    QTest::newRow("emptied, a date-time on the same day signals")
+        << QList<int>{SetNull, SetHeldDayAtNoon} << 2 << false;
     QTest::newRow("Delete over the whole text empties and signals once") << QList<int>{DeleteAll} << 1 << true;
     QTest::newRow("deleted, the same date again signals") << QList<int>{DeleteAll, SetHeld} << 2 << false;
     QTest::newRow("emptied while a date was set before, that date again signals")

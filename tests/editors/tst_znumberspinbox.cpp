@@ -83,8 +83,10 @@ void TestZNumberSpinBox::displayAndBareNumberOnFocus_data()
                                                     << 1234.5 << "1.234,50" << "1234,50";
     QTest::newRow("the currency format shows no symbol") << int(ZNumberSpinBox::NFormatLocalCurrency) << 2
                                                          << QString() << 1234.5 << "1.234,50" << "1234,50";
-    QTest::newRow("the currency format keeps the editor's decimals")
-        << int(ZNumberSpinBox::NFormatLocalCurrency) << 4 << QString() << 1234.5678 << "1.234,5678" << "1234,5678";
+    QTest::newRow("the currency format shows fewer decimals than the editor keeps")
+        << int(ZNumberSpinBox::NFormatLocalCurrency) << 4 << QString() << 1234.5678 << "1.234,57" << "1234,5678";
+    QTest::newRow("the currency format shows cents the editor does not keep")
+        << int(ZNumberSpinBox::NFormatLocalCurrency) << 0 << QString() << 98765.0 << "98.765,00" << "98765";
     QTest::newRow("the prefix stays out of the selection") << int(ZNumberSpinBox::NFormatLocal) << 2
                                                           << "Total " << 1234.5 << "Total 1.234,50" << "1234,50";
     QTest::newRow("a negative number keeps its sign") << int(ZNumberSpinBox::NFormatLocal) << 1 << QString()

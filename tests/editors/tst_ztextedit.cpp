@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLineEdit>
+#include <QTextBlock>
 #include <QTextList>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -60,6 +62,8 @@ class TestZTextEdit : public QObject
 private slots:
     void textDependsOnTheMode_data();
     void textDependsOnTheMode();
+    void anUneditedRichTextComesBackTheSame_data();
+    void anUneditedRichTextComesBackTheSame();
     void formattingToolsFollowTheModeAndTheSwitches();
     void readOnlyDisablesEditingAndGivesItBack();
     void readOnlyUnchangedLeavesEveryToolAlone_data();
@@ -100,6 +104,35 @@ void TestZTextEdit::textDependsOnTheMode()
         QCOMPARE(editor.GetText(), QString());
     else
         QVERIFY2(editor.GetText().contains(mustContain), qPrintable(editor.GetText()));
+}
+
+void TestZTextEdit::anUneditedRichTextComesBackTheSame_data()
+{
+    QTest::addColumn<QString>("html");
+    const QString installed = QFontDatabase().families().value(0);
+    QTest::newRow("a first word in a family this machine lacks")
+        << "<p><span style=\"font-family:'Familia Inexistente';\">Hola</span> mundo</p>";
+    QTest::newRow("a first word in an installed family")
+        << QStringLiteral("<p><span style=\"font-family:'%1';\">Hola</span> mundo</p>").arg(installed);
+    QTest::newRow("a first word with families to fall back on")
+        << "<p><span style=\"font-family:'Familia Inexistente','Otra Familia';\">Hola</span> mundo</p>";
+    QTest::newRow("a first word with a size of its own") << "<p><span style=\"font-size:14pt;\">Hola</span> mundo</p>";
+    QTest::newRow("a text with no font of its own") << "<p>Hola <b>mundo</b></p>";
+}
+
+// Opened and saved with no edit in between, a text is what a bare text box makes of it, and
+// typing goes on in the family of its first character.
+void TestZTextEdit::anUneditedRichTextComesBackTheSame()
+{
+    QFETCH(QString, html);
+    ZTextEdit editor;
+    editor.SetText(html);
+    QTextEdit reference;
+    reference.setFont(editor.GetTextEdit()->font());
+    reference.setHtml(html);
+    QCOMPARE(editor.GetText(), reference.toHtml());
+    const QTextCharFormat first = QTextCursor(reference.document()).block().begin().fragment().charFormat();
+    QCOMPARE(editor.GetTextEdit()->currentCharFormat().fontFamily(), first.fontFamily());
 }
 
 void TestZTextEdit::formattingToolsFollowTheModeAndTheSwitches()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Mirokit/ZCModel.h>
+
 #include <QProcess>
 #include <QStandardItemModel>
 #include <QStandardPaths>
@@ -21,6 +23,38 @@ inline void fillTable(QStandardItemModel& model, const QStringList& lines)
         model.appendRow(items);
     }
 }
+
+// A model of the library's own kind, filled like fillTable(): its titles answer only the display
+// role, as ZCModel's do, and the columns a report announces (setHeaderData() on section -1) are
+// recorded.
+class LibraryTable : public ZCModel
+{
+public:
+    explicit LibraryTable(const QStringList& lines)
+    {
+        m_titulos = lines.value(0).split(QLatin1Char(','));
+        for (int row = 1; row < lines.size(); ++row)
+            m_rows.append(lines.at(row).split(QLatin1Char(',')));
+    }
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : m_rows.size(); }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+            return QVariant();
+        return m_rows.at(index.row()).value(index.column());
+    }
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role) override
+    {
+        if (section != -1 || orientation != Qt::Horizontal || role != Qt::EditRole)
+            return false;
+        announced.append(value.toString());
+        return true;
+    }
+    QStringList announced;
+
+private:
+    QVector<QStringList> m_rows;
+};
 
 // A report over one data source: `body` goes inside the detail, `extra` after the data sources.
 inline QByteArray report(const QString& dataSource, const QString& body, const QString& extra = QString())

@@ -1,3 +1,4 @@
+#include "messagelogcapture.h"
 #include "mirokittest.h"
 #include "reporttest.h"
 
@@ -123,6 +124,9 @@ private slots:
     void composingAndReceivingDoNotLoop();
     void textEditFeedsTheControl();
     void reportOverAnItemModelPrintsOneLinePerRow();
+    void theProviderBringsTheLibrarysEvaluator();
+    void libraryModelsPrintByTheirTitles_data();
+    void libraryModelsPrintByTheirTitles();
     void barcodesArePaintedByTheLibrary();
 };
 
@@ -162,9 +166,11 @@ void TestZCNCReport::columnIndexByNamePrefersHeaders_data()
     QTest::newRow("col and a number that no header matches") << "a,b,c,d" << "col3" << 3;
     QTest::newRow("a header with the same text wins over the number") << "col3,b,c,d" << "col3" << 0;
     QTest::newRow("a plain number") << "a,b,c" << "2" << 2;
-    QTest::newRow("a name that matches nothing") << "a,b,c" << "apellido" << 0;
-    QTest::newRow("col and text that is not a number") << "a,b" << "colores" << 0;
-    QTest::newRow("headers are compared whole and with case") << "Nombre" << "nombre" << 0;
+    QTest::newRow("a name that matches nothing is no column") << "a,b,c" << "apellido" << -1;
+    QTest::newRow("col and text that is not a number is no column") << "a,b" << "colores" << -1;
+    QTest::newRow("a negative number is no column") << "a,b" << "-1" << -1;
+    QTest::newRow("col and a negative number is no column") << "a,b" << "col-1" << -1;
+    QTest::newRow("headers are compared whole and with case") << "Nombre" << "nombre" << -1;
 }
 
 void TestZCNCReport::columnIndexByNamePrefersHeaders()
@@ -172,12 +178,18 @@ void TestZCNCReport::columnIndexByNamePrefersHeaders()
     QFETCH(QString, headers);
     QFETCH(QString, name);
     QFETCH(int, column);
-    AnnouncingModel model;
-    model.setHorizontalHeaderLabels(headers.split(QLatin1Char(',')));
+    // Every header role alike: a table of edit-role headers and one of the library's models,
+    // whose titles answer only the display role.
+    AnnouncingModel table;
+    table.setHorizontalHeaderLabels(headers.split(QLatin1Char(',')));
+    LibraryTable libraryModel({headers});
     ZCNCReportItemModelDataSource source(QStringLiteral("m"));
-    source.setItemModel(&model);
+    source.setItemModel(&table);
     QCOMPARE(source.columnIndexByName(name), column);
-    QCOMPARE(model.announced, QStringList{name});
+    QCOMPARE(table.announced, QStringList{name});
+    source.setItemModel(&libraryModel);
+    QCOMPARE(source.columnIndexByName(name), column);
+    QCOMPARE(libraryModel.announced, QStringList{name});
 
     // Without a model only the numeric reading is left.
     source.setItemModel(nullptr);
@@ -194,8 +206,8 @@ void TestZCNCReport::getDataSourceValueFollowsEachPath_data()
     QTest::newRow("an item-model column by header") << "m.Nombre" << true << QVariant("José") << 1;
     QTest::newRow("an item-model column by col and number") << "m.col0" << true << QVariant("2") << 0;
     QTest::newRow("a header named col2 wins") << "m.col2" << true << QVariant("y") << 2;
-    QTest::newRow("an unknown item-model column reads column 0") << "m.apellido" << true << QVariant("2") << 0;
-    QTest::newRow("a negative column") << "m.-3" << false << QVariant() << -3;
+    QTest::newRow("an unknown item-model column reads nothing") << "m.apellido" << false << QVariant() << -1;
+    QTest::newRow("a negative column") << "m.-3" << false << QVariant() << -1;
     QTest::newRow("an item role") << "m.Nombre:user" << true << QVariant("cliente 2") << 1;
     QTest::newRow("a wrapped expression") << "$D{m.Nombre}" << true << QVariant("José") << 1;
     QTest::newRow("a wrapped expression never closed") << "$D{m.Nombre" << false << QVariant() << -1;
@@ -410,6 +422,59 @@ void TestZCNCReport::reportOverAnItemModelPrintsOneLinePerRow()
     const QString pdf = dir.filePath(QStringLiteral("clientes.pdf"));
     QVERIFY2(report.runReportToPdf(pdf), qPrintable(report.error().toString()));
     QCOMPARE(textLines(pdfText(pdf)), (QStringList{"1 Ana 10 10", "2 José 20 30", "3 Íñigo 30 60"}));
+}
+
+void TestZCNCReport::theProviderBringsTheLibrarysEvaluator()
+{
+    ZCNCReportCustomDSProvider provider;
+    NCReport report;
+    report.setCustomDataSourceProvider(&provider);
+    QVERIFY(dynamic_cast<ZCNCReportEvaluator*>(report.evaluator()));
+    // The host's own evaluator stays whatever provider comes; taking it away gives the provider's.
+    report.setEvaluator(std::make_unique<NCReportEvaluator>());
+    report.setCustomDataSourceProvider(&provider);
+    QVERIFY(!dynamic_cast<ZCNCReportEvaluator*>(report.evaluator()));
+    report.setEvaluator(nullptr);
+    QVERIFY(dynamic_cast<ZCNCReportEvaluator*>(report.evaluator()));
+    report.setCustomDataSourceProvider(nullptr);
+    QVERIFY(!dynamic_cast<ZCNCReportEvaluator*>(report.evaluator()));
+}
+
+void TestZCNCReport::libraryModelsPrintByTheirTitles_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QStringList>("printed");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::newRow("a title") << "$D{Nombre}" << QStringList{"1 Ana", "2 José"} << QStringList();
+    QTest::newRow("a title after the data source") << "$D{ds.Importe}" << QStringList{"1 10", "2 20"} << QStringList();
+    QTest::newRow("col and a number") << "$D{col1}" << QStringList{"1 Ana", "2 José"} << QStringList();
+    QTest::newRow("the constant marker is the library's") << "$D{%CONST}" << QStringList{"1 0", "2 0"} << QStringList();
+    QTest::newRow("an unknown name prints nothing and warns once")
+        << "[$D{apellido}]" << QStringList{"1", "2"} << QStringList{"The data source ds has no column apellido"};
+}
+
+// A report run with nothing but the library's provider, over a model of the library's kind.
+void TestZCNCReport::libraryModelsPrintByTheirTitles()
+{
+    REQUIRE_PDFTOTEXT();
+    QFETCH(QString, field);
+    QFETCH(QStringList, printed);
+    LibraryTable model({"Código,Nombre,Importe", "1,Ana,10", "2,José,20"});
+    ZCNCReportCustomDSProvider provider;
+    NCReport report;
+    report.setCustomDataSourceProvider(&provider);
+    report.addItemModel(QStringLiteral("clientes"), &model);
+    report.setReportSource(::report(QStringLiteral("<datasource id=\"ds\" type=\"4\" itemModel=\"clientes\"/>"),
+                                    QStringLiteral("<field x=\"0\" y=\"0\" width=\"10\" height=\"6\">$D{Código}</field>"
+                                                   "<field x=\"20\" y=\"0\" width=\"60\" height=\"6\">%1</field>")
+                                        .arg(field.toHtmlEscaped())));
+    QVERIFY2(report.load(), qPrintable(report.error().toString()));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("clientes.pdf"));
+    MessageLogCapture log;
+    QVERIFY2(report.runReportToPdf(pdf), qPrintable(report.error().toString()));
+    QCOMPARE(textLines(pdfText(pdf)), printed);
+    QTEST(log.texts(QtWarningMsg).filter(QStringLiteral("no column")), "warnings");
 }
 
 void TestZCNCReport::barcodesArePaintedByTheLibrary()

@@ -1,3 +1,4 @@
+#include "messagelogcapture.h"
 #include "mirokittest.h"
 #include "reportdesignertest.h"
 #include "reporttest.h"
@@ -13,6 +14,7 @@
 #include <ncreportdef.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -32,12 +34,15 @@ public:
         ++refreshes;
         if (!mainWindow() || !mainWindow()->reportDef()->itemModels().isEmpty())
             return;
-        AddItemModel(QStringLiteral("clientes"), &model);
-        mainWindow()->printer()->setOutputFormat(QPrinter::PdfFormat);
+        AddItemModel(QStringLiteral("clientes"), registered ? registered : &model);
+        // Without a file name, the printer Qt gives when none is installed.
         mainWindow()->printer()->setOutputFileName(pdf);
+        mainWindow()->printer()->setOutputFormat(QPrinter::PdfFormat);
     }
     int refreshes = 0;
     QStandardItemModel model;
+    // The model registered as "clientes" in place of `model`.
+    QAbstractItemModel* registered = nullptr;
     QString pdf;
 };
 
@@ -153,6 +158,77 @@ private Q_SLOTS:
         QCOMPARE(title, QStringLiteral("Editor de informes"));
         QCOMPARE(textLines(pdfText(designer.pdf)), (QStringList{QStringLiteral("Ana"), QStringLiteral("Luis")}));
         QCOMPARE(designer.refreshes, 2);
+    }
+
+    void aReportInTheArgumentsIsCurrentFromTheStart()
+    {
+        Designer designer;
+        designer.SetArgumento(m_fileName);
+        NCRDMainWindow* window = designer.CreateMainWindow(nullptr);
+        const QList<QPair<QString, QString>> expected{{"ds", "clientes"}, {"otra", "sinRegistrar"}};
+        QList<QPair<QString, QString>> list;
+        designer.GetDataSourcesItemsModels(list);
+        QCOMPARE(list, expected);
+        // And it stays current once the dialog shows and is activated.
+        ZCNCReportDialog dialog(window, nullptr);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        designer.GetDataSourcesItemsModels(list);
+        QCOMPARE(list, expected);
+        QVERIFY(window->activeDocument());
+        QCOMPARE(window->activeDocument()->fileName(), m_fileName);
+    }
+
+    void printingWithoutAPrinterSaysWhereThePdfWent()
+    {
+        REQUIRE_PDFTOTEXT();
+        Designer designer;
+        fillTable(designer.model, {QStringLiteral("nombre"), QStringLiteral("Ana")});
+        designer.SetArgumentos({QStringLiteral("--print"), m_fileName});
+        const QString pdf = m_dir.filePath(QStringLiteral("clientes.pdf"));
+        QFile::remove(pdf);
+        MessageLogCapture log;
+        QScopedPointer<NCRDMainWindow> window(designer.CreateMainWindow(nullptr));
+        QCOMPARE(textLines(pdfText(pdf)), QStringList{QStringLiteral("Ana")});
+        QVERIFY2(log.contains(QtWarningMsg, QStringLiteral("No hay ninguna impresora instalada: el informe se ha guardado en ")
+                                                + QDir::toNativeSeparators(pdf)),
+                 qPrintable(log.texts(QtWarningMsg).join(QLatin1Char('\n'))));
+    }
+
+    void printingReadsTheLibrarysModels_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QStringList>("printed");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("a title") << "$D{Nombre} $D{ds.Importe}" << QStringList{"1 Ana 10", "2 Luis 20"} << 0;
+        QTest::newRow("the constant marker") << "$D{%CONST}" << QStringList{"1 0", "2 0"} << 0;
+        QTest::newRow("an unknown name prints nothing") << "[$D{apellido}]" << QStringList{"1", "2"} << 1;
+    }
+
+    // The designer's "-print" with a model of the library's kind, whose titles answer only the
+    // display role: the report reads it through the library's data source and evaluator.
+    void printingReadsTheLibrarysModels()
+    {
+        REQUIRE_PDFTOTEXT();
+        QFETCH(QString, field);
+        QFile file(m_fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(report(QStringLiteral("<datasource id=\"ds\" type=\"4\" itemModel=\"clientes\"/>"),
+                          QStringLiteral("<field x=\"0\" y=\"0\" width=\"10\" height=\"6\">$D{Código}</field>"
+                                         "<field x=\"20\" y=\"0\" width=\"50\" height=\"6\">%1</field>")
+                              .arg(field.toHtmlEscaped())));
+        file.close();
+        LibraryTable model({QStringLiteral("Código,Nombre,Importe"), QStringLiteral("1,Ana,10"),
+                            QStringLiteral("2,Luis,20")});
+        Designer designer;
+        designer.registered = &model;
+        designer.pdf = m_dir.filePath(QStringLiteral("clientes.pdf"));
+        designer.SetArgumentos({m_fileName, QStringLiteral("-print")});
+        MessageLogCapture log;
+        QScopedPointer<NCRDMainWindow> window(designer.CreateMainWindow(nullptr));
+        QTEST(textLines(pdfText(designer.pdf)), "printed");
+        QTEST(log.texts(QtWarningMsg).filter(QStringLiteral("has no column apellido")).size(), "warnings");
     }
 
     void dataSourcesOfTheCurrentDocument()

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScrollArea>
 #include <QScroller>
@@ -105,8 +106,13 @@ private slots:
     void flowForgetsDeletedAndMovedItems();
     void twoFlowsOfTheSameSizeBothArrange();
     void flowMinimumIsTheLargestItem();
+    void flowAnswersForTheItemsAddedToIt();
+    void flowEmptiedAndRefilled_data();
+    void flowEmptiedAndRefilled();
     void growModeDragsResizeTheSplitter_data();
     void growModeDragsResizeTheSplitter();
+    void aDragStartsFromTheSizesTheWindowGave_data();
+    void aDragStartsFromTheSizesTheWindowGave();
     void storedSizesOfOtherSectionsAreNotApplied();
     void kineticScrollingTargetsTheViewport();
 };
@@ -222,6 +228,79 @@ void TestZCLayouts::flowMinimumIsTheLargestItem()
     QCOMPARE(flow.layout->minimumSize(), QSize(150 + 10, 20 + 12));
 }
 
+void TestZCLayouts::flowAnswersForTheItemsAddedToIt()
+{
+    Flow flow(ZCFlowLayout::Filas, 6, QStringLiteral("w100 s60 w100"));
+    auto* inner = new QHBoxLayout;
+    flow.layout->addLayout(inner);
+    flow.show(QSize(250, 200));
+    QCOMPARE(flow.layout->count(), 4);
+    QCOMPARE(flow.layout->itemAt(0)->widget(), flow.widgets.at(0).data());
+    QVERIFY(flow.layout->itemAt(1)->spacerItem());
+    QCOMPARE(flow.layout->itemAt(2)->widget(), flow.widgets.at(1).data());
+    QCOMPARE(flow.layout->itemAt(3)->layout(), inner);
+    QCOMPARE(flow.layout->itemAt(4), nullptr);
+    QCOMPARE(flow.layout->itemAt(-1), nullptr);
+    QCOMPARE(flow.layout->indexOf(flow.widgets.at(1)), 2);
+    QCOMPARE(flow.layout->indexOf(inner), 3);
+    QCOMPARE(flow.layout->indexOf(&flow.window), -1);
+
+    // A layout taken out belongs to the caller, free to go into another layout.
+    QCOMPARE(flow.layout->takeAt(3), inner);
+    QCOMPARE(inner->parent(), nullptr);
+    delete inner;
+    QCOMPARE(flow.layout->takeAt(3), nullptr);
+    QCOMPARE(flow.layout->count(), 3);
+}
+
+void TestZCLayouts::flowEmptiedAndRefilled_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("every item taken out and deleted") << "take";
+    QTest::newRow("every widget removed, then deleted") << "remove";
+    QTest::newRow("every widget deleted") << "delete";
+}
+
+// Emptied in the usual ways of emptying a layout, a flow keeps working: what is added later is
+// laid out as in a new one.
+void TestZCLayouts::flowEmptiedAndRefilled()
+{
+    QFETCH(QString, how);
+    Flow flow(ZCFlowLayout::Filas, 6, QStringLiteral("w100 w100 s10 w100"));
+    flow.layout->addLayout(new QHBoxLayout);
+    flow.show(QSize(250, 200));
+    if (how == QLatin1String("take")) {
+        while (QLayoutItem* item = flow.layout->takeAt(0)) {
+            delete item->widget();
+            delete item;
+        }
+    } else {
+        for (const QPointer<QLabel>& label : qAsConst(flow.widgets)) {
+            if (how == QLatin1String("remove")) {
+                flow.layout->removeWidget(label);
+                QCOMPARE(label->parentWidget(), &flow.window);
+            }
+            delete label;
+        }
+        // The spacing and the layout are left.
+        QCOMPARE(flow.layout->count(), 2);
+        while (QLayoutItem* item = flow.layout->takeAt(0))
+            delete item;
+    }
+    QCOMPARE(flow.layout->count(), 0);
+    flow.widgets.clear();
+    flow.settle();
+
+    for (int i = 0; i < 3; ++i)
+        flow.addWidget(100);
+    flow.settle();
+    QCOMPARE(flow.layout->count(), 3);
+    Flow fresh(ZCFlowLayout::Filas, 6, QStringLiteral("w100 w100 w100"));
+    fresh.show(QSize(250, 200));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(flow.widgets.at(i)->geometry(), fresh.widgets.at(i)->geometry());
+}
+
 void TestZCLayouts::growModeDragsResizeTheSplitter_data()
 {
     QTest::addColumn<int>("orientation");
@@ -256,6 +335,45 @@ void TestZCLayouts::growModeDragsResizeTheSplitter()
     splitter.moveSplitter(edge + drag, handle);
     QCOMPARE(splitter.length() - before, growth);
     QTEST(splitter.sizes(), "sizes");
+}
+
+void TestZCLayouts::aDragStartsFromTheSizesTheWindowGave_data()
+{
+    QTest::addColumn<int>("resizedBy");
+    QTest::newRow("a splitter its window widened") << 300;
+    QTest::newRow("a splitter its window narrowed") << -60;
+    QTest::newRow("a splitter left as it was") << 0;
+}
+
+// Whatever the sections became by a resize, a handle dragged 10 pixels makes the section
+// before it and the splitter 10 pixels larger.
+void TestZCLayouts::aDragStartsFromTheSizesTheWindowGave()
+{
+    QFETCH(int, resizedBy);
+    Splitter splitter(Qt::Horizontal, ZCSplitter::Crecer);
+    splitter.setOpaqueResize(true);
+    splitter.resize(splitter.width() + resizedBy, splitter.height());
+    QTRY_COMPARE(splitter.sizes().at(0) + splitter.sizes().at(1) + splitter.sizes().at(2),
+                 300 + resizedBy);
+    const int before = splitter.width();
+    QList<int> expected = splitter.sizes();
+    expected[0] += 10;
+
+    QSplitterHandle* handle = splitter.handle(1);
+    const QPoint from = handle->rect().center();
+    const QPoint to = from + QPoint(10, 0);
+    QMouseEvent press(QEvent::MouseButtonPress, from, handle->mapToGlobal(from), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &press);
+    QMouseEvent move(QEvent::MouseMove, to, handle->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, to, handle->mapToGlobal(to), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &release);
+
+    QCOMPARE(splitter.width(), before + 10);
+    QCOMPARE(splitter.sizes(), expected);
 }
 
 void TestZCLayouts::storedSizesOfOtherSectionsAreNotApplied()

@@ -33,15 +33,17 @@ struct Page : ZCWizardPage {
     std::function<void()> onActivated;
 };
 
-// a -> b -> c, c being the last page.
+// a -> b -> c, c being the last page; a is shown at once unless the wizard is to start bare.
 struct Complex : ZCComplexWizard {
-    Complex() : ZCComplexWizard(nullptr, QStringLiteral("Alta"), QString())
+    explicit Complex(bool showFirstPage = true) : ZCComplexWizard(nullptr, QStringLiteral("Alta"), QString())
     {
         a->next = b;
         b->next = c;
         c->last = true;
-        setFirstPage(a);
+        if (showFirstPage)
+            setFirstPage(a);
     }
+    using ZCComplexWizard::setFirstPage;
     QString history() const
     {
         QStringList names;
@@ -108,6 +110,7 @@ class TestZCWizards : public QObject
 private slots:
     void complexNavigationFollowsTheHistory_data();
     void complexNavigationFollowsTheHistory();
+    void backWaitsForAPageToGoBackTo();
     void complexPagesAreResetWhenEnteredAndLeft();
     void completeStateDrivesNextAndFinish();
     void nullNextPageKeepsThePageWithAWarning();
@@ -159,6 +162,18 @@ void TestZCWizards::complexNavigationFollowsTheHistory()
     QCOMPARE(buttons.finishDefault, buttons.finish);
     for (Page* page : {wizard.a, wizard.b, wizard.c})
         QCOMPARE(page->isVisibleTo(&wizard), page->objectName() == history.right(1));
+}
+
+void TestZCWizards::backWaitsForAPageToGoBackTo()
+{
+    Complex wizard(false);
+    QVERIFY(!buttonsOf(wizard).back);
+    click(wizard, QStringLiteral("< &Retroceder"));
+    QCOMPARE(wizard.history(), QString());
+    wizard.setFirstPage(wizard.a);
+    QVERIFY(!buttonsOf(wizard).back);
+    wizard.gotoNextPage();
+    QVERIFY(buttonsOf(wizard).back);
 }
 
 void TestZCWizards::complexPagesAreResetWhenEnteredAndLeft()
