@@ -11,6 +11,10 @@ set(MIROKIT_SANITIZE_THREAD_FLAGS -fsanitize=thread -fno-omit-frame-pointer)
 
 function(mirokit_setup_compiler_flags)
     add_compile_options(-Wall -Wextra -Wpedantic)
+    # RUNPATH rather than RPATH: LD_LIBRARY_PATH still comes first, as a user expects.
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT APPLE)
+        add_link_options("LINKER:--enable-new-dtags")
+    endif()
     if(MIROKIT_WERROR)
         add_compile_options(-Werror)
     endif()

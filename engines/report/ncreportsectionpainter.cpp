@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
@@ -84,7 +83,7 @@ QString NCReportSectionPainter::itemText(const NCReportItem& item) const
         return item.text;
     // A field that cannot be read prints nothing rather than a half-evaluated expression.
     QString text = item.text;
-    return m_evaluator->evaluate(text, item.sourceType) ? text : QString();
+    return m_evaluator->evaluate(text, item.sourceType, item.format) ? text : QString();
 }
 
 void NCReportSectionPainter::usePen(const QColor& color, qreal widthMillimetres)
@@ -112,14 +111,7 @@ void NCReportSectionPainter::useFont(const NCReportItem& item)
 
 void NCReportSectionPainter::paintImage(const NCReportItem& item, const QRectF& rect)
 {
-    const QString path = itemText(item);
-    auto cached = m_images.constFind(path);
-    // Only resources and regular files: a device or a pipe named by a report may never end.
-    if (cached == m_images.constEnd()) {
-        const bool readable = path.startsWith(QLatin1Char(':')) || QFileInfo(path).isFile();
-        cached = m_images.insert(path, readable ? QImage(path) : QImage());
-    }
-    const QImage& image = cached.value();
+    const QImage image = m_images.image(itemText(item));
     if (image.isNull() || rect.isEmpty())
         return;
     // Fitted inside the rectangle, centred, keeping its proportions.

@@ -19,6 +19,8 @@ namespace {
 
 // Millimetres: far beyond any paper, small enough for device arithmetic at any resolution.
 constexpr qreal maximumLength = 10000;
+// As many as a double holds.
+constexpr int maximumDecimals = 15;
 
 const struct {
     const char* name;
@@ -129,7 +131,7 @@ private:
     bool readReport()
     {
         def->setReportName(text(QStringLiteral("name")));
-        if (!readPageLayout())
+        if (!readLocale() || !readPageLayout())
             return false;
         return readChildren([this] {
             const QStringRef name = xml.name();
@@ -143,10 +145,27 @@ private:
                 return readSection(def->pageHeader());
             if (name == QLatin1String("pageFooter"))
                 return readSection(def->pageFooter());
+            if (name == QLatin1String("reportHeader"))
+                return readSection(def->reportHeader());
+            if (name == QLatin1String("reportFooter"))
+                return readSection(def->reportFooter());
             if (name == QLatin1String("detail"))
                 return readDetail();
             return unknownElement();
         });
+    }
+
+    bool readLocale()
+    {
+        const QString name = text(QStringLiteral("locale"));
+        if (name.isEmpty())
+            return true;
+        // QLocale takes any name it does not know for the C locale.
+        const QLocale locale(name);
+        if (locale == QLocale::c() && name != QLatin1String("C"))
+            return fail(NCReportXMLDefReader::tr("Unknown locale %1").arg(name));
+        def->setLocale(locale);
+        return true;
     }
 
     bool readPageLayout()
@@ -189,15 +208,24 @@ private:
         int type = -1;
         if (!required(QStringLiteral("id"), id) || !integer(QStringLiteral("type"), type, true))
             return false;
-        std::unique_ptr<NCReportDataSource> dataSource(provider->createCustomDataSource(id, type, def));
-        if (!dataSource)
+        NCReportDataSource* created = provider->createCustomDataSource(id, type, def);
+        if (!created)
             return fail(NCReportXMLDefReader::tr("Unknown data source type %1").arg(type));
+        // One the definition already holds (a provider handing out the same source twice) stays
+        // the definition's.
+        if (def->dataSources().contains(created))
+            return definedTwice(created->id());
+        std::unique_ptr<NCReportDataSource> dataSource(created);
         if (def->dataSource(id))
-            return fail(NCReportXMLDefReader::tr("The data source %1 is defined twice").arg(id));
+            return definedTwice(id);
         if (!configure(dataSource.get()))
             return false;
+        // A host's provider may give its source another id than the file's; the definition
+        // refuses, and deletes, a source whose id is taken.
+        const QString addedId = dataSource->id();
         NCReportDataSource* added = dataSource.release();
-        def->addDataSource(added);
+        if (!def->addDataSource(added))
+            return definedTwice(addedId);
         if (auto* strings = qobject_cast<NCReportStringListDataSource*>(added);
             strings && type == NCReportDataSource::StringList)
             return readStrings(strings);
@@ -208,6 +236,11 @@ private:
         if (table && !content.trimmed().isEmpty())
             table->setSource(content.trimmed());
         return true;
+    }
+
+    bool definedTwice(const QString& id)
+    {
+        return fail(NCReportXMLDefReader::tr("The data source %1 is defined twice").arg(id));
     }
 
     // The settings each type takes from the attributes.
@@ -303,6 +336,8 @@ private:
             || !sectionHeight(detail.section))
             return false;
         detail.pageBreakCondition = text(QStringLiteral("pageBreak"));
+        if (!readSort(detail.sort))
+            return false;
         const bool ok = readChildren([&] {
             if (xml.name() != QLatin1String("group"))
                 return readItem(detail.section);
@@ -312,6 +347,29 @@ private:
         });
         def->details().append(detail);
         return ok;
+    }
+
+    // "ciudad, importe desc": columns separated by commas, each optionally followed by "asc" or
+    // "desc". A column name may hold spaces; an entry with no name is refused.
+    bool readSort(QVector<NCReportSortKey>& keys)
+    {
+        const QString sort = text(QStringLiteral("sort"));
+        if (sort.trimmed().isEmpty())
+            return true;
+        for (const QString& entry : sort.split(QLatin1Char(','))) {
+            NCReportSortKey key;
+            key.column = entry.trimmed();
+            const int space = key.column.lastIndexOf(QLatin1Char(' '));
+            const QString direction = space < 0 ? key.column : key.column.mid(space + 1);
+            if (direction == QLatin1String("asc") || direction == QLatin1String("desc")) {
+                key.descending = direction == QLatin1String("desc");
+                key.column = space < 0 ? QString() : key.column.left(space).trimmed();
+            }
+            if (key.column.isEmpty())
+                return fail(NCReportXMLDefReader::tr("The sort %1 names no column in one of its entries").arg(sort));
+            keys.append(key);
+        }
+        return true;
     }
 
     bool readGroup(NCReportGroup& group)
@@ -349,7 +407,23 @@ private:
         item.geometry = isLine ? QRectF(QPointF(x, y), QPointF(width, height)) : QRectF(x, y, width, height);
         if (!isLine && (width < 0 || height < 0))
             return fail(NCReportXMLDefReader::tr("An item cannot have a negative size"));
-        return readItemLook(item) && readItemSource(item) && (section.items.append(item), true);
+        return readItemLook(item) && readItemFormat(item.format) && readItemSource(item)
+            && (section.items.append(item), true);
+    }
+
+    bool readItemFormat(NCReportValueFormat& format)
+    {
+        const QString type = text(QStringLiteral("format"));
+        if (!type.isEmpty() && !NCReportValueFormat::typeByName(type, format.type))
+            return fail(NCReportXMLDefReader::tr("Unknown format %1").arg(type));
+        if (!integer(QStringLiteral("decimals"), format.decimals))
+            return false;
+        if (format.decimals < 0 || format.decimals > maximumDecimals)
+            return fail(NCReportXMLDefReader::tr("The decimals must be between 0 and %1").arg(maximumDecimals));
+        format.dateFormat = text(QStringLiteral("dateFormat"));
+        if (!format.dateFormat.isEmpty() && !format.dateFormatShowsValues())
+            return fail(NCReportXMLDefReader::tr("The date format %1 shows nothing of the date").arg(format.dateFormat));
+        return true;
     }
 
     bool readItemLook(NCReportItem& item)

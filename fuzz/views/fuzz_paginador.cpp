@@ -50,11 +50,7 @@ class Paginator : public ZCPaginadorToolbar
 {
 public:
     using ZCPaginadorToolbar::ZCPaginadorToolbar;
-    using ZCPaginadorToolbar::onPaginaAnterior;
-    using ZCPaginadorToolbar::onPaginaSiguiente;
     using ZCPaginadorToolbar::onPaginaTextEdit;
-    using ZCPaginadorToolbar::onPrimeraPagina;
-    using ZCPaginadorToolbar::onUltimaPagina;
 
     QLineEdit* edit() const { return findChild<QLineEdit*>(); }
     QSlider* slider() const { return findChild<QSlider*>(); }

@@ -22,6 +22,7 @@ class MIROKIT_EXPORT ZCDialog : public QDialog
     Q_OBJECT
 
 public:
+    //! overlay: the parent window is darkened while the dialog is shown.
     ZCDialog(const QString& title, QWidget* parent, const QString& settingsName,
              Qt::WindowFlags flags = {}, bool overlay = true);
     explicit ZCDialog(QWidget* parent = nullptr, Qt::WindowFlags flags = {}, bool overlay = true);

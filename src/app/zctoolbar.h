@@ -24,6 +24,7 @@ public:
         HoverMenus = 0x2         // tool buttons given to addWidget open their menus on hover
     };
 
+    //! options: EOpcion bits (OrientationStyle, HoverMenus), as described above.
     explicit ZCToolBar(QWidget* parent = nullptr, unsigned int options = OrientationStyle);
     ~ZCToolBar() override;
 

@@ -38,6 +38,7 @@ class MIROKIT_EXPORT ZCCalendar : public QFrame
     Q_PROPERTY(bool autoescalaFont READ getAutoescalaFont WRITE setAutoescalaFont)
 
 public:
+    //! bPopup: a pop-up window under the parent that closes once a day is picked.
     explicit ZCCalendar(QWidget* parent = nullptr, QDate fecha = QDate::currentDate(), bool bPopup = false);
     ~ZCCalendar() override;
 

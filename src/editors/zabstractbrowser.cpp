@@ -1,7 +1,7 @@
 #include "zabstractbrowser.h"
 
-#include "zcicon.h"
 #include "zcpopupplacement_p.h"
+#include "zcthemeicon_p.h"
 #include "zfont.h"
 
 #include <QCoreApplication>
@@ -45,6 +45,8 @@ ZAbstractBrowser::ZAbstractBrowser(QWidget* parent)
     , m_layout(new QHBoxLayout(this))
 {
     setUpButton(m_button);
+    // Until a subclass gives the button its own icon.
+    SetIcono(themeIcon(QStringLiteral("browse")));
     m_button->setAccessibleName(tr("Elegir valor"));
     m_button->setAccessibleDescription(tr("Abre el selector del valor (F4)"));
     m_button->installEventFilter(this);
@@ -136,8 +138,7 @@ void ZAbstractBrowser::SetMenu(QMenu* menu)
                                        nullptr, Qt::WidgetWithChildrenShortcut);
         connect(m_menuShortcut, &QShortcut::activated, m_menuButton, &QToolButton::click);
     }
-    m_menuButton->setIcon(menu->icon().isNull() ? ZCIcon(QStringLiteral(":/Resources/iconoMenu.png"))
-                                                : menu->icon());
+    m_menuButton->setIcon(menu->icon().isNull() ? themeIcon(QStringLiteral("menu")) : menu->icon());
     m_menuButton->setMenu(menu);
     fitButtonWidth(m_menuButton);
     m_menuButton->setToolTip(tr("%1(%2)").arg(

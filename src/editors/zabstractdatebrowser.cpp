@@ -1,5 +1,6 @@
 #include "zabstractdatebrowser.h"
 
+#include "zcthemeicon_p.h"
 #include "zdatetimeedit.h"
 
 #include <QFocusEvent>
@@ -15,6 +16,7 @@ void ZAbstractDateBrowser::SetDateEdit(ZDateTimeEdit* edit, bool focusOnButton)
 {
     m_dateEdit = edit;
     SetDateTimeEdit(edit, focusOnButton);
+    SetIcono(themeIcon(QStringLiteral("calendar")));
 }
 
 QDate ZAbstractDateBrowser::date() const { return m_dateEdit->date(); }

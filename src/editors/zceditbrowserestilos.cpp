@@ -2,13 +2,13 @@
 
 #include "zceditorpopupestilos.h"
 #include "zcflagnames_p.h"
-#include "zcicon.h"
+#include "zcthemeicon_p.h"
 
 ZCEditBrowserEstilos::ZCEditBrowserEstilos(QWidget* parent)
     : ZLineEditBrowser(parent, true)
 {
     setReadOnly(true);
-    SetIcono(ZCIcon(QStringLiteral(":/Resources/tg_edit.png")));
+    SetIcono(themeIcon(QStringLiteral("edit")));
 }
 
 ZCEditBrowserEstilos::~ZCEditBrowserEstilos() = default;

@@ -1,13 +1,13 @@
 #include "zceditbrowserfont.h"
 
 #include "zcfontdialog.h"
-#include "zcicon.h"
+#include "zcthemeicon_p.h"
 
 ZCEditBrowserFont::ZCEditBrowserFont(QWidget* parent)
     : ZLineEditBrowser(parent, true)
 {
     setReadOnly(true);
-    SetIcono(ZCIcon(QStringLiteral(":/Resources/tg_fuente.png")));
+    SetIcono(themeIcon(QStringLiteral("font")));
 }
 
 ZCEditBrowserFont::~ZCEditBrowserFont() = default;

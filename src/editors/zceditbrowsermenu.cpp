@@ -1,13 +1,13 @@
 #include "zceditbrowsermenu.h"
 
-#include "zcicon.h"
 #include "zcpopupplacement_p.h"
+#include "zcthemeicon_p.h"
 #include "zlineedit.h"
 
 ZCEditBrowserMenu::ZCEditBrowserMenu(QWidget* parent)
     : ZLineEditBrowser(parent, true)
 {
-    SetIcono(ZCIcon(QStringLiteral(":/Resources/iconoMenu.png")));
+    SetIcono(themeIcon(QStringLiteral("menu")));
 }
 
 ZCEditBrowserMenu::~ZCEditBrowserMenu() = default;

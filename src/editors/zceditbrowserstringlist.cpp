@@ -1,13 +1,13 @@
 #include "zceditbrowserstringlist.h"
 
 #include "zceditorpopupstringlist.h"
-#include "zcicon.h"
+#include "zcthemeicon_p.h"
 
 ZCEditBrowserStringList::ZCEditBrowserStringList(QWidget* parent)
     : ZLineEditBrowser(parent, true)
 {
     setReadOnly(true);
-    SetIcono(ZCIcon(QStringLiteral(":/Resources/tg_fuente.png")));
+    SetIcono(themeIcon(QStringLiteral("list")));
 }
 
 ZCEditBrowserStringList::~ZCEditBrowserStringList() = default;

@@ -1,7 +1,7 @@
 #include "zceditbrowsertexto.h"
 
 #include "zcdlgtexteditor.h"
-#include "zcicon.h"
+#include "zcthemeicon_p.h"
 #include "ztextedit.h"
 
 #include <QKeyEvent>
@@ -15,7 +15,7 @@ ZCEditBrowserTexto::ZCEditBrowserTexto(QWidget* parent, bool rich, Qt::Alignment
 {
     SetWidget(m_textBox, rich);
     SetAlignBoton(buttonAlignment);
-    SetIcono(ZCIcon(QStringLiteral(":/Resources/tc_textbox.png")));
+    SetIcono(themeIcon(QStringLiteral("textbox")));
     m_textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Rich text is edited only in the dialog; plain text also in place.

@@ -14,6 +14,7 @@ class MIROKIT_EXPORT ZCEditBrowserTexto : public ZAbstractBrowser
     Q_OBJECT
 
 public:
+    //! rich: the text is rich text (edited in the dialog only); buttonAlignment: the pick button's side.
     explicit ZCEditBrowserTexto(QWidget* parent = nullptr, bool rich = false,
                                 Qt::Alignment buttonAlignment = Qt::AlignRight);
     ~ZCEditBrowserTexto() override;

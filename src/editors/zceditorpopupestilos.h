@@ -12,6 +12,7 @@ class MIROKIT_EXPORT ZCEditorPopupEstilos : public ZCEditorPopup
     Q_OBJECT
 
 public:
+    //! flags: the bits checked; names: one per bit; visibleMask: the bits whose item is shown.
     ZCEditorPopupEstilos(QWidget* parent, uint flags, QStringList names, uint visibleMask);
     ~ZCEditorPopupEstilos() override;
 

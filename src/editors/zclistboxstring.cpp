@@ -1,6 +1,6 @@
 #include "zclistboxstring.h"
 
-#include "zcicon.h"
+#include "zcthemeicon_p.h"
 
 #include <QAbstractItemDelegate>
 #include <QTimer>
@@ -39,24 +39,24 @@ ZCListBoxString::~ZCListBoxString() = default;
 
 void ZCListBoxString::createActions()
 {
-    createAction(tr("Nuevo"), QStringLiteral("tg_add"), Qt::Key_Insert, &ZCListBoxString::onNuevoItem);
+    createAction(tr("Nuevo"), QStringLiteral("add"), Qt::Key_Insert, &ZCListBoxString::onNuevoItem);
     if (!m_sorted)
         createAction(tr("Insertar"), QStringLiteral("insert"), Qt::CTRL | Qt::Key_Insert,
                      &ZCListBoxString::onInsertItemOnSelected);
-    createAction(tr("Editar"), QStringLiteral("tg_edit"), Qt::Key_Space, &ZCListBoxString::onEditItemSelected);
-    createAction(tr("Eliminar"), QStringLiteral("tg_delete"), Qt::Key_Delete, &ZCListBoxString::onDelItemSelected);
+    createAction(tr("Editar"), QStringLiteral("edit"), Qt::Key_Space, &ZCListBoxString::onEditItemSelected);
+    createAction(tr("Eliminar"), QStringLiteral("delete"), Qt::Key_Delete, &ZCListBoxString::onDelItemSelected);
     if (m_sorted)
         return;
     m_toolBar.addSeparator();
-    createAction(tr("Subir"), QStringLiteral("tg_arrow_up"), Qt::CTRL | Qt::Key_Up, &ZCListBoxString::onSubirItemSelected);
-    createAction(tr("Bajar"), QStringLiteral("tg_arrow_down"), Qt::CTRL | Qt::Key_Down, &ZCListBoxString::onBajarItemSelected);
+    createAction(tr("Subir"), QStringLiteral("arrow_up"), Qt::CTRL | Qt::Key_Up, &ZCListBoxString::onSubirItemSelected);
+    createAction(tr("Bajar"), QStringLiteral("arrow_down"), Qt::CTRL | Qt::Key_Down, &ZCListBoxString::onBajarItemSelected);
 }
 
 // Each command is also an action of the list, so that its key works while the list has focus.
 QAction* ZCListBoxString::createAction(const QString& text, const QString& icon, const QKeySequence& key,
                                        void (ZCListBoxString::*slot)())
 {
-    QAction* action = m_toolBar.addAction(ZCIcon(QStringLiteral(":/Resources/%1.png").arg(icon)), text);
+    QAction* action = m_toolBar.addAction(themeIcon(icon), text);
     action->setShortcut(key);
     action->setShortcutContext(Qt::WidgetShortcut);
     connect(action, &QAction::triggered, this, slot);

@@ -22,6 +22,7 @@ class MIROKIT_EXPORT ZCListBoxString : public QWidget
     Q_OBJECT
 
 public:
+    //! sorted: an item the user changes goes back in order; there is no insert, up or down command.
     explicit ZCListBoxString(QWidget* parent = nullptr, bool sorted = false);
     ~ZCListBoxString() override;
 

@@ -11,6 +11,7 @@ class MIROKIT_EXPORT ZCListBoxText : public ZCListBoxString
     Q_OBJECT
 
 public:
+    //! sorted: an item the user changes goes back in order; there is no insert, up or down command.
     explicit ZCListBoxText(QWidget* parent = nullptr, bool sorted = true);
     ~ZCListBoxText() override;
 

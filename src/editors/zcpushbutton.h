@@ -15,6 +15,7 @@ class MIROKIT_EXPORT ZCPushButton : public QPushButton
     Q_OBJECT
 
 public:
+    //! themedIcon: the icon takes the theme's hover and pressed colours as the pointer moves.
     explicit ZCPushButton(QWidget* parent = nullptr, const QString& iconName = QString(),
                           bool themedIcon = false);
 

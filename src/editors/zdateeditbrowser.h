@@ -13,6 +13,7 @@ class MIROKIT_EXPORT ZDateEditBrowser : public ZAbstractDateBrowser
     Q_OBJECT
 
 public:
+    //! focusOnButton: Tab stops at the pick button, so typing needs a click into the editor first.
     explicit ZDateEditBrowser(QWidget* parent = nullptr, bool focusOnButton = true);
     ~ZDateEditBrowser() override;
 

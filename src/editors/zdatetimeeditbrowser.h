@@ -19,6 +19,7 @@ class MIROKIT_EXPORT ZDateTimeEditBrowser : public ZAbstractDateBrowser
     Q_PROPERTY(QTime minimumTime READ minimumTime WRITE setMinimumTime)
 
 public:
+    //! focusOnButton: Tab stops at the pick button, so typing needs a click into the editor first.
     explicit ZDateTimeEditBrowser(QWidget* parent = nullptr, bool focusOnButton = true);
     ~ZDateTimeEditBrowser() override;
 

@@ -1,14 +1,14 @@
 #include "zfilepatheditbrowser.h"
 
 #include "zcfiledialog.h"
-#include "zcicon.h"
+#include "zcthemeicon_p.h"
 #include "zlineedit.h"
 
 ZFilePathEditBrowser::ZFilePathEditBrowser(QWidget* parent, bool focusOnButton, bool foldersOnly)
     : ZLineEditBrowser(parent, focusOnButton)
     , m_foldersOnly(foldersOnly)
 {
-    SetIcono(ZCIcon(QStringLiteral(":/Resources/tg_carpeta.png")));
+    SetIcono(themeIcon(QStringLiteral("folder")));
 }
 
 ZFilePathEditBrowser::~ZFilePathEditBrowser() = default;

@@ -11,6 +11,8 @@ class MIROKIT_EXPORT ZFilePathEditBrowser : public ZLineEditBrowser
     Q_OBJECT
 
 public:
+    //! focusOnButton: Tab stops at the pick button (typing needs a click into the path first);
+    //! foldersOnly: the dialog picks a folder instead of a file.
     explicit ZFilePathEditBrowser(QWidget* parent = nullptr, bool focusOnButton = false,
                                   bool foldersOnly = false);
     ~ZFilePathEditBrowser() override;

@@ -34,6 +34,7 @@ class MIROKIT_EXPORT ZLineEditBrowser : public ZAbstractBrowser
     Q_PROPERTY(bool focus READ lineEditHasFocus)
 
 public:
+    //! focusOnButton: Tab stops at the pick button, so typing needs a click into the line edit first.
     explicit ZLineEditBrowser(QWidget* parent = nullptr, bool focusOnButton = true);
     ~ZLineEditBrowser() override;
 

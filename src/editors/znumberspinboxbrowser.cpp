@@ -1,5 +1,6 @@
 #include "znumberspinboxbrowser.h"
 
+#include "zcthemeicon_p.h"
 #include "znumberspinbox.h"
 
 ZNumberSpinBoxBrowser::ZNumberSpinBoxBrowser(QWidget* parent, bool focusOnButton)
@@ -9,6 +10,7 @@ ZNumberSpinBoxBrowser::ZNumberSpinBoxBrowser(QWidget* parent, bool focusOnButton
     connect(m_spinBox, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this,
             &ZNumberSpinBoxBrowser::valueChanged);
     SetSpinBox(m_spinBox, focusOnButton);
+    SetIcono(themeIcon(QStringLiteral("calculator")));
 }
 
 ZNumberSpinBoxBrowser::~ZNumberSpinBoxBrowser() = default;

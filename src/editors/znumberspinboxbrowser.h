@@ -21,6 +21,7 @@ class MIROKIT_EXPORT ZNumberSpinBoxBrowser : public ZAbstractSpinBoxBrowser
     Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged USER true)
 
 public:
+    //! focusOnButton: Tab stops at the pick button, so typing needs a click into the editor first.
     explicit ZNumberSpinBoxBrowser(QWidget* parent = nullptr, bool focusOnButton = true);
     ~ZNumberSpinBoxBrowser() override;
 

@@ -1,5 +1,6 @@
 #include "ztimeeditbrowser.h"
 
+#include "zcthemeicon_p.h"
 #include "ztimeedit.h"
 
 ZTimeEditBrowser::ZTimeEditBrowser(QWidget* parent, bool focusOnButton)
@@ -8,6 +9,7 @@ ZTimeEditBrowser::ZTimeEditBrowser(QWidget* parent, bool focusOnButton)
 {
     connect(m_timeEdit, &QTimeEdit::timeChanged, this, &ZTimeEditBrowser::timeChanged);
     SetDateTimeEdit(m_timeEdit, focusOnButton);
+    SetIcono(themeIcon(QStringLiteral("clock")));
 }
 
 ZTimeEditBrowser::~ZTimeEditBrowser() = default;

@@ -16,6 +16,7 @@ class MIROKIT_EXPORT ZTimeEditBrowser : public ZAbstractDateTimeBrowser
     Q_PROPERTY(QTime minimumTime READ minimumTime WRITE setMinimumTime)
 
 public:
+    //! focusOnButton: Tab stops at the pick button, so typing needs a click into the editor first.
     explicit ZTimeEditBrowser(QWidget* parent = nullptr, bool focusOnButton = true);
     ~ZTimeEditBrowser() override;
 

@@ -18,6 +18,7 @@ class MIROKIT_EXPORT ZCNCRDVariableItemDelegate : public QItemDelegate
     Q_OBJECT
 
 public:
+    //! functionChoice: the function column is chosen from a combo box, as in the engine's delegate.
     ZCNCRDVariableItemDelegate(NCRDVariableDialog* dialog, bool functionChoice, ZCNCReportDesigner* designer);
     ~ZCNCRDVariableItemDelegate() override;
 

@@ -22,6 +22,7 @@ class MIROKIT_EXPORT ZCNCReportFieldEditControl : public QWidget
     Q_OBJECT
 
 public:
+    //! wrap: the expression given out and taken in is wrapped in "$D{...}".
     ZCNCReportFieldEditControl(bool wrap, QWidget* editor, QWidget* parent = nullptr);
     ~ZCNCReportFieldEditControl() override;
 

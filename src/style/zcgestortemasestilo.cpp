@@ -1,8 +1,8 @@
 #include "zcgestortemasestilo.h"
 
-#include "zcicon.h"
 #include "zcqssparser.h"
 #include "zcsvgiconengine.h"
+#include "zcthemefilewarning_p.h"
 
 #include "widgets/zcgestornotificaciones.h"
 
@@ -10,30 +10,46 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
 #include <QStyle>
+#include <QXmlStreamReader>
 
 namespace {
 
 // The one manager of the process, alive from library load to unload.
 ZCGestorTemasEstilo manager;
 
-// Answered once: a host that installed a style sheet of its own before the first theme keeps it.
-bool hostHasOwnStyleSheet()
-{
-    static const bool ownStyleSheet = QApplication::style()
-        && QApplication::style()->inherits("QStyleSheetStyle");
-    return ownStyleSheet;
-}
-
 const ZCTemaEstilo& noTheme()
 {
     static const ZCTemaEstilo empty;
     return empty;
+}
+
+// The library's own drawings: the icons of its controls while the host has chosen no theme, and
+// any icon the host's theme lacks. Compiled into the library, so no control shows a blank button.
+const ZCTemaEstilo& defaultTheme()
+{
+    static const ZCTemaEstilo theme(QStringLiteral("Mirokit"), QStringLiteral(":/Resources/tema"), QString(),
+                                    QString(),
+                                    {QColor(0x45, 0x5a, 0x64), QColor(0x1e, 0x88, 0xe5), QColor(0x0d, 0x47, 0xa1),
+                                     QColor(0xe5, 0x39, 0x35)});
+    return theme;
+}
+
+QString svgPath(const ZCTemaEstilo& theme, const QString& iconName)
+{
+    return QStringLiteral("%1/%2.svg").arg(theme.GetPathIconos(), iconName);
+}
+
+bool hasDrawing(const ZCTemaEstilo& theme, const QString& iconName)
+{
+    return QFileInfo(svgPath(theme, iconName)).isFile();
 }
 
 } // namespace
@@ -61,16 +77,31 @@ int ZCGestorTemasEstilo::AddTema(const ZCTemaEstilo& theme)
 
 int ZCGestorTemasEstilo::AddTemaFromJSON(const QString& jsonText)
 {
+    return addThemes(jsonText.toUtf8(), QString());
+}
+
+int ZCGestorTemasEstilo::AddTemaFromFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        warnAboutTheme(fileName, tr("Error cargando tema. El fichero no existe o no puede abrirse"));
+        return m_temas.size() - 1;
+    }
+    return addThemes(file.readAll(), fileName);
+}
+
+int ZCGestorTemasEstilo::addThemes(const QByteArray& json, const QString& fileName)
+{
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(jsonText.toUtf8(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
-        qWarning().noquote() << tr("Error cargando tema. %1").arg(error.errorString());
+        warnAboutTheme(fileName, tr("Error cargando tema. %1").arg(error.errorString()));
         return m_temas.size() - 1;
     }
 
-    const auto addFromObject = [this](const QJsonObject& object) {
+    const auto addFromObject = [this, &fileName](const QJsonObject& object) {
         ZCTemaEstilo theme;
-        if (theme.LoadFromJSON(object))
+        if (theme.LoadFromJSON(object, fileName))
             AddTema(theme);
     };
     if (document.isArray()) {
@@ -79,14 +110,19 @@ int ZCGestorTemasEstilo::AddTemaFromJSON(const QString& jsonText)
             if (element.isObject())
                 addFromObject(element.toObject());
             else
-                qWarning().noquote() << tr("El elemento de la lista de temas no tiene un formato correcto");
+                warnAboutTheme(fileName, tr("El elemento de la lista de temas no tiene un formato correcto"));
         }
     } else if (document.isObject()) {
         addFromObject(document.object());
     } else {
-        qWarning().noquote() << tr("Error. El JSON esperado no tiene el formato correcto");
+        warnAboutTheme(fileName, tr("Error. El JSON esperado no tiene el formato correcto"));
     }
     return m_temas.size() - 1;
+}
+
+int ZCGestorTemasEstilo::GetNumTemas() const
+{
+    return m_temas.size();
 }
 
 bool ZCGestorTemasEstilo::isValidIndex(int index) const
@@ -115,44 +151,134 @@ bool ZCGestorTemasEstilo::SetTema(int index)
         qWarning().noquote() << tr("Error. No existe ningún tema con el índice %1").arg(index);
         return false;
     }
-    const bool keepHostStyleSheet = hostHasOwnStyleSheet();
+    rememberHostLook(index);
+    // Checked whole before anything changes, so a theme that fails is never half applied.
+    if (!hasWellFormedIcons(m_temas.at(index)))
+        return false;
+    QString styleSheet;
+    if (!m_hostLook->ownStyleSheet && !parseStyleSheet(index, styleSheet))
+        return false;
+
+    makeCurrent(index);
+    if (!m_hostLook->ownStyleSheet)
+        qApp->setStyleSheet(styleSheet);
+    emit temaChanged(index);
+    return true;
+}
+
+void ZCGestorTemasEstilo::QuitarTema()
+{
+    if (!isValidIndex(m_currentIndex))
+        return;
+    makeCurrent(-1);
+    if (!m_hostLook->ownStyleSheet)
+        qApp->setStyleSheet(m_hostLook->styleSheet);
+    emit temaChanged(-1);
+}
+
+void ZCGestorTemasEstilo::rememberHostLook(int index)
+{
+    if (m_hostLook)
+        return;
+    // Decided once, at the first theme: a host that installed a style sheet of its own keeps it.
+    const bool ownStyleSheet = QApplication::style() && QApplication::style()->inherits("QStyleSheetStyle");
+    m_hostLook = HostLook{ownStyleSheet, qApp->styleSheet(), QIcon::themeName(), QIcon::themeSearchPaths()};
+    if (ownStyleSheet) {
+        qInfo().noquote() << tr("La aplicación ya tenía una hoja de estilo propia en el primer SetTema(%1): los "
+                                "temas darán iconos y colores, nunca su hoja de estilo")
+                                 .arg(index);
+    }
+}
+
+void ZCGestorTemasEstilo::makeCurrent(int index)
+{
     m_currentIndex = index;
     ++m_revision;
-    const ZCTemaEstilo& theme = m_temas.at(index);
-    QIcon::setThemeName(theme.GetNombre());
-    QIcon::setThemeSearchPaths(QStringList{theme.GetPathIconos()});
-    if (keepHostStyleSheet)
-        return true;
-
-    ZCQssParser parser(theme.GetPathCSS());
-    if (!parser.Parse()) {
-        qWarning().noquote() << tr("Error parseando el CSS: %1").arg(parser.GetErrors());
-        return false;
+    if (isValidIndex(index)) {
+        const ZCTemaEstilo& theme = m_temas.at(index);
+        QIcon::setThemeName(theme.GetNombre());
+        QIcon::setThemeSearchPaths(QStringList{theme.GetPathIconos()});
+    } else {
+        QIcon::setThemeName(m_hostLook->iconThemeName);
+        QIcon::setThemeSearchPaths(m_hostLook->iconThemeSearchPaths);
     }
-    qApp->setStyleSheet(parser.GetStyleSheet());
+}
+
+bool ZCGestorTemasEstilo::parseStyleSheet(int index, QString& styleSheet)
+{
+    // The parser draws the sheet's icon() calls from the current theme, so the new theme is
+    // current while its sheet is parsed; on a failure the previous one comes back.
+    const int previous = m_currentIndex;
+    makeCurrent(index);
+    ZCQssParser parser(m_temas.at(index).GetPathCSS());
+    if (parser.Parse()) {
+        styleSheet = parser.GetStyleSheet();
+        return true;
+    }
+    makeCurrent(previous);
+    qWarning().noquote() << tr("Error parseando el CSS: %1")
+                                .arg(QStringLiteral("%1: %2").arg(m_temas.at(index).GetPathCSS(), parser.GetErrors()));
+    return false;
+}
+
+bool ZCGestorTemasEstilo::hasWellFormedIcons(const ZCTemaEstilo& theme) const
+{
+    // A drawing that does not parse would only show, much later, as a blank button.
+    const QDir folder(theme.GetPathIconos());
+    const QStringList files = folder.entryList({QStringLiteral("*.svg")}, QDir::Files);
+    for (const QString& name : files) {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        QXmlStreamReader reader(&file);
+        while (!reader.atEnd())
+            reader.readNext();
+        if (reader.hasError()) {
+            qWarning().noquote() << tr("Error. El icono %1 del tema %2 no es un SVG válido: %3 (línea %4)")
+                                        .arg(file.fileName(), theme.GetNombre(), reader.errorString())
+                                        .arg(reader.lineNumber());
+            return false;
+        }
+    }
     return true;
+}
+
+const ZCTemaEstilo& ZCGestorTemasEstilo::themeInForce() const
+{
+    return isValidIndex(m_currentIndex) ? m_temas.at(m_currentIndex) : defaultTheme();
+}
+
+const ZCTemaEstilo& ZCGestorTemasEstilo::drawingThemeOf(const QString& iconName) const
+{
+    const ZCTemaEstilo& inForce = themeInForce();
+    if (&inForce != &defaultTheme() && !hasDrawing(inForce, iconName) && hasDrawing(defaultTheme(), iconName))
+        return defaultTheme();
+    return inForce;
 }
 
 QString ZCGestorTemasEstilo::GetPathFromTheme(const QString& iconName) const
 {
-    return QStringLiteral("%1/%2.svg").arg(GetCurrentTema().GetPathIconos(), iconName);
+    return svgPath(drawingThemeOf(iconName), iconName);
 }
 
 bool ZCGestorTemasEstilo::ExistsIconFromTheme(const QString& iconName) const
 {
-    return QFileInfo(GetPathFromTheme(iconName)).isFile();
+    return isValidIndex(m_currentIndex) && hasDrawing(m_temas.at(m_currentIndex), iconName);
 }
 
 QIcon ZCGestorTemasEstilo::FromTheme(const QString& iconName, EEstadoIcono state)
 {
-    if (!isValidIndex(m_currentIndex))
-        return QIcon::fromTheme(iconName);
-
+    // Index -1, no theme chosen, caches the default theme's icons.
     ZCCacheIconos& cache = m_caches[m_currentIndex];
     if (cache.Contains(iconName, state))
         return cache.GetIcon(iconName, state);
-    if (!ExistsIconFromTheme(iconName))
-        return QIcon::fromTheme(iconName);
+    if (!ExistsIconFromTheme(iconName)) {
+        // A host theme may keep raster icons in Qt's icon theme; the library's drawings come last.
+        const bool drawnByLibrary = hasDrawing(defaultTheme(), iconName);
+        const QIcon fromQt = isValidIndex(m_currentIndex) || !drawnByLibrary ? QIcon::fromTheme(iconName) : QIcon();
+        if (!fromQt.isNull() || !drawnByLibrary)
+            return fromQt;
+    }
 
     const QIcon icon(new ZCSVGIconEngine(iconName, state));
     releaseWithApplication();
@@ -201,12 +327,10 @@ void ZCGestorTemasEstilo::onRefresh()
     // A theme whose files no longer parse was not reloaded, and its warning says so already.
     if (!SetTema(m_currentIndex))
         return;
-    QIcon closeIcon = FromTheme(QStringLiteral("close"), EstadoNotify);
-    if (closeIcon.isNull())
-        closeIcon = ZCIcon(QStringLiteral(":/Resources/tg_cerrar.png"));
+    // The default theme draws a close icon when the theme has none.
     GetGestorNotificaciones()->AddNotificacion(
         tr("El tema \"%1\" ha sido recargado correctamente").arg(GetCurrentTema().GetNombre()),
-        QIcon(), closeIcon, 3);
+        QIcon(), FromTheme(QStringLiteral("close"), EstadoNotify), 3);
 }
 
 void ZCGestorTemasEstilo::releaseWithApplication()

@@ -13,6 +13,8 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 // The pause in typing after which the search runs.
 constexpr int searchDelayMs = 500;
@@ -47,7 +49,7 @@ ZCBuscadorView::ZCBuscadorView(QWidget* parent)
 
     m_delay.setSingleShot(true);
     m_delay.setInterval(searchDelayMs);
-    connect(&m_delay, &QTimer::timeout, this, &ZCBuscadorView::buscar);
+    connect(&m_delay, &QTimer::timeout, this, &ZCBuscadorView::search);
     connect(m_lineEdit, &QLineEdit::textChanged, this, &ZCBuscadorView::onTextChanged);
 
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
@@ -74,18 +76,51 @@ void ZCBuscadorView::attachClearButton()
     connect(clear, &QAction::triggered, this, &ZCBuscadorView::onLimpiarBusqueda);
 }
 
+QString ZCBuscadorView::text() const
+{
+    return m_lineEdit->text();
+}
+
+void ZCBuscadorView::setText(const QString& szTexto)
+{
+    m_lineEdit->setText(szTexto);
+}
+
+int ZCBuscadorView::searchDelay() const
+{
+    return m_delay.interval();
+}
+
+void ZCBuscadorView::setSearchDelay(int milliseconds)
+{
+    m_delay.setInterval(std::max(milliseconds, 0));
+}
+
+void ZCBuscadorView::clear()
+{
+    onLimpiarBusqueda();
+}
+
 void ZCBuscadorView::onTextChanged(QString)
 {
-    m_delay.start();
+    // Without a pause the search runs now, not from a zero timer that would let several
+    // keystrokes queued in one event batch collapse into one search.
+    if (m_delay.interval() == 0)
+        search();
+    else
+        m_delay.start();
 }
 
 void ZCBuscadorView::onLimpiarBusqueda()
 {
+    // Without a pause, emptying a filled box has searched already through onTextChanged().
+    const bool searchedByChange = m_delay.interval() == 0 && !m_lineEdit->text().isEmpty();
     m_lineEdit->clear();
-    buscar();
+    if (!searchedByChange)
+        search();
 }
 
-void ZCBuscadorView::buscar()
+void ZCBuscadorView::search()
 {
     // A search that runs now makes the pending one pointless.
     m_delay.stop();

@@ -16,6 +16,7 @@ class MIROKIT_EXPORT ZCHeaderBox : public QWidget
     Q_OBJECT
 
 public:
+    //! separator: a black line is drawn under the titles.
     ZCHeaderBox(const QColor& textColor, const QColor& backgroundColor, const QString& title,
                 double titleScale, const QString& subtitle, bool separator, QWidget* parent = nullptr);
     ~ZCHeaderBox() override;

@@ -1,5 +1,7 @@
 #include "zcpaginadortoolbar.h"
 
+#include "zcthemeicon_p.h"
+
 #include <QIntValidator>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,15 +48,15 @@ void ZCPaginadorToolbar::Init()
     if (m_flags & LabelInicial)
         m_accionLabelInicial = addPart(new QLabel(m_labelInicial));
     if (m_flags & BotonesPrimeraUltima)
-        m_accionPrimera = addButtonPart("tg_arrow_first", tr("Primera página"), &ZCPaginadorToolbar::onPrimeraPagina, Qt::Key_Home);
+        m_accionPrimera = addButtonPart("page_first", tr("Primera página"), &ZCPaginadorToolbar::onPrimeraPagina, Qt::Key_Home);
     if (m_flags & BotonesAnteriorSiguiente)
-        m_accionAnterior = addButtonPart("tg_arrow_left", tr("Página anterior"), &ZCPaginadorToolbar::onPaginaAnterior, Qt::Key_PageUp);
+        m_accionAnterior = addButtonPart("page_previous", tr("Página anterior"), &ZCPaginadorToolbar::onPaginaAnterior, Qt::Key_PageUp);
     if (m_flags & EditPagina)
         addPageEdit();
     if (m_flags & BotonesAnteriorSiguiente)
-        m_accionSiguiente = addButtonPart("tg_arrow_right", tr("Página siguiente"), &ZCPaginadorToolbar::onPaginaSiguiente, Qt::Key_PageDown);
+        m_accionSiguiente = addButtonPart("page_next", tr("Página siguiente"), &ZCPaginadorToolbar::onPaginaSiguiente, Qt::Key_PageDown);
     if (m_flags & BotonesPrimeraUltima)
-        m_accionUltima = addButtonPart("tg_arrow_last", tr("Última página"), &ZCPaginadorToolbar::onUltimaPagina, Qt::Key_End);
+        m_accionUltima = addButtonPart("page_last", tr("Última página"), &ZCPaginadorToolbar::onUltimaPagina, Qt::Key_End);
     if (m_flags & LabelFinal) {
         addSpacerPart();
         m_accionLabelFinal = addPart(new QLabel(m_labelFinal));
@@ -112,7 +114,7 @@ QAction* ZCPaginadorToolbar::addSeparatorPart()
 QAction* ZCPaginadorToolbar::addButtonPart(const char* iconName, const QString& text,
                                            void (ZCPaginadorToolbar::*slot)(), int key)
 {
-    const QIcon icon(QStringLiteral(":/Resources/%1.png").arg(QLatin1String(iconName)));
+    const QIcon icon = themeIcon(QLatin1String(iconName));
     // The text is the button's tool tip and its accessible name; the button shows the icon only.
     QAction* action = addAction(icon, text, this, slot);
     action->setShortcut(QKeySequence(Qt::CTRL | key));
@@ -345,9 +347,14 @@ void ZCPaginadorToolbar::onPaginaTextEdit()
     bool ok = false;
     const unsigned int pagina = edit->text().toUInt(&ok);
     // A refused number stays in the field for the user to correct.
-    if (!ok || pagina == 0 || pagina > m_totalPaginas || pagina == m_paginaActual)
-        return;
-    GotoPagina(pagina);
+    if (ok)
+        irAPagina(pagina);
+}
+
+void ZCPaginadorToolbar::irAPagina(uint nPagina)
+{
+    if (nPagina != 0 && nPagina <= m_totalPaginas)
+        GotoPagina(nPagina);
 }
 
 void ZCPaginadorToolbar::onCambioOrientacionToolbar(Qt::Orientation orientation)

@@ -16,7 +16,9 @@ class QSlider;
     through them: first, previous, next and last buttons (Ctrl+Home, Ctrl+PageUp, Ctrl+PageDown,
     Ctrl+End while the focus is in the bar), a page field, a total label, a slider and room for
     the caller's own actions. It only keeps the number: numPaginaChanged() tells the caller which
-    page to load. Setting the page or the total from code never emits.
+    page to load. Setting the page or the total from code never emits; the public slots
+    onPrimeraPagina(), onPaginaAnterior(), onPaginaSiguiente(), onUltimaPagina() and irAPagina()
+    are the user's moves, for hosts and scripts, and emit as the buttons and the page field do.
 
     The flags choose which parts are built. The bar owns what it builds; the caller's actions
     stay the caller's.
@@ -38,6 +40,7 @@ public:
         TodasLasPartes = 0xff
     };
 
+    //! flags: the EFlagPaginador parts to build; a total of 0 makes the current page 0.
     explicit ZCPaginadorToolbar(unsigned int totalPaginas, QWidget* parent = nullptr,
                                 unsigned int paginaActual = 1, unsigned int flags = TodasLasPartes);
     ~ZCPaginadorToolbar() override;
@@ -65,14 +68,21 @@ public:
 signals:
     void numPaginaChanged(uint nNuevaPagina);
 
-protected slots:
+public slots:
     void onPrimeraPagina();
     void onUltimaPagina();
     void onPaginaAnterior();
     void onPaginaSiguiente();
+
+protected slots:
     void onPaginaSlider(int nPos);
     void onPaginaTextEdit();
     void onCambioOrientacionToolbar(Qt::Orientation orientation);
+
+public slots:
+    //! Goes to a page as typing it in the page field does: only a page from 1 to the total
+    //! that is not the current one is taken.
+    void irAPagina(uint nPagina);
 
 protected:
     void GotoPagina(unsigned int pagina);

@@ -20,6 +20,7 @@ class MIROKIT_EXPORT ZCPaletaWidget : public QFrame
     Q_OBJECT
 
 public:
+    //! popup: a pop-up that closes after a pick; autoFoco: the focus follows the pointer and announces each colour.
     ZCPaletaWidget(QList<QColor>* colores, QWidget* parent = nullptr, bool popup = false, bool autoFoco = false);
     ~ZCPaletaWidget() override;
 

@@ -1,6 +1,7 @@
 #include "mirokittest.h"
 #include "messagelogcapture.h"
 
+#include <Mirokit/ZCGestorTemasEstilo.h>
 #include <Mirokit/ZLineEdit.h>
 #include <Mirokit/ZLineEditBrowser.h>
 
@@ -223,7 +224,7 @@ void TestZAbstractBrowser::menuButtonFollowsSetMenu()
     QVERIFY(menuButton);
     QCOMPARE(menuButton->toolTip(), QStringLiteral("Acciones(%1)")
                                         .arg(QKeySequence(Qt::SHIFT | Qt::Key_F4).toString(QKeySequence::NativeText)));
-    const QImage expected = QIcon(QStringLiteral(":/Resources/iconoMenu.png")).pixmap(16).toImage();
+    const QImage expected = GetGestorTemasEstilo()->FromTheme("menu", ZCGestorTemasEstilo::EstadoNormal).pixmap(16).toImage();
     QVERIFY(!expected.isNull());
     QCOMPARE(menuButton->icon().pixmap(16).toImage(), expected);
     QCOMPARE(menuButton->focusPolicy(), Qt::NoFocus);

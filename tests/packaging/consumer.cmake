@@ -1,8 +1,11 @@
-# Script mode: install, then build and run each consumer both ways: a host of the core alone
-# (consumer/, package Mirokit), a host of the charts (consumer-charts/, component Charts) and a
-# host with a code editor (consumer-scintilla/, component Scintilla).
+# Script mode: against the prefix that install.cmake filled, build and run each consumer both
+# ways: a host of the core alone (consumer/, package Mirokit), a host of the charts
+# (consumer-charts/, component Charts) and a host with a code editor (consumer-scintilla/,
+# component Scintilla). The hosts run without LD_LIBRARY_PATH: the CMake-built one finds the
+# prefix through the RUNPATH that CMake gives it, the pkg-config one through its own -rpath, and
+# the libraries there find each other by theirs.
 file(REMOVE_RECURSE "${WORK_DIR}")
-set(prefix "${WORK_DIR}/prefix")
+set(prefix "${PREFIX}")
 
 function(run)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
@@ -10,8 +13,6 @@ function(run)
         message(FATAL_ERROR "failed (${result}): ${ARGN}\n${out}")
     endif()
 endfunction()
-
-run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${prefix}")
 
 file(GLOB_RECURSE pc_files "${prefix}/*/Mirokit.pc")
 list(GET pc_files 0 pc_file)
@@ -24,7 +25,7 @@ function(consumer_check folder module)
     run(${CMAKE_COMMAND} -S "${SOURCE_DIR}/${folder}" -B "${work}/build"
         "-DCMAKE_PREFIX_PATH=${prefix}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
     run(${CMAKE_COMMAND} --build "${work}/build")
-    run(${CMAKE_COMMAND} -E env "LD_LIBRARY_PATH=${prefix}/lib" "${work}/build/consumer")
+    run(${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH "${work}/build/consumer")
 
     # pkg-config: compile the same program with the flags the .pc file gives.
     execute_process(COMMAND ${CMAKE_COMMAND} -E env "PKG_CONFIG_PATH=${pc_dir}" pkg-config --cflags --libs ${module}
@@ -33,8 +34,9 @@ function(consumer_check folder module)
         message(FATAL_ERROR "pkg-config does not know ${module}")
     endif()
     separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
-    run(c++ -std=c++17 -fPIC ${extra_flags} "${SOURCE_DIR}/${folder}/main.cpp" -o "${work}/consumer-pc" ${pc_flags})
-    run(${CMAKE_COMMAND} -E env "LD_LIBRARY_PATH=${prefix}/lib" "${work}/consumer-pc")
+    run(c++ -std=c++17 -fPIC ${extra_flags} "${SOURCE_DIR}/${folder}/main.cpp" -o "${work}/consumer-pc" ${pc_flags}
+        "-Wl,-rpath,${prefix}/${LIBDIR}")
+    run(${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH "${work}/consumer-pc")
 endfunction()
 
 consumer_check(consumer Mirokit)

@@ -50,6 +50,8 @@ private slots:
     void clearingSearchesAtOnceAndOnlyOnce_data();
     void clearingSearchesAtOnceAndOnlyOnce();
     void invalidPatternKeepsTheFilter();
+    void hostDrivesTheSearch_data();
+    void hostDrivesTheSearch();
     void focusIsShownAndTakenByCtrlB();
 };
 
@@ -119,6 +121,54 @@ void TestZCBuscadorView::invalidPatternKeepsTheFilter()
     QCOMPARE(window.lastSearch(), QStringLiteral("(Lu"));
     QCOMPARE(window.proxy.filterRegularExpression().pattern(), QStringLiteral("Lu"));
     QCOMPARE(window.proxy.rowCount(), 1);
+}
+
+void TestZCBuscadorView::hostDrivesTheSearch_data()
+{
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<bool>("byHost");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<int>("searchesAtOnce");
+    QTest::addColumn<int>("searchesAfterThePause");
+    QTest::addColumn<QString>("lastSearch");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("a pause of 0 searches at every key") << 0 << false << "jose" << "" << 4 << 4 << "jose" << 1;
+    QTest::newRow("a negative pause counts as 0") << -5 << false << "jo" << "" << 2 << 2 << "jo" << 2;
+    QTest::newRow("a shorter pause still searches once after the last key") << 200 << false << "jose" << "" << 0 << 1 << "jose" << 1;
+    QTest::newRow("setText types like the user, searching after the pause") << 200 << true << "lugo" << "" << 0 << 1 << "lugo" << 1;
+    QTest::newRow("setText with a pause of 0 searches at once") << 0 << true << "lugo" << "" << 1 << 1 << "lugo" << 1;
+    QTest::newRow("search() runs the pending search now and only once") << 500 << true << "le" << "search" << 1 << 1 << "le" << 1;
+    QTest::newRow("clear() drops the pending search and searches once for nothing") << 500 << false << "le" << "clear" << 1 << 1 << "" << 4;
+    QTest::newRow("clear() with a pause of 0 searches once for the clearing") << 0 << false << "le" << "clear" << 3 << 3 << "" << 4;
+    QTest::newRow("clear() of an empty box still searches") << 0 << true << "" << "clear" << 1 << 1 << "" << 4;
+}
+
+void TestZCBuscadorView::hostDrivesTheSearch()
+{
+    QFETCH(int, delay);
+    QFETCH(bool, byHost);
+    QFETCH(QString, typed);
+    QFETCH(QString, then);
+    QFETCH(int, searchesAtOnce);
+    QFETCH(int, searchesAfterThePause);
+    SearchWindow window;
+    window.box->setSearchDelay(delay);
+    QCOMPARE(window.box->searchDelay(), std::max(delay, 0));
+    if (byHost)
+        window.box->setText(typed);
+    else
+        QTest::keyClicks(window.edit(), typed);
+    QCOMPARE(window.box->text(), typed);
+    if (then == QLatin1String("search"))
+        window.box->search();
+    else if (then == QLatin1String("clear"))
+        window.box->clear();
+    QCOMPARE(window.searches.count(), searchesAtOnce);
+    QTest::qWait(std::max(delay, 0) + 150);
+    QCOMPARE(window.searches.count(), searchesAfterThePause);
+    QTEST(window.lastSearch(), "lastSearch");
+    QTEST(window.proxy.rowCount(), "rows");
 }
 
 void TestZCBuscadorView::focusIsShownAndTakenByCtrlB()

@@ -73,6 +73,8 @@ private slots:
     void buttonsAndSliderFollowTheEnds();
     void navigationEmitsOncePerChange_data();
     void navigationEmitsOncePerChange();
+    void hostMovesActAsTheUsers_data();
+    void hostMovesActAsTheUsers();
     void pageFieldTakesOnlyANewPageInRange_data();
     void pageFieldTakesOnlyANewPageInRange();
     void settingPageOrTotalNeverEmits();
@@ -157,6 +159,50 @@ void TestZCPaginadorToolbar::navigationEmitsOncePerChange()
     QCOMPARE(bar->emitted(), from == to ? QList<uint>() : QList<uint>{to});
     QCOMPARE(bar->edit()->text(), QString::number(to));
     QCOMPARE(bar->slider()->value(), int(to));
+}
+
+void TestZCPaginadorToolbar::hostMovesActAsTheUsers_data()
+{
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<uint>("page"); // for irAPagina
+    QTest::addColumn<uint>("from");
+    QTest::addColumn<uint>("to");
+    QTest::newRow("first goes to page 1") << "first" << 0u << 7u << 1u;
+    QTest::newRow("previous goes back a page") << "previous" << 0u << 7u << 6u;
+    QTest::newRow("next goes forward a page") << "next" << 0u << 7u << 8u;
+    QTest::newRow("last goes to the total") << "last" << 0u << 7u << 25u;
+    QTest::newRow("previous on the first page does nothing") << "previous" << 0u << 1u << 1u;
+    QTest::newRow("next on the last page does nothing") << "next" << 0u << 25u << 25u;
+    QTest::newRow("going to a page in range goes there") << "goto" << 12u << 7u << 12u;
+    QTest::newRow("going to the last page goes there") << "goto" << 25u << 7u << 25u;
+    QTest::newRow("going to page 0 does nothing") << "goto" << 0u << 7u << 7u;
+    QTest::newRow("going past the total does nothing") << "goto" << 26u << 7u << 7u;
+    QTest::newRow("going to the current page does nothing") << "goto" << 7u << 7u << 7u;
+}
+
+// The moves are public: a host calls them on the bar as it is, not from a subclass.
+void TestZCPaginadorToolbar::hostMovesActAsTheUsers()
+{
+    QFETCH(QString, move);
+    QFETCH(uint, page);
+    QFETCH(uint, from);
+    QFETCH(uint, to);
+    Bar bar(25, from);
+    ZCPaginadorToolbar& host = bar;
+    if (move == QLatin1String("first"))
+        host.onPrimeraPagina();
+    else if (move == QLatin1String("previous"))
+        host.onPaginaAnterior();
+    else if (move == QLatin1String("next"))
+        host.onPaginaSiguiente();
+    else if (move == QLatin1String("last"))
+        host.onUltimaPagina();
+    else
+        QVERIFY(QMetaObject::invokeMethod(&host, "irAPagina", Q_ARG(uint, page)));
+    QCOMPARE(host.GetPaginaActual(), to);
+    QCOMPARE(bar.emitted(), from == to ? QList<uint>() : QList<uint>{to});
+    QCOMPARE(bar.edit()->text(), QString::number(to));
+    QCOMPARE(bar.slider()->value(), int(to));
 }
 
 void TestZCPaginadorToolbar::pageFieldTakesOnlyANewPageInRange_data()

@@ -317,6 +317,14 @@ Do you want to save your changes?</source>
             <source>&amp;Variables...</source>
             <translation>&amp;Variables...</translation>
         </message>
+        <message>
+            <source>No printer is installed, and the report has no file to write the PDF beside</source>
+            <translation>No hay ninguna impresora instalada y el informe no tiene un archivo junto al que guardar el PDF</translation>
+        </message>
+        <message>
+            <source>No printer is installed: the report was written to %1</source>
+            <translation>No hay ninguna impresora instalada: el informe se ha guardado en %1</translation>
+        </message>
     </context>
     <context>
         <name>NCRDPropertyDialog</name>
@@ -475,6 +483,10 @@ Do you want to save your changes?</source>
             <source>Cannot start page %1: %2</source>
             <translation>No se puede empezar la página %1: %2</translation>
         </message>
+        <message>
+            <source>The detail %1 is sorted by %2, a column its data source %3 does not have</source>
+            <translation>El detalle %1 se ordena por %2, una columna que su origen de datos %3 no tiene</translation>
+        </message>
     </context>
     <context>
         <name>NCReportEvaluator</name>
@@ -488,6 +500,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The page is too large for an image at %1 dpi</source>
             <translation>La página es demasiado grande para una imagen a %1 ppp</translation>
+        </message>
+        <message>
+            <source>The pages at %1 dpi need more memory than a preview keeps (%2 MiB): ask for fewer pages</source>
+            <translation>Las páginas a %1 ppp necesitan más memoria de la que guarda una vista previa (%2 MiB): pida menos páginas</translation>
         </message>
     </context>
     <context>
@@ -540,6 +556,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The query failed: %1</source>
             <translation>La consulta ha fallado: %1</translation>
+        </message>
+        <message>
+            <source>The query of the data source %1 has a $P{ without its closing brace</source>
+            <translation>La consulta del origen de datos %1 tiene un $P{ sin su llave de cierre</translation>
         </message>
     </context>
     <context>
@@ -669,6 +689,26 @@ Do you want to save your changes?</source>
         <message>
             <source>Cannot read the file: %1</source>
             <translation>No se puede leer el archivo: %1</translation>
+        </message>
+        <message>
+            <source>Unknown locale %1</source>
+            <translation>Configuración regional desconocida: %1</translation>
+        </message>
+        <message>
+            <source>Unknown format %1</source>
+            <translation>Formato desconocido: %1</translation>
+        </message>
+        <message>
+            <source>The decimals must be between 0 and %1</source>
+            <translation>Los decimales deben estar entre 0 y %1</translation>
+        </message>
+        <message>
+            <source>The date format %1 shows nothing of the date</source>
+            <translation>El formato de fecha %1 no muestra nada de la fecha</translation>
+        </message>
+        <message>
+            <source>The sort %1 names no column in one of its entries</source>
+            <translation>La ordenación %1 no nombra ninguna columna en una de sus entradas</translation>
         </message>
     </context>
 </TS>

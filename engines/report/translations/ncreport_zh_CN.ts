@@ -317,6 +317,14 @@ Do you want to save your changes?</source>
             <source>&amp;Variables...</source>
             <translation>变量(&amp;V)...</translation>
         </message>
+        <message>
+            <source>No printer is installed, and the report has no file to write the PDF beside</source>
+            <translation>未安装打印机，且报表没有可在其旁边保存 PDF 的文件</translation>
+        </message>
+        <message>
+            <source>No printer is installed: the report was written to %1</source>
+            <translation>未安装打印机：报表已保存到 %1</translation>
+        </message>
     </context>
     <context>
         <name>NCRDPropertyDialog</name>
@@ -475,6 +483,10 @@ Do you want to save your changes?</source>
             <source>Cannot start page %1: %2</source>
             <translation>无法开始第 %1 页：%2</translation>
         </message>
+        <message>
+            <source>The detail %1 is sorted by %2, a column its data source %3 does not have</source>
+            <translation>明细 %1 按 %2 排序，但其数据源 %3 没有该列</translation>
+        </message>
     </context>
     <context>
         <name>NCReportEvaluator</name>
@@ -488,6 +500,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The page is too large for an image at %1 dpi</source>
             <translation>以 %1 dpi 生成图像时页面过大</translation>
+        </message>
+        <message>
+            <source>The pages at %1 dpi need more memory than a preview keeps (%2 MiB): ask for fewer pages</source>
+            <translation>%1 dpi 的页面所需内存超过预览可保留的内存（%2 MiB）：请减少请求的页数</translation>
         </message>
     </context>
     <context>
@@ -540,6 +556,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The query failed: %1</source>
             <translation>查询失败：%1</translation>
+        </message>
+        <message>
+            <source>The query of the data source %1 has a $P{ without its closing brace</source>
+            <translation>数据源 %1 的查询中有一个缺少右花括号的 $P{</translation>
         </message>
     </context>
     <context>
@@ -669,6 +689,26 @@ Do you want to save your changes?</source>
         <message>
             <source>Cannot read the file: %1</source>
             <translation>无法读取文件：%1</translation>
+        </message>
+        <message>
+            <source>Unknown locale %1</source>
+            <translation>未知的区域设置 %1</translation>
+        </message>
+        <message>
+            <source>Unknown format %1</source>
+            <translation>未知的格式 %1</translation>
+        </message>
+        <message>
+            <source>The decimals must be between 0 and %1</source>
+            <translation>小数位数必须在 0 到 %1 之间</translation>
+        </message>
+        <message>
+            <source>The date format %1 shows nothing of the date</source>
+            <translation>日期格式 %1 不显示日期的任何部分</translation>
+        </message>
+        <message>
+            <source>The sort %1 names no column in one of its entries</source>
+            <translation>排序 %1 的某一项未指定列</translation>
         </message>
     </context>
 </TS>

@@ -8,6 +8,7 @@
 #include <Mirokit/ZCFootView.h>
 #include <Mirokit/ZCHeaderBox.h>
 #include <Mirokit/ZCModel.h>
+#include <Mirokit/ZCPaginadorProxyModel.h>
 #include <Mirokit/ZCPaginadorToolbar.h>
 #include <Mirokit/ZCSortFilterProxyModel.h>
 #include <Mirokit/ZCTableView.h>
@@ -308,38 +309,13 @@ QWidget* clientTable()
     return box;
 }
 
-// Shows one page of the source rows at a time.
-class PageProxy : public QSortFilterProxyModel
-{
-public:
-    static constexpr int rowsPerPage = 5;
-
-    explicit PageProxy(QObject* parent)
-        : QSortFilterProxyModel(parent)
-    {
-    }
-
-    void setPage(uint page)
-    {
-        m_page = page;
-        invalidateFilter();
-    }
-
-protected:
-    bool filterAcceptsRow(int sourceRow, const QModelIndex&) const override
-    {
-        return uint(sourceRow / rowsPerPage) + 1 == m_page;
-    }
-
-private:
-    uint m_page = 1;
-};
-
 QWidget* pagedTable()
 {
     auto* box = new QGroupBox(QStringLiteral("Tabla paginada"));
     auto* model = new ClientModel(box);
-    auto* pages = new PageProxy(box);
+    // The page proxy keeps the paginator's total and page in step with the rows.
+    auto* pages = new ZCPaginadorProxyModel(box);
+    pages->SetFilasPorPagina(5);
     pages->setSourceModel(model);
 
     auto* table = new ZCTableView;
@@ -347,8 +323,8 @@ QWidget* pagedTable()
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-    const uint total = uint((model->rowCount(QModelIndex()) + PageProxy::rowsPerPage - 1) / PageProxy::rowsPerPage);
-    auto* paginator = new ZCPaginadorToolbar(total, nullptr, 1);
+    auto* paginator = new ZCPaginadorToolbar(0, nullptr, 0);
+    pages->SetPaginador(paginator);
     auto* status = new QLabel(QStringLiteral("Ctrl+Inicio, Ctrl+RePág, Ctrl+AvPág y Ctrl+Fin con el foco en la barra"));
     status->setWordWrap(true);
     auto* reload = new QAction(QStringLiteral("Recargar"), paginator);
@@ -356,10 +332,8 @@ QWidget* pagedTable()
         status->setText(QStringLiteral("Página %1 recargada").arg(paginator->GetPaginaActual()));
     });
     paginator->InsertarAccion(reload);
-    QObject::connect(paginator, &ZCPaginadorToolbar::numPaginaChanged, pages, [pages, status](uint page) {
-        pages->setPage(page);
-        status->setText(QStringLiteral("Cargada la página %1").arg(page));
-    });
+    QObject::connect(paginator, &ZCPaginadorToolbar::numPaginaChanged, status,
+                     [status](uint page) { status->setText(QStringLiteral("Cargada la página %1").arg(page)); });
 
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(table, 1);
