@@ -82,7 +82,11 @@ QByteArray NCRDReportXml::write(const QDomDocument& document, int indent)
     QByteArray bytes;
     {
         QTextStream stream(&bytes, QIODevice::WriteOnly);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
         stream.setCodec("UTF-8");
+#else
+        stream.setEncoding(QStringConverter::Utf8);
+#endif
         // Declares the stream's encoding in place of any declaration the document holds.
         document.save(stream, indent, QDomNode::EncodingFromTextStream);
     }

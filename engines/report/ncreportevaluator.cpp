@@ -216,11 +216,11 @@ QString NCReportEvaluator::templateText(const QString& text, const NCReportValue
         ok = end >= 0 && referenceValue(text.at(at + 1), text.mid(at + 3, end - at - 3), part);
         if (!ok)
             break;
-        result += text.midRef(done, at - done) + format.text(part, m_locale);
+        result += QStringView(text).mid(done, at - done) + format.text(part, m_locale);
         done = end + 1;
         at = end;
     }
-    return result + text.midRef(done);
+    return result + QStringView(text).mid(done);
 }
 
 bool NCReportEvaluator::referenceValue(QChar kind, const QString& name, QVariant& result)

@@ -9,7 +9,7 @@
 NCReportPreview::NCReportPreview(NCReport* report, int dotsPerInch, qint64 budgetBytes)
     : m_report(report)
     , m_dotsPerInch(dotsPerInch)
-    , m_pages(int(qBound<qint64>(0, budgetBytes / 2, std::numeric_limits<int>::max())))
+    , m_pages(int(qBound(qint64(0), budgetBytes / 2, qint64(std::numeric_limits<int>::max()))))
 {
 }
 
@@ -36,8 +36,8 @@ QImage NCReportPreview::page(int index)
     if (index < 0 || (m_pageCount >= 0 && index >= m_pageCount) || !m_report)
         return QImage();
     const qint64 pageBytes = NCReportImageOutput::pageBytes(m_report->reportDef()->pageLayout(), m_dotsPerInch);
-    const int ahead = int(qBound<qint64>(1, m_pages.maxCost() / qMax<qint64>(1, pageBytes),
-                                         m_pageCount >= 0 ? m_pageCount - index : std::numeric_limits<int>::max()));
+    const int ahead = int(qBound(qint64(1), qint64(m_pages.maxCost()) / qMax<qint64>(1, pageBytes),
+                                         qint64(m_pageCount >= 0 ? m_pageCount - index : std::numeric_limits<int>::max())));
     return render(index, ahead).value(0);
 }
 

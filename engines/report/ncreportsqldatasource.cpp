@@ -31,7 +31,7 @@ bool NCReportSqlDataSource::prepareQuery(const QString& query, QString& prepared
                 quote = QChar();
         } else if (ch == QLatin1Char('\'') || ch == QLatin1Char('"')) {
             quote = ch;
-        } else if (query.midRef(i, parameterStart.size()) == parameterStart) {
+        } else if (QStringView(query).mid(i).startsWith(parameterStart)) {
             // Without a closing brace the rest of the query has none either: searching again at
             // every later reference would read the query once per reference.
             const int end = query.indexOf(QLatin1Char('}'), i + parameterStart.size());

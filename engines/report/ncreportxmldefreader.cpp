@@ -97,7 +97,8 @@ private:
 
     bool number(const QString& name, qreal& value, bool required = false)
     {
-        const QStringRef text = xml.attributes().value(name);
+        // A QStringRef under Qt 5, a QStringView under Qt 6.
+        const auto text = xml.attributes().value(name);
         if (text.isNull())
             return !required || fail(NCReportXMLDefReader::tr("The attribute %1 is missing").arg(name));
         bool ok = false;
@@ -134,7 +135,7 @@ private:
         if (!readLocale() || !readPageLayout())
             return false;
         return readChildren([this] {
-            const QStringRef name = xml.name();
+            const auto name = xml.name();
             if (name == QLatin1String("datasources"))
                 return readChildren([this] { return readDataSource(); });
             if (name == QLatin1String("parameters"))
