@@ -25,7 +25,7 @@ public:
         m_remainder += scaled;
         const qint64 whole = m_remainder / divisor;
         m_remainder -= whole * divisor;
-        return int(qBound<qint64>(-0x7fffffff, whole, 0x7fffffff));
+        return int(qBound(qint64(-0x7fffffff), whole, qint64(0x7fffffff)));
     }
 
     void reset() { m_remainder = 0; }

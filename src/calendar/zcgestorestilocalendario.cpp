@@ -118,7 +118,7 @@ void ZCGestorEstiloCalendario::LoadEstiloFromParams(const QWidget* widget, const
     QList<QChar> especiales;
     QList<Qt::DayOfWeek> diasSemana;
     const QLatin1Char comma(',');
-    for (const QStringRef& item : szDaysOfWeek.splitRef(comma, Qt::SkipEmptyParts)) {
+    for (const QStringView item : QStringView(szDaysOfWeek).split(comma, Qt::SkipEmptyParts)) {
         const QChar first = item.at(0).toUpper();
         if (first.isLetter()) {
             especiales.append(first);
@@ -134,8 +134,8 @@ void ZCGestorEstiloCalendario::LoadEstiloFromParams(const QWidget* widget, const
     }
 
     QList<QPair<int, int>> diasMes;
-    for (const QStringRef& item : szDayMonths.splitRef(comma, Qt::SkipEmptyParts)) {
-        const QVector<QStringRef> parts = item.split(QLatin1Char('/'));
+    for (const QStringView item : QStringView(szDayMonths).split(comma, Qt::SkipEmptyParts)) {
+        const QList<QStringView> parts = item.split(QLatin1Char('/'));
         bool dayOk = false;
         bool monthOk = false;
         if (parts.size() == 2) {

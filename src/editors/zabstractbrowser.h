@@ -1,6 +1,8 @@
 #pragma once
 
 #include "mirokit_global.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QEvent>
 #include <QPointer>
@@ -10,7 +12,6 @@ class QHBoxLayout;
 class QMenu;
 class QShortcut;
 class QToolButton;
-class ZFont;
 
 /*!
     Base of the browser editors: an inner editor with a pick button beside it (F4) and,

@@ -28,7 +28,11 @@ void ZCCalendarWidget::SetIsValidDate(bool valid)
     m_validDate = valid;
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 void ZCCalendarWidget::paintCell(QPainter* painter, const QRect& rect, const QDate& date) const
+#else
+void ZCCalendarWidget::paintCell(QPainter* painter, const QRect& rect, QDate date) const
+#endif
 {
     const ZCGestorEstiloCalendario* gestor = GetGestorEstiloCalendario();
     const bool today = date == QDate::currentDate();

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "mirokit_global.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QCalendarWidget>
-
-class ZFont;
 
 /*!
     The month calendar that the date editors drop down. Its days take their colours from the
@@ -26,7 +26,11 @@ public:
     bool IsValidDate() const { return m_validDate; }
 
 protected:
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     void paintCell(QPainter* painter, const QRect& rect, const QDate& date) const override;
+#else
+    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
+#endif
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

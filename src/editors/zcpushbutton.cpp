@@ -15,7 +15,11 @@ ZCPushButton::ZCPushButton(QWidget* parent, const QString& iconName, bool themed
     setObjectName(iconName);
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 void ZCPushButton::enterEvent(QEvent* event)
+#else
+void ZCPushButton::enterEvent(QEnterEvent* event)
+#endif
 {
     QPushButton::enterEvent(event);
     showIconState(ZCGestorTemasEstilo::EstadoHover);

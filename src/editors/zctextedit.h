@@ -1,10 +1,10 @@
 #pragma once
 
 #include "mirokit_global.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QTextEdit>
-
-class ZFont;
 
 /*!
     The text box of ZTextEdit. With setTabChangesFocus(true), Tab and Backtab move the focus

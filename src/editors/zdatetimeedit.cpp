@@ -39,8 +39,13 @@ ZDateTimeEdit::ZDateTimeEdit(const QTime& time, QWidget* parent)
     Init();
 }
 
+// Qt 6 names the parsed type by its meta-type; the numbers are the same as QVariant's.
 ZDateTimeEdit::ZDateTimeEdit(const QVariant& value, QVariant::Type type, QWidget* parent)
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     : QDateTimeEdit(value, type, parent)
+#else
+    : QDateTimeEdit(value, QMetaType::Type(type), parent)
+#endif
 {
     Init();
 }
@@ -306,7 +311,7 @@ void ZDateTimeEdit::showTypedDay(const QString& day)
     const QString text = lineEdit()->text();
     const QScopedValueRollback<bool> showing(m_showingTypedDay, true);
     const QSignalBlocker silence(lineEdit());
-    lineEdit()->setText(day + text.midRef(leadingDay(text).size()));
+    lineEdit()->setText(day + QStringView(text).mid(leadingDay(text).size()));
 }
 
 void ZDateTimeEdit::focusInEvent(QFocusEvent* event)
@@ -340,12 +345,12 @@ void ZDateTimeEdit::stepBy(int steps)
 }
 
 // The digits the text starts with: the day, when it is the first section.
-QStringRef ZDateTimeEdit::leadingDay(const QString& text)
+QStringView ZDateTimeEdit::leadingDay(const QString& text)
 {
     int digits = 0;
     while (digits < text.size() && text.at(digits).isDigit())
         ++digits;
-    return text.leftRef(digits);
+    return QStringView(text).left(digits);
 }
 
 bool ZDateTimeEdit::isDayTypedFirst() const
@@ -362,7 +367,7 @@ bool ZDateTimeEdit::acceptsMissingDay(const QString& input) const
 {
     if (currentSection() != QDateTimeEdit::DaySection || !isDayTypedFirst())
         return false;
-    const QStringRef day = leadingDay(input);
+    const QStringView day = leadingDay(input);
     if (day.size() != 2)
         return false;
     const int number = day.toInt();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "mirokit_global.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QDateTimeEdit>
 #include <QPointer>
@@ -8,7 +10,6 @@
 #include <functional>
 
 class ZCCalendarWidget;
-class ZFont;
 
 /*!
     A date-time editor that can be empty. An empty editor shows no text and reports a null
@@ -93,7 +94,7 @@ private:
     void fillWithNow();
     void takeOnlyPickedDays();
     bool isCalendarShown() const;
-    static QStringRef leadingDay(const QString& text);
+    static QStringView leadingDay(const QString& text);
     bool isDayTypedFirst() const;
     bool acceptsMissingDay(const QString& input) const;
     bool finishesFebruaryDay(const QKeyEvent* event);

@@ -18,6 +18,30 @@ constexpr int maximumWeight = 99;
 // QFont keeps spacings as 26.6 fixed-point numbers in an int: NaN, infinities and anything
 // beyond 2^25 have no such form, and converting them is undefined.
 constexpr double maximumSpacing = 33554431;
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+// Scripts keep Qt 5's weights (0 to 99, Normal 50, Bold 75) whatever the Qt; Qt 6 weighs fonts
+// from 1 to 1000. Each named weight of one scale stands for the other's, and a weight between
+// two names takes the nearer one.
+constexpr int namedWeights[][2] = {
+    {0, QFont::Thin}, {12, QFont::ExtraLight}, {25, QFont::Light}, {50, QFont::Normal}, {57, QFont::Medium},
+    {63, QFont::DemiBold}, {75, QFont::Bold}, {81, QFont::ExtraBold}, {87, QFont::Black},
+};
+
+int nearestNamedWeight(int weight, int fromScale)
+{
+    const int toScale = 1 - fromScale;
+    int nearest = namedWeights[0][toScale];
+    int distance = std::numeric_limits<int>::max();
+    for (const auto& named : namedWeights) {
+        if (qAbs(named[fromScale] - weight) < distance) {
+            distance = qAbs(named[fromScale] - weight);
+            nearest = named[toScale];
+        }
+    }
+    return nearest;
+}
+#endif
 } // namespace
 
 // Properties and script values of type ZFont* need the type registered by name.
@@ -127,8 +151,10 @@ bool ZFont::kerning() const { return m_font.kerning(); }
 void ZFont::setKerning(bool bEnable) { m_font.setKerning(bEnable); }
 bool ZFont::fixedPitch() const { return m_font.fixedPitch(); }
 void ZFont::setFixedPitch(bool bEnable) { m_font.setFixedPitch(bEnable); }
-bool ZFont::rawMode() const { return m_font.rawMode(); }
-void ZFont::setRawMode(bool bEnable) { m_font.setRawMode(bEnable); }
+// Raw mode has done nothing since Qt 5.5 (Qt 5 always reports it off) and Qt 6 dropped it; the
+// scripts' font interface keeps the pair.
+bool ZFont::rawMode() const { return false; }
+void ZFont::setRawMode(bool) {}
 bool ZFont::strikeOut() const { return m_font.strikeOut(); }
 void ZFont::setStrikeOut(bool bEnable) { m_font.setStrikeOut(bEnable); }
 int ZFont::stretch() const { return m_font.stretch(); }
@@ -198,23 +224,30 @@ void ZFont::setStyleStrategy(int nStyleStrategy)
         m_font.setStyleStrategy(static_cast<QFont::StyleStrategy>(nStyleStrategy));
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 int ZFont::weight() const { return m_font.weight(); }
+#else
+int ZFont::weight() const { return nearestNamedWeight(m_font.weight(), 1); }
+#endif
 
 void ZFont::setWeight(int nWeight)
 {
-    if (acceptsValue(nWeight, 0, maximumWeight, "weight"))
-        m_font.setWeight(nWeight);
+    if (!acceptsValue(nWeight, 0, maximumWeight, "weight"))
+        return;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    m_font.setWeight(nWeight);
+#else
+    m_font.setWeight(QFont::Weight(nearestNamedWeight(nWeight, 0)));
+#endif
 }
 
 QString ZFont::key() const { return m_font.key(); }
 bool ZFont::fromString(const QString& szDescrip) { return m_font.fromString(szDescrip); }
 QString ZFont::toString() const { return m_font.toString(); }
-// Deprecated in QFont but part of the scripts' font interface.
-QT_WARNING_PUSH
-QT_WARNING_DISABLE_DEPRECATED
-QString ZFont::lastResortFamily() const { return m_font.lastResortFamily(); }
-QString ZFont::lastResortFont() const { return m_font.lastResortFont(); }
-QT_WARNING_POP
+// Deprecated in Qt 5's QFont, where both answer "helvetica" whatever the font, and gone from
+// Qt 6's; the scripts' font interface keeps them with Qt 5's answer.
+QString ZFont::lastResortFamily() const { return QStringLiteral("helvetica"); }
+QString ZFont::lastResortFont() const { return QStringLiteral("helvetica"); }
 bool ZFont::exactMatch() const { return m_font.exactMatch(); }
 
 int ZFont::letterSpacing() const

@@ -82,12 +82,13 @@ public:
     };
     Q_ENUM(StyleStrategy)
 
+    // Qt 5's scale, under Qt 6 too (whose QFont weighs from 1 to 1000).
     enum Weight {
-        Light = QFont::Light,
-        Normal = QFont::Normal,
-        DemiBold = QFont::DemiBold,
-        Bold = QFont::Bold,
-        Black = QFont::Black
+        Light = 25,
+        Normal = 50,
+        DemiBold = 63,
+        Bold = 75,
+        Black = 87
     };
     Q_ENUM(Weight)
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "mirokit_global.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QLineEdit>
-
-class ZFont;
 
 /*!
     The line edit used throughout the library: QLineEdit with its editing operations callable

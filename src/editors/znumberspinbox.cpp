@@ -84,8 +84,12 @@ QString ZNumberSpinBox::textFromValue(double value) const
 
 QValidator::State ZNumberSpinBox::validate(QString& input, int& pos) const
 {
-    if (m_keypadPoint && pos > 0 && pos <= input.size() && input.at(pos - 1) == QLatin1Char('.'))
-        input[pos - 1] = locale().decimalPoint();
+    if (m_keypadPoint && pos > 0 && pos <= input.size() && input.at(pos - 1) == QLatin1Char('.')) {
+        // A character under Qt 5, a text under Qt 6 (which allows a point of several).
+        const QString point(locale().decimalPoint());
+        input.replace(pos - 1, 1, point);
+        pos += int(point.size()) - 1;
+    }
     return QDoubleSpinBox::validate(input, pos);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "mirokit_global.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QDoubleSpinBox>
-
-class ZFont;
 
 /*!
     A decimal number editor with a display mode of its own: as Qt shows it, in the locale's

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "mirokit_global.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QTimeEdit>
-
-class ZFont;
 
 /*!
     A time editor whose wheel steps only while it has the focus, so that over an unfocused

@@ -22,7 +22,7 @@ inline int truncatedToInt(double value)
 // The same for a 64-bit sum of ints that may have left the int range.
 inline int clampedToInt(qint64 value)
 {
-    return int(qBound<qint64>(std::numeric_limits<int>::min(), value, std::numeric_limits<int>::max()));
+    return int(qBound(qint64(std::numeric_limits<int>::min()), value, qint64(std::numeric_limits<int>::max())));
 }
 
 } // namespace ZCInstrumentMath

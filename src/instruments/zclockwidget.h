@@ -1,13 +1,14 @@
 #pragma once
 
 #include "zcdoscapaswidget.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QColor>
 #include <QDateTime>
 #include <QFont>
 
 class QTimer;
-class ZFont;
 
 /*!
     An analogue clock with hour, minute and second hands, hour numerals and up to three text

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "mirokit_global.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QDial>
-
-class ZFont;
 
 /*!
     A QDial that publishes its font to scripts as the property \c font.

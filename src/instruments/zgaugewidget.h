@@ -1,10 +1,10 @@
 #pragma once
 
 #include "zcmedidorwidget.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QColor>
-
-class ZFont;
 
 /*!
     A round pressure gauge: a 240° scale running clockwise from the lower left through the top,

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "mirokit_global.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 #include "zcdrawer.h"
 
 #include <QFrame>
-
-class ZFont;
 
 /*!
     Shows an image inside its frame with one of the library's drawing aspects, and a focus

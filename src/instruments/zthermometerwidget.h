@@ -1,8 +1,8 @@
 #pragma once
 
 #include "zcmedidorwidget.h"
-
-class ZFont;
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 /*!
     A vertical thermometer: a glass tube on a bulb with 33 ticks and nine labels, and a liquid

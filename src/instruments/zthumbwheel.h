@@ -1,12 +1,13 @@
 #pragma once
 
 #include "mirokit_global.h"
+// Complete for the font property: a meta-object needs the whole type of a pointer property.
+#include "zfont.h"
 
 #include <QAbstractSlider>
 
 #include <memory>
 
-class ZFont;
 class ZThumbWheelPrivate;
 
 /*!

@@ -15,7 +15,7 @@ int headerColumn(const QAbstractItemModel& model, const QString& name, int role)
 // "col<n>" or a plain decimal number n; -1 for any other name.
 int numberedColumn(const QString& name)
 {
-    const QStringRef digits = name.startsWith(QLatin1String("col")) ? name.midRef(3) : name.midRef(0);
+    const QStringView digits = QStringView(name).mid(name.startsWith(QLatin1String("col")) ? 3 : 0);
     bool ok = false;
     const int column = digits.toInt(&ok);
     return ok && column >= 0 ? column : -1;

@@ -11,7 +11,11 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryFile>
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 #include <QTextCodec>
+#else
+#include <QStringDecoder>
+#endif
 
 #include <cstdio>
 #include <cstring>
@@ -59,7 +63,7 @@ QString variableValue(const QString& text)
 struct Call {
     int start = -1;
     int end = -1;
-    QStringRef argument;
+    QStringView argument;
 };
 
 bool findCall(const QString& text, QLatin1String opening, int from, Call& call)
@@ -70,7 +74,7 @@ bool findCall(const QString& text, QLatin1String opening, int from, Call& call)
             if (text.at(i) == QLatin1Char(')')) {
                 call.start = start;
                 call.end = i + 1;
-                call.argument = text.midRef(argumentStart, i - argumentStart);
+                call.argument = QStringView(text).mid(argumentStart, i - argumentStart);
                 return true;
             }
         }
@@ -214,9 +218,16 @@ QStringList declarationsOf(const QString& content)
 // break selectors and values without a word.
 bool decodeUtf8(const QByteArray& bytes, QString& text)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QTextCodec::ConverterState state;
     text = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
     return state.invalidChars == 0 && state.remainingChars == 0;
+#else
+    // Stateless: a sequence cut short at the end is an error too, not kept for more input.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    text = decoder.decode(bytes);
+    return !decoder.hasError();
+#endif
 }
 
 // The file an `@import` directive names: its argument without blanks, `url('…')` unwrapped.
@@ -243,9 +254,9 @@ struct ZCQssParser::IconCall {
     QSize size;
     ZCGestorTemasEstilo::EEstadoIcono state;
 
-    explicit IconCall(const QStringRef& argument)
+    explicit IconCall(QStringView argument)
     {
-        const QVector<QStringRef> parts = argument.split(QLatin1Char(','));
+        const QList<QStringView> parts = argument.split(QLatin1Char(','));
         name = parts.value(0).trimmed().toString();
         size = QSize(parts.value(1).trimmed().toInt(), parts.value(2).trimmed().toInt());
         state = GetEstadoIcono(parts.value(3).trimmed().toString());
@@ -440,9 +451,9 @@ bool ZCQssParser::expandVariables(const QString& text, QString& result, QSet<QSt
     // Only looked up, never stored: a view of the text saves one allocation per call.
     QString lookup;
     while (findCall(text, varOpening, from, call)) {
-        result.append(text.midRef(from, call.start - from));
-        const QStringRef trimmed = call.argument.trimmed();
-        lookup.setRawData(trimmed.unicode(), trimmed.size());
+        result.append(QStringView(text).mid(from, call.start - from));
+        const QStringView trimmed = call.argument.trimmed();
+        lookup.setRawData(trimmed.data(), int(trimmed.size()));
         const auto variable = m_variables.constFind(lookup);
         if (variable == m_variables.constEnd()) {
             addError(tr("Error. La variable %1 no está definida previamente").arg(trimmed));
@@ -467,7 +478,7 @@ bool ZCQssParser::expandVariables(const QString& text, QString& result, QSet<QSt
         result.append(value);
         from = call.end;
     }
-    result.append(text.midRef(from));
+    result.append(QStringView(text).mid(from));
     return true;
 }
 
@@ -572,7 +583,7 @@ bool ZCQssParser::ResolverIconos()
     result.reserve(m_styleSheet.size());
     int from = 0;
     do {
-        result.append(m_styleSheet.midRef(from, call.start - from));
+        result.append(QStringView(m_styleSheet).mid(from, call.start - from));
         const QString text = m_styleSheet.mid(call.start, call.end - call.start);
         auto url = urls.constFind(text);
         if (url == urls.constEnd())
@@ -580,7 +591,7 @@ bool ZCQssParser::ResolverIconos()
         result.append(url.value());
         from = call.end;
     } while (findCall(m_styleSheet, iconOpening, from, call));
-    result.append(m_styleSheet.midRef(from));
+    result.append(QStringView(m_styleSheet).mid(from));
     qSwap(m_styleSheet, result);
 
     if (!written.isEmpty())

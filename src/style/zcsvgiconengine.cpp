@@ -236,7 +236,11 @@ QIconEngine* ZCSVGIconEngine::clone() const
     return new ZCSVGIconEngine(m_iconName, m_state);
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 QString ZCSVGIconEngine::iconName() const
+#else
+QString ZCSVGIconEngine::iconName()
+#endif
 {
     return m_iconName;
 }

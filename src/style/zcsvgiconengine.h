@@ -30,7 +30,11 @@ public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
     QIconEngine* clone() const override;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QString iconName() const override;
+#else
+    QString iconName() override;
+#endif
 
     // Every fill replaced by the colour or, when the drawing has none, every path filled with it.
     static QByteArray recolour(const QByteArray& svg, const QColor& colour);

@@ -242,7 +242,7 @@ bool ZCSortFilterProxyModel::allColumnsMatch(int sourceRow, const QModelIndex& s
     const PatternKind kind = kindOf(expression.pattern());
     const bool topLevel = !sourceParent.isValid();
     if (topLevel && m_texts->find(sourceRow, m_rowText))
-        return matches(QStringRef(&m_rowText), expression, kind);
+        return matches(spanOf(m_rowText), expression, kind);
     // A match inside one cell is a match of the joined text unless the pattern looks at where the
     // text starts or ends or around itself; plain text cannot span the tab between cells either.
     // So cells are tried as they are read while a match among the first ones is likely: always
@@ -264,21 +264,30 @@ bool ZCSortFilterProxyModel::allColumnsMatch(int sourceRow, const QModelIndex& s
         text += cell;
         if (m_normalizado)
             normalizeInPlace(text, start);
-        if (cellByCell && matches(QStringRef(&text, start, text.size() - start), expression, kind)) {
+        if (cellByCell && matches(spanOf(text, start), expression, kind)) {
             m_lastAccepted = true;
             return true;
         }
     }
     if (topLevel)
         m_texts->keep(sourceRow, text);
-    m_lastAccepted = kind != PatternKind::PlainText && matches(QStringRef(&text), expression, kind);
+    m_lastAccepted = kind != PatternKind::PlainText && matches(spanOf(text), expression, kind);
     return m_lastAccepted;
 }
 
 // Plain text is searched for as text, without the cost of a match of the expression (several
 // times a search of a short text): the same rows are found, with case folded as the expression
 // folds it.
-bool ZCSortFilterProxyModel::matches(const QStringRef& text, const QRegularExpression& expression,
+ZCSortFilterProxyModel::TextSpan ZCSortFilterProxyModel::spanOf(const QString& text, int from)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    return QStringRef(&text, from, text.size() - from);
+#else
+    return QStringView(text).mid(from);
+#endif
+}
+
+bool ZCSortFilterProxyModel::matches(TextSpan text, const QRegularExpression& expression,
                                      PatternKind kind)
 {
     if (kind != PatternKind::PlainText)
@@ -291,7 +300,7 @@ bool ZCSortFilterProxyModel::matches(const QStringRef& text, const QRegularExpre
 bool ZCSortFilterProxyModel::textMatches(const QString& text, const QRegularExpression& expression) const
 {
     const QString subject = m_normalizado ? normalizeText(text) : text;
-    return matches(QStringRef(&subject), expression, kindOf(expression.pattern()));
+    return matches(spanOf(subject), expression, kindOf(expression.pattern()));
 }
 
 // PlainText: no tab and no character with a meaning outside a class. CellLocal: no anchor,

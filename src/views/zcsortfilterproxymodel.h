@@ -66,7 +66,15 @@ private:
     void dropTexts();
     enum class PatternKind { PlainText, CellLocal, Spanning };
     PatternKind kindOf(const QString& pattern) const;
-    static bool matches(const QStringRef& text, const QRegularExpression& expression, PatternKind kind);
+    // A part of a text that an expression matches in place: Qt 5 matches string references,
+    // Qt 6 string views.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    using TextSpan = QStringRef;
+#else
+    using TextSpan = QStringView;
+#endif
+    static TextSpan spanOf(const QString& text, int from = 0);
+    static bool matches(TextSpan text, const QRegularExpression& expression, PatternKind kind);
     static void normalizeInPlace(QString& text, int from = 0);
 
     bool m_filtrarAllCols = false;

@@ -667,6 +667,6 @@ void ZCCoverFlow::wheelEvent(QWheelEvent* event)
     const int steps = m_wheel->steps(event->angleDelta().y(), multiplier, 120 * controlNotchesPerItem);
     if (steps != 0) {
         const qint64 target = qint64(selectedIndex()) - steps;
-        SelectAtIndex(int(qBound<qint64>(0, target, std::numeric_limits<int>::max())));
+        SelectAtIndex(int(qBound(qint64(0), target, qint64(std::numeric_limits<int>::max()))));
     }
 }

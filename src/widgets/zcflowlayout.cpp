@@ -194,7 +194,11 @@ QLayoutItem* ZCFlowLayout::takeAt(int index)
     return record.item;
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 int ZCFlowLayout::indexOf(QWidget* widget) const
+#else
+int ZCFlowLayout::indexOf(const QWidget* widget) const
+#endif
 {
     if (!widget)
         return -1;

@@ -36,7 +36,11 @@ public:
     int count() const override;
     QLayoutItem* itemAt(int index) const override;
     QLayoutItem* takeAt(int index) override;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     int indexOf(QWidget* widget) const override;
+#else
+    int indexOf(const QWidget* widget) const override;
+#endif
     using QBoxLayout::indexOf;
 
     EOrientacion GetOrientacion() const;

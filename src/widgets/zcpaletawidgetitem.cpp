@@ -78,7 +78,11 @@ void ZCPaletaWidgetItem::mouseDoubleClickEvent(QMouseEvent* event)
     event->accept();
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 void ZCPaletaWidgetItem::enterEvent(QEvent* event)
+#else
+void ZCPaletaWidgetItem::enterEvent(QEnterEvent* event)
+#endif
 {
     if (m_palette)
         m_palette->hover(this);
