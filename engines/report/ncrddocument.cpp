@@ -7,6 +7,7 @@
 #include "ncrdgraphpropdialog.h"
 #include "ncrdgroupdialog.h"
 #include "ncrdimagepropdialog.h"
+#include "ncrdreportxml.h"
 #include "ncrdsectiondialog.h"
 #include "ncrdtextpropdialog.h"
 #include "ncrdvariabledialog.h"
@@ -168,10 +169,9 @@ bool NCRDDocument::openFile(const QString& fileName)
     if (!file.open(QIODevice::ReadOnly))
         return fail({fileName, 0, tr("Cannot read the file: %1").arg(file.errorString())});
     QDomDocument xml;
-    QString message;
-    int line = 0;
-    if (!xml.setContent(&file, &message, &line))
-        return fail({fileName, line, message});
+    NCReportError error;
+    if (!NCRDReportXml::read(file.readAll(), xml, error))
+        return fail({fileName, error.line, error.message});
     if (!load(xml, fileName))
         return false;
     setModified(false);
@@ -199,7 +199,7 @@ bool NCRDDocument::readReport(const QDomDocument& xml, const QString& fileName)
         for (auto it = models.cbegin(); it != models.cend(); ++it)
             report->addItemModel(it.key(), it.value());
     }
-    report->setReportSource(xml.toByteArray());
+    report->setReportSource(NCRDReportXml::write(xml));
     if (!report->load())
         return fail({fileName, report->error().line, report->error().message});
     report->reportDef()->setFileName(fileName);
@@ -228,7 +228,7 @@ bool NCRDDocument::save()
     QSaveFile file(m_fileName);
     if (m_fileName.isEmpty() || !file.open(QIODevice::WriteOnly))
         return fail({m_fileName, 0, tr("Cannot write the file: %1").arg(file.errorString())});
-    file.write(m_xml.toByteArray(2));
+    file.write(NCRDReportXml::write(m_xml));
     if (!file.commit())
         return fail({m_fileName, 0, tr("Cannot write the file: %1").arg(file.errorString())});
     setModified(false);

@@ -5,13 +5,16 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QToolBar>
 
 NCRDMainWindow::NCRDMainWindow(QWidget* parent, Qt::WindowFlags flags)
@@ -25,6 +28,10 @@ NCRDMainWindow::NCRDMainWindow(QWidget* parent, Qt::WindowFlags flags)
     m_mdiArea->setViewMode(QMdiArea::TabbedView);
     m_mdiArea->setTabsClosable(true);
     setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (window)
+            m_currentWindow = window;
+    });
     createActions();
 }
 
@@ -80,8 +87,12 @@ void NCRDMainWindow::createActions()
 NCRDDocument* NCRDMainWindow::activeDocument() const
 {
     // currentSubWindow(), not activeSubWindow(): the designer keeps its current document while
-    // another window (a dialog of its own) has the focus.
+    // another window (a dialog of its own) has the focus. The area has none when it was
+    // activated without ever having shown the document it was given while hidden (a file opened
+    // before the designer appears): the window made current last stands in then.
     const QMdiSubWindow* window = m_mdiArea->currentSubWindow();
+    if (!window && m_currentWindow && m_mdiArea->subWindowList().contains(m_currentWindow))
+        window = m_currentWindow;
     return window ? qobject_cast<NCRDDocument*>(window->widget()) : nullptr;
 }
 
@@ -118,6 +129,7 @@ NCRDDocument* NCRDMainWindow::openReportFile(const QString& fileName)
     // file opened before the window is shown (the designer's own start) would stay small.
     window->showMaximized();
     m_mdiArea->setActiveSubWindow(window);
+    m_currentWindow = window;
     return document.release();
 }
 
@@ -130,16 +142,45 @@ QPrinter* NCRDMainWindow::printer()
 
 bool NCRDMainWindow::printReport()
 {
+    m_pdfFileName.clear();
     NCRDDocument* document = activeDocument();
     if (!document) {
         m_errorString = tr("No report is open");
         return false;
     }
     bindItemModels(document);
-    if (document->print(printer()))
+    QPrinter* target = printer();
+    // With no printer installed Qt's default printer is a PDF writer without a file, which
+    // prints nowhere: the PDF then goes beside the report.
+    if (target->outputFormat() == QPrinter::PdfFormat && target->outputFileName().isEmpty())
+        return printBeside(document);
+    if (document->print(target))
         return true;
     m_errorString = document->errorString();
     return false;
+}
+
+bool NCRDMainWindow::printBeside(NCRDDocument* document)
+{
+    if (document->fileName().isEmpty()) {
+        m_errorString = tr("No printer is installed, and the report has no file to write the PDF beside");
+        return false;
+    }
+    const QFileInfo report(document->fileName());
+    const QString pdf = report.dir().filePath(report.completeBaseName() + QStringLiteral(".pdf"));
+    QPrinter* target = printer();
+    target->setOutputFileName(pdf);
+    const bool printed = document->print(target);
+    // The next print asks again where to go.
+    target->setOutputFileName(QString());
+    target->setOutputFormat(QPrinter::PdfFormat);
+    if (!printed) {
+        m_errorString = document->errorString();
+        return false;
+    }
+    m_pdfFileName = pdf;
+    statusBar()->showMessage(tr("No printer is installed: the report was written to %1").arg(QDir::toNativeSeparators(pdf)));
+    return true;
 }
 
 void NCRDMainWindow::showError()

@@ -10,6 +10,7 @@
 class NCRDDocument;
 class NCReportDef;
 class QMdiArea;
+class QMdiSubWindow;
 class QPrinter;
 
 /*!
@@ -43,8 +44,11 @@ public:
 
     // Opens the file in a new document window; null (and a message) when it cannot be read.
     NCRDDocument* openReportFile(const QString& fileName);
-    // Prints the current document on printer(), without asking.
+    // Prints the current document on printer(), without asking. With no printer installed the
+    // document is written as a PDF beside its file instead, and the status bar says where.
     bool printReport();
+    // The PDF the last printReport() wrote for want of a printer; empty when it printed on one.
+    QString pdfFileName() const { return m_pdfFileName; }
     // Where printReport() prints; the print command sets it up through the print dialog.
     QPrinter* printer();
 
@@ -63,11 +67,14 @@ private:
     void saveAs();
     void print();
     void bindItemModels(NCRDDocument* document) const;
+    bool printBeside(NCRDDocument* document);
     void showError();
 
     std::unique_ptr<NCReportDef> m_def;
     std::unique_ptr<QPrinter> m_printer;
     QPointer<NCReportCustomDSProvider> m_provider;
     QMdiArea* m_mdiArea;
+    QPointer<QMdiSubWindow> m_currentWindow;
     QString m_errorString;
+    QString m_pdfFileName;
 };

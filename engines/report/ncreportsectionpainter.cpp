@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
@@ -112,14 +111,7 @@ void NCReportSectionPainter::useFont(const NCReportItem& item)
 
 void NCReportSectionPainter::paintImage(const NCReportItem& item, const QRectF& rect)
 {
-    const QString path = itemText(item);
-    auto cached = m_images.constFind(path);
-    // Only resources and regular files: a device or a pipe named by a report may never end.
-    if (cached == m_images.constEnd()) {
-        const bool readable = path.startsWith(QLatin1Char(':')) || QFileInfo(path).isFile();
-        cached = m_images.insert(path, readable ? QImage(path) : QImage());
-    }
-    const QImage& image = cached.value();
+    const QImage image = m_images.image(itemText(item));
     if (image.isNull() || rect.isEmpty())
         return;
     // Fitted inside the rectangle, centred, keeping its proportions.

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "ncreportimagecache.h"
 #include "ncreportsection.h"
 
 #include <QFont>
-#include <QHash>
-#include <QImage>
 #include <QPen>
 #include <QSet>
 
@@ -44,6 +43,6 @@ private:
     bool m_fontSet = false;
     QString m_defaultFamily;
     QPen m_pen;
-    QHash<QString, QImage> m_images;
+    NCReportImageCache m_images;
     QSet<QString> m_badConditions;
 };

@@ -18,10 +18,10 @@ NCReportSqlDataSource::NCReportSqlDataSource(const QString& id, QObject* parent)
 
 NCReportSqlDataSource::~NCReportSqlDataSource() = default;
 
-QString NCReportSqlDataSource::preparedQuery(const QString& query, QStringList& parameterNames)
+bool NCReportSqlDataSource::prepareQuery(const QString& query, QString& prepared, QStringList& parameterNames)
 {
     parameterNames.clear();
-    QString prepared;
+    prepared.clear();
     prepared.reserve(query.size());
     QChar quote;
     for (int i = 0; i < query.size(); ++i) {
@@ -32,17 +32,19 @@ QString NCReportSqlDataSource::preparedQuery(const QString& query, QStringList& 
         } else if (ch == QLatin1Char('\'') || ch == QLatin1Char('"')) {
             quote = ch;
         } else if (query.midRef(i, parameterStart.size()) == parameterStart) {
+            // Without a closing brace the rest of the query has none either: searching again at
+            // every later reference would read the query once per reference.
             const int end = query.indexOf(QLatin1Char('}'), i + parameterStart.size());
-            if (end >= 0) {
-                parameterNames.append(query.mid(i + parameterStart.size(), end - i - parameterStart.size()));
-                prepared += QLatin1Char('?');
-                i = end;
-                continue;
-            }
+            if (end < 0)
+                return false;
+            parameterNames.append(query.mid(i + parameterStart.size(), end - i - parameterStart.size()));
+            prepared += QLatin1Char('?');
+            i = end;
+            continue;
         }
         prepared += ch;
     }
-    return prepared;
+    return true;
 }
 
 bool NCReportSqlDataSource::readTable(Table& table, QString& error)
@@ -75,7 +77,11 @@ bool NCReportSqlDataSource::runQuery(const QString& connection, Table& table, QS
         return false;
     }
     QStringList names;
-    const QString text = preparedQuery(source(), names);
+    QString text;
+    if (!prepareQuery(source(), text, names)) {
+        error = tr("The query of the data source %1 has a $P{ without its closing brace").arg(id());
+        return false;
+    }
     QSqlQuery query(database);
     query.setForwardOnly(true);
     if (!query.prepare(text)) {

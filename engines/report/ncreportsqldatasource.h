@@ -24,8 +24,9 @@ public:
     QString databaseFile() const { return m_databaseFile; }
     void setDatabaseFile(const QString& fileName) { m_databaseFile = fileName; }
 
-    // The query with a "?" for each parameter reference, and the parameter names in order.
-    static QString preparedQuery(const QString& query, QStringList& parameterNames);
+    // The query with a "?" for each parameter reference, and the parameter names in order;
+    // false when a reference has no closing brace.
+    static bool prepareQuery(const QString& query, QString& prepared, QStringList& parameterNames);
 
 protected:
     bool readTable(Table& table, QString& error) override;

@@ -4,7 +4,8 @@
 
 /*!
     Rows of a delimited text file (the source, UTF-8), one row a line; empty lines are skipped.
-    Fields are split as the string-list data source splits them.
+    Fields are split as the string-list data source splits them; a line break inside a quoted
+    field is part of the field.
 */
 class NCREPORT_EXPORT NCReportTextDataSource : public NCReportStringListDataSource
 {
@@ -13,6 +14,9 @@ class NCREPORT_EXPORT NCReportTextDataSource : public NCReportStringListDataSour
 public:
     NCReportTextDataSource(const QString& id, QObject* parent = nullptr);
     ~NCReportTextDataSource() override;
+
+    // The records of a file's text: its lines, but for line breaks inside quotes.
+    static QStringList splitRecords(const QString& text);
 
 protected:
     bool readStrings(QStringList& strings, QString& error) override;

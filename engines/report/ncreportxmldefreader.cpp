@@ -189,15 +189,24 @@ private:
         int type = -1;
         if (!required(QStringLiteral("id"), id) || !integer(QStringLiteral("type"), type, true))
             return false;
-        std::unique_ptr<NCReportDataSource> dataSource(provider->createCustomDataSource(id, type, def));
-        if (!dataSource)
+        NCReportDataSource* created = provider->createCustomDataSource(id, type, def);
+        if (!created)
             return fail(NCReportXMLDefReader::tr("Unknown data source type %1").arg(type));
+        // One the definition already holds (a provider handing out the same source twice) stays
+        // the definition's.
+        if (def->dataSources().contains(created))
+            return definedTwice(created->id());
+        std::unique_ptr<NCReportDataSource> dataSource(created);
         if (def->dataSource(id))
-            return fail(NCReportXMLDefReader::tr("The data source %1 is defined twice").arg(id));
+            return definedTwice(id);
         if (!configure(dataSource.get()))
             return false;
+        // A host's provider may give its source another id than the file's; the definition
+        // refuses, and deletes, a source whose id is taken.
+        const QString addedId = dataSource->id();
         NCReportDataSource* added = dataSource.release();
-        def->addDataSource(added);
+        if (!def->addDataSource(added))
+            return definedTwice(addedId);
         if (auto* strings = qobject_cast<NCReportStringListDataSource*>(added);
             strings && type == NCReportDataSource::StringList)
             return readStrings(strings);
@@ -208,6 +217,11 @@ private:
         if (table && !content.trimmed().isEmpty())
             table->setSource(content.trimmed());
         return true;
+    }
+
+    bool definedTwice(const QString& id)
+    {
+        return fail(NCReportXMLDefReader::tr("The data source %1 is defined twice").arg(id));
     }
 
     // The settings each type takes from the attributes.

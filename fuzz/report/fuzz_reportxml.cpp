@@ -1,11 +1,15 @@
 // Random report files through the loader: it accepts a definition whole or says where it stops
 // (a line inside the file), never keeps half of one; accepted definitions are run to small
-// images, with every data source the loader created.
+// images, with every data source the loader created, and previewed within a budget. The
+// designer's reading and writing of the same file give back what they read, in any encoding.
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 #include <Mirokit/ZCNCReportEvaluator.h>
 
+#include <ncrdreportxml.h>
 #include <ncreport.h>
 #include <ncreportdef.h>
+#include <ncreportpreview.h>
+#include <ncreportsqldatasource.h>
 
 #include <QGuiApplication>
 #include <QStandardItemModel>
@@ -26,6 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static QStandardItemModel model(3, 3);
 
     const QByteArray xml(reinterpret_cast<const char*>(data), int(size));
+    // The designer's copy, in whatever encoding the input declares: what it writes reads back
+    // to the same document.
+    QDomDocument document;
+    NCReportError designerError;
+    if (NCRDReportXml::read(xml, document, designerError)) {
+        const QByteArray written = NCRDReportXml::write(document);
+        QDomDocument reread;
+        if (!NCRDReportXml::read(written, reread, designerError) || NCRDReportXml::write(reread) != written)
+            std::abort();
+    }
     ZCNCReportCustomDSProvider provider;
     NCReport report;
     report.setCustomDataSourceProvider(&provider);
@@ -43,6 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     // Text and SQL sources would read the machine's files: only what the input holds is run.
     for (NCReportDataSource* source : report.reportDef()->dataSources()) {
+        if (const auto* sql = qobject_cast<NCReportSqlDataSource*>(source)) {
+            QString prepared;
+            QStringList names;
+            if (NCReportSqlDataSource::prepareQuery(sql->source(), prepared, names)
+                && prepared.count(QLatin1Char('?')) < names.size())
+                std::abort();
+        }
         if (source->dataSourceType() == NCReportDataSource::Text || source->dataSourceType() == NCReportDataSource::Sql)
             return 0;
         if (source->dataSourceType() == NCReportDataSource::XML && !xml.contains("CDATA[<"))
@@ -50,5 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     QVector<QImage> pages;
     report.runReportToImages(pages, 4);
+    // A preview keeps within its budget (here a few pages) whatever the page count.
+    constexpr qint64 budget = 64 * 1024;
+    NCReportPreview preview(&report, 4, budget);
+    const int count = preview.pageCount();
+    if (count > 0 && (preview.page(count - 1).isNull() || preview.cachedBytes() > budget))
+        std::abort();
     return 0;
 }

@@ -30,6 +30,8 @@
 #include <QTableView>
 #include <QCoreApplication>
 #include <QDataWidgetMapper>
+#include <QDebug>
+#include <QDir>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -75,6 +77,17 @@ public:
 private:
     const QString m_previous;
 };
+
+// Prints the report of a "-print" run. Nobody watches that window: what happened goes to the
+// message log.
+void printForArguments(NCRDMainWindow* window)
+{
+    if (!window->printReport())
+        qWarning().noquote() << ZCNCReportDesigner::tr("No se ha podido imprimir el informe: %1").arg(window->errorString());
+    else if (!window->pdfFileName().isEmpty())
+        qWarning().noquote() << ZCNCReportDesigner::tr("No hay ninguna impresora instalada: el informe se ha guardado en %1")
+                                    .arg(QDir::toNativeSeparators(window->pdfFileName()));
+}
 
 } // namespace
 
@@ -154,7 +167,7 @@ NCRDMainWindow* ZCNCReportDesigner::CreateMainWindow(QWidget* parent)
     if (!fileName.isEmpty() && window->openReportFile(fileName) && print) {
         // The report prints with the platform's models bound, not before.
         ActualizaModelosDataSources();
-        window->printReport();
+        printForArguments(window);
     }
     return window;
 }

@@ -7,14 +7,18 @@
 #include <ncrdmainwindow.h>
 #include <ncreportdef.h>
 #include <ncreportitemmodeldatasource.h>
+#include <ncreportstringlistdatasource.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QTreeWidget>
 
 using namespace reporttest;
@@ -148,6 +152,75 @@ private Q_SLOTS:
         window.printer()->setOutputFileName(pdf);
         QVERIFY2(window.printReport(), qPrintable(window.errorString()));
         QCOMPARE(textLines(pdfText(pdf)), (QStringList{QStringLiteral("Ana"), QStringLiteral("Luis")}));
+    }
+
+    void withoutAPrinterThePdfGoesBesideTheReport()
+    {
+        REQUIRE_PDFTOTEXT();
+        QStandardItemModel model;
+        fillTable(model, {QStringLiteral("nombre"), QStringLiteral("Ana")});
+        NCRDMainWindow window;
+        window.reportDef()->addItemModel(QStringLiteral("clientes"), &model);
+        QVERIFY(window.openReportFile(m_fileName));
+        // Qt's default printer when none is installed.
+        window.printer()->setOutputFileName(QString());
+        window.printer()->setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = m_dir.filePath(QStringLiteral("informe.pdf"));
+        QFile::remove(pdf);
+        QVERIFY2(window.printReport(), qPrintable(window.errorString()));
+        QCOMPARE(window.pdfFileName(), pdf);
+        QCOMPARE(textLines(pdfText(pdf)), QStringList{QStringLiteral("Ana")});
+        QVERIFY2(window.statusBar()->currentMessage().contains(QDir::toNativeSeparators(pdf)),
+                 qPrintable(window.statusBar()->currentMessage()));
+        // The printer is left as it was, to be asked again next time.
+        QVERIFY(window.printer()->outputFileName().isEmpty());
+    }
+
+    void encodingsAndBlankTextsSurviveSaving_data()
+    {
+        QTest::addColumn<QByteArray>("encoding");
+        QTest::newRow("a report declared Latin-1") << QByteArray("ISO-8859-1");
+        QTest::newRow("a report declared UTF-16") << QByteArray("UTF-16");
+        QTest::newRow("a report declared UTF-8") << QByteArray("UTF-8");
+    }
+
+    void encodingsAndBlankTextsSurviveSaving()
+    {
+        QFETCH(QByteArray, encoding);
+        // A row of two empty fields and a blank label: white space that is all of its element.
+        const QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n").arg(QLatin1String(encoding))
+            + QString::fromUtf8(report(QStringLiteral("<datasource id=\"ds\" type=\"3\"><string>a\tb</string>"
+                                                      "<string>\t</string></datasource>"),
+                                       QStringLiteral("<label x=\"0\" y=\"0\" width=\"50\" height=\"6\">Página</label>\n"
+                                                      "<label x=\"0\" y=\"0\" width=\"50\" height=\"6\"> </label>")));
+        const QString fileName = writeReport(m_dir, QTextCodec::codecForName(encoding)->fromUnicode(xml));
+        QByteArray saved;
+        // Saved twice: nothing changes from one save to the next.
+        for (int save = 0; save < 2; ++save) {
+            NCRDDocument document;
+            QVERIFY2(document.openFile(fileName), qPrintable(document.errorString()));
+            const QVector<NCReportItem>& labels = document.reportDef()->details().value(0).section.items;
+            QCOMPARE(labels.size(), 2);
+            QCOMPARE(labels.at(0).text, QStringLiteral("Página"));
+            QCOMPARE(labels.at(1).text, QStringLiteral(" "));
+            auto* strings = qobject_cast<NCReportStringListDataSource*>(document.reportDef()->dataSource(QStringLiteral("ds")));
+            QVERIFY(strings);
+            QCOMPARE(strings->strings(), (QStringList{QStringLiteral("a\tb"), QStringLiteral("\t")}));
+            QVERIFY(document.save());
+            QFile file(fileName);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            QVERIFY2(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"), bytes.left(60).constData());
+            QVERIFY(QString::fromUtf8(bytes).contains(QStringLiteral(">Página<")));
+            if (save > 0)
+                QCOMPARE(bytes, saved);
+            saved = bytes;
+        }
+        // The engine reads the saved file as the designer does.
+        NCReport report;
+        report.setReportFile(fileName);
+        QVERIFY(report.load());
+        QCOMPARE(report.reportDef()->details().value(0).section.items.value(0).text, QStringLiteral("Página"));
     }
 
     void closingAsksToSaveModifiedDocuments_data()

@@ -256,6 +256,10 @@ void TestNCReport::dataSourcesReadTheirRows_data()
         << QStringList{"a|b", "c|", "d\"e|"};
     QTest::newRow("text file") << 1 << "delimiter=\",\" header=\"true\"" << "FILE:nombre,edad\nAna,30\n\nLuis,41\n"
                                << QStringList{"nombre", "edad"} << QStringList{"Ana|30", "Luis|41"};
+    QTest::newRow("text file whose quoted fields hold line breaks, as spreadsheets write them")
+        << 1 << "delimiter=\",\" header=\"true\""
+        << "FILE:nombre,nota\r\nAna,\"dos\r\nlíneas\"\r\n\"Luis\",\"dice \"\"sí,\n\"\"\"\r\nEva,\"\"\r\n"
+        << QStringList{"nombre", "nota"} << QStringList{"Ana|dos\r\nlíneas", "Luis|dice \"sí,\n\"", "Eva|"};
     QTest::newRow("XML elements and attributes as columns")
         << 2 << "" << "<![CDATA[<filas><f n=\"1\"><a>x</a></f><f><b>y</b><a>z</a></f></filas>]]>"
         << QStringList{"n", "a", "b"} << QStringList{"1|x|", "|z|y"};
@@ -315,6 +319,12 @@ void TestNCReport::sqlParametersAreBoundNeverPasted_data()
     QTest::newRow("an unknown parameter is an error")
         << "SELECT nombre FROM p WHERE nombre = $P{otro}" << QVariant("Ana") << QStringList()
         << "The query uses the unknown parameter otro";
+    QTest::newRow("a reference without its closing brace is an error naming the data source")
+        << "SELECT nombre FROM p WHERE nombre = $P{quien OR 1" << QVariant("Ana") << QStringList()
+        << "The query of the data source q has a $P{ without its closing brace";
+    QTest::newRow("a reference inside quotes is text, one left open after it an error")
+        << "SELECT nombre FROM p WHERE nombre = '$P{' OR nombre = $P{quien" << QVariant("Ana") << QStringList()
+        << "The query of the data source q has a $P{ without its closing brace";
 }
 
 void TestNCReport::sqlParametersAreBoundNeverPasted()

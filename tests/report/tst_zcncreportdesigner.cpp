@@ -14,6 +14,7 @@
 #include <ncreportdef.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -34,8 +35,9 @@ public:
         if (!mainWindow() || !mainWindow()->reportDef()->itemModels().isEmpty())
             return;
         AddItemModel(QStringLiteral("clientes"), registered ? registered : &model);
-        mainWindow()->printer()->setOutputFormat(QPrinter::PdfFormat);
+        // Without a file name, the printer Qt gives when none is installed.
         mainWindow()->printer()->setOutputFileName(pdf);
+        mainWindow()->printer()->setOutputFormat(QPrinter::PdfFormat);
     }
     int refreshes = 0;
     QStandardItemModel model;
@@ -156,6 +158,42 @@ private Q_SLOTS:
         QCOMPARE(title, QStringLiteral("Editor de informes"));
         QCOMPARE(textLines(pdfText(designer.pdf)), (QStringList{QStringLiteral("Ana"), QStringLiteral("Luis")}));
         QCOMPARE(designer.refreshes, 2);
+    }
+
+    void aReportInTheArgumentsIsCurrentFromTheStart()
+    {
+        Designer designer;
+        designer.SetArgumento(m_fileName);
+        NCRDMainWindow* window = designer.CreateMainWindow(nullptr);
+        const QList<QPair<QString, QString>> expected{{"ds", "clientes"}, {"otra", "sinRegistrar"}};
+        QList<QPair<QString, QString>> list;
+        designer.GetDataSourcesItemsModels(list);
+        QCOMPARE(list, expected);
+        // And it stays current once the dialog shows and is activated.
+        ZCNCReportDialog dialog(window, nullptr);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        designer.GetDataSourcesItemsModels(list);
+        QCOMPARE(list, expected);
+        QVERIFY(window->activeDocument());
+        QCOMPARE(window->activeDocument()->fileName(), m_fileName);
+    }
+
+    void printingWithoutAPrinterSaysWhereThePdfWent()
+    {
+        REQUIRE_PDFTOTEXT();
+        Designer designer;
+        fillTable(designer.model, {QStringLiteral("nombre"), QStringLiteral("Ana")});
+        designer.SetArgumentos({QStringLiteral("--print"), m_fileName});
+        const QString pdf = m_dir.filePath(QStringLiteral("clientes.pdf"));
+        QFile::remove(pdf);
+        MessageLogCapture log;
+        QScopedPointer<NCRDMainWindow> window(designer.CreateMainWindow(nullptr));
+        QCOMPARE(textLines(pdfText(pdf)), QStringList{QStringLiteral("Ana")});
+        QVERIFY2(log.contains(QtWarningMsg, QStringLiteral("No hay ninguna impresora instalada: el informe se ha guardado en ")
+                                                + QDir::toNativeSeparators(pdf)),
+                 qPrintable(log.texts(QtWarningMsg).join(QLatin1Char('\n'))));
     }
 
     void printingReadsTheLibrarysModels_data()

@@ -317,6 +317,14 @@ Do you want to save your changes?</source>
             <source>&amp;Variables...</source>
             <translation>&amp;Variables...</translation>
         </message>
+        <message>
+            <source>No printer is installed, and the report has no file to write the PDF beside</source>
+            <translation>No hay ninguna impresora instalada y el informe no tiene un archivo junto al que guardar el PDF</translation>
+        </message>
+        <message>
+            <source>No printer is installed: the report was written to %1</source>
+            <translation>No hay ninguna impresora instalada: el informe se ha guardado en %1</translation>
+        </message>
     </context>
     <context>
         <name>NCRDPropertyDialog</name>
@@ -489,6 +497,10 @@ Do you want to save your changes?</source>
             <source>The page is too large for an image at %1 dpi</source>
             <translation>La página es demasiado grande para una imagen a %1 ppp</translation>
         </message>
+        <message>
+            <source>The pages at %1 dpi need more memory than a preview keeps (%2 MiB): ask for fewer pages</source>
+            <translation>Las páginas a %1 ppp necesitan más memoria de la que guarda una vista previa (%2 MiB): pida menos páginas</translation>
+        </message>
     </context>
     <context>
         <name>NCReportItemModelDataSource</name>
@@ -540,6 +552,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The query failed: %1</source>
             <translation>La consulta ha fallado: %1</translation>
+        </message>
+        <message>
+            <source>The query of the data source %1 has a $P{ without its closing brace</source>
+            <translation>La consulta del origen de datos %1 tiene un $P{ sin su llave de cierre</translation>
         </message>
     </context>
     <context>

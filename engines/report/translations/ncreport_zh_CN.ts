@@ -317,6 +317,14 @@ Do you want to save your changes?</source>
             <source>&amp;Variables...</source>
             <translation>变量(&amp;V)...</translation>
         </message>
+        <message>
+            <source>No printer is installed, and the report has no file to write the PDF beside</source>
+            <translation>未安装打印机，且报表没有可在其旁边保存 PDF 的文件</translation>
+        </message>
+        <message>
+            <source>No printer is installed: the report was written to %1</source>
+            <translation>未安装打印机：报表已保存到 %1</translation>
+        </message>
     </context>
     <context>
         <name>NCRDPropertyDialog</name>
@@ -489,6 +497,10 @@ Do you want to save your changes?</source>
             <source>The page is too large for an image at %1 dpi</source>
             <translation>以 %1 dpi 生成图像时页面过大</translation>
         </message>
+        <message>
+            <source>The pages at %1 dpi need more memory than a preview keeps (%2 MiB): ask for fewer pages</source>
+            <translation>%1 dpi 的页面所需内存超过预览可保留的内存（%2 MiB）：请减少请求的页数</translation>
+        </message>
     </context>
     <context>
         <name>NCReportItemModelDataSource</name>
@@ -540,6 +552,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The query failed: %1</source>
             <translation>查询失败：%1</translation>
+        </message>
+        <message>
+            <source>The query of the data source %1 has a $P{ without its closing brace</source>
+            <translation>数据源 %1 的查询中有一个缺少右花括号的 $P{</translation>
         </message>
     </context>
     <context>

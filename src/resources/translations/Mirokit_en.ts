@@ -443,6 +443,17 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCNCReportDesigner</name>
+        <message>
+            <source>No se ha podido imprimir el informe: %1</source>
+            <translation>The report could not be printed: %1</translation>
+        </message>
+        <message>
+            <source>No hay ninguna impresora instalada: el informe se ha guardado en %1</source>
+            <translation>No printer is installed: the report was saved to %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCNCReportDialog</name>
         <message>
             <source>Editor de informes</source>

@@ -443,6 +443,17 @@ y: %2 </translation>
         </message>
     </context>
     <context>
+        <name>ZCNCReportDesigner</name>
+        <message>
+            <source>No se ha podido imprimir el informe: %1</source>
+            <translation>无法打印报表：%1</translation>
+        </message>
+        <message>
+            <source>No hay ninguna impresora instalada: el informe se ha guardado en %1</source>
+            <translation>未安装打印机：报表已保存到 %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ZCNCReportDialog</name>
         <message>
             <source>Editor de informes</source>

@@ -1,0 +1,90 @@
+#include "ncrdreportxml.h"
+
+#include <QTextStream>
+#include <QXmlStreamReader>
+
+namespace {
+
+bool isBlankText(const QDomNode& node)
+{
+    return node.isText() && !node.isCDATASection() && node.nodeValue().trimmed().isEmpty();
+}
+
+// White space beside child elements is the file's indentation, not content.
+void dropLayout(QDomElement& element)
+{
+    if (element.firstChildElement().isNull())
+        return;
+    QDomNode child = element.firstChild();
+    while (!child.isNull()) {
+        const QDomNode next = child.nextSibling();
+        if (isBlankText(child))
+            element.removeChild(child);
+        child = next;
+    }
+}
+
+} // namespace
+
+bool NCRDReportXml::read(const QByteArray& xml, QDomDocument& document, NCReportError& error)
+{
+    QDomDocument read;
+    // Null until the document has a node: an empty QDomDocument makes its data on first use.
+    QDomNode parent;
+    const auto append = [&](const QDomNode& node) {
+        return (parent.isNull() ? QDomNode(read) : parent).appendChild(node);
+    };
+    QXmlStreamReader reader(xml);
+    reader.setNamespaceProcessing(false);
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement: {
+            QDomElement element = read.createElement(reader.qualifiedName().toString());
+            for (const QXmlStreamAttribute& attribute : reader.attributes())
+                element.setAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
+            parent = append(element);
+            break;
+        }
+        case QXmlStreamReader::EndElement: {
+            QDomElement element = parent.toElement();
+            dropLayout(element);
+            parent = parent.parentNode();
+            break;
+        }
+        case QXmlStreamReader::Characters:
+            // Outside the root element there is only layout.
+            if (parent.isElement())
+                append(reader.isCDATA() ? QDomNode(read.createCDATASection(reader.text().toString()))
+                                        : QDomNode(read.createTextNode(reader.text().toString())));
+            break;
+        case QXmlStreamReader::Comment:
+            append(read.createComment(reader.text().toString()));
+            break;
+        case QXmlStreamReader::ProcessingInstruction:
+            append(read.createProcessingInstruction(reader.processingInstructionTarget().toString(),
+                                                    reader.processingInstructionData().toString()));
+            break;
+        default:
+            // The declaration is not kept: writing declares what it writes.
+            break;
+        }
+    }
+    if (reader.hasError()) {
+        error = {QString(), reader.lineNumber(), reader.errorString()};
+        return false;
+    }
+    document = read;
+    return true;
+}
+
+QByteArray NCRDReportXml::write(const QDomDocument& document, int indent)
+{
+    QByteArray bytes;
+    {
+        QTextStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setCodec("UTF-8");
+        // Declares the stream's encoding in place of any declaration the document holds.
+        document.save(stream, indent, QDomNode::EncodingFromTextStream);
+    }
+    return bytes;
+}
