@@ -36,9 +36,10 @@ namespace {
 
 bool isSection(const QString& tag)
 {
-    static const QStringList sections{QStringLiteral("pageHeader"), QStringLiteral("pageFooter"),
-                                      QStringLiteral("detail"),     QStringLiteral("group"),
-                                      QStringLiteral("header"),     QStringLiteral("footer")};
+    static const QStringList sections{QStringLiteral("pageHeader"),   QStringLiteral("pageFooter"),
+                                      QStringLiteral("reportHeader"), QStringLiteral("reportFooter"),
+                                      QStringLiteral("detail"),       QStringLiteral("group"),
+                                      QStringLiteral("header"),       QStringLiteral("footer")};
     return sections.contains(tag);
 }
 

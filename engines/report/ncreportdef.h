@@ -5,17 +5,21 @@
 
 #include <QHash>
 #include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QPageLayout>
 #include <QPointer>
 #include <QVariantMap>
 
+#include <optional>
+
 class NCReportDataSource;
 class QAbstractItemModel;
 
 /*!
-    A report definition: its name, page layout, page header and footer, the details with their
-    groups, the variables, the default parameter values and the data sources, which it owns.
+    A report definition: its name, locale, page layout, page and report headers and footers, the
+    details with their groups, the variables, the default parameter values and the data sources,
+    which it owns.
     Item models are registered by id (addItemModel); every item-model data source whose model id
     matches is given the model, also those added later.
 */
@@ -33,6 +37,11 @@ public:
     QString fileName() const { return m_fileName; }
     void setFileName(const QString& fileName) { m_fileName = fileName; }
 
+    // The locale of formatted fields and of sorting; the application's default QLocale until
+    // one is set.
+    QLocale locale() const { return m_locale.value_or(QLocale()); }
+    void setLocale(const QLocale& locale) { m_locale = locale; }
+
     QPageLayout pageLayout() const { return m_pageLayout; }
     void setPageLayout(const QPageLayout& layout) { m_pageLayout = layout; }
 
@@ -40,6 +49,10 @@ public:
     const NCReportSection& pageHeader() const { return m_pageHeader; }
     NCReportSection& pageFooter() { return m_pageFooter; }
     const NCReportSection& pageFooter() const { return m_pageFooter; }
+    NCReportSection& reportHeader() { return m_reportHeader; }
+    const NCReportSection& reportHeader() const { return m_reportHeader; }
+    NCReportSection& reportFooter() { return m_reportFooter; }
+    const NCReportSection& reportFooter() const { return m_reportFooter; }
     QVector<NCReportDetail>& details() { return m_details; }
     const QVector<NCReportDetail>& details() const { return m_details; }
     QVector<NCReportVariable>& variables() { return m_variables; }
@@ -64,9 +77,12 @@ private:
 
     QString m_reportName;
     QString m_fileName;
+    std::optional<QLocale> m_locale;
     QPageLayout m_pageLayout;
     NCReportSection m_pageHeader{NCReportSection::PageHeader};
     NCReportSection m_pageFooter{NCReportSection::PageFooter};
+    NCReportSection m_reportHeader{NCReportSection::ReportHeader};
+    NCReportSection m_reportFooter{NCReportSection::ReportFooter};
     QVector<NCReportDetail> m_details;
     QVector<NCReportVariable> m_variables;
     QVariantMap m_parameters;

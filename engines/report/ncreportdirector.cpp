@@ -7,9 +7,39 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 namespace {
 
 const QLatin1String pageNumberName("pageNumber");
+const QLatin1String pageCountName("pageCount");
+
+bool mentionsPageCount(const NCReportSection& section)
+{
+    return std::any_of(section.items.cbegin(), section.items.cend(), [](const NCReportItem& item) {
+        return item.text.contains(pageCountName) || item.printWhen.contains(pageCountName);
+    });
+}
+
+// Whether anything in the report may ask for the number of pages; a plain text search, since
+// the count costs a whole run and a false alarm only costs time.
+bool usesPageCount(const NCReportDef& def)
+{
+    if (mentionsPageCount(def.pageHeader()) || mentionsPageCount(def.pageFooter())
+        || mentionsPageCount(def.reportHeader()) || mentionsPageCount(def.reportFooter()))
+        return true;
+    for (const NCReportDetail& detail : def.details()) {
+        if (mentionsPageCount(detail.section) || detail.pageBreakCondition.contains(pageCountName))
+            return true;
+        for (const NCReportGroup& group : detail.groups) {
+            if (mentionsPageCount(group.header) || mentionsPageCount(group.footer)
+                || group.expression.contains(pageCountName) || group.pageBreakCondition.contains(pageCountName))
+                return true;
+        }
+    }
+    return std::any_of(def.variables().cbegin(), def.variables().cend(),
+                       [](const NCReportVariable& variable) { return variable.expression.contains(pageCountName); });
+}
 
 } // namespace
 
@@ -34,26 +64,40 @@ bool NCReportDirector::run(NCReportOutput* output)
     m_error = NCReportError();
     if (!m_def)
         return fail(tr("There is no report definition"));
-    m_output = output;
-    m_pageNumber = 0;
-    m_accumulators = QVector<Accumulator>(m_def->variables().size());
     m_evaluator->setReportDef(m_def);
     m_evaluator->setDirector(this);
-
+    m_evaluator->setLocale(m_def->locale());
     const QPageLayout layout = m_def->pageLayout();
     m_pageHeight = layout.paintRect(QPageLayout::Millimeter).height();
-    bool ok = output->begin(layout) || fail(output->errorString());
-    ok = ok && startPage();
+    m_pageCount = 0;
+    if (usesPageCount(*m_def)) {
+        m_output = nullptr;
+        if (!runPages())
+            return false;
+        m_pageCount = m_pageNumber;
+    }
+
+    m_output = output;
+    const bool ok = (output->begin(layout) || fail(output->errorString())) && runPages();
+    const bool ended = output->end();
+    m_output = nullptr;
+    return ok && (ended || fail(tr("The output cannot be finished: %1").arg(output->errorString())));
+}
+
+bool NCReportDirector::runPages()
+{
+    m_pageNumber = 0;
+    m_accumulators = QVector<Accumulator>(m_def->variables().size());
+    bool ok = startPage() && printSection(m_def->reportHeader());
     for (int index = 0; ok && index < m_def->details().size(); ++index) {
         m_detailIndex = index;
         ok = runDetail(m_def->details().at(index));
     }
     m_detailIndex = -1;
+    ok = ok && printSection(m_def->reportFooter());
     if (ok)
         finishPage();
-    const bool ended = output->end();
-    m_output = nullptr;
-    return ok && (ended || fail(tr("The output cannot be finished: %1").arg(output->errorString())));
+    return ok;
 }
 
 bool NCReportDirector::runDetail(const NCReportDetail& detail)
@@ -147,7 +191,7 @@ void NCReportDirector::resetVariables(const QString& group)
 
 bool NCReportDirector::hasVariable(const QString& name) const
 {
-    if (name == pageNumberName)
+    if (name == pageNumberName || name == pageCountName)
         return true;
     if (!m_def)
         return false;
@@ -162,6 +206,8 @@ QVariant NCReportDirector::variableValue(const QString& name) const
 {
     if (name == pageNumberName)
         return m_pageNumber;
+    if (name == pageCountName)
+        return m_pageCount;
     if (!m_def)
         return QVariant();
     const QVector<NCReportVariable>& variables = m_def->variables();
@@ -204,9 +250,15 @@ bool NCReportDirector::printSection(const NCReportSection& section)
         if (!startPage())
             return false;
     }
-    m_sectionPainter.paint(section, m_y);
+    paintSection(section, m_y);
     m_y += section.height;
     return true;
+}
+
+void NCReportDirector::paintSection(const NCReportSection& section, qreal top)
+{
+    if (m_output)
+        m_sectionPainter.paint(section, top);
 }
 
 bool NCReportDirector::breakPageWhen(const QString& condition)
@@ -219,12 +271,14 @@ bool NCReportDirector::breakPageWhen(const QString& condition)
 
 bool NCReportDirector::startPage()
 {
-    QPainter* painter = m_output->newPage();
-    if (!painter)
-        return fail(tr("Cannot start page %1: %2").arg(m_pageNumber + 1).arg(m_output->errorString()));
+    if (m_output) {
+        QPainter* painter = m_output->newPage();
+        if (!painter)
+            return fail(tr("Cannot start page %1: %2").arg(m_pageNumber + 1).arg(m_output->errorString()));
+        m_sectionPainter.setPainter(painter);
+    }
     ++m_pageNumber;
-    m_sectionPainter.setPainter(painter);
-    m_sectionPainter.paint(m_def->pageHeader(), 0);
+    paintSection(m_def->pageHeader(), 0);
     m_y = m_contentTop = m_def->pageHeader().height;
     m_contentBottom = m_pageHeight - m_def->pageFooter().height;
     return true;
@@ -233,5 +287,5 @@ bool NCReportDirector::startPage()
 void NCReportDirector::finishPage()
 {
     const NCReportSection& footer = m_def->pageFooter();
-    m_sectionPainter.paint(footer, m_pageHeight - footer.height);
+    paintSection(footer, m_pageHeight - footer.height);
 }

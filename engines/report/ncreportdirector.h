@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ncreportdef.h"
 #include "ncreporterror.h"
 #include "ncreportsectionpainter.h"
 
@@ -9,17 +10,20 @@
 #include <QVector>
 
 class NCReportDataSource;
-class NCReportDef;
 struct NCReportDetail;
 class NCReportEvaluator;
 class NCReportOutput;
 
 /*!
     Runs a report definition onto an output: the page header at the top of every page and the
-    footer at its bottom; for each detail in turn, every row of its data source through the
-    group headers and footers (a group changes where its expression's value does) and the detail
-    section, starting a new page where a section no longer fits. Variables accumulate on every
+    footer at its bottom; the report header once, on the first page; for each detail in turn,
+    every row of its data source through the group headers and footers (a group changes where
+    its expression's value does) and the detail section, starting a new page where a section no
+    longer fits; the report footer once, after the last detail. Variables accumulate on every
     detail row and start again with the groups that reset them.
+
+    A report that shows the number of pages ($V{pageCount}) is laid out twice: first without
+    painting anything, to count its pages, then onto the output.
 
     The evaluator belongs to the caller; the director points it at the definition and at itself
     for the time of the run.
@@ -40,7 +44,7 @@ public:
     int currentDetailIndex() const { return m_detailIndex; }
     int pageNumber() const { return m_pageNumber; }
 
-    // Report variables, and "pageNumber".
+    // Report variables, "pageNumber" and "pageCount".
     bool hasVariable(const QString& name) const;
     QVariant variableValue(const QString& name) const;
 
@@ -58,12 +62,15 @@ private:
     };
 
     bool fail(const QString& message);
+    // Lays out every page: painted onto m_output, or only counted while it is null.
+    bool runPages();
     bool runDetail(const NCReportDetail& detail);
     QStringList groupKeys(const NCReportDetail& detail);
     bool printGroupFooters(const NCReportDetail& detail, int from);
     void accumulateVariables();
     void resetVariables(const QString& group);
     bool printSection(const NCReportSection& section);
+    void paintSection(const NCReportSection& section, qreal top);
     // A new page before what follows, when the condition holds and the page is not fresh.
     bool breakPageWhen(const QString& condition);
     bool startPage();
@@ -78,6 +85,8 @@ private:
     QSet<QString> m_warnings;
     int m_detailIndex = -1;
     int m_pageNumber = 0;
+    // Counted by a first run when the report shows it; 0 otherwise.
+    int m_pageCount = 0;
     // Millimetres from the top of the printable area: where the next section goes, where this
     // page's content starts (under its header) and where it must end (over its footer).
     qreal m_y = 0;

@@ -28,6 +28,12 @@ bool isReferenceStart(const QString& text, int at)
     return kind == QLatin1Char('D') || kind == QLatin1Char('P') || kind == QLatin1Char('V');
 }
 
+// Whether the whole text is one reference.
+bool isOneReference(const QString& text)
+{
+    return isReferenceStart(text, 0) && referenceEnd(text, 0) == text.size() - 1;
+}
+
 int roleByName(const QString& name, bool& ok)
 {
     static const QHash<QString, int> roles{
@@ -111,10 +117,13 @@ NCReportEvaluator::NCReportEvaluator(const NCReportEvaluator& other) = default;
 NCReportEvaluator& NCReportEvaluator::operator=(const NCReportEvaluator& other) = default;
 NCReportEvaluator::~NCReportEvaluator() = default;
 
-bool NCReportEvaluator::evaluate(QString& text, NCReportItem::SourceType type)
+bool NCReportEvaluator::evaluate(QString& text, NCReportItem::SourceType type, const NCReportValueFormat& format)
 {
     bool ok = true;
-    text = valueText(evaluateValue(text, type, &ok));
+    if (type == NCReportItem::Template && !isOneReference(text))
+        text = templateText(text, format, ok);
+    else
+        text = format.text(evaluateValue(text, type, &ok), m_locale);
     return ok;
 }
 
@@ -181,33 +190,37 @@ QVariant NCReportEvaluator::evaluateValue(const QString& text, NCReportItem::Sou
     case NCReportItem::Variable:
         valid = referenceValue(QLatin1Char('V'), text, value);
         break;
-    case NCReportItem::Template: {
+    case NCReportItem::Template:
         // One reference alone keeps its value's type: totals stay numbers.
-        if (isReferenceStart(text, 0) && referenceEnd(text, 0) == text.size() - 1) {
+        if (isOneReference(text))
             valid = referenceValue(text.at(1), text.mid(3, text.size() - 4), value);
-            break;
-        }
-        QString result;
-        int done = 0;
-        for (int at = text.indexOf(QLatin1Char('$')); at >= 0 && valid; at = text.indexOf(QLatin1Char('$'), at + 1)) {
-            if (!isReferenceStart(text, at))
-                continue;
-            const int end = referenceEnd(text, at);
-            QVariant part;
-            valid = end >= 0 && referenceValue(text.at(at + 1), text.mid(at + 3, end - at - 3), part);
-            if (!valid)
-                break;
-            result += text.midRef(done, at - done) + valueText(part);
-            done = end + 1;
-            at = end;
-        }
-        value = QString(result + text.midRef(done));
+        else
+            value = templateText(text, NCReportValueFormat(), valid);
         break;
-    }
     }
     if (ok)
         *ok = valid;
     return value;
+}
+
+QString NCReportEvaluator::templateText(const QString& text, const NCReportValueFormat& format, bool& ok)
+{
+    ok = true;
+    QString result;
+    int done = 0;
+    for (int at = text.indexOf(QLatin1Char('$')); at >= 0; at = text.indexOf(QLatin1Char('$'), at + 1)) {
+        if (!isReferenceStart(text, at))
+            continue;
+        const int end = referenceEnd(text, at);
+        QVariant part;
+        ok = end >= 0 && referenceValue(text.at(at + 1), text.mid(at + 3, end - at - 3), part);
+        if (!ok)
+            break;
+        result += text.midRef(done, at - done) + format.text(part, m_locale);
+        done = end + 1;
+        at = end;
+    }
+    return result + text.midRef(done);
 }
 
 bool NCReportEvaluator::referenceValue(QChar kind, const QString& name, QVariant& result)

@@ -45,10 +45,14 @@ public:
     NCReportDirector* director() const { return m_director; }
     void setParameters(const QVariantMap& parameters) { m_parameters = parameters; }
     const QVariantMap& parameters() const { return m_parameters; }
+    // The locale of formatted values (the report's, set by the director).
+    void setLocale(const QLocale& locale) { m_locale = locale; }
+    QLocale locale() const { return m_locale; }
 
-    // Replaces `text` by its value as the source type reads it; false (the text left as far as
-    // it was evaluated) when a reference is unknown, unclosed or cannot be read.
-    bool evaluate(QString& text, NCReportItem::SourceType type);
+    // Replaces `text` by its value as the source type reads it, each reference's value printed
+    // in `format`; false (the text left as far as it was evaluated) when a reference is unknown,
+    // unclosed or cannot be read.
+    bool evaluate(QString& text, NCReportItem::SourceType type, const NCReportValueFormat& format = {});
     // The value itself: a template that is one reference gives that reference's value, not text.
     QVariant evaluateValue(const QString& text, NCReportItem::SourceType type, bool* ok = nullptr);
     // Whether a condition holds: a template whose value is not empty, "false" or zero, or two
@@ -92,9 +96,12 @@ protected:
 
 private:
     bool referenceValue(QChar kind, const QString& name, QVariant& result);
+    // A template with its references replaced by their values printed in `format`.
+    QString templateText(const QString& text, const NCReportValueFormat& format, bool& ok);
     QVariant variableValue(const QString& name, bool& ok) const;
 
     QPointer<NCReportDef> m_reportDef;
     QPointer<NCReportDirector> m_director;
     QVariantMap m_parameters;
+    QLocale m_locale;
 };

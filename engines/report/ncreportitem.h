@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ncreport_global.h"
+#include "ncreportvalueformat.h"
 
 #include <QColor>
 #include <QRectF>
@@ -39,6 +39,8 @@ struct NCREPORT_EXPORT NCReportItem {
     QColor fillColor;
     // A barcode's symbology, by the type codes of the barcode painter.
     int barcodeType = 7;
+    // How the values of a field's references print.
+    NCReportValueFormat format;
     // A condition (see NCReportEvaluator::evaluateCondition): the item prints only where it
     // holds; empty prints always.
     QString printWhen;

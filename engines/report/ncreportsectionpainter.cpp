@@ -83,7 +83,7 @@ QString NCReportSectionPainter::itemText(const NCReportItem& item) const
         return item.text;
     // A field that cannot be read prints nothing rather than a half-evaluated expression.
     QString text = item.text;
-    return m_evaluator->evaluate(text, item.sourceType) ? text : QString();
+    return m_evaluator->evaluate(text, item.sourceType, item.format) ? text : QString();
 }
 
 void NCReportSectionPainter::usePen(const QColor& color, qreal widthMillimetres)

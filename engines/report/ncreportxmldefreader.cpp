@@ -19,6 +19,8 @@ namespace {
 
 // Millimetres: far beyond any paper, small enough for device arithmetic at any resolution.
 constexpr qreal maximumLength = 10000;
+// As many as a double holds.
+constexpr int maximumDecimals = 15;
 
 const struct {
     const char* name;
@@ -129,7 +131,7 @@ private:
     bool readReport()
     {
         def->setReportName(text(QStringLiteral("name")));
-        if (!readPageLayout())
+        if (!readLocale() || !readPageLayout())
             return false;
         return readChildren([this] {
             const QStringRef name = xml.name();
@@ -143,10 +145,27 @@ private:
                 return readSection(def->pageHeader());
             if (name == QLatin1String("pageFooter"))
                 return readSection(def->pageFooter());
+            if (name == QLatin1String("reportHeader"))
+                return readSection(def->reportHeader());
+            if (name == QLatin1String("reportFooter"))
+                return readSection(def->reportFooter());
             if (name == QLatin1String("detail"))
                 return readDetail();
             return unknownElement();
         });
+    }
+
+    bool readLocale()
+    {
+        const QString name = text(QStringLiteral("locale"));
+        if (name.isEmpty())
+            return true;
+        // QLocale takes any name it does not know for the C locale.
+        const QLocale locale(name);
+        if (locale == QLocale::c() && name != QLatin1String("C"))
+            return fail(NCReportXMLDefReader::tr("Unknown locale %1").arg(name));
+        def->setLocale(locale);
+        return true;
     }
 
     bool readPageLayout()
@@ -363,7 +382,23 @@ private:
         item.geometry = isLine ? QRectF(QPointF(x, y), QPointF(width, height)) : QRectF(x, y, width, height);
         if (!isLine && (width < 0 || height < 0))
             return fail(NCReportXMLDefReader::tr("An item cannot have a negative size"));
-        return readItemLook(item) && readItemSource(item) && (section.items.append(item), true);
+        return readItemLook(item) && readItemFormat(item.format) && readItemSource(item)
+            && (section.items.append(item), true);
+    }
+
+    bool readItemFormat(NCReportValueFormat& format)
+    {
+        const QString type = text(QStringLiteral("format"));
+        if (!type.isEmpty() && !NCReportValueFormat::typeByName(type, format.type))
+            return fail(NCReportXMLDefReader::tr("Unknown format %1").arg(type));
+        if (!integer(QStringLiteral("decimals"), format.decimals))
+            return false;
+        if (format.decimals < 0 || format.decimals > maximumDecimals)
+            return fail(NCReportXMLDefReader::tr("The decimals must be between 0 and %1").arg(maximumDecimals));
+        format.dateFormat = text(QStringLiteral("dateFormat"));
+        if (!format.dateFormat.isEmpty() && !format.dateFormatShowsValues())
+            return fail(NCReportXMLDefReader::tr("The date format %1 shows nothing of the date").arg(format.dateFormat));
+        return true;
     }
 
     bool readItemLook(NCReportItem& item)

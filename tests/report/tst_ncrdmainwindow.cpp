@@ -125,6 +125,17 @@ private Q_SLOTS:
         QVERIFY(!window.openReportFile(m_dir.filePath(QStringLiteral("no-existe.xml"))));
     }
 
+    void reportHeaderAndFooterAreSectionsOfTheTree()
+    {
+        const QString fileName = writeReport(
+            m_dir, report(clientes, QString(),
+                          QStringLiteral("<reportHeader height=\"8\"><label x=\"0\" y=\"0\" width=\"50\" height=\"6\">"
+                                         "Informe</label></reportHeader><reportFooter height=\"8\"/>")));
+        NCRDDocument document;
+        QVERIFY2(document.openFile(fileName), qPrintable(document.errorString()));
+        QCOMPARE(treeRows(&document), (QStringList{"reportHeader", "label", "reportFooter", "detail d"}));
+    }
+
     void registeredModelsReachTheDocuments()
     {
         QStandardItemModel model;

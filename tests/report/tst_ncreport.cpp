@@ -80,6 +80,16 @@ QStringList rowsOf(NCReportDataSource* source)
     return rows;
 }
 
+// The text of each page of a PDF file on one line.
+QStringList pagesOf(const QString& pdf)
+{
+    QStringList pages;
+    for (const QString& page : pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts))
+        pages.append(textLines(page).join(QLatin1Char(' ')));
+    pages.removeAll(QString());
+    return pages;
+}
+
 } // namespace
 
 class TestNCReport : public QObject
@@ -109,6 +119,10 @@ private slots:
     void pageBreakConditionsStartPages();
     void numbersPrintWithoutBinaryNoise_data();
     void numbersPrintWithoutBinaryNoise();
+    void fieldsPrintInTheirFormat_data();
+    void fieldsPrintInTheirFormat();
+    void reportHeaderAndFooterPrintOnce_data();
+    void reportHeaderAndFooterPrintOnce();
 };
 
 void TestNCReport::loadingStopsAtTheFirstFault_data()
@@ -159,6 +173,22 @@ void TestNCReport::loadingStopsAtTheFirstFault_data()
     QTest::newRow("an unknown colour")
         << report(stringList, QStringLiteral("<label x=\"0\" y=\"0\" width=\"1\" height=\"1\" color=\"rojo\"/>")) << 4
         << "The attribute color is not a colour: rojo";
+    QTest::newRow("an unknown locale") << QByteArray("<report locale=\"xx_YY\"/>") << 1 << "Unknown locale xx_YY";
+    const auto field = [](const char* attributes) {
+        return report(stringList, QStringLiteral("\n<field x=\"0\" y=\"0\" width=\"1\" height=\"1\" %1/>")
+                                      .arg(QLatin1String(attributes)));
+    };
+    QTest::newRow("an unknown format") << field("format=\"moneda\"") << 5 << "Unknown format moneda";
+    QTest::newRow("negative decimals") << field("format=\"number\" decimals=\"-1\"") << 5
+                                       << "The decimals must be between 0 and 15";
+    QTest::newRow("decimals beyond a double's") << field("format=\"currency\" decimals=\"16\"") << 5
+                                                << "The decimals must be between 0 and 15";
+    QTest::newRow("a date format of no letters") << field("format=\"date\" dateFormat=\"'hoy'\"") << 5
+                                                 << "The date format 'hoy' shows nothing of the date";
+    QTest::newRow("a date format of only time letters") << field("format=\"date\" dateFormat=\"HH:mm\"") << 5
+                                                        << "The date format HH:mm shows nothing of the date";
+    QTest::newRow("a date format that names nothing of a date and time")
+        << field("format=\"datetime\" dateFormat=\"-- --\"") << 5 << "The date format -- -- shows nothing of the date";
 }
 
 void TestNCReport::loadingStopsAtTheFirstFault()
@@ -618,11 +648,7 @@ void TestNCReport::pageBreakConditionsStartPages()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("saltos.pdf"));
     QVERIFY2(report.runReportToPdf(pdf), qPrintable(report.error().toString()));
-    QStringList pages;
-    for (const QString& page : pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts))
-        pages.append(textLines(page).join(QLatin1Char(' ')));
-    pages.removeAll(QString());
-    QTEST(pages, "pages");
+    QTEST(pagesOf(pdf), "pages");
 }
 
 void TestNCReport::numbersPrintWithoutBinaryNoise_data()
@@ -657,6 +683,119 @@ void TestNCReport::numbersPrintWithoutBinaryNoise()
     QVERIFY(fixture.evaluator.evaluate(printed, NCReportItem::Template));
     QLocale::setDefault(previous);
     QCOMPARE(printed, QLatin1Char('[') + text + QLatin1Char(']'));
+}
+
+void TestNCReport::fieldsPrintInTheirFormat_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("attributes");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("printed");
+    const QString es = QStringLiteral("es_ES");
+    QTest::newRow("a sum as money in Spanish") << es << "format=\"currency\"" << "$P{x}" << QVariant(100.1 + 110.3)
+                                               << "210,40 €";
+    QTest::newRow("money without decimals") << es << "format=\"currency\" decimals=\"0\"" << "$P{x}"
+                                            << QVariant(12345.5) << "12.346 €";
+    QTest::newRow("money in American English") << "en_US" << "format=\"currency\"" << "$P{x}" << QVariant(1234.5)
+                                               << "$1,234.50";
+    QTest::newRow("a number with grouping") << es << "format=\"number\"" << "$P{x}" << QVariant(1234567.891)
+                                            << "1.234.567,89";
+    QTest::newRow("a number held as text") << es << "format=\"number\" decimals=\"3\"" << "$P{x}" << QVariant("2.5")
+                                           << "2,500";
+    QTest::newRow("what rounds to nothing is zero") << es << "format=\"currency\"" << "$P{x}" << QVariant(-0.001)
+                                                    << "0,00 €";
+    QTest::newRow("a word under a number format prints as text") << es << "format=\"number\"" << "$P{x}"
+                                                                 << QVariant("Soria") << "Soria";
+    QTest::newRow("each value of a template in the format") << es << "format=\"currency\"" << "Total $P{x} ($P{x})"
+                                                            << QVariant(35.5) << "Total 35,50 € (35,50 €)";
+    QTest::newRow("a date in its own format") << es << "format=\"date\" dateFormat=\"dd/MM/yyyy\"" << "$P{x}"
+                                              << QVariant(QDate(2026, 1, 5)) << "05/01/2026";
+    QTest::newRow("a date held as ISO text, with month names") << es << "format=\"date\" dateFormat=\"d 'de' MMMM\""
+                                                               << "$P{x}" << QVariant("2026-01-05") << "5 de enero";
+    QTest::newRow("a date in the locale's short format") << es << "format=\"date\"" << "$P{x}"
+                                                         << QVariant(QDate(2026, 1, 5))
+                                                         << QLocale(es).toString(QDate(2026, 1, 5), QLocale::ShortFormat);
+    QTest::newRow("a date and time") << es << "format=\"datetime\" dateFormat=\"dd/MM/yyyy HH:mm\"" << "$P{x}"
+                                     << QVariant(QDateTime(QDate(2026, 1, 5), QTime(9, 30))) << "05/01/2026 09:30";
+    QTest::newRow("a number under a date format prints as text") << es << "format=\"date\"" << "$P{x}" << QVariant(42)
+                                                                 << "42";
+    QTest::newRow("text, the default, keeps the C locale") << es << "" << "$P{x}" << QVariant(100.1 + 110.3) << "210.4";
+}
+
+void TestNCReport::fieldsPrintInTheirFormat()
+{
+    REQUIRE_PDFTOTEXT();
+    QFETCH(QString, locale);
+    QFETCH(QString, attributes);
+    QFETCH(QString, field);
+    QFETCH(QVariant, value);
+    NCReport report;
+    report.setReportSource(QString::fromUtf8(::report(stringList, QString(),
+                                                      QStringLiteral("<pageHeader height=\"8\"><field x=\"0\" y=\"0\" "
+                                                                     "width=\"120\" height=\"6\" %1>%2</field>"
+                                                                     "</pageHeader>")
+                                                          .arg(attributes, field)))
+                               .replace(QStringLiteral("<report "), QStringLiteral("<report locale=\"%1\" ").arg(locale))
+                               .toUtf8());
+    report.addParameter(QStringLiteral("x"), value);
+    QVERIFY2(report.load(), qPrintable(report.error().toString()));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("formato.pdf"));
+    QVERIFY2(report.runReportToPdf(pdf), qPrintable(report.error().toString()));
+    QTEST(textLines(pdfText(pdf)).join(QLatin1Char(' ')), "printed");
+}
+
+void TestNCReport::reportHeaderAndFooterPrintOnce_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("pages");
+    // A4 without its margins is 277 mm: page header 10, page footer 7, report header 8, rows of
+    // 60 and a report footer of 20. Four rows fill the first page.
+    QTest::newRow("no rows: both on one page")
+        << 0 << QStringList{"Cabecera Informe de ventas Total general: 0,00 €, media Página 1 de 1"};
+    QTest::newRow("one row between them")
+        << 1 << QStringList{"Cabecera Informe de ventas fila 1 Total general: 1,00 €, media 1,00 € Página 1 de 1"};
+    QTest::newRow("a footer that no longer fits starts the last page")
+        << 4
+        << QStringList{"Cabecera Informe de ventas fila 1 fila 2 fila 3 fila 4 Página 1 de 2",
+                       "Cabecera Total general: 10,00 €, media 2,50 € Página 2 de 2"};
+    QTest::newRow("the footer follows the last row on its page")
+        << 5
+        << QStringList{"Cabecera Informe de ventas fila 1 fila 2 fila 3 fila 4 Página 1 de 2",
+                       "Cabecera fila 5 Total general: 15,00 €, media 3,00 € Página 2 de 2"};
+}
+
+void TestNCReport::reportHeaderAndFooterPrintOnce()
+{
+    REQUIRE_PDFTOTEXT();
+    QFETCH(int, rows);
+    QStringList lines{QStringLiteral("n")};
+    for (int row = 1; row <= rows; ++row)
+        lines.append(QString::number(row));
+    QStandardItemModel model;
+    fillTable(model, lines);
+    const QString line = QStringLiteral("<field x=\"0\" y=\"0\" width=\"120\" height=\"6\" %1>%2</field>");
+    QString xml = QString::fromUtf8(::report(
+        QStringLiteral("<datasource id=\"ds\" type=\"4\" itemModel=\"m\"/>"), line.arg(QString(), QStringLiteral("fila $D{n}")),
+        QStringLiteral("<variables><variable id=\"total\" expression=\"$D{n}\"/>"
+                       "<variable id=\"media\" expression=\"$D{n}\" function=\"avg\"/></variables>"
+                       "<pageHeader height=\"10\">%1</pageHeader><pageFooter height=\"7\">%2</pageFooter>"
+                       "<reportHeader height=\"8\">%3</reportHeader><reportFooter height=\"20\">%4</reportFooter>")
+            .arg(line.arg(QString(), QStringLiteral("Cabecera")),
+                 line.arg(QString(), QStringLiteral("Página $V{pageNumber} de $V{pageCount}")),
+                 line.arg(QString(), QStringLiteral("Informe de ventas")),
+                 line.arg(QStringLiteral("format=\"currency\""), QStringLiteral("Total general: $V{total}, media $V{media}")))));
+    xml.replace(QStringLiteral("dataSource=\"ds\" height=\"6\""), QStringLiteral("dataSource=\"ds\" height=\"60\""));
+    xml.replace(QStringLiteral("<report "), QStringLiteral("<report locale=\"es_ES\" "));
+    NCReport report;
+    report.addItemModel(QStringLiteral("m"), &model);
+    report.setReportSource(xml.toUtf8());
+    QVERIFY2(report.load(), qPrintable(report.error().toString()));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("totales.pdf"));
+    QVERIFY2(report.runReportToPdf(pdf), qPrintable(report.error().toString()));
+    QTEST(pagesOf(pdf), "pages");
 }
 
 MIROKIT_TEST_MAIN(TestNCReport)

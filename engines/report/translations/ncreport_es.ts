@@ -686,5 +686,21 @@ Do you want to save your changes?</source>
             <source>Cannot read the file: %1</source>
             <translation>No se puede leer el archivo: %1</translation>
         </message>
+        <message>
+            <source>Unknown locale %1</source>
+            <translation>Configuración regional desconocida: %1</translation>
+        </message>
+        <message>
+            <source>Unknown format %1</source>
+            <translation>Formato desconocido: %1</translation>
+        </message>
+        <message>
+            <source>The decimals must be between 0 and %1</source>
+            <translation>Los decimales deben estar entre 0 y %1</translation>
+        </message>
+        <message>
+            <source>The date format %1 shows nothing of the date</source>
+            <translation>El formato de fecha %1 no muestra nada de la fecha</translation>
+        </message>
     </context>
 </TS>

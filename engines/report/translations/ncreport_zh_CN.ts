@@ -686,5 +686,21 @@ Do you want to save your changes?</source>
             <source>Cannot read the file: %1</source>
             <translation>无法读取文件：%1</translation>
         </message>
+        <message>
+            <source>Unknown locale %1</source>
+            <translation>未知的区域设置 %1</translation>
+        </message>
+        <message>
+            <source>Unknown format %1</source>
+            <translation>未知的格式 %1</translation>
+        </message>
+        <message>
+            <source>The decimals must be between 0 and %1</source>
+            <translation>小数位数必须在 0 到 %1 之间</translation>
+        </message>
+        <message>
+            <source>The date format %1 shows nothing of the date</source>
+            <translation>日期格式 %1 不显示日期的任何部分</translation>
+        </message>
     </context>
 </TS>

@@ -1,12 +1,12 @@
 // "Informes": a table of sales registered by name as an item model, a sample report over it
-// (grouped by city with totals, a barcode per row) previewed as it is edited, and a button that
-// prints it to PDF, and the report designer opened on the sample report.
+// (in Spanish formats, grouped by city with totals as money, a barcode per row, a grand total
+// and "Página n de m") previewed as it is edited, and a button that prints it to PDF, and the
+// report designer opened on the sample report.
 #include "gallerypage.h"
 
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 #include <Mirokit/ZCNCReportDatasourceControl.h>
 #include <Mirokit/ZCNCReportDesigner.h>
-#include <Mirokit/ZCNCReportEvaluator.h>
 #include <Mirokit/ZCNCReportFieldEditControl.h>
 
 #include <ncrdgraphpropdialog.h>
@@ -31,7 +31,7 @@
 
 namespace {
 
-const char sampleReport[] = R"(<report name="Ventas por ciudad" pageSize="A5" leftMargin="12" rightMargin="12">
+const char sampleReport[] = R"(<report name="Ventas por ciudad" locale="es_ES" pageSize="A5" leftMargin="12" rightMargin="12">
   <datasources><datasource id="ventas" type="4" itemModel="ventas"/></datasources>
   <variables>
     <variable id="totalCiudad" expression="$D{ventas.Importe}" resetGroup="ciudad"/>
@@ -44,7 +44,7 @@ const char sampleReport[] = R"(<report name="Ventas por ciudad" pageSize="A5" le
     <line x1="0" y1="14.5" x2="124" y2="14.5" lineWidth="0.3" color="#1f4e79"/>
   </pageHeader>
   <pageFooter height="8">
-    <field x="0" y="2" width="124" height="5" fontSize="8" align="right">Página $V{pageNumber}</field>
+    <field x="0" y="2" width="124" height="5" fontSize="8" align="right">Página $V{pageNumber} de $V{pageCount}</field>
   </pageFooter>
   <detail id="lineas" dataSource="ventas" height="9">
     <group id="ciudad" expression="$D{ventas.Ciudad}">
@@ -54,13 +54,18 @@ const char sampleReport[] = R"(<report name="Ventas por ciudad" pageSize="A5" le
       </header>
       <footer height="8">
         <line x1="84" y1="0.5" x2="124" y2="0.5" lineWidth="0.2"/>
-        <field x="40" y="1" width="84" height="6" bold="true" align="right">Total $D{Ciudad}: $V{totalCiudad} €</field>
+        <field x="40" y="1" width="84" height="6" bold="true" align="right" format="currency">Total $D{Ciudad}: $V{totalCiudad}</field>
       </footer>
     </group>
     <field x="2" y="0" width="44" height="9" fontSize="9">$D{Cliente}</field>
     <barcode x="48" y="1" width="34" height="7" barcodeType="7">C$D{Código}</barcode>
-    <field x="84" y="0" width="40" height="9" fontSize="9" align="right" source="datasource">Importe</field>
+    <field x="84" y="0" width="40" height="9" fontSize="9" align="right" format="currency" source="datasource">Importe</field>
   </detail>
+  <reportFooter height="12">
+    <line x1="0" y1="1.5" x2="124" y2="1.5" lineWidth="0.4" color="#1f4e79"/>
+    <label x="0" y="3" width="60" height="7" bold="true" color="#1f4e79">Total general</label>
+    <field x="64" y="3" width="60" height="7" bold="true" align="right" color="#1f4e79" format="currency">$V{total}</field>
+  </reportFooter>
 </report>)";
 
 // The gallery's formula editor: a plain line edit.
@@ -148,8 +153,8 @@ QWidget* createReportPage()
 
     auto* provider = new ZCNCReportCustomDSProvider(page);
     auto* report = new NCReport(page);
+    // The library's provider brings the library's evaluator with it.
     report->setCustomDataSourceProvider(provider);
-    report->setEvaluator(std::make_unique<ZCNCReportEvaluator>());
     report->addItemModel(QStringLiteral("ventas"), sales);
     report->setReportSource(QByteArray(sampleReport));
     report->load();
