@@ -2,6 +2,8 @@
 // Building a chart from generators, against plain Qt Charts building the same chart (the same
 // series, axes and labels, without the dynamic properties that lead back to the model). Each job
 // makes a chart, fills it and deletes it; the caller's data is made once, outside the timing.
+// Charts of real sizes are built without the per-element properties, as a host showing them
+// would; a rebuild of the same chart is measured against its first build.
 #include "benchmark.h"
 
 #include <Mirokit/ZCChart.h>
@@ -98,21 +100,22 @@ void plainPie(int sliceCount)
     chart.addSeries(pie);
 }
 
-// --- line with numeric categories --------------------------------------------------------------
+// --- points with numeric categories ------------------------------------------------------------
 
-std::unique_ptr<ZCGeneradorSeriesChart> lineLayer(int points)
+std::unique_ptr<ZCGeneradorSeriesChart> pointLayer(QAbstractSeries::SeriesType tipo, int points)
 {
-    auto generador = std::make_unique<ZCGeneradorSeriesChart>(QAbstractSeries::SeriesTypeLine);
+    auto generador = std::make_unique<ZCGeneradorSeriesChart>(tipo);
     generador->SetTipoCategoria(ZCGeneradorSeriesChart::CategoriaNumero);
     for (int i = 0; i < points; ++i)
         generador->AddDato(i, QString(), valueOf(0, i), QStringLiteral("s"), QStringLiteral("Línea"));
     return generador;
 }
 
-void plainLine(int count)
+template <typename Series>
+void plainPoints(int count)
 {
     QChart chart;
-    auto* line = new QLineSeries(&chart);
+    auto* line = new Series(&chart);
     line->setName(QStringLiteral("Línea"));
     QVector<QPointF> points;
     points.reserve(count);
@@ -129,10 +132,24 @@ void plainLine(int count)
     line->attachAxis(values);
 }
 
-void ours(ZCGeneradorSeriesChart* generador)
+void ours(ZCGeneradorSeriesChart* generador, bool propiedades = true)
 {
     ZCChart chart;
+    chart.SetPropiedadesPorElemento(propiedades);
     chart.RepresentaGeneradoresSeries({generador});
+}
+
+// The same chart drawn again: the series it replaces are deleted within the job.
+void compareRebuild(const QString& name, ZCGeneradorSeriesChart* generador)
+{
+    ZCChart chart;
+    chart.SetPropiedadesPorElemento(false);
+    bench::compare(name + QStringLiteral(", rebuild vs first build"),
+                   [&] {
+                       chart.RepresentaGeneradoresSeries({generador});
+                       QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                   },
+                   [&] { ours(generador, false); }, 1);
 }
 
 } // namespace
@@ -152,6 +169,12 @@ int main(int argc, char** argv)
         bench::compare(QStringLiteral("bar chart, %1 categories x %2 series").arg(size.first).arg(size.second),
                        [&] { ours(bars.get()); }, [&] { plainBars(size.first, size.second); }, 1);
     }
+    {
+        const auto bars = barLayer(1000, 10);
+        const QString name = QStringLiteral("bar chart, 1,000 categories x 10 series, no properties");
+        bench::compare(name, [&] { ours(bars.get(), false); }, [] { plainBars(1000, 10); }, 1);
+        compareRebuild(name, bars.get());
+    }
 
     const auto pie = pieLayer(1000);
     bench::compare(QStringLiteral("pie chart, 1,000 slices"), [&] { ours(pie.get()); }, [] { plainPie(1000); }, 1);
@@ -159,9 +182,19 @@ int main(int argc, char** argv)
     // Every point carries a property of its own, and Qt finds dynamic properties by a linear
     // search: point series grow with the square of their size. The two sizes show it.
     for (int points : {10000, 20000}) {
-        const auto line = lineLayer(points);
+        const auto line = pointLayer(QAbstractSeries::SeriesTypeLine, points);
         bench::compare(QStringLiteral("line chart, %1 points").arg(points), [&] { ours(line.get()); },
-                       [points] { plainLine(points); }, 1);
+                       [points] { plainPoints<QLineSeries>(points); }, 1);
     }
+    constexpr int manyPoints = 100000;
+    const auto line = pointLayer(QAbstractSeries::SeriesTypeLine, manyPoints);
+    const QString lineName = QStringLiteral("line chart, 100,000 points, no properties");
+    bench::compare(lineName, [&] { ours(line.get(), false); }, [] { plainPoints<QLineSeries>(manyPoints); }, 3);
+    compareRebuild(lineName, line.get());
+    const auto scatter = pointLayer(QAbstractSeries::SeriesTypeScatter, manyPoints);
+    const QString scatterName = QStringLiteral("scatter chart, 100,000 points, no properties");
+    bench::compare(scatterName, [&] { ours(scatter.get(), false); },
+                   [] { plainPoints<QScatterSeries>(manyPoints); }, 3);
+    compareRebuild(scatterName, scatter.get());
     return 0;
 }

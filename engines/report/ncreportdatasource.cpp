@@ -27,6 +27,15 @@ void NCReportDataSource::close()
         closeSource();
     m_open = false;
     m_currentRow = -1;
+    m_rowOrder.clear();
+}
+
+bool NCReportDataSource::setRowOrder(const QVector<int>& order)
+{
+    if (!order.isEmpty() && order.size() != rowCount())
+        return false;
+    m_rowOrder = order;
+    return true;
 }
 
 bool NCReportDataSource::seek(int row)

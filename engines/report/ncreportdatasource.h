@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QVariant>
+#include <QVector>
 
 /*!
     Rows of data a report runs through. A data source is known by its id inside a report
@@ -50,6 +51,10 @@ public:
     // The cursor: -1 before the first row, where seek(-1) puts it back. seek() refuses a row
     // outside the source.
     int currentRow() const { return m_currentRow; }
+    // Runs the cursor through the source's rows in `order` (a permutation of them): its row i is
+    // the source's row order.at(i). Empty gives the source's own order back; false, and nothing
+    // changed, for a list that is not one entry per row. close() forgets it.
+    bool setRowOrder(const QVector<int>& order);
     bool seek(int row);
     bool first() { return seek(0); }
     bool next() { return seek(m_currentRow + 1); }
@@ -70,6 +75,9 @@ public:
 protected:
     NCReportDataSource(const QString& id, DataSourceType type, QObject* parent);
 
+    // The source's own number of the cursor's row, which value() reads; -1 before the first.
+    int sourceRow() const { return m_rowOrder.isEmpty() || m_currentRow < 0 ? m_currentRow : m_rowOrder.at(m_currentRow); }
+
     // Reads or connects to the data; on failure says why in `error`.
     virtual bool openSource(QString& error) = 0;
     virtual void closeSource() {}
@@ -83,5 +91,6 @@ private:
     QVariantMap m_parameters;
     QString m_errorString;
     int m_currentRow = -1;
+    QVector<int> m_rowOrder;
     bool m_open = false;
 };

@@ -4,6 +4,7 @@
 #include "ncreportdef.h"
 #include "ncreportevaluator.h"
 #include "ncreportoutput.h"
+#include "ncreportrowsorter.h"
 
 #include <QDebug>
 
@@ -108,6 +109,10 @@ bool NCReportDirector::runDetail(const NCReportDetail& detail)
     source->setParameters(m_evaluator->parameters());
     if (!source->open())
         return fail(tr("The data source %1 cannot be opened: %2").arg(source->id(), source->errorString()));
+    if (!sortRows(detail, source)) {
+        source->close();
+        return false;
+    }
 
     const int groups = detail.groups.size();
     QStringList keys;
@@ -140,6 +145,19 @@ bool NCReportDirector::runDetail(const NCReportDetail& detail)
     }
     source->close();
     return ok;
+}
+
+bool NCReportDirector::sortRows(const NCReportDetail& detail, NCReportDataSource* source)
+{
+    if (detail.sort.isEmpty())
+        return true;
+    QVector<int> order;
+    QString missing;
+    if (!NCReportRowSorter(m_def->locale()).sort(source, detail.sort, order, missing))
+        return fail(tr("The detail %1 is sorted by %2, a column its data source %3 does not have")
+                        .arg(detail.id, missing, source->id()));
+    source->setRowOrder(order);
+    return true;
 }
 
 QStringList NCReportDirector::groupKeys(const NCReportDetail& detail)

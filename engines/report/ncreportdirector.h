@@ -65,6 +65,8 @@ private:
     // Lays out every page: painted onto m_output, or only counted while it is null.
     bool runPages();
     bool runDetail(const NCReportDetail& detail);
+    // Puts the rows of the detail's open source in the detail's order, if it has one.
+    bool sortRows(const NCReportDetail& detail, NCReportDataSource* source);
     QStringList groupKeys(const NCReportDetail& detail);
     bool printGroupFooters(const NCReportDetail& detail, int from);
     void accumulateVariables();

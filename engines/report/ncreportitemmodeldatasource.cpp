@@ -25,9 +25,9 @@ QString NCReportItemModelDataSource::columnName(int column) const
 QVariant NCReportItemModelDataSource::value(int column, int role) const
 {
     // Checked here: not every model's index() checks its arguments.
-    if (!m_model || !m_model->hasIndex(currentRow(), column))
+    if (!m_model || !m_model->hasIndex(sourceRow(), column))
         return QVariant();
-    return m_model->index(currentRow(), column).data(role);
+    return m_model->index(sourceRow(), column).data(role);
 }
 
 bool NCReportItemModelDataSource::openSource(QString& error)

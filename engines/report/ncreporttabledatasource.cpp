@@ -14,7 +14,7 @@ QVariant NCReportTableDataSource::value(int column, int role) const
 {
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
-    const int row = currentRow();
+    const int row = sourceRow();
     if (row < 0 || row >= m_table.rows.size())
         return QVariant();
     return m_table.rows.at(row).value(column);

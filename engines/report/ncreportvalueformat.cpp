@@ -11,8 +11,9 @@ namespace {
 
 const char* const typeNames[] = {"text", "number", "currency", "date", "datetime"};
 
-// A number held as one, or as text in the C locale (item models and text files give text).
-bool toNumber(const QVariant& value, double& number)
+} // namespace
+
+bool NCReportValueFormat::readNumber(const QVariant& value, double& number)
 {
     bool ok = false;
     switch (value.userType()) {
@@ -33,8 +34,7 @@ bool toNumber(const QVariant& value, double& number)
     return ok && std::isfinite(number);
 }
 
-// A date and time held as one, or as ISO 8601 text ("2026-01-15", "2026-01-15T10:30:00").
-bool toDateTime(const QVariant& value, QDateTime& dateTime)
+bool NCReportValueFormat::readDateTime(const QVariant& value, QDateTime& dateTime)
 {
     switch (value.userType()) {
     case QMetaType::QDate:
@@ -56,8 +56,6 @@ bool toDateTime(const QVariant& value, QDateTime& dateTime)
     return dateTime.isValid();
 }
 
-} // namespace
-
 QString NCReportValueFormat::text(const QVariant& value, const QLocale& locale) const
 {
     double number = 0;
@@ -65,16 +63,16 @@ QString NCReportValueFormat::text(const QVariant& value, const QLocale& locale) 
     switch (type) {
     case Number:
     case Currency:
-        if (toNumber(value, number))
+        if (readNumber(value, number))
             return numberText(number, locale);
         break;
     case Date:
-        if (toDateTime(value, dateTime))
+        if (readDateTime(value, dateTime))
             return dateFormat.isEmpty() ? locale.toString(dateTime.date(), QLocale::ShortFormat)
                                         : locale.toString(dateTime.date(), dateFormat);
         break;
     case DateTime:
-        if (toDateTime(value, dateTime))
+        if (readDateTime(value, dateTime))
             return dateFormat.isEmpty() ? locale.toString(dateTime, QLocale::ShortFormat)
                                         : locale.toString(dateTime, dateFormat);
         break;

@@ -2,6 +2,7 @@
 
 #include "ncreport_global.h"
 
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 #include <QVariant>
@@ -23,6 +24,13 @@ struct NCREPORT_EXPORT NCReportValueFormat {
     QString dateFormat;
 
     QString text(const QVariant& value, const QLocale& locale) const;
+
+    // A number held as one, or as text in the C locale (item models and text files give text);
+    // false for anything else, infinities and NaN included.
+    static bool readNumber(const QVariant& value, double& number);
+    // A date and time held as one (a date at midnight), or as ISO 8601 text ("2026-01-15",
+    // "2026-01-15T10:30:00"); false for anything else.
+    static bool readDateTime(const QVariant& value, QDateTime& dateTime);
 
     // The type named `name` ("text", "number", "currency", "date", "datetime"); false when no
     // type has that name.

@@ -336,6 +336,8 @@ private:
             || !sectionHeight(detail.section))
             return false;
         detail.pageBreakCondition = text(QStringLiteral("pageBreak"));
+        if (!readSort(detail.sort))
+            return false;
         const bool ok = readChildren([&] {
             if (xml.name() != QLatin1String("group"))
                 return readItem(detail.section);
@@ -345,6 +347,29 @@ private:
         });
         def->details().append(detail);
         return ok;
+    }
+
+    // "ciudad, importe desc": columns separated by commas, each optionally followed by "asc" or
+    // "desc". A column name may hold spaces; an entry with no name is refused.
+    bool readSort(QVector<NCReportSortKey>& keys)
+    {
+        const QString sort = text(QStringLiteral("sort"));
+        if (sort.trimmed().isEmpty())
+            return true;
+        for (const QString& entry : sort.split(QLatin1Char(','))) {
+            NCReportSortKey key;
+            key.column = entry.trimmed();
+            const int space = key.column.lastIndexOf(QLatin1Char(' '));
+            const QString direction = space < 0 ? key.column : key.column.mid(space + 1);
+            if (direction == QLatin1String("asc") || direction == QLatin1String("desc")) {
+                key.descending = direction == QLatin1String("desc");
+                key.column = space < 0 ? QString() : key.column.left(space).trimmed();
+            }
+            if (key.column.isEmpty())
+                return fail(NCReportXMLDefReader::tr("The sort %1 names no column in one of its entries").arg(sort));
+            keys.append(key);
+        }
+        return true;
     }
 
     bool readGroup(NCReportGroup& group)

@@ -38,11 +38,14 @@ public:
                         void* p3 = nullptr, void* p4 = nullptr, void* p5 = nullptr,
                         void* p6 = nullptr);
 
+    //! The "Estilos" menu; null until the "Ver" menu has been built.
     QMenu* GetMenuEstilos() const;
 
     void InitProgressBar(const QString& text, const QString& iconFile = QString());
     void EndProgressBar();
 
+    //! mask, bits of ZCSettingsMainWindow::Section: 0x1 position, 0x2 size and maximized flag,
+    //! 0x4 tool-bar and dock layout with the auto-hidden docks.
     bool LoadSettings(unsigned short mask, QStringList* dockNames = nullptr);
     void SaveSettings(unsigned short mask) const;
     bool ExistenSettings() const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zcchart.h"
 
+#include "zcchartitemtable_p.h"
 #include "zcgeneradorserieschart.h"
 #include "zcitemserieschart.h"
 #include "zcserieschart.h"
@@ -54,15 +55,21 @@ QVariant pointerVariant(const void* pointer)
     return QVariant::fromValue(const_cast<void*>(pointer));
 }
 
-template <typename T>
-T* pointerProperty(const QObject* object, const char* name)
-{
-    return object ? static_cast<T*>(object->property(name).value<void*>()) : nullptr;
-}
-
 QString shortest(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// The x of a numeric category. QVariant's general conversion costs more than all the rest of a
+// point, so the types numbers come in are read directly.
+double numberOf(const QVariant& categoria, int type)
+{
+    switch (type) {
+    case QMetaType::Double: return *static_cast<const double*>(categoria.constData());
+    case QMetaType::Int: return *static_cast<const int*>(categoria.constData());
+    case QMetaType::LongLong: return double(*static_cast<const qlonglong*>(categoria.constData()));
+    default: return categoria.canConvert<double>() ? categoria.toDouble() : 0;
+    }
 }
 
 QByteArray pointPropertyName(const QPointF& point)
@@ -110,6 +117,31 @@ bool isPlainBarType(int tipo)
 bool isStackedBarType(int tipo)
 {
     return tipo == QAbstractSeries::SeriesTypeStackedBar || tipo == QAbstractSeries::SeriesTypeHorizontalStackedBar;
+}
+
+// The type of axis createDefaultAxes() gives a series of this type in this orientation.
+int defaultAxisType(int tipo, Qt::Orientation orientation)
+{
+    if (tipo == QAbstractSeries::SeriesTypePie)
+        return QAbstractAxis::AxisTypeNoAxis;
+    if (isBarType(tipo) || tipo == QAbstractSeries::SeriesTypeBoxPlot) {
+        const bool categoriesAcross = !isHorizontalBarType(tipo);
+        return (orientation == Qt::Horizontal) == categoriesAcross ? QAbstractAxis::AxisTypeBarCategory
+                                                                    : QAbstractAxis::AxisTypeValue;
+    }
+    return QAbstractAxis::AxisTypeValue;
+}
+
+QAbstractAxis* newAxis(int type)
+{
+    if (type == QAbstractAxis::AxisTypeBarCategory)
+        return new QBarCategoryAxis;
+    return new QValueAxis;
+}
+
+Qt::Alignment alignmentFor(Qt::Orientation orientation)
+{
+    return orientation == Qt::Horizontal ? Qt::AlignBottom : Qt::AlignLeft;
 }
 
 // The highest stack of positive values and the lowest of negative ones over the categories.
@@ -272,6 +304,7 @@ void applyRange(QAbstractAxis* axis, double min, double max)
 
 ZCChart::ZCChart(QGraphicsItem* parent)
     : QChart(parent)
+    , m_items(new ZCChartItemTable)
 {
 }
 
@@ -411,7 +444,7 @@ void ZCChart::representaPuntos(const ZCGeneradorSeriesChart& generador)
             connectPointSignals(points, this);
         }
         series->setName(model->GetDescripcion());
-        series->setProperty(seriesProperty, pointerVariant(model));
+        tagSeries(series, model);
         m_ejeSerie.insert(series, axisX);
         const QList<ZCItemSeriesChart*>& items = model->GetItems();
         if (!items.isEmpty() && items.constFirst()->GetColor().isValid()) {
@@ -425,15 +458,18 @@ void ZCChart::representaPuntos(const ZCGeneradorSeriesChart& generador)
         if (maxItems > 0 && tipoCategoria != ZCGeneradorSeriesChart::CategoriaTexto)
             count = std::min(count, maxItems);
         QVector<QPointF> values;
+        QVector<ZCItemSeriesChart*> pointItems;
         values.reserve(count);
+        pointItems.reserve(count);
         for (int i = 0; i < count; ++i) {
-            const ZCItemSeriesChart* item = items.at(i);
+            ZCItemSeriesChart* item = items.at(i);
             const double y = item->GetValor();
             if (!std::isfinite(y))
                 continue;
             const QVariant& categoria = item->GetCategoria();
+            const int type = categoria.userType();
             double x = 0;
-            if (categoria.userType() == QMetaType::QString) {
+            if (type == QMetaType::QString) {
                 if (!categories)
                     continue;
                 int index = categories->find(item->GetTextoCategoria());
@@ -443,19 +479,22 @@ void ZCChart::representaPuntos(const ZCGeneradorSeriesChart& generador)
                     index = categories->add(item->GetTextoCategoria());
                 }
                 x = index;
-            } else if (categoria.userType() == QMetaType::QDateTime || categoria.userType() == QMetaType::QDate) {
+            } else if (type == QMetaType::QDateTime || type == QMetaType::QDate) {
                 x = double(categoria.toDateTime().toMSecsSinceEpoch());
-            } else if (categoria.canConvert<double>()) {
-                x = categoria.toDouble();
+            } else {
+                x = numberOf(categoria, type);
             }
             if (!std::isfinite(x))
                 continue;
             if (range)
                 range->widen(x);
             values.append(QPointF(x, y));
-            series->setProperty(pointPropertyName(values.constLast()), pointerVariant(item));
+            pointItems.append(item);
+            if (m_propiedadesPorElemento)
+                series->setProperty(pointPropertyName(values.constLast()), pointerVariant(item));
         }
         points->replace(values);
+        m_items->setPoints(series, values, std::move(pointItems));
     }
     if (categoryAxis)
         m_rebuild->flush(categoryAxis);
@@ -499,10 +538,10 @@ void ZCChart::representaBarrasPorSerie(const ZCGeneradorSeriesChart& generador)
         const QList<ZCItemSeriesChart*>& items = model->GetItems();
         if (!items.isEmpty() && items.constFirst()->GetColor().isValid())
             set->setColor(items.constFirst()->GetColor());
-        set->setProperty(seriesProperty, pointerVariant(model));
+        tagSeries(set, model);
 
         QList<qreal> values;
-        for (const ZCItemSeriesChart* item : items) {
+        for (ZCItemSeriesChart* item : items) {
             int index = categories.find(item->GetTextoCategoria());
             if (index < 0) {
                 if (maxItems > 0 && categories.texts.size() >= maxItems)
@@ -512,13 +551,13 @@ void ZCChart::representaBarrasPorSerie(const ZCGeneradorSeriesChart& generador)
             while (values.size() <= index)
                 values.append(0);
             values[index] = std::isfinite(item->GetValor()) ? item->GetValor() : 0;
-            set->setProperty(barPropertyName(index), pointerVariant(item));
+            tagItem(set, index, item);
         }
         set->append(values);
         sets.append(set);
     }
     bars->append(sets);
-    bars->setProperty(seriesProperty, pointerVariant(generador.GetSeries().value(0)));
+    tagSeries(bars, generador.GetSeries().value(0));
     m_rebuild->flush(axis);
 }
 
@@ -528,16 +567,15 @@ void ZCChart::representaBarrasPorCategoria(const ZCGeneradorSeriesChart& generad
     QBarCategoryAxis* axis = static_cast<QBarCategoryAxis*>(m_ejeSerie.value(bars));
     Rebuild::Categories& categories = m_rebuild->categories(axis);
     ZCSeriesChart* model = generador.GetSeries().constFirst();
-    bars->setProperty(seriesProperty, pointerVariant(model));
+    tagSeries(bars, model);
     int index = categories.find(model->GetDescripcion());
     if (index < 0)
         index = categories.add(model->GetDescripcion());
-    const QByteArray barName = barPropertyName(index);
     const int maxItems = generador.GetMaxItems();
 
     QHash<QString, QBarSet*> setsByText;
     QList<QBarSet*> sets;
-    for (const ZCItemSeriesChart* item : model->GetItems()) {
+    for (ZCItemSeriesChart* item : model->GetItems()) {
         const double value = std::isfinite(item->GetValor()) ? item->GetValor() : 0;
         QBarSet* set = setsByText.value(item->GetTextoCategoria());
         if (set) {
@@ -552,8 +590,8 @@ void ZCChart::representaBarrasPorCategoria(const ZCGeneradorSeriesChart& generad
         set->setLabelFont(generador.GetLabelsFont());
         if (generador.GetLabelsColor().isValid())
             set->setLabelColor(generador.GetLabelsColor());
-        set->setProperty(seriesProperty, pointerVariant(model));
-        set->setProperty(barName, pointerVariant(item));
+        tagSeries(set, model);
+        tagItem(set, index, item);
         QList<qreal> values;
         for (int i = 0; i < index; ++i)
             values.append(0);
@@ -583,7 +621,7 @@ void ZCChart::representaTartas(const ZCGeneradorSeriesChart& generador)
         pie->setHorizontalPosition(qreal(i) / n + 0.5 / n);
         pie->setVerticalPosition(0.5);
         pie->setHoleSize(size * generador.GetHoleSize());
-        pie->setProperty(seriesProperty, pointerVariant(model));
+        tagSeries(pie, model);
         connect(pie, &QPieSeries::clicked, this, &ZCChart::onSliceClicked);
         connect(pie, &QPieSeries::doubleClicked, this, &ZCChart::onSliceDoubleClicked);
         connect(pie, &QPieSeries::hovered, this, &ZCChart::onSliceHovered);
@@ -593,7 +631,7 @@ void ZCChart::representaTartas(const ZCGeneradorSeriesChart& generador)
         QList<QPieSlice*> slices;
         slices.reserve(count);
         for (int j = 0; j < count; ++j) {
-            const ZCItemSeriesChart* item = items.at(j);
+            ZCItemSeriesChart* item = items.at(j);
             // A pie shows shares of a whole: a negative or missing value has no slice to show.
             const double value = std::isfinite(item->GetValor()) ? std::max(0.0, item->GetValor()) : 0;
             auto* slice = new QPieSlice(generador.GetLabelsPrefijo() + item->GetTextoCategoria()
@@ -605,8 +643,8 @@ void ZCChart::representaTartas(const ZCGeneradorSeriesChart& generador)
             slice->setLabelFont(generador.GetLabelsFont());
             if (generador.GetLabelsColor().isValid())
                 slice->setLabelColor(generador.GetLabelsColor());
-            slice->setProperty(seriesProperty, pointerVariant(model));
-            slice->setProperty(itemProperty, pointerVariant(item));
+            tagSeries(slice, model);
+            tagItem(slice, 0, item);
             slices.append(slice);
         }
         pie->append(slices);
@@ -629,17 +667,17 @@ void ZCChart::representaCajas(const ZCGeneradorSeriesChart& generador)
         set->append(numbers);
         if (!model->GetItems().isEmpty() && model->GetItems().constFirst()->GetColor().isValid())
             set->setBrush(model->GetItems().constFirst()->GetColor());
-        set->setProperty(seriesProperty, pointerVariant(model));
+        tagSeries(set, model);
         boxes->append(set);
         if (categories.find(model->GetDescripcion()) < 0)
             categories.add(model->GetDescripcion());
     }
-    boxes->setProperty(seriesProperty, pointerVariant(generador.GetSeries().value(0)));
+    tagSeries(boxes, generador.GetSeries().value(0));
     connect(boxes, &QBoxPlotSeries::clicked, this, [this](QBoxSet* set) {
-        emit seriesClicked(pointerProperty<ZCSeriesChart>(set, seriesProperty));
+        emit seriesClicked(m_items->series(set));
     });
     connect(boxes, &QBoxPlotSeries::doubleClicked, this, [this](QBoxSet* set) {
-        emit seriesDoubleClicked(pointerProperty<ZCSeriesChart>(set, seriesProperty));
+        emit seriesDoubleClicked(m_items->series(set));
     });
     m_rebuild->flush(axis);
 }
@@ -696,40 +734,76 @@ void ZCChart::AddAllSeries()
         addSeries(series);
 }
 
+// Qt's createDefaultAxes() would make an axis of each orientation for every series, and fill a
+// default category axis with a label per category (by a search that is quadratic in them) only
+// for it to be replaced by the recorded one: most of the time a large bar chart takes. So the
+// recorded axes go first, and Qt's defaults are made only for the orientations they leave open.
 void ZCChart::AddEjes()
 {
-    createDefaultAxes();
-    QList<QAbstractAxis*> replaced;
     for (QAbstractSeries* series : qAsConst(m_series)) {
         QAbstractAxis* axis = m_ejeSerie.value(series);
         if (!axis)
             continue;
-        const bool horizontal = std::any_of(m_ejes.cbegin(), m_ejes.cend(), [axis](const auto& eje) {
-            return eje.first == axis && eje.second == Qt::Horizontal;
-        });
-        const Qt::Orientation orientation = horizontal ? Qt::Horizontal : Qt::Vertical;
-        for (QAbstractAxis* attached : series->attachedAxes()) {
-            if (attached != axis && attached->orientation() == orientation) {
-                series->detachAxis(attached);
-                replaced.append(attached);
-            }
-        }
         if (!axes().contains(axis))
-            addAxis(axis, horizontal ? Qt::AlignBottom : Qt::AlignLeft);
+            addAxis(axis, alignmentFor(recordedOrientation(axis)));
         if (!series->attachedAxes().contains(axis))
             series->attachAxis(axis);
     }
-    // The default axes that every series left are not shown empty.
-    const QList<QAbstractSeries*> all = series();
-    for (QAbstractAxis* axis : qAsConst(replaced)) {
-        const bool used = std::any_of(all.cbegin(), all.cend(), [axis](QAbstractSeries* s) {
-            return s->attachedAxes().contains(axis);
-        });
-        if (!used && axes().contains(axis)) {
-            removeAxis(axis);
-            delete axis;
+    addDefaultAxes(Qt::Horizontal);
+    addDefaultAxes(Qt::Vertical);
+}
+
+Qt::Orientation ZCChart::recordedOrientation(const QAbstractAxis* axis) const
+{
+    const bool horizontal = std::any_of(m_ejes.cbegin(), m_ejes.cend(), [axis](const auto& eje) {
+        return eje.first == axis && eje.second == Qt::Horizontal;
+    });
+    return horizontal ? Qt::Horizontal : Qt::Vertical;
+}
+
+// As createDefaultAxes() makes them: one axis shared by every series when all of them would have
+// the same type of axis in this orientation, spanning all of them; otherwise one for each series.
+void ZCChart::addDefaultAxes(Qt::Orientation orientation)
+{
+    QList<QAbstractSeries*> open;
+    QSet<int> types;
+    for (QAbstractSeries* series : qAsConst(m_series)) {
+        const int type = defaultAxisType(series->type(), orientation);
+        if (type == QAbstractAxis::AxisTypeNoAxis)
+            continue;
+        types.insert(type);
+        const QList<QAbstractAxis*> attached = series->attachedAxes();
+        if (std::none_of(attached.cbegin(), attached.cend(),
+                         [orientation](const QAbstractAxis* axis) { return axis->orientation() == orientation; }))
+            open.append(series);
+    }
+    if (open.isEmpty())
+        return;
+    if (types.size() > 1) {
+        for (QAbstractSeries* series : qAsConst(open)) {
+            QAbstractAxis* axis = newAxis(defaultAxisType(series->type(), orientation));
+            addAxis(axis, alignmentFor(orientation));
+            series->attachAxis(axis);
+        }
+        return;
+    }
+    QAbstractAxis* axis = newAxis(*types.cbegin());
+    addAxis(axis, alignmentFor(orientation));
+    auto* values = qobject_cast<QValueAxis*>(axis);
+    Rebuild::Range span;
+    for (QAbstractSeries* series : qAsConst(open)) {
+        // An axis without a range takes the range of the series it is attached to; collapsed
+        // before each series, it tells each one's range in turn.
+        if (values)
+            values->setRange(0, 0);
+        series->attachAxis(axis);
+        if (values) {
+            span.widen(values->min());
+            span.widen(values->max());
         }
     }
+    if (values)
+        values->setRange(span.min, span.max);
 }
 
 void ZCChart::DestruyeAllSeries()
@@ -741,6 +815,7 @@ void ZCChart::DestruyeAllSeries()
     }
     m_series.clear();
     m_ejeSerie.clear();
+    m_items->clear();
 }
 
 void ZCChart::DestruyeEjes()
@@ -757,6 +832,22 @@ void ZCChart::DestruyeEjes()
     m_ejes.clear();
 }
 
+void ZCChart::tagSeries(QObject* object, ZCSeriesChart* model)
+{
+    m_items->setSeries(object, model);
+    object->setProperty(seriesProperty, pointerVariant(model));
+}
+
+void ZCChart::tagItem(QObject* object, int index, ZCItemSeriesChart* item)
+{
+    m_items->setItem(object, index, item);
+    if (!m_propiedadesPorElemento)
+        return;
+    // A slice is a single element; the bars of a set are told apart by their index.
+    const QByteArray name = qobject_cast<QPieSlice*>(object) ? QByteArray(itemProperty) : barPropertyName(index);
+    object->setProperty(name, pointerVariant(item));
+}
+
 void ZCChart::connectLegendMarkers()
 {
     for (QLegendMarker* marker : legend()->markers()) {
@@ -769,7 +860,7 @@ void ZCChart::connectLegendMarkers()
 
 ZCSeriesChart* ZCChart::GetSeries(QAbstractSeries* series) const
 {
-    return pointerProperty<ZCSeriesChart>(series, seriesProperty);
+    return m_items->series(series);
 }
 
 QPointF ZCChart::nearestPoint(QAbstractSeries* series, const QPointF& position, bool* found) const
@@ -805,26 +896,26 @@ ZCItemSeriesChart* ZCChart::GetItemSeries(QAbstractSeries* series, const QPointF
         *pSeries = GetSeries(series);
     if (!series)
         return nullptr;
-    if (auto* item = pointerProperty<ZCItemSeriesChart>(series, pointPropertyName(point)))
+    if (ZCItemSeriesChart* item = m_items->itemAt(series, point))
         return item;
     // Lines, splines and areas report where on the line the click fell, not a point.
     bool found = false;
     const QPointF nearest = nearestPoint(series, point, &found);
-    return found ? pointerProperty<ZCItemSeriesChart>(series, pointPropertyName(nearest)) : nullptr;
+    return found ? m_items->itemAt(series, nearest) : nullptr;
 }
 
 ZCItemSeriesChart* ZCChart::GetItemSeries(QBarSet* set, int index, ZCSeriesChart** pSeries) const
 {
     if (pSeries)
-        *pSeries = pointerProperty<ZCSeriesChart>(set, seriesProperty);
-    return pointerProperty<ZCItemSeriesChart>(set, barPropertyName(index));
+        *pSeries = m_items->series(set);
+    return m_items->item(set, index);
 }
 
 ZCItemSeriesChart* ZCChart::GetItemSeries(QPieSlice* slice, ZCSeriesChart** pSeries) const
 {
     if (pSeries)
-        *pSeries = pointerProperty<ZCSeriesChart>(slice, seriesProperty);
-    return pointerProperty<ZCItemSeriesChart>(slice, itemProperty);
+        *pSeries = m_items->series(slice);
+    return m_items->item(slice, 0);
 }
 
 // --- clicks and hovering ----------------------------------------------------------------------
@@ -925,7 +1016,7 @@ void ZCChart::onLegendMarkerClicked()
     case QLegendMarker::LegendMarkerTypeBar: {
         // The entry stands for one bar set, whose series is the one meant, however many there are.
         QBarSet* set = static_cast<QBarLegendMarker*>(marker)->barset();
-        emit seriesClicked(pointerProperty<ZCSeriesChart>(set, seriesProperty));
+        emit seriesClicked(m_items->series(set));
         break;
     }
     case QLegendMarker::LegendMarkerTypePie: {
@@ -1059,13 +1150,13 @@ void ZCChart::AjustaEjeValor()
         } else if (isBarType(tipo)) {
             horizontal = horizontal || isHorizontalBarType(tipo);
             for (QBarSet* set : static_cast<QAbstractBarSeries*>(series)->barSets()) {
-                const auto* model = pointerProperty<ZCSeriesChart>(set, seriesProperty);
+                const ZCSeriesChart* model = m_items->series(set);
                 if (model && set->color().alpha() != 0)
                     fitted.append(model);
             }
         } else if (tipo == QAbstractSeries::SeriesTypeBoxPlot) {
             for (QBoxSet* set : static_cast<QBoxPlotSeries*>(series)->boxSets()) {
-                if (const auto* model = pointerProperty<ZCSeriesChart>(set, seriesProperty))
+                if (const ZCSeriesChart* model = m_items->series(set))
                     fitted.append(model);
             }
         }

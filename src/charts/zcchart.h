@@ -20,6 +20,7 @@ class QLegendMarker;
 class QPieSlice;
 }
 
+class ZCChartItemTable;
 class ZCGeneradorSeriesChart;
 
 /*!
@@ -29,9 +30,16 @@ class ZCGeneradorSeriesChart;
     shared by the layers, tooltips and an interactive legend.
 
     Every Qt series, bar set, box set and pie slice made here carries the dynamic property
-    "seriesChart" (the ZCSeriesChart*, as a void* variant); slices carry "itemSeriesChart", bar
-    sets "itemSeriesChart<bar index>" and point series "itemSeriesChart<x>,<y>" (the item). Clicks
-    are translated back through them into itemClicked or, when no item is found, seriesClicked.
+    "seriesChart" (the ZCSeriesChart*, as a void* variant) and, while SetPropiedadesPorElemento
+    is on (the default), a property per element for the host to read: slices carry
+    "itemSeriesChart", bar sets "itemSeriesChart<bar index>" and point series
+    "itemSeriesChart<x>,<y>" (the item). Qt finds dynamic properties by a linear search, so a
+    series of n points costs n² to tag: a chart of many points should turn them off.
+
+    The chart itself does not read those properties: it keeps a table from every Qt object it
+    made to the series and items behind it, through which GetItemSeries and the click signals
+    find the item in constant time, and translate a click into itemClicked or, when no item is
+    found, seriesClicked.
 
     The generators stay the caller's and must outlive the representation made from them.
 */
@@ -69,6 +77,9 @@ public:
     void SetChangeCursorOnHovered(bool change) { m_changeCursorOnHovered = change; }
     bool GetTooltipsVisible() const { return m_tooltipsVisible; }
     void SetTooltipsVisible(bool visible) { m_tooltipsVisible = visible; }
+    // Whether the next rebuild tags points, bars and slices with their item (see above).
+    bool GetPropiedadesPorElemento() const { return m_propiedadesPorElemento; }
+    void SetPropiedadesPorElemento(bool propiedades) { m_propiedadesPorElemento = propiedades; }
 
 signals:
     void itemClicked(ZCItemSeriesChart* pItemSeriesChart);
@@ -108,7 +119,11 @@ private:
     void representaCajas(const ZCGeneradorSeriesChart& generador);
     QtCharts::QAbstractBarSeries* creaSerieBarras(const ZCGeneradorSeriesChart& generador);
     QtCharts::QBarCategoryAxis* ejeCategorias(int tipoSerie);
+    void tagSeries(QObject* object, ZCSeriesChart* model);
+    void tagItem(QObject* object, int index, ZCItemSeriesChart* item);
     void connectLegendMarkers();
+    Qt::Orientation recordedOrientation(const QtCharts::QAbstractAxis* axis) const;
+    void addDefaultAxes(Qt::Orientation orientation);
     void emitClick(ZCItemSeriesChart* item, ZCSeriesChart* series, bool doble);
     void switchBars(QtCharts::QBarSet* set, QtCharts::QAbstractBarSeries* bars, bool on);
     QPointF nearestPoint(QtCharts::QAbstractSeries* series, const QPointF& position, bool* found) const;
@@ -120,6 +135,8 @@ private:
     bool m_ajustarEjeValor = true;
     bool m_changeCursorOnHovered = false;
     bool m_tooltipsVisible = false;
+    bool m_propiedadesPorElemento = true;
+    std::unique_ptr<ZCChartItemTable> m_items;
     // Bookkeeping of the rebuild in progress (categories per axis, X ranges), null between rebuilds.
     std::unique_ptr<Rebuild> m_rebuild;
 };

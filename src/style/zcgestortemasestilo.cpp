@@ -2,6 +2,7 @@
 
 #include "zcqssparser.h"
 #include "zcsvgiconengine.h"
+#include "zcthemefilewarning_p.h"
 
 #include "widgets/zcgestornotificaciones.h"
 
@@ -9,25 +10,20 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMenu>
 #include <QStyle>
+#include <QXmlStreamReader>
 
 namespace {
 
 // The one manager of the process, alive from library load to unload.
 ZCGestorTemasEstilo manager;
-
-// Answered once: a host that installed a style sheet of its own before the first theme keeps it.
-bool hostHasOwnStyleSheet()
-{
-    static const bool ownStyleSheet = QApplication::style()
-        && QApplication::style()->inherits("QStyleSheetStyle");
-    return ownStyleSheet;
-}
 
 const ZCTemaEstilo& noTheme()
 {
@@ -81,16 +77,31 @@ int ZCGestorTemasEstilo::AddTema(const ZCTemaEstilo& theme)
 
 int ZCGestorTemasEstilo::AddTemaFromJSON(const QString& jsonText)
 {
+    return addThemes(jsonText.toUtf8(), QString());
+}
+
+int ZCGestorTemasEstilo::AddTemaFromFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        warnAboutTheme(fileName, tr("Error cargando tema. El fichero no existe o no puede abrirse"));
+        return m_temas.size() - 1;
+    }
+    return addThemes(file.readAll(), fileName);
+}
+
+int ZCGestorTemasEstilo::addThemes(const QByteArray& json, const QString& fileName)
+{
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(jsonText.toUtf8(), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
-        qWarning().noquote() << tr("Error cargando tema. %1").arg(error.errorString());
+        warnAboutTheme(fileName, tr("Error cargando tema. %1").arg(error.errorString()));
         return m_temas.size() - 1;
     }
 
-    const auto addFromObject = [this](const QJsonObject& object) {
+    const auto addFromObject = [this, &fileName](const QJsonObject& object) {
         ZCTemaEstilo theme;
-        if (theme.LoadFromJSON(object))
+        if (theme.LoadFromJSON(object, fileName))
             AddTema(theme);
     };
     if (document.isArray()) {
@@ -99,14 +110,19 @@ int ZCGestorTemasEstilo::AddTemaFromJSON(const QString& jsonText)
             if (element.isObject())
                 addFromObject(element.toObject());
             else
-                qWarning().noquote() << tr("El elemento de la lista de temas no tiene un formato correcto");
+                warnAboutTheme(fileName, tr("El elemento de la lista de temas no tiene un formato correcto"));
         }
     } else if (document.isObject()) {
         addFromObject(document.object());
     } else {
-        qWarning().noquote() << tr("Error. El JSON esperado no tiene el formato correcto");
+        warnAboutTheme(fileName, tr("Error. El JSON esperado no tiene el formato correcto"));
     }
     return m_temas.size() - 1;
+}
+
+int ZCGestorTemasEstilo::GetNumTemas() const
+{
+    return m_temas.size();
 }
 
 bool ZCGestorTemasEstilo::isValidIndex(int index) const
@@ -135,21 +151,95 @@ bool ZCGestorTemasEstilo::SetTema(int index)
         qWarning().noquote() << tr("Error. No existe ningún tema con el índice %1").arg(index);
         return false;
     }
-    const bool keepHostStyleSheet = hostHasOwnStyleSheet();
+    rememberHostLook(index);
+    // Checked whole before anything changes, so a theme that fails is never half applied.
+    if (!hasWellFormedIcons(m_temas.at(index)))
+        return false;
+    QString styleSheet;
+    if (!m_hostLook->ownStyleSheet && !parseStyleSheet(index, styleSheet))
+        return false;
+
+    makeCurrent(index);
+    if (!m_hostLook->ownStyleSheet)
+        qApp->setStyleSheet(styleSheet);
+    emit temaChanged(index);
+    return true;
+}
+
+void ZCGestorTemasEstilo::QuitarTema()
+{
+    if (!isValidIndex(m_currentIndex))
+        return;
+    makeCurrent(-1);
+    if (!m_hostLook->ownStyleSheet)
+        qApp->setStyleSheet(m_hostLook->styleSheet);
+    emit temaChanged(-1);
+}
+
+void ZCGestorTemasEstilo::rememberHostLook(int index)
+{
+    if (m_hostLook)
+        return;
+    // Decided once, at the first theme: a host that installed a style sheet of its own keeps it.
+    const bool ownStyleSheet = QApplication::style() && QApplication::style()->inherits("QStyleSheetStyle");
+    m_hostLook = HostLook{ownStyleSheet, qApp->styleSheet(), QIcon::themeName(), QIcon::themeSearchPaths()};
+    if (ownStyleSheet) {
+        qInfo().noquote() << tr("La aplicación ya tenía una hoja de estilo propia en el primer SetTema(%1): los "
+                                "temas darán iconos y colores, nunca su hoja de estilo")
+                                 .arg(index);
+    }
+}
+
+void ZCGestorTemasEstilo::makeCurrent(int index)
+{
     m_currentIndex = index;
     ++m_revision;
-    const ZCTemaEstilo& theme = m_temas.at(index);
-    QIcon::setThemeName(theme.GetNombre());
-    QIcon::setThemeSearchPaths(QStringList{theme.GetPathIconos()});
-    if (keepHostStyleSheet)
-        return true;
-
-    ZCQssParser parser(theme.GetPathCSS());
-    if (!parser.Parse()) {
-        qWarning().noquote() << tr("Error parseando el CSS: %1").arg(parser.GetErrors());
-        return false;
+    if (isValidIndex(index)) {
+        const ZCTemaEstilo& theme = m_temas.at(index);
+        QIcon::setThemeName(theme.GetNombre());
+        QIcon::setThemeSearchPaths(QStringList{theme.GetPathIconos()});
+    } else {
+        QIcon::setThemeName(m_hostLook->iconThemeName);
+        QIcon::setThemeSearchPaths(m_hostLook->iconThemeSearchPaths);
     }
-    qApp->setStyleSheet(parser.GetStyleSheet());
+}
+
+bool ZCGestorTemasEstilo::parseStyleSheet(int index, QString& styleSheet)
+{
+    // The parser draws the sheet's icon() calls from the current theme, so the new theme is
+    // current while its sheet is parsed; on a failure the previous one comes back.
+    const int previous = m_currentIndex;
+    makeCurrent(index);
+    ZCQssParser parser(m_temas.at(index).GetPathCSS());
+    if (parser.Parse()) {
+        styleSheet = parser.GetStyleSheet();
+        return true;
+    }
+    makeCurrent(previous);
+    qWarning().noquote() << tr("Error parseando el CSS: %1")
+                                .arg(QStringLiteral("%1: %2").arg(m_temas.at(index).GetPathCSS(), parser.GetErrors()));
+    return false;
+}
+
+bool ZCGestorTemasEstilo::hasWellFormedIcons(const ZCTemaEstilo& theme) const
+{
+    // A drawing that does not parse would only show, much later, as a blank button.
+    const QDir folder(theme.GetPathIconos());
+    const QStringList files = folder.entryList({QStringLiteral("*.svg")}, QDir::Files);
+    for (const QString& name : files) {
+        QFile file(folder.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        QXmlStreamReader reader(&file);
+        while (!reader.atEnd())
+            reader.readNext();
+        if (reader.hasError()) {
+            qWarning().noquote() << tr("Error. El icono %1 del tema %2 no es un SVG válido: %3 (línea %4)")
+                                        .arg(file.fileName(), theme.GetNombre(), reader.errorString())
+                                        .arg(reader.lineNumber());
+            return false;
+        }
+    }
     return true;
 }
 

@@ -8,6 +8,9 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
+
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -18,6 +21,13 @@ class ZCTemaEstilo;
     The process-wide theme manager: keeps the themes the host described, applies one of them to
     the whole application (style sheet through ZCQssParser, icon colours through
     ZCSVGIconEngine) and answers icon requests by name. GetGestorTemasEstilo() returns it.
+
+    The theme format (JSON keys, how paths resolve, the style-sheet extensions and the files the
+    pre-processor writes) is described, with a complete example theme, in doc/themes.md.
+
+    Until the host chooses a theme, and for any icon its theme lacks, icons come from the default
+    theme compiled into the library (":/Resources/tema"), so the library's own controls never show
+    a blank button.
 */
 class MIROKIT_EXPORT ZCGestorTemasEstilo : public QObject
 {
@@ -36,10 +46,26 @@ public:
     ~ZCGestorTemasEstilo() override;
 
     int AddTema(const ZCTemaEstilo& theme);
+    //! Adds every acceptable theme of the text and returns the index of the last theme in the
+    //! list, whether or not one was added: compare GetNumTemas() before and after to tell. Each
+    //! refused theme gives one warning naming the key that is missing or of the wrong type.
+    //! Relative paths stay relative to the process's current folder.
     int AddTemaFromJSON(const QString& jsonText);
+    //! As AddTemaFromJSON, for a theme file: relative paths resolve against the file's folder and
+    //! every warning names the file.
+    int AddTemaFromFile(const QString& fileName);
+    int GetNumTemas() const;
     const ZCTemaEstilo& GetTema(int index) const;
+    //! The host's current theme; an empty theme before the first SetTema.
     const ZCTemaEstilo& GetCurrentTema() const;
+    //! Applies a theme: false, with a warning, for an index out of range, a drawing of the theme
+    //! that does not parse or a style sheet that fails; the theme in force then stays as it was.
+    //! If the application already had a style sheet of its own at the first SetTema, themes never
+    //! replace it (they still give icons and colours); that first call says so once with qInfo.
     bool SetTema(int index);
+    //! Back to no theme: the host's own look, with the style sheet and Qt icon theme that were in
+    //! force before the first SetTema; the library's controls draw the default theme again.
+    void QuitarTema();
 
     QIcon FromTheme(const QString& iconName, EEstadoIcono state);
     QString GetPathFromTheme(const QString& iconName) const;
@@ -47,7 +73,19 @@ public:
     QMenu* GetMenuTemas();
     QAction* GetActionRefresh();
 
+signals:
+    //! The theme in force changed (or was applied again by a refresh): index of the new current
+    //! theme, -1 after QuitarTema. For a host that repaints what it drew with theme colours.
+    void temaChanged(int index);
+
 private:
+    struct HostLook {
+        bool ownStyleSheet;
+        QString styleSheet;
+        QString iconThemeName;
+        QStringList iconThemeSearchPaths;
+    };
+
     friend class ZCSVGIconEngine;
 
     bool ExistsIconFromTheme(const QString& iconName) const;
@@ -57,6 +95,11 @@ private:
     // for an icon the host's theme lacks.
     const ZCTemaEstilo& drawingThemeOf(const QString& iconName) const;
     bool isValidIndex(int index) const;
+    int addThemes(const QByteArray& json, const QString& fileName);
+    void rememberHostLook(int index);
+    void makeCurrent(int index);
+    bool parseStyleSheet(int index, QString& styleSheet);
+    bool hasWellFormedIcons(const ZCTemaEstilo& theme) const;
     void onRefresh();
     void releaseWithApplication();
     static void releaseGuiObjects();
@@ -70,6 +113,8 @@ private:
     // another theme folder or SVG files edited before a refresh).
     quint64 m_revision = 0;
     QPointer<QCoreApplication> m_releaseRegisteredFor;
+    // What the host had before the first theme; set by the first SetTema.
+    std::optional<HostLook> m_hostLook;
 };
 
 using EEstadoIcono = ZCGestorTemasEstilo::EEstadoIcono;

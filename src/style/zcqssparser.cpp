@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryFile>
+#include <QTextCodec>
 
 #include <cstdio>
 #include <cstring>
@@ -180,6 +181,53 @@ QString& recycledScratch()
     return scratch;
 }
 
+// The declarations of a :root block: a line feed ends one, and so does a ';' outside quotes and
+// parentheses, so `--a: x; --b: y;` on one line declares two variables as CSS reads it.
+QStringList declarationsOf(const QString& content)
+{
+    QStringList declarations;
+    QString current;
+    QChar quote;
+    int depth = 0;
+    for (const QChar c : content) {
+        if (!quote.isNull()) {
+            quote = c == quote ? QChar() : quote;
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote = c;
+        } else if (c == QLatin1Char('(')) {
+            ++depth;
+        } else if (c == QLatin1Char(')')) {
+            depth = qMax(0, depth - 1);
+        } else if (c == QLatin1Char('\n') || (c == QLatin1Char(';') && depth == 0)) {
+            declarations.append(current);
+            current.clear();
+            depth = 0;
+            continue;
+        }
+        current.append(c);
+    }
+    declarations.append(current);
+    return declarations;
+}
+
+// A style sheet must be UTF-8: bytes that are not would reach Qt as replacement characters and
+// break selectors and values without a word.
+bool decodeUtf8(const QByteArray& bytes, QString& text)
+{
+    QTextCodec::ConverterState state;
+    text = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+// The file an `@import` directive names: its argument without blanks, `url('…')` unwrapped.
+QString importArgument(const QString& captured)
+{
+    static const QRegularExpression urlExpression(QStringLiteral("url\\([\"|'](.+)[\"|']\\)"));
+    const QString argument = compact(captured);
+    const QRegularExpressionMatch url = urlExpression.match(argument);
+    return url.hasMatch() ? compact(url.captured(1)) : argument;
+}
+
 QString importPath(const QString& folder, const QString& argument)
 {
     if (!QDir::isRelativePath(argument))
@@ -260,20 +308,23 @@ bool ZCQssParser::ParseImports()
         addError(tr("El fichero %1 no existe o no puede abrirse").arg(m_fileName));
         return false;
     }
-    m_styleSheet = QString::fromUtf8(mainFile.readAll());
+    if (!decodeUtf8(mainFile.readAll(), m_styleSheet)) {
+        addError(tr("Error. El fichero %1 no está codificado en UTF-8").arg(m_fileName));
+        return false;
+    }
 
-    static const QRegularExpression urlExpression(QStringLiteral("url\\([\"|'](.+)[\"|']\\)"));
     const QString folder = QFileInfo(m_fileName).absolutePath();
     int passes = 0;
     // Text before an expanded directive holds no directive, so the next search starts there.
     Directive directive;
     bool found = findImport(m_styleSheet, 0, directive);
+    QStringList chain;
+    QSet<QString> followed;
+    if (found && !followImports(m_fileName, folder, chain, followed))
+        return false;
     while (found) {
         const QString captured = m_styleSheet.mid(directive.argumentStart, directive.end - directive.argumentStart);
-        QString argument = compact(captured);
-        const QRegularExpressionMatch url = urlExpression.match(argument);
-        if (url.hasMatch())
-            argument = compact(url.captured(1));
+        const QString argument = importArgument(captured);
         if (argument.isEmpty()) {
             addError(tr("Error. Directiva import mal formada: %1").arg(captured));
             return false;
@@ -284,13 +335,48 @@ bool ZCQssParser::ParseImports()
             addError(tr("Error: El fichero %1 no existe").arg(path));
             return false;
         }
-        m_styleSheet.replace(directive.start, directive.end - directive.start, QString::fromUtf8(imported.readAll()));
+        QString content;
+        if (!decodeUtf8(imported.readAll(), content)) {
+            addError(tr("Error. El fichero %1 no está codificado en UTF-8").arg(path));
+            return false;
+        }
+        m_styleSheet.replace(directive.start, directive.end - directive.start, content);
         found = findImport(m_styleSheet, directive.start, directive);
         if (found && ++passes > maxImportPasses) {
             addError(tr("Error. Imports máximos excedidos"));
             return false;
         }
     }
+    return true;
+}
+
+bool ZCQssParser::followImports(const QString& path, const QString& folder, QStringList& chain,
+                                QSet<QString>& followed)
+{
+    // File by file, before anything is expanded: a cycle would otherwise only show as too many
+    // imports, without a word of the files that form it. Unreadable files are left to the
+    // expansion, which names them.
+    const QString file = QFileInfo(path).canonicalFilePath();
+    if (file.isEmpty() || followed.contains(file))
+        return true;
+    if (chain.contains(file)) {
+        const QStringList cycle = chain.mid(chain.indexOf(file)) << file;
+        addError(tr("Error. Importación circular: %1").arg(cycle.join(QStringLiteral(" -> "))));
+        return false;
+    }
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly))
+        return true;
+    const QString text = QString::fromUtf8(source.readAll());
+    chain.append(file);
+    Directive directive;
+    for (bool found = findImport(text, 0, directive); found; found = findImport(text, directive.end, directive)) {
+        const QString argument = importArgument(text.mid(directive.argumentStart, directive.end - directive.argumentStart));
+        if (!argument.isEmpty() && !followImports(importPath(folder, argument), folder, chain, followed))
+            return false;
+    }
+    chain.removeLast();
+    followed.insert(file);
     return true;
 }
 
@@ -315,17 +401,17 @@ bool ZCQssParser::LoadVariables()
     content.remove(commentExpression);
 
     QStringList declared;
-    const QVector<QStringRef> lines = content.splitRef(QLatin1Char('\n'));
-    for (const QStringRef& line : lines) {
-        if (compact(line.toString().simplified()).isEmpty())
+    const QStringList declarations = declarationsOf(content);
+    for (const QString& declaration : declarations) {
+        if (compact(declaration).isEmpty())
             continue;
-        const int colon = line.indexOf(QLatin1Char(':'));
+        const int colon = declaration.indexOf(QLatin1Char(':'));
         if (colon < 0) {
-            addError(tr("Error. Declaración de variables incorrecta. %1").arg(line.toString()));
+            addError(tr("Error. Declaración de variables incorrecta. %1").arg(declaration.trimmed()));
             return false;
         }
-        const QString name = compact(line.left(colon).toString());
-        m_variables.insert(name, variableValue(line.mid(colon + 1).toString()));
+        const QString name = compact(declaration.left(colon));
+        m_variables.insert(name, variableValue(declaration.mid(colon + 1)));
         declared.append(name);
     }
 

@@ -46,6 +46,7 @@ private:
                                    ZCGestorTemasEstilo::EEstadoIcono state);
 
     void addError(const QString& message);
+    bool followImports(const QString& path, const QString& folder, QStringList& chain, QSet<QString>& followed);
     bool expandVariables(const QString& text, QString& result, QSet<QString>& resolving);
     bool isValidIconCall(const IconCall& call);
     QString iconUrl(const IconCall& call, const QString& folder, QSet<QString>& attempted,

@@ -11,6 +11,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace {
 
 const QLatin1String fillAttribute("fill");
@@ -61,6 +63,73 @@ int rewriteSvg(const QByteArray& svg, QByteArray& output, const QString& colour,
     return fills;
 }
 
+bool isXmlSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The places (start, length) of the values of the fill attributes of one start tag, which the
+// reader has found well formed: a name, then attributes whose values are quoted.
+void findFillValues(const char* tag, int length, int offset, QVector<QPair<int, int>>& values)
+{
+    int i = 1;
+    while (i < length && !isXmlSpace(tag[i]) && tag[i] != '/' && tag[i] != '>')
+        ++i;
+    for (;;) {
+        while (i < length && isXmlSpace(tag[i]))
+            ++i;
+        if (i >= length || tag[i] == '/' || tag[i] == '>')
+            return;
+        const int nameStart = i;
+        while (i < length && tag[i] != '=' && !isXmlSpace(tag[i]))
+            ++i;
+        const bool fill = i - nameStart == 4 && qstrncmp(tag + nameStart, "fill", 4) == 0;
+        while (i < length && tag[i] != '"' && tag[i] != '\'')
+            ++i;
+        if (i >= length)
+            return;
+        const char quote = tag[i++];
+        const int valueStart = i;
+        while (i < length && tag[i] != quote)
+            ++i;
+        if (fill)
+            values.append({offset + valueStart, i - valueStart});
+        ++i;
+    }
+}
+
+// The fill values of an ASCII drawing replaced where they stand, the rest copied as it is: half
+// the cost of reading and writing the whole document again, which is as much as loading it.
+// The reader finds the start tags (so comments, text and other values are left alone); its
+// character offsets are byte offsets while every byte is ASCII. The fills replaced, or -1 when
+// the drawing is not ASCII or not well formed.
+int spliceFills(const QByteArray& svg, QByteArray& output, const QByteArray& colour)
+{
+    if (std::any_of(svg.cbegin(), svg.cend(), [](char c) { return uchar(c) >= 0x80; }))
+        return -1;
+    QVector<QPair<int, int>> values;
+    QXmlStreamReader reader(svg);
+    qint64 tokenStart = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (reader.hasError())
+            return -1;
+        const qint64 tokenEnd = reader.characterOffset();
+        if (token == QXmlStreamReader::StartElement && reader.attributes().hasAttribute(fillAttribute))
+            findFillValues(svg.constData() + tokenStart, int(tokenEnd - tokenStart), int(tokenStart), values);
+        tokenStart = tokenEnd;
+    }
+    output.reserve(svg.size() + values.size() * colour.size());
+    int copied = 0;
+    for (const auto& value : qAsConst(values)) {
+        output.append(svg.constData() + copied, value.first - copied);
+        output.append(colour);
+        copied = value.first + value.second;
+    }
+    output.append(svg.constData() + copied, svg.size() - copied);
+    return values.size();
+}
+
 } // namespace
 
 ZCSVGIconEngine::ZCSVGIconEngine(const QString& iconName, ZCGestorTemasEstilo::EEstadoIcono state)
@@ -75,7 +144,11 @@ QByteArray ZCSVGIconEngine::recolour(const QByteArray& svg, const QColor& colour
 {
     const QString colourText = colour.name();
     QByteArray replaced;
-    if (rewriteSvg(svg, replaced, colourText, true) > 0)
+    const int spliced = spliceFills(svg, replaced, colourText.toLatin1());
+    if (spliced > 0)
+        return replaced;
+    replaced.clear();
+    if (spliced < 0 && rewriteSvg(svg, replaced, colourText, true) > 0)
         return replaced;
     QByteArray filledPaths;
     rewriteSvg(svg, filledPaths, colourText, false);

@@ -25,7 +25,12 @@ public:
                  const QString& generatedIconFolder, const QVector<QColor>& colours);
     virtual ~ZCTemaEstilo();
 
+    //! Fills the theme from one JSON object; false, with a warning naming the key that is missing
+    //! or of the wrong type, when the object is not acceptable (the theme is then left empty).
     bool LoadFromJSON(const QJsonObject& object);
+    //! The same for an object read from a theme file: relative paths resolve against the file's
+    //! folder and warnings name the file.
+    bool LoadFromJSON(const QJsonObject& object, const QString& fileName);
 
     const QString& GetNombre() const { return m_nombre; }
     const QString& GetPathIconos() const { return m_pathIconos; }
@@ -35,7 +40,8 @@ public:
 
 private:
     void Reset();
-    bool loadColours(const QJsonValue& colours);
+    bool loadColours(const QJsonValue& colours, const QString& fileName);
+    bool takeText(const QJsonObject& object, const QString& key, QString& text, const QString& fileName);
 
     QString m_nombre;
     QString m_pathIconos;

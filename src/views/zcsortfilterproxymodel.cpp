@@ -1,5 +1,7 @@
 #include "zcsortfilterproxymodel.h"
 
+#include "zcfiltertextcache_p.h"
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -39,6 +41,7 @@ const std::array<QChar, 0x40>& latin1Letters()
 
 ZCSortFilterProxyModel::ZCSortFilterProxyModel(QObject* parent)
     : QSortFilterProxyModel(parent)
+    , m_texts(new ZCFilterTextCache)
 {
 }
 
@@ -51,23 +54,25 @@ QString ZCSortFilterProxyModel::normalizeText(const QString& text)
     return result;
 }
 
-void ZCSortFilterProxyModel::normalizeInPlace(QString& text)
+void ZCSortFilterProxyModel::normalizeInPlace(QString& text, int from)
 {
     // Below U+00C0 nothing has a canonical decomposition and nothing is a non-spacing mark, so
     // such text is left untouched (and unshared copies are not detached).
-    ushort highest = 0;
-    for (const QChar c : qAsConst(text))
-        highest = qMax(highest, c.unicode());
-    if (highest < firstLatin1Letter)
+    const auto* const begin = reinterpret_cast<const ushort*>(text.constData());
+    const auto* const end = begin + text.size();
+    const ushort* first = std::find_if(begin + from, end, [](ushort c) { return c >= firstLatin1Letter; });
+    if (first == end)
         return;
-    if (highest > 0xFF) {
-        text = decomposeWithoutMarks(text);
+    if (std::any_of(first, end, [](ushort c) { return c > 0xFF; })) {
+        text = text.left(from) + decomposeWithoutMarks(text.mid(from));
         return;
     }
     const std::array<QChar, 0x40>& letters = latin1Letters();
-    for (QChar& c : text) {
-        if (c.unicode() >= firstLatin1Letter)
-            c = letters[c.unicode() - firstLatin1Letter];
+    const int offset = int(first - begin);   // taken before data() may detach
+    QChar* c = text.data() + offset;
+    for (QChar* const stop = c + (text.size() - offset); c != stop; ++c) {
+        if (c->unicode() >= firstLatin1Letter)
+            *c = letters[c->unicode() - firstLatin1Letter];
     }
 }
 
@@ -84,6 +89,7 @@ void ZCSortFilterProxyModel::SetNormalizado(bool normalizado)
     if (m_normalizado == normalizado)
         return;
     m_normalizado = normalizado;
+    dropTexts();
     // The stored expression was built from the pattern as it was then; build it again.
     if (!m_patron.isEmpty())
         setFilterRegularExpression(m_patron);
@@ -116,7 +122,47 @@ const QModelIndex& ZCSortFilterProxyModel::GetPrimerIndexEncontrado() const
 void ZCSortFilterProxyModel::setSourceModel(QAbstractItemModel* model)
 {
     m_primerIndex = QPersistentModelIndex();
+    watchForStaleTexts(model);
     QSortFilterProxyModel::setSourceModel(model);
+}
+
+// Connected before the base class connects its own handlers, which filter the changed rows
+// again: the stale texts are gone by then.
+void ZCSortFilterProxyModel::watchForStaleTexts(QAbstractItemModel* model)
+{
+    for (const QMetaObject::Connection& connection : qAsConst(m_textWatch))
+        disconnect(connection);
+    m_textWatch.clear();
+    dropTexts();
+    if (!model)
+        return;
+    const auto drop = [this] { dropTexts(); };
+    m_textWatch = {
+        connect(model, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                    if (!topLeft.parent().isValid())
+                        m_texts->forget(topLeft.row(), bottomRight.row());
+                }),
+        connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, drop),
+        connect(model, &QAbstractItemModel::rowsInserted, this, drop),
+        connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, drop),
+        connect(model, &QAbstractItemModel::rowsRemoved, this, drop),
+        connect(model, &QAbstractItemModel::rowsAboutToBeMoved, this, drop),
+        connect(model, &QAbstractItemModel::rowsMoved, this, drop),
+        connect(model, &QAbstractItemModel::columnsInserted, this, drop),
+        connect(model, &QAbstractItemModel::columnsRemoved, this, drop),
+        connect(model, &QAbstractItemModel::columnsMoved, this, drop),
+        connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, drop),
+        connect(model, &QAbstractItemModel::layoutChanged, this, drop),
+        connect(model, &QAbstractItemModel::modelAboutToBeReset, this, drop),
+        connect(model, &QAbstractItemModel::modelReset, this, drop),
+        connect(model, &QObject::destroyed, this, drop),
+    };
+}
+
+void ZCSortFilterProxyModel::dropTexts()
+{
+    m_texts->clear();
 }
 
 void ZCSortFilterProxyModel::setFilterRegularExpression(QString szPattern)
@@ -189,25 +235,22 @@ bool ZCSortFilterProxyModel::keyColumnsMatch(int sourceRow, const QModelIndex& s
 
 // One text per row: the non-empty cells joined by single tabs, so a pattern may span two
 // neighbouring cells whatever empty cells lie between them. The top-level column count is used
-// at every depth.
+// at every depth. A top-level row's text is kept for the next pattern.
 bool ZCSortFilterProxyModel::allColumnsMatch(int sourceRow, const QModelIndex& sourceParent,
                                              const QRegularExpression& expression) const
 {
+    const PatternKind kind = kindOf(expression.pattern());
+    const bool topLevel = !sourceParent.isValid();
+    if (topLevel && m_texts->find(sourceRow, m_rowText))
+        return matches(QStringRef(&m_rowText), expression, kind);
+    // A match inside one cell is a match of the joined text unless the pattern looks at where the
+    // text starts or ends or around itself; plain text cannot span the tab between cells either.
+    // So cells are tried as they are read while a match among the first ones is likely: always
+    // for plain text, which is cheap to search, and for an expression while the previous row
+    // matched. An expression that matches rarely is cheaper matched once, against the whole row.
+    const bool cellByCell = kind == PatternKind::PlainText || (kind == PatternKind::CellLocal && m_lastAccepted);
     const QAbstractItemModel* model = sourceModel();
     const int columns = model->columnCount(QModelIndex());
-    // A match inside one cell is a match of the joined text unless the pattern looks at where
-    // the text starts or ends or around itself; cells are cheaper, and the first match ends the
-    // search. Plain text cannot span the tab between cells either, so for it the cells decide.
-    const PatternKind kind = kindOf(expression.pattern());
-    if (kind != PatternKind::Spanning) {
-        for (int column = 0; column < columns; ++column) {
-            const QString cell = model->index(sourceRow, column, sourceParent).data().toString();
-            if (!cell.isEmpty() && textMatches(cell, expression))
-                return true;
-        }
-        if (kind == PatternKind::PlainText)
-            return false;
-    }
     // One buffer for every row keeps its capacity: no allocation per row.
     QString& text = m_rowText;
     text.resize(0);
@@ -217,16 +260,38 @@ bool ZCSortFilterProxyModel::allColumnsMatch(int sourceRow, const QModelIndex& s
             continue;
         if (!text.isEmpty())
             text += QLatin1Char('\t');
+        const int start = text.size();
         text += cell;
+        if (m_normalizado)
+            normalizeInPlace(text, start);
+        if (cellByCell && matches(QStringRef(&text, start, text.size() - start), expression, kind)) {
+            m_lastAccepted = true;
+            return true;
+        }
     }
-    if (m_normalizado)
-        normalizeInPlace(text);
-    return expression.match(text).hasMatch();
+    if (topLevel)
+        m_texts->keep(sourceRow, text);
+    m_lastAccepted = kind != PatternKind::PlainText && matches(QStringRef(&text), expression, kind);
+    return m_lastAccepted;
+}
+
+// Plain text is searched for as text, without the cost of a match of the expression (several
+// times a search of a short text): the same rows are found, with case folded as the expression
+// folds it.
+bool ZCSortFilterProxyModel::matches(const QStringRef& text, const QRegularExpression& expression,
+                                     PatternKind kind)
+{
+    if (kind != PatternKind::PlainText)
+        return expression.match(text).hasMatch();
+    const Qt::CaseSensitivity sensitivity = expression.patternOptions() & QRegularExpression::CaseInsensitiveOption
+                                                ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    return text.contains(expression.pattern(), sensitivity);
 }
 
 bool ZCSortFilterProxyModel::textMatches(const QString& text, const QRegularExpression& expression) const
 {
-    return expression.match(m_normalizado ? normalizeText(text) : text).hasMatch();
+    const QString subject = m_normalizado ? normalizeText(text) : text;
+    return matches(QStringRef(&subject), expression, kindOf(expression.pattern()));
 }
 
 // PlainText: no tab and no character with a meaning outside a class. CellLocal: no anchor,

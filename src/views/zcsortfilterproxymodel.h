@@ -6,6 +6,10 @@
 #include <QSortFilterProxyModel>
 #include <QVector>
 
+#include <memory>
+
+class ZCFilterTextCache;
+
 /*!
     A sort/filter proxy that can search the text of all columns of a row at once, compare
     accent-insensitively (accents and the tilde are removed from the row text and the pattern,
@@ -13,6 +17,12 @@
 
     It remembers the source index (column 0) of the first row it accepted since the pattern was
     last set; the index follows the row while it lives and turns invalid when the row goes away.
+
+    Filtering on all columns keeps the text of each top-level row it had to read in full (the
+    cells joined, accents removed), so that the next pattern, typed a key later, reads none of its
+    cells: at most 128 MiB of text, one byte a character, plus eight bytes a row. A row's text is dropped when its data
+    changes, and every text when rows or columns come, go or move, the layout changes, the model
+    is reset or replaced, or the all-columns or normalisation setting changes.
 */
 class MIROKIT_EXPORT ZCSortFilterProxyModel : public QSortFilterProxyModel
 {
@@ -52,9 +62,12 @@ private:
     bool allColumnsMatch(int sourceRow, const QModelIndex& sourceParent,
                          const QRegularExpression& expression) const;
     bool textMatches(const QString& text, const QRegularExpression& expression) const;
+    void watchForStaleTexts(QAbstractItemModel* model);
+    void dropTexts();
     enum class PatternKind { PlainText, CellLocal, Spanning };
     PatternKind kindOf(const QString& pattern) const;
-    static void normalizeInPlace(QString& text);
+    static bool matches(const QStringRef& text, const QRegularExpression& expression, PatternKind kind);
+    static void normalizeInPlace(QString& text, int from = 0);
 
     bool m_filtrarAllCols = false;
     bool m_normalizado = false;
@@ -65,4 +78,8 @@ private:
     mutable QString m_checkedPattern;
     mutable PatternKind m_checkedPatternKind = PatternKind::Spanning;
     mutable QString m_rowText;
+    // Whether the last row matched on all columns: the next one is likely to match alike.
+    mutable bool m_lastAccepted = false;
+    std::unique_ptr<ZCFilterTextCache> m_texts;
+    QVector<QMetaObject::Connection> m_textWatch;
 };

@@ -27,8 +27,9 @@ class ZCWheelSteps;
 
     Images are supplied lazily: just before a paint, the widget emits needImage() for each item in
     view that still wants an image, and the caller answers with SetImageItem() (at once or later,
-    from any thread). The user moves the selection with the keys, the wheel, clicks beside the
-    selected image and type-ahead on the titles.
+    from any thread); needImage() is emitted again before every paint until the image arrives.
+    The user moves the selection with the keys, the wheel, clicks beside the selected image and
+    type-ahead on the titles, whose typed keys add up until a pause of 500 ms.
 
     The item list and the selection are guarded by a recursive mutex, held while needImage() is
     emitted so that its handlers may call back into the widget. SetImageItem(), SetTituloItem() and

@@ -29,6 +29,7 @@ public:
     void Init();
     bool IsInit() const;
 
+    //! From any thread; the icons, though, must be made on the GUI thread, as every QIcon.
     void AddNotificacion(const QString& szTexto, const QIcon& iconoTexto, const QIcon& iconoCierre,
                          int nSecsDuracion);
 

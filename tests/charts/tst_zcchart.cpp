@@ -124,10 +124,15 @@ private slots:
     void layersShareOneCategoryOrder();
     void piesStandSideBySide();
     void numericAndDateTimeAxesSpanEverySeries();
+    void defaultAxesCoverEveryOrientation_data();
+    void defaultAxesCoverEveryOrientation();
     void fitsTheValueAxisToWhatIsShown();
     void legendTogglesWhatItStandsFor_data();
     void legendTogglesWhatItStandsFor();
+    void clicksReachTheModel_data();
     void clicksReachTheModel();
+    void elementPropertiesFollowTheSwitch_data();
+    void elementPropertiesFollowTheSwitch();
     void viewReportsTheSelection();
     void rebuildInsideAClickHandler();
     void hostileDataDrawsNothingHarmful();
@@ -275,6 +280,58 @@ void tst_ZCChart::numericAndDateTimeAxesSpanEverySeries()
     QVERIFY(values->min() < 5 && values->max() > 5);
 }
 
+namespace {
+
+// "value 0..6" or "categories 3" for each axis of an orientation, sorted.
+QString describeAxes(const QChart& chart, Qt::Orientation orientation)
+{
+    QStringList texts;
+    for (QAbstractAxis* axis : chart.axes(orientation)) {
+        if (auto* values = qobject_cast<QValueAxis*>(axis))
+            texts << QStringLiteral("value %1..%2").arg(values->min()).arg(values->max());
+        else if (auto* categories = qobject_cast<QBarCategoryAxis*>(axis))
+            texts << QStringLiteral("categories %1").arg(categories->count());
+        else
+            texts << QStringLiteral("other");
+    }
+    texts.sort();
+    return texts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+void tst_ZCChart::defaultAxesCoverEveryOrientation_data()
+{
+    QTest::addColumn<QList<int>>("tipos");
+    QTest::addColumn<QString>("horizontal");
+    QTest::addColumn<QString>("vertical");
+
+    QTest::newRow("two lines share one value axis that spans both") << QList<int>{0} << "categories 3" << "value 1..6";
+    QTest::newRow("bars rise from zero") << QList<int>{2} << "categories 3" << "value 0..6";
+    QTest::newRow("horizontal bars have their values across") << QList<int>{8} << "value 0..6" << "categories 3";
+    QTest::newRow("stacked bars span their stacks") << QList<int>{3} << "categories 3" << "value 0..9";
+    QTest::newRow("a line and bars share the value axis") << QList<int>{0, 2} << "categories 3" << "value 0..6";
+    QTest::newRow("upright and horizontal bars each get a value axis")
+        << QList<int>{2, 8} << "categories 3, value 0..6" << "categories 3, value 0..6";
+    QTest::newRow("a box plot rises from zero") << QList<int>{11} << "categories 2" << "value 0..6";
+    QTest::newRow("pies have no axes") << QList<int>{5} << "" << "";
+}
+
+void tst_ZCChart::defaultAxesCoverEveryOrientation()
+{
+    QFETCH(QList<int>, tipos);
+    Fixture f;
+    for (int tipo : tipos)
+        f.add(tipo);
+    f.draw();
+    QTEST(describeAxes(*f.chart, Qt::Horizontal), "horizontal");
+    QTEST(describeAxes(*f.chart, Qt::Vertical), "vertical");
+    for (QAbstractSeries* series : f.chart->series()) {
+        if (series->type() != QAbstractSeries::SeriesTypePie)
+            QCOMPARE(series->attachedAxes().size(), 2);
+    }
+}
+
 void tst_ZCChart::fitsTheValueAxisToWhatIsShown()
 {
     Fixture f;
@@ -362,36 +419,147 @@ void tst_ZCChart::legendTogglesWhatItStandsFor()
         QCOMPARE(pie->slices().first()->color(), sliceColor);
 }
 
+namespace {
+
+// Clicks the element of the chart's first Qt series: bar `index` of set `element`, slice
+// `element`, or the position `point` of a point series.
+void clickOn(QAbstractSeries* series, int element, int index, const QPointF& point)
+{
+    if (auto* bars = qobject_cast<QAbstractBarSeries*>(series)) {
+        emit bars->clicked(index, bars->barSets().at(element));
+    } else if (auto* pie = qobject_cast<QPieSeries*>(series)) {
+        emit pie->clicked(pie->slices().at(element));
+    } else if (auto* area = qobject_cast<QAreaSeries*>(series)) {
+        emit area->clicked(point);
+    } else {
+        emit static_cast<QXYSeries*>(series)->clicked(point);
+    }
+}
+
+// "a:2" is item 2 of series "a"; "a" alone is the series, clicked where no item is.
+void compareClick(const Fixture& f, QSignalSpy& items, QSignalSpy& series, const QString& expected)
+{
+    const QStringList parts = expected.split(QLatin1Char(':'));
+    const QByteArray nombre = parts.at(0).toLatin1();
+    if (parts.size() == 2) {
+        QCOMPARE(items.size(), 1);
+        QCOMPARE(items.at(0).at(0).value<ZCItemSeriesChart*>(), f.item(0, nombre.constData(), parts.at(1).toInt()));
+        QVERIFY(series.isEmpty());
+    } else {
+        QVERIFY(items.isEmpty());
+        QCOMPARE(series.size(), 1);
+        QCOMPARE(series.at(0).at(0).value<ZCSeriesChart*>(), f.series(0, nombre.constData()));
+    }
+}
+
+} // namespace
+
+void tst_ZCChart::clicksReachTheModel_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<bool>("twoSeries");
+    QTest::addColumn<int>("element");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QPointF>("point");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("propiedades");
+
+    const QPointF none;
+    for (const bool propiedades : {true, false}) {
+        const QByteArray with = propiedades ? " (element properties on)" : " (element properties off)";
+        const auto row = [&with](const char* name) -> QTestData& { return QTest::newRow((QByteArray(name) + with).constData()); };
+        row("a bar is its item") << 2 << true << 1 << 2 << none << "b:2" << propiedades;
+        row("a horizontal bar is its item") << 8 << true << 0 << 0 << none << "a:0" << propiedades;
+        row("a stacked set of the only series is its category's item") << 3 << false << 1 << 0 << none << "a:1" << propiedades;
+        row("a slice is its item") << 5 << false << 1 << 0 << none << "a:1" << propiedades;
+        row("a scatter point is its item") << 6 << false << 0 << 0 << QPointF(2, 3) << "a:2" << propiedades;
+        row("a click on a line near a point is that point") << 0 << false << 0 << 0 << QPointF(1.02, 2.01) << "a:1" << propiedades;
+        row("a click on an area near a point is that point") << 1 << false << 0 << 0 << QPointF(0.01, 1) << "a:0" << propiedades;
+        row("a click on a line far from every point is the series") << 0 << false << 0 << 0 << QPointF(1.5, 2.5) << "a" << propiedades;
+    }
+}
+
 void tst_ZCChart::clicksReachTheModel()
 {
+    QFETCH(int, tipo);
+    QFETCH(bool, twoSeries);
+    QFETCH(int, element);
+    QFETCH(int, index);
+    QFETCH(QPointF, point);
+    QFETCH(bool, propiedades);
+
     Fixture f;
-    f.add(QAbstractSeries::SeriesTypeBar);
-    f.add(QAbstractSeries::SeriesTypePie, false);
-    f.add(QAbstractSeries::SeriesTypeLine, false);
+    f.chart->SetPropiedadesPorElemento(propiedades);
+    f.add(tipo, twoSeries);
     f.draw();
     f.layOut();
     QSignalSpy items(f.chart, &ZCChart::itemClicked);
     QSignalSpy series(f.chart, &ZCChart::seriesClicked);
+    clickOn(f.chart->series().first(), element, index, point);
+    QFETCH(QString, expected);
+    compareClick(f, items, series, expected);
+
+    // Double clicks go the same way, and so does a click after the chart was drawn again.
     QSignalSpy doubleItems(f.chart, &ZCChart::itemDoubleClicked);
-    const QList<QAbstractSeries*> all = f.chart->series();
+    if (auto* bars = qobject_cast<QAbstractBarSeries*>(f.chart->series().first())) {
+        emit bars->doubleClicked(index, bars->barSets().at(element));
+        QCOMPARE(doubleItems.size(), 1);
+    }
+    f.draw();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    items.clear();
+    series.clear();
+    clickOn(f.chart->series().first(), element, index, point);
+    compareClick(f, items, series, expected);
+}
 
-    auto* bars = static_cast<QBarSeries*>(all.at(0));
-    emit bars->clicked(2, bars->barSets().at(1));
-    QCOMPARE(items.takeFirst().at(0).value<ZCItemSeriesChart*>(), f.item(0, "b", 2));
-    emit bars->doubleClicked(0, bars->barSets().at(0));
-    QCOMPARE(doubleItems.takeFirst().at(0).value<ZCItemSeriesChart*>(), f.item(0, "a", 0));
+void tst_ZCChart::elementPropertiesFollowTheSwitch_data()
+{
+    QTest::addColumn<int>("tipo");
+    QTest::addColumn<bool>("propiedades");
+    QTest::addColumn<QStringList>("expected");
 
-    auto* pie = static_cast<QPieSeries*>(all.at(1));
-    emit pie->clicked(pie->slices().at(1));
-    QCOMPARE(items.takeFirst().at(0).value<ZCItemSeriesChart*>(), f.item(1, "a", 1));
+    const QStringList points{"seriesChart", "itemSeriesChart0,1", "itemSeriesChart1,2", "itemSeriesChart2,3"};
+    QTest::newRow("a line's points are tagged with their x and y") << 0 << true << points;
+    QTest::newRow("a line without element properties keeps its series") << 0 << false << QStringList{"seriesChart"};
+    QTest::newRow("a bar set's bars are tagged with their index")
+        << 2 << true << QStringList{"seriesChart", "itemSeriesChart0", "itemSeriesChart1", "itemSeriesChart2"};
+    QTest::newRow("a bar set without element properties keeps its series") << 2 << false << QStringList{"seriesChart"};
+    QTest::newRow("a slice is tagged with its item") << 5 << true << QStringList{"seriesChart", "itemSeriesChart"};
+    QTest::newRow("a slice without element properties keeps its series") << 5 << false << QStringList{"seriesChart"};
+}
 
-    // A click on the line near a point means that point; far from every point, the series.
-    auto* line = static_cast<QLineSeries*>(all.at(2));
-    emit line->clicked(QPointF(1.02, 2.01));
-    QCOMPARE(items.takeFirst().at(0).value<ZCItemSeriesChart*>(), f.item(2, "a", 1));
-    emit line->clicked(QPointF(1.5, 2.5));
-    QVERIFY(items.isEmpty());
-    QCOMPARE(series.takeFirst().at(0).value<ZCSeriesChart*>(), f.series(2, "a"));
+void tst_ZCChart::elementPropertiesFollowTheSwitch()
+{
+    QFETCH(int, tipo);
+    QFETCH(bool, propiedades);
+
+    Fixture f;
+    QVERIFY(f.chart->GetPropiedadesPorElemento());
+    f.chart->SetPropiedadesPorElemento(propiedades);
+    ZCGeneradorSeriesChart& generador = f.add(tipo, false);
+    generador.SetTipoCategoria(ZCGeneradorSeriesChart::CategoriaNumero);
+    if (tipo == QAbstractSeries::SeriesTypeLine) {   // numeric categories 0, 1, 2 for the points
+        generador.GetSeries().first()->GetItems().at(0)->SetCategoria(0);
+        generador.GetSeries().first()->GetItems().at(1)->SetCategoria(1);
+        generador.GetSeries().first()->GetItems().at(2)->SetCategoria(2);
+    }
+    f.draw();
+    QAbstractSeries* series = f.chart->series().first();
+    const QObject* tagged = series;
+    if (auto* bars = qobject_cast<QAbstractBarSeries*>(series))
+        tagged = bars->barSets().first();
+    else if (auto* pie = qobject_cast<QPieSeries*>(series))
+        tagged = pie->slices().first();
+    QStringList names;
+    for (const QByteArray& name : tagged->dynamicPropertyNames())
+        names << QString::fromLatin1(name);
+    names.sort();
+    QFETCH(QStringList, expected);
+    expected.sort();
+    QCOMPARE(names, expected);
+    const ZCSeriesChart* model = f.series(0, "a");
+    QCOMPARE(tagged->property("seriesChart").value<void*>(), static_cast<const void*>(model));
 }
 
 void tst_ZCChart::viewReportsTheSelection()

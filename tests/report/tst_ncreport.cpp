@@ -123,6 +123,8 @@ private slots:
     void fieldsPrintInTheirFormat();
     void reportHeaderAndFooterPrintOnce_data();
     void reportHeaderAndFooterPrintOnce();
+    void sortOrdersTheRowsBeforeTheyGroup_data();
+    void sortOrdersTheRowsBeforeTheyGroup();
 };
 
 void TestNCReport::loadingStopsAtTheFirstFault_data()
@@ -187,6 +189,15 @@ void TestNCReport::loadingStopsAtTheFirstFault_data()
                                                  << "The date format 'hoy' shows nothing of the date";
     QTest::newRow("a date format of only time letters") << field("format=\"date\" dateFormat=\"HH:mm\"") << 5
                                                         << "The date format HH:mm shows nothing of the date";
+    const auto sorted = [](const char* sort) {
+        return QString::fromUtf8(report(stringList, QString()))
+            .replace(QStringLiteral("<detail "), QStringLiteral("<detail sort=\"%1\" ").arg(QLatin1String(sort)))
+            .toUtf8();
+    };
+    QTest::newRow("a sort entry that is only a direction") << sorted("ciudad, desc") << 4
+                                                           << "The sort ciudad, desc names no column in one of its entries";
+    QTest::newRow("an empty sort entry") << sorted("ciudad,,importe") << 4
+                                         << "The sort ciudad,,importe names no column in one of its entries";
     QTest::newRow("a date format that names nothing of a date and time")
         << field("format=\"datetime\" dateFormat=\"-- --\"") << 5 << "The date format -- -- shows nothing of the date";
 }
@@ -796,6 +807,59 @@ void TestNCReport::reportHeaderAndFooterPrintOnce()
     const QString pdf = dir.filePath(QStringLiteral("totales.pdf"));
     QVERIFY2(report.runReportToPdf(pdf), qPrintable(report.error().toString()));
     QTEST(pagesOf(pdf), "pages");
+}
+
+void TestNCReport::sortOrdersTheRowsBeforeTheyGroup_data()
+{
+    QTest::addColumn<QString>("sort");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no sort: groups follow the rows as they come")
+        << "" << "[Burgos] Luis 20 [Ávila] Ana 100 [Burgos] Eva 9 [Zamora] Pío 5 [Ávila] Íñigo 100 [Cádiz] Sol" << "";
+    QTest::newRow("text in the locale's order, accented letters beside their own")
+        << "ciudad" << "[Ávila] Ana 100 Íñigo 100 [Burgos] Luis 20 Eva 9 [Cádiz] Sol [Zamora] Pío 5" << "";
+    QTest::newRow("numbers as numbers, empty cells first")
+        << "importe" << "[Cádiz] Sol [Zamora] Pío 5 [Burgos] Eva 9 Luis 20 [Ávila] Ana 100 Íñigo 100" << "";
+    QTest::newRow("descending, rows that tie keep their order")
+        << "importe desc" << "[Ávila] Ana 100 Íñigo 100 [Burgos] Luis 20 Eva 9 [Zamora] Pío 5 [Cádiz] Sol" << "";
+    QTest::newRow("two columns, the second descending")
+        << "ciudad asc, importe desc" << "[Ávila] Ana 100 Íñigo 100 [Burgos] Luis 20 Eva 9 [Cádiz] Sol [Zamora] Pío 5"
+        << "";
+    QTest::newRow("a column the data source lacks stops the run")
+        << "ciudad, apellido" << ""
+        << "The detail d is sorted by apellido, a column its data source ds does not have";
+}
+
+void TestNCReport::sortOrdersTheRowsBeforeTheyGroup()
+{
+    REQUIRE_PDFTOTEXT();
+    QFETCH(QString, sort);
+    QFETCH(QString, error);
+    QStandardItemModel model;
+    fillTable(model, {"ciudad,nombre,importe", "Burgos,Luis,20", "Ávila,Ana,100", "Burgos,Eva,9", "Zamora,Pío,5",
+                      "Ávila,Íñigo,100", "Cádiz,Sol,"});
+    QString xml = QString::fromUtf8(::report(
+        QStringLiteral("<datasource id=\"ds\" type=\"4\" itemModel=\"m\"/>"),
+        QStringLiteral("<group id=\"g\" expression=\"$D{ciudad}\"><header height=\"6\"><field x=\"0\" y=\"0\" "
+                       "width=\"80\" height=\"6\">[$D{ciudad}]</field></header></group>"
+                       "<field x=\"10\" y=\"0\" width=\"80\" height=\"6\">$D{nombre} $D{importe}</field>")));
+    xml.replace(QStringLiteral("<report "), QStringLiteral("<report locale=\"es_ES\" "));
+    xml.replace(QStringLiteral("<detail "), QStringLiteral("<detail sort=\"%1\" ").arg(sort));
+    NCReport report;
+    report.addItemModel(QStringLiteral("m"), &model);
+    report.setReportSource(xml.toUtf8());
+    QVERIFY2(report.load(), qPrintable(report.error().toString()));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("orden.pdf"));
+    QCOMPARE(report.runReportToPdf(pdf), error.isEmpty());
+    QCOMPARE(report.error().message, error);
+    if (error.isEmpty())
+        QTEST(pagesOf(pdf).join(QLatin1Char(' ')), "printed");
+    // The data source runs in its own order again afterwards.
+    NCReportDataSource* source = report.reportDef()->dataSource(QStringLiteral("ds"));
+    QVERIFY(source->open());
+    QVERIFY(source->first());
+    QCOMPARE(source->value(1).toString(), QStringLiteral("Luis"));
 }
 
 MIROKIT_TEST_MAIN(TestNCReport)

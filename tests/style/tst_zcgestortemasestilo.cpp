@@ -18,11 +18,14 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QXmlStreamReader>
 
 namespace {
+
+using Files = QMap<QString, QByteArray>;
 
 const int noTheme = -1; // the state column of a row that adds no theme
 const QVector<QColor> colours{QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue), QColor(Qt::yellow)};
@@ -76,6 +79,10 @@ private slots:
     void invalidIndexesWarn_data();
     void invalidIndexesWarn();
     void aBrokenSheetKeepsThePreviousOne();
+    void theDocumentedExampleThemeLoadsAndApplies();
+    void badInputLeavesTheThemeInForce_data();
+    void badInputLeavesTheThemeInForce();
+    void aSignalFollowsTheThemeAndQuitarTemaRestoresTheHostsLook();
     void theRefreshActionReappliesAndNotifies();
     void theMenuChecksTheThemeCurrentWhenBuilt();
     void fromThemeCachesPerThemeAndFallsBackToQtsIconTheme();
@@ -89,6 +96,7 @@ private slots:
     void aZCIconLoadsAFileOncePerProcess();
 
 private:
+    QString m_hostStyleSheet, m_hostIconTheme;
     ThemeFolder m_first, m_second;
     int m_firstIndex = -1, m_secondIndex = -1;
 };
@@ -98,6 +106,8 @@ void TestZCGestorTemasEstilo::initTestCase()
     // Before any theme everything is safe.
     QCOMPARE(GetGestorTemasEstilo()->GetCurrentTema().GetNombre(), QString());
     QVERIFY(themed("save").isNull());
+    m_hostStyleSheet = qApp->styleSheet();
+    m_hostIconTheme = QIcon::themeName();
 
     m_first.write("main.qss", ":root {\n--fondo: #102030;\n}\nQWidget { background: var(--fondo); }");
     m_first.writeIcon("save");
@@ -140,6 +150,10 @@ void TestZCGestorTemasEstilo::themesFromJson_data()
     QTest::newRow("a number among the colours names its position") << theme("[\"#000000\", 5]") << noTheme << QColor()
         << QStringList("Error en la configuración del tema Claro. Solo se aceptan valores de tipo String en el array de "
                        "colores. Elemento 2 incorrecto");
+    QTest::newRow("a name that is not text") << "{\"nombre\": 5, " + paths + "}" << noTheme << QColor()
+        << QStringList("Error. El valor nombre de la configuración del tema debe ser un texto");
+    QTest::newRow("a path that is not text") << theme("").replace("\"c.qss\"", "[\"c.qss\"]") << noTheme << QColor()
+        << QStringList("Error. El valor senda_css de la configuración del tema Claro debe ser un texto");
     QTest::newRow("colours given as an object") << theme("{\"a\": 1}") << noTheme << QColor()
         << QStringList("Error. El valor colores no tiene un tipo esperado en la configuración del tema Claro. Valores "
                        "válidos: String o Array de String");
@@ -152,9 +166,10 @@ void TestZCGestorTemasEstilo::themesFromJson()
     QFETCH(QColor, colour);
     QFETCH(QStringList, warnings);
     ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
-    const int before = manager->AddTemaFromJSON("[]");
+    const int before = manager->GetNumTemas() - 1;
     MessageLogCapture log;
     QCOMPARE(manager->AddTemaFromJSON(json), before + (state == noTheme ? 0 : 1));
+    QCOMPARE(manager->GetNumTemas(), before + (state == noTheme ? 1 : 2));
     QCOMPARE(log.texts(QtWarningMsg), warnings);
     if (state != noTheme) {
         const ZCTemaEstilo& added = manager->GetTema(before + 1);
@@ -198,10 +213,129 @@ void TestZCGestorTemasEstilo::aBrokenSheetKeepsThePreviousOne()
     broken.write("main.qss", "x: var(--nada);");
     MessageLogCapture log;
     QVERIFY(!GetGestorTemasEstilo()->SetTema(broken.add("Roto", {})));
-    QCOMPARE(log.texts(QtWarningMsg), QStringList("Error parseando el CSS: Error. La variable --nada no está definida previamente"));
+    QCOMPARE(log.texts(QtWarningMsg), QStringList("Error parseando el CSS: " + broken.path("main.qss")
+                                                  + ": Error. La variable --nada no está definida previamente"));
     QCOMPARE(qApp->styleSheet(), resolved);
-    // Its icons are current all the same.
-    QCOMPARE(GetGestorTemasEstilo()->GetCurrentTema().GetNombre(), QStringLiteral("Roto"));
+    // Nothing of it is applied: the previous theme is still the one in force.
+    QCOMPARE(GetGestorTemasEstilo()->GetCurrentTema().GetNombre(), QStringLiteral("Uno"));
+    QCOMPARE(QIcon::themeName(), QStringLiteral("Uno"));
+}
+
+void TestZCGestorTemasEstilo::theDocumentedExampleThemeLoadsAndApplies()
+{
+    // A copy, so the PNGs it generates stay out of the sources; its paths are all relative.
+    QTemporaryDir copy;
+    const QDir example(QStringLiteral(MIROKIT_SOURCE_DIR "/doc/themes/ejemplo"));
+    for (const char* file : {"tema.json", "ejemplo.qss", "colores.qss", "iconos/marca.svg", "iconos/search.svg"}) {
+        QDir().mkpath(QFileInfo(copy.filePath(file)).absolutePath());
+        QVERIFY2(QFile::copy(example.filePath(file), copy.filePath(file)), qPrintable(file));
+    }
+    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
+    const int before = manager->GetNumTemas();
+    const MessageLogCapture log;
+    QCOMPARE(manager->AddTemaFromFile(copy.filePath("tema.json")), before);
+    QCOMPARE(manager->GetNumTemas(), before + 1);
+    const ZCTemaEstilo& theme = manager->GetTema(before);
+    QCOMPARE(QStringList({theme.GetPathIconos(), theme.GetPathCSS(), theme.GetPathIconosCSS()}),
+             QStringList({copy.filePath("iconos"), copy.filePath("ejemplo.qss"), copy.filePath("generados")}));
+
+    QVERIFY(manager->SetTema(before));
+    QCOMPARE(log.messages().size(), 0);
+    const QString png = copy.filePath("generados/marca_14_14_hover.png");
+    QCOMPARE(qApp->styleSheet(),
+             "/* The example theme: colours in colores.qss, icons drawn from iconos/. */\n\n\n\n"
+             "QWidget { background: #fafafa; color: #263238; }\n"
+             "QLineEdit, QPushButton { border: 1px solid #00897b; padding: 3px; background: #ffffff; }\n"
+             "QPushButton:hover { background: #00897b; color: #ffffff; }\n"
+             "QCheckBox::indicator:checked { image: url(" + png + "); }\n");
+    QCOMPARE(QImage(png).pixelColor(8, 7).name(), QStringLiteral("#00897b"));
+    QVERIFY(QFile::exists(copy.filePath("generados/qrc_icons.qrc")));
+    // Its magnifier replaces the default one; what it lacks comes from the default theme.
+    QCOMPARE(manager->GetPathFromTheme("search"), copy.filePath("iconos/search.svg"));
+    QCOMPARE(manager->GetPathFromTheme("page_first"), QStringLiteral(":/Resources/tema/page_first.svg"));
+    QCOMPARE(pixelAt(themed("page_first", ZCGestorTemasEstilo::EstadoHover).pixmap(16), 4, 8), QColor(0x00897b));
+}
+
+void TestZCGestorTemasEstilo::badInputLeavesTheThemeInForce_data()
+{
+    QTest::addColumn<Files>("files");
+    QTest::addColumn<bool>("added");
+    QTest::addColumn<QString>("warning"); // %1: the theme's folder
+
+    const QByteArray description = "{\"nombre\": \"Malo\", \"senda_iconos\": \"iconos\", \"senda_css\": \"main.qss\", "
+                                   "\"senda_iconos_css\": \"gen\"}";
+    const Files good{{"tema.json", description}, {"main.qss", "QWidget { color: red; }"}, {"iconos/bien.svg", "<svg/>"}};
+    const auto with = [&good](const QString& file, const QByteArray& content) {
+        Files files = good;
+        files.insert(file, content);
+        return files;
+    };
+    QXmlStreamReader svg("<svg><path");
+    while (!svg.atEnd())
+        svg.readNext();
+
+    QTest::newRow("a theme file that is not JSON") << with("tema.json", "{\"nombre\"") << false
+        << "%1/tema.json: " + jsonError("{\"nombre\"");
+    QTest::newRow("a theme file whose path is not text")
+        << with("tema.json", QByteArray(description).replace("\"main.qss\"", "5")) << false
+        << "%1/tema.json: Error. El valor senda_css de la configuración del tema Malo debe ser un texto";
+    QTest::newRow("a theme file without colour values of text")
+        << with("tema.json", QByteArray(description).replace("}", ", \"colores\": true}")) << false
+        << "%1/tema.json: Error. El valor colores no tiene un tipo esperado en la configuración del tema Malo. Valores "
+           "válidos: String o Array de String";
+    QTest::newRow("a style sheet that is not UTF-8") << with("main.qss", "QWidget { color: r\xe9" "d; }") << true
+        << "Error parseando el CSS: %1/main.qss: Error. El fichero %1/main.qss no está codificado en UTF-8";
+    Files cycle = with("main.qss", "@import a.qss\n");
+    cycle.insert("a.qss", "@import main.qss\n");
+    QTest::newRow("an import cycle") << cycle << true
+        << "Error parseando el CSS: %1/main.qss: Error. Importación circular: %1/main.qss -> %1/a.qss -> %1/main.qss";
+    QTest::newRow("an SVG that does not parse") << with("iconos/roto.svg", "<svg><path") << true
+        << QStringLiteral("Error. El icono %1/iconos/roto.svg del tema Malo no es un SVG válido: %2 (línea 1)").arg("%1", svg.errorString());
+}
+
+void TestZCGestorTemasEstilo::badInputLeavesTheThemeInForce()
+{
+    QFETCH(Files, files);
+    QFETCH(bool, added);
+    QFETCH(QString, warning);
+    ThemeFolder folder;
+    for (auto file = files.cbegin(); file != files.cend(); ++file)
+        folder.write(file.key(), file.value());
+    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
+    const QString sheet = qApp->styleSheet();
+    const int before = manager->GetNumTemas();
+    QSignalSpy changes(manager, &ZCGestorTemasEstilo::temaChanged);
+    MessageLogCapture log;
+    manager->AddTemaFromFile(folder.path("tema.json"));
+    QCOMPARE(manager->GetNumTemas(), before + (added ? 1 : 0));
+    if (added)
+        QVERIFY(!manager->SetTema(before));
+    QCOMPARE(log.texts(QtWarningMsg), QStringList(QString(warning).replace("%1", folder.path())));
+    QCOMPARE(manager->GetCurrentTema().GetNombre(), QStringLiteral("Uno"));
+    QCOMPARE(QIcon::themeName(), QStringLiteral("Uno"));
+    QCOMPARE(qApp->styleSheet(), sheet);
+    QCOMPARE(changes.count(), 0);
+}
+
+void TestZCGestorTemasEstilo::aSignalFollowsTheThemeAndQuitarTemaRestoresTheHostsLook()
+{
+    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
+    QSignalSpy changes(manager, &ZCGestorTemasEstilo::temaChanged);
+    QVERIFY(manager->SetTema(m_secondIndex));
+    QVERIFY(!manager->SetTema(1000));
+    const QIcon save = themed("save");
+    manager->QuitarTema();
+    manager->QuitarTema(); // already without a theme: nothing happens
+    QCOMPARE(changes.count(), 2);
+    QCOMPARE(changes.at(0).at(0).toInt(), m_secondIndex);
+    QCOMPARE(changes.at(1).at(0).toInt(), -1);
+    QCOMPARE(qApp->styleSheet(), m_hostStyleSheet);
+    QCOMPARE(QIcon::themeName(), m_hostIconTheme);
+    QCOMPARE(manager->GetCurrentTema().GetNombre(), QString());
+    // The library's drawings again, in the default theme's colours; the theme's own icon is gone.
+    QVERIFY(manager->GetPathFromTheme("search").startsWith(":/Resources/tema/"));
+    QVERIFY(!themed("search").isNull());
+    QCOMPARE(pixelAt(save.pixmap(16)).alpha(), 0);
 }
 
 void TestZCGestorTemasEstilo::theRefreshActionReappliesAndNotifies()
@@ -275,6 +409,12 @@ void TestZCGestorTemasEstilo::recolour_data()
                       "<g><path d=\"M1 1h1v1z\"/></g></svg>")
         << "svg= path=#ff0000 rect= g= path=#ff0000";
     QTest::newRow("broken XML keeps what was read") << QByteArray("<svg><path d=\"M0 0\"/><path") << "svg= path=#ff0000";
+    QTest::newRow("only fill attributes change, not comments, text, other values or other names")
+        << QByteArray("<?xml version='1.0'?><!-- fill=\"x\" --><svg xmlns:a='urn:a' a:fill='q'>"
+                      "<path fill = '#123' d='fill=\"1\"'/><![CDATA[ fill=\"2\" ]]><rect x=\">\" fill='red'/></svg>")
+        << "svg= path=#ff0000 rect=#ff0000";
+    QTest::newRow("a drawing beyond ASCII is recoloured as well")
+        << QByteArray("<svg><title>Caf\xc3\xa9</title><path fill=\"#000\"/></svg>") << "svg= title= path=#ff0000";
 }
 
 void TestZCGestorTemasEstilo::recolour()

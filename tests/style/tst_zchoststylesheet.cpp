@@ -1,5 +1,6 @@
 // A process of its own: whether the host had a style sheet is decided once, at the first theme.
 #include "mirokittest.h"
+#include "messagelogcapture.h"
 #include "themefixture.h"
 
 #include <QApplication>
@@ -20,8 +21,14 @@ void TestZCHostStyleSheet::aHostStyleSheetIsNeverReplaced()
     folder.write("main.qss", "QWidget { background: black; }");
     folder.writeIcon("save");
     const int index = folder.add("Tema", {QColor(Qt::red)});
+    MessageLogCapture log;
     QVERIFY(GetGestorTemasEstilo()->SetTema(index));
     QCOMPARE(qApp->styleSheet(), host);
+    // Said once, naming the call that decided it.
+    QVERIFY(GetGestorTemasEstilo()->SetTema(index));
+    QCOMPARE(log.texts(QtInfoMsg), QStringList(QStringLiteral("La aplicación ya tenía una hoja de estilo propia en el "
+                                                              "primer SetTema(%1): los temas darán iconos y colores, "
+                                                              "nunca su hoja de estilo").arg(index)));
     // The theme still gives its icons and Qt icon-theme name.
     QCOMPARE(QIcon::themeName(), QStringLiteral("Tema"));
     QVERIFY(!GetGestorTemasEstilo()->FromTheme("save", ZCGestorTemasEstilo::EstadoNormal).isNull());
@@ -29,6 +36,10 @@ void TestZCHostStyleSheet::aHostStyleSheetIsNeverReplaced()
     qApp->setStyleSheet(QString());
     QVERIFY(GetGestorTemasEstilo()->SetTema(index));
     QCOMPARE(qApp->styleSheet(), QString());
+    // Nor does going back to no theme touch it.
+    qApp->setStyleSheet(host);
+    GetGestorTemasEstilo()->QuitarTema();
+    QCOMPARE(qApp->styleSheet(), host);
 }
 
 MIROKIT_TEST_MAIN(TestZCHostStyleSheet)

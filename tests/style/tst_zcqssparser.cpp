@@ -109,6 +109,8 @@ private slots:
     void sheets_data();
     void sheets();
     void parsersOnOneThreadKeepTheirOwnResults();
+    void oneLineAndMultiLineRootBlocksResolveAlike_data();
+    void oneLineAndMultiLineRootBlocksResolveAlike();
     void variablesMatchTheStepByStepResult_data();
     void variablesMatchTheStepByStepResult();
     void iconCallsBecomeOnePngEach();
@@ -143,26 +145,39 @@ void TestZCQssParser::sheets_data()
         << Files{{"main.qss", "@import base.qss;\r\nB\r\n"}, {"base.qss", "A"}} << true << "A\nB\r\n";
     QTest::newRow("an imported file's own imports are expanded as well")
         << Files{{"main.qss", "@import a.qss\nM"}, {"a.qss", "@import sub/b.qss\nA"}, {"sub/b.qss", "B"}} << true << "B\nA\nM";
-    QTest::newRow("bytes that are not UTF-8 are replaced, not fatal")
-        << Files{{"main.qss", "a { x: \xff\xfe; }\n@import b.qss\n"}, {"b.qss", "\xc3("}} << true
-        << QStringLiteral("a { x: \ufffd\ufffd; }\n\ufffd(\n");
+    const QString notUtf8 = "Error. El fichero %1/%2 no está codificado en UTF-8";
+    QTest::newRow("a main sheet that is not UTF-8 is refused, naming it")
+        << Files{{"main.qss", "a { x: \xff\xfe; }\n@import b.qss\n"}, {"b.qss", "A"}} << false << notUtf8.arg("%1", "main.qss");
+    QTest::newRow("an imported sheet that is not UTF-8 is refused, naming it")
+        << Files{{"main.qss", "a { x: 1; }\n@import b.qss\n"}, {"b.qss", "\xc3("}} << false << notUtf8.arg("%1", "b.qss");
+    QTest::newRow("a sheet cut in the middle of a character is not UTF-8")
+        << mainOnly("a { x: \xc3") << false << notUtf8.arg("%1", "main.qss");
     QString elevenParts;
     for (int i = 0; i < 11; ++i)
         elevenParts += QStringLiteral("/*part%1.qss*/\n\n").arg(i);
     QTest::newRow("eleven flat imports are the most allowed") << flatImports(11) << true << elevenParts;
     QTest::newRow("twelve flat imports are one too many") << flatImports(12) << false << tooManyImports;
-    QTest::newRow("a file importing itself exceeds the import limit") << mainOnly("@import main.qss;\n") << false << tooManyImports;
+    QTest::newRow("a file importing itself is a cycle, named")
+        << mainOnly("@import main.qss;\n") << false << "Error. Importación circular: %1/main.qss -> %1/main.qss";
+    QTest::newRow("two files importing each other are a cycle, named from where it closes")
+        << Files{{"main.qss", "@import a.qss\n"}, {"a.qss", "@import b.qss\n"}, {"b.qss", "@import url('a.qss');\n"}} << false
+        << "Error. Importación circular: %1/a.qss -> %1/b.qss -> %1/a.qss";
+    QTest::newRow("a file imported from two others is no cycle")
+        << Files{{"main.qss", "@import a.qss\n@import b.qss\n"}, {"a.qss", "@import c.qss\nA"}, {"b.qss", "@import c.qss\nB"}, {"c.qss", "C"}}
+        << true << "C\nA\nC\nB\n";
     QTest::newRow("double quotes become part of the file name")
         << Files{{"main.qss", "@import \"base.qss\";\n"}, {"base.qss", "A"}} << false << "Error: El fichero \"base.qss\" no existe";
     QTest::newRow("an import without an argument is malformed")
         << mainOnly("@import ;\n") << false << "Error. Directiva import mal formada: ;";
     QTest::newRow("an import of a folder cannot be read")
-        << Files{{"main.qss", "@import folder\n"}, {"folder/x.qss", "A"}} << false << "Error: El fichero %1 no existe";
+        << Files{{"main.qss", "@import folder\n"}, {"folder/x.qss", "A"}} << false << "Error: El fichero %1/folder no existe";
 
     QTest::newRow("a later declaration wins, a later root block is removed without effect")
         << mainOnly(":root{\n--a: 1;\n--a: 2;\n}\n:root {\n--a: 3;\n}\nx: var( --a );") << true << "\n\nx: 2;";
     QTest::newRow("a block line without a colon is a wrong declaration")
-        << mainOnly(":root {\n--a 1;\n}\n") << false << "Error. Declaración de variables incorrecta. --a 1;";
+        << mainOnly(":root {\n--a 1;\n}\n") << false << "Error. Declaración de variables incorrecta. --a 1";
+    QTest::newRow("a wrong declaration on a one-line block is the one named")
+        << mainOnly(":root { --a: 1; --b 2; --c: 3; }\n") << false << "Error. Declaración de variables incorrecta. --b 2";
     QTest::newRow("an unclosed root block declares nothing, and the undeclared variable is named")
         << mainOnly(":root {\n--a: 1;\nx: var(--a);") << false << "Error. La variable --a no está definida previamente";
     QTest::newRow("an undeclared variable inside the block leaves variables unresolved")
@@ -192,7 +207,7 @@ void TestZCQssParser::sheets()
     QFETCH(bool, ok);
     QFETCH(QString, result);
     const SheetRun run(files);
-    QCOMPARE(ok ? run.sheet : run.errors, result.contains("%1") ? result.arg(run.dir.path("folder")) : result);
+    QCOMPARE(ok ? run.sheet : run.errors, QString(result).replace("%1", run.dir.path()));
     QCOMPARE(run.ok, ok);
     QCOMPARE(run.errors.isEmpty(), ok);
     // Nothing is written in the generated folder on a failure, nor ever beside the theme's sheet.
@@ -238,6 +253,45 @@ void TestZCQssParser::variablesMatchTheStepByStepResult()
     QString expected = QString::fromUtf8(sheet);
     QVERIFY(stepByStepVariables(expected));
     QCOMPARE(run.sheet, expected);
+}
+
+void TestZCQssParser::oneLineAndMultiLineRootBlocksResolveAlike_data()
+{
+    QTest::addColumn<QByteArray>("oneLine");
+    QTest::addColumn<QByteArray>("multiLine");
+    QTest::addColumn<QByteArray>("use");
+    QTest::addColumn<QString>("resolved");
+    QTest::newRow("two colours") << QByteArray("--a: red; --b: blue;") << QByteArray("--a: red;\n--b: blue;")
+                                 << QByteArray("x { color: var(--a); background: var(--b); }") << "x { color: red; background: blue; }";
+    QTest::newRow("a value with blanks built on another variable")
+        << QByteArray("--c: #123456; --borde: 1px  solid var(--c);") << QByteArray("--c: #123456;\n  --borde: 1px solid var(--c);")
+        << QByteArray("x { border: var(--borde); }") << "x { border: 1px solid #123456; }";
+    QTest::newRow("a semicolon in quotes stays in the value")
+        << QByteArray("--f: \"a;b\"; --g: 1;") << QByteArray("--f: \"a;b\";\n--g: 1;")
+        << QByteArray("x { font-family: var(--f); width: var(--g); }") << "x { font-family: \"a;b\"; width: 1; }";
+    QTest::newRow("a semicolon in parentheses stays in the value")
+        << QByteArray("--i: url(a;b.png); --j: 2;") << QByteArray("--i: url(a;b.png);\n--j: 2;")
+        << QByteArray("x { image: var(--i); width: var(--j); }") << "x { image: url(a;b.png); width: 2; }";
+    QTest::newRow("a comment between declarations, with a colon and a semicolon")
+        << QByteArray("--a: 1; /* next: b; */ --b: 2;") << QByteArray("--a: 1;\n/* next:\n b; */\n--b: 2;")
+        << QByteArray("x { a: var(--a); b: var(--b); }") << "x { a: 1; b: 2; }";
+    QTest::newRow("no semicolon after the last declaration")
+        << QByteArray("--a: 1; --b: 2") << QByteArray("--a: 1\r\n--b: 2\r\n")
+        << QByteArray("x { a: var(--a); b: var(--b); }") << "x { a: 1; b: 2; }";
+}
+
+void TestZCQssParser::oneLineAndMultiLineRootBlocksResolveAlike()
+{
+    QFETCH(QByteArray, oneLine);
+    QFETCH(QByteArray, multiLine);
+    QFETCH(QByteArray, use);
+    QFETCH(QString, resolved);
+    const SheetRun single(mainOnly(":root { " + oneLine + " }" + use));
+    const SheetRun several(mainOnly(":root {\n" + multiLine + "\n}" + use));
+    QCOMPARE(single.errors, QString());
+    QCOMPARE(single.sheet, resolved);
+    QCOMPARE(several.errors, QString());
+    QCOMPARE(several.sheet, resolved);
 }
 
 void TestZCQssParser::iconCallsBecomeOnePngEach()

@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QVector>
 
+#include <algorithm>
+
 // "a,,c" is three cells, the middle one empty.
 inline QStringList cells(const char* csv)
 {
@@ -51,6 +53,43 @@ public:
         beginRemoveRows(QModelIndex(), row, row);
         m_rows.remove(row);
         endRemoveRows();
+    }
+    void setCell(int row, int column, const QString& text)
+    {
+        m_rows[row][column] = text;
+        emit dataChanged(index(row, column), index(row, column));
+    }
+    void moveRow(int from, int to)
+    {
+        beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
+        m_rows.move(from, to);
+        endMoveRows();
+    }
+    void insertColumn(int column, const QString& title, const QString& text)
+    {
+        beginInsertColumns(QModelIndex(), column, column);
+        m_titulos.insert(column, title);
+        for (QStringList& row : m_rows)
+            row.insert(column, text);
+        endInsertColumns();
+    }
+    void removeColumn(int column)
+    {
+        beginRemoveColumns(QModelIndex(), column, column);
+        m_titulos.removeAt(column);
+        for (QStringList& row : m_rows)
+            row.removeAt(column);
+        endRemoveColumns();
+    }
+    // The rows in reverse order, announced as a new layout.
+    void reverseRows()
+    {
+        emit layoutAboutToBeChanged();
+        const int last = m_rows.size() - 1;
+        std::reverse(m_rows.begin(), m_rows.end());
+        for (const QModelIndex& before : persistentIndexList())
+            changePersistentIndex(before, index(last - before.row(), before.column()));
+        emit layoutChanged();
     }
 
 private:

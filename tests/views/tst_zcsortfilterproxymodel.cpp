@@ -44,6 +44,8 @@ private slots:
     void firstFoundIndexFollowsPatternsAndRows();
     void hiddenColumnsAreShownAgain();
     void treeRowsAreFilteredAtEveryDepth();
+    void keptTextsAreDroppedWhenStale_data();
+    void keptTextsAreDroppedWhenStale();
     void passesTheModelTesterWithEveryOption_data();
     void passesTheModelTesterWithEveryOption();
 };
@@ -193,6 +195,67 @@ void TestZCSortFilterProxyModel::treeRowsAreFilteredAtEveryDepth()
     QCOMPARE(proxy.GetPrimerIndexEncontrado().data().toString(), QStringLiteral("Almacén"));
     tree.unloadAll(); // frees every item the first found index could point at
     QCOMPARE(proxy.GetPrimerIndexEncontrado().internalPointer(), nullptr);
+}
+
+namespace {
+
+// What happens to the model (or the proxy) between two patterns.
+enum class Change { EditCell, InsertRow, RemoveRow, MoveRow, InsertColumn, RemoveColumn, NewLayout,
+                    ResetModel, NewSourceModel, NormalisationOff };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+void TestZCSortFilterProxyModel::keptTextsAreDroppedWhenStale_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("names");
+
+    QTest::newRow("an edited cell is read again") << Change::EditCell << "lugo" << "Ana";
+    QTest::newRow("a row inserted above moves the texts down") << Change::InsertRow << "soria" << "Zoe";
+    QTest::newRow("a row removed above moves the texts up") << Change::RemoveRow << "leon" << "José";
+    QTest::newRow("a moved row takes its text along") << Change::MoveRow << "avila" << "Íñigo";
+    QTest::newRow("an inserted column is read") << Change::InsertColumn << "nuevo" << "Ana,José,Íñigo";
+    QTest::newRow("a removed column is no longer read") << Change::RemoveColumn << "cadiz" << "";
+    QTest::newRow("rows in a new layout are read in their new places") << Change::NewLayout << "avila" << "Íñigo";
+    QTest::newRow("a reset model is read anew") << Change::ResetModel << "soria" << "Zoe";
+    QTest::newRow("another source model is read anew") << Change::NewSourceModel << "soria" << "Zoe";
+    QTest::newRow("without normalisation the accents count again") << Change::NormalisationOff << "cadiz" << "";
+}
+
+// The texts kept by one pattern must not answer for the next one once the rows changed.
+void TestZCSortFilterProxyModel::keptTextsAreDroppedWhenStale()
+{
+    QFETCH(Change, change);
+    TableModel model(cells("Nombre,Ciudad"), {cells("Ana,Cádiz"), cells("José,León"), cells("Íñigo,Ávila")});
+    TableModel other(cells("Nombre,Ciudad"), {cells("Zoe,Soria")});
+    ZCSortFilterProxyModel proxy;
+    proxy.setSourceModel(&model);
+    proxy.SetFiltrarAllCols(true);
+    proxy.SetNormalizado(true);
+    proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
+    proxy.setFilterRegularExpression(QStringLiteral("x"));   // every row read and kept
+
+    switch (change) {
+    case Change::EditCell: model.setCell(0, 1, QStringLiteral("Lugo")); break;
+    case Change::InsertRow: model.insertRow(0, cells("Zoe,Soria")); break;
+    case Change::RemoveRow: model.removeRow(0); break;
+    case Change::MoveRow: model.moveRow(2, 0); break;
+    case Change::InsertColumn: model.insertColumn(2, QStringLiteral("Notas"), QStringLiteral("nuevo")); break;
+    case Change::RemoveColumn: model.removeColumn(1); break;
+    case Change::NewLayout: model.reverseRows(); break;
+    case Change::ResetModel: model.reset(cells("Nombre,Ciudad"), {cells("Zoe,Soria")}); break;
+    case Change::NewSourceModel: proxy.setSourceModel(&other); break;
+    case Change::NormalisationOff: proxy.SetNormalizado(false); break;
+    }
+    QFETCH(QString, pattern);
+    proxy.setFilterRegularExpression(pattern);
+    QStringList names;
+    for (int row = 0; row < proxy.rowCount(); ++row)
+        names.append(proxy.index(row, 0).data().toString());
+    QTEST(names.join(QLatin1Char(',')), "names");
 }
 
 void TestZCSortFilterProxyModel::passesTheModelTesterWithEveryOption_data()

@@ -483,6 +483,10 @@ Do you want to save your changes?</source>
             <source>Cannot start page %1: %2</source>
             <translation>No se puede empezar la página %1: %2</translation>
         </message>
+        <message>
+            <source>The detail %1 is sorted by %2, a column its data source %3 does not have</source>
+            <translation>El detalle %1 se ordena por %2, una columna que su origen de datos %3 no tiene</translation>
+        </message>
     </context>
     <context>
         <name>NCReportEvaluator</name>
@@ -701,6 +705,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The date format %1 shows nothing of the date</source>
             <translation>El formato de fecha %1 no muestra nada de la fecha</translation>
+        </message>
+        <message>
+            <source>The sort %1 names no column in one of its entries</source>
+            <translation>La ordenación %1 no nombra ninguna columna en una de sus entradas</translation>
         </message>
     </context>
 </TS>

@@ -483,6 +483,10 @@ Do you want to save your changes?</source>
             <source>Cannot start page %1: %2</source>
             <translation>无法开始第 %1 页：%2</translation>
         </message>
+        <message>
+            <source>The detail %1 is sorted by %2, a column its data source %3 does not have</source>
+            <translation>明细 %1 按 %2 排序，但其数据源 %3 没有该列</translation>
+        </message>
     </context>
     <context>
         <name>NCReportEvaluator</name>
@@ -701,6 +705,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The date format %1 shows nothing of the date</source>
             <translation>日期格式 %1 不显示日期的任何部分</translation>
+        </message>
+        <message>
+            <source>The sort %1 names no column in one of its entries</source>
+            <translation>排序 %1 的某一项未指定列</translation>
         </message>
     </context>
 </TS>

@@ -1,5 +1,6 @@
 // "Gráficos": every series type drawn from one generated data set (monthly sales of three
-// regions), with the interactive legend, tooltips and the selection the chart views report.
+// regions), with the interactive legend, tooltips and the selection the chart views report, and a
+// line of 100,000 points drawn without the per-element properties.
 // This page links the Charts component, which is under the GPL (see examples/gallery/CMakeLists.txt).
 #include "gallerypage.h"
 
@@ -46,6 +47,20 @@ std::unique_ptr<ZCGeneradorSeriesChart> salesLayer(int tipo)
     return generador;
 }
 
+// A day of readings every second or so: a slow wave with a faster one and some noise over it.
+std::unique_ptr<ZCGeneradorSeriesChart> readingsLayer(int points)
+{
+    auto generador = std::make_unique<ZCGeneradorSeriesChart>(QtCharts::QAbstractSeries::SeriesTypeLine);
+    generador->SetTipoCategoria(ZCGeneradorSeriesChart::CategoriaNumero);
+    quint32 noise = 12345;
+    for (int i = 0; i < points; ++i) {
+        noise = noise * 1664525u + 1013904223u;
+        const double lectura = 50 + 30 * std::sin(i * 0.00008) + 8 * std::sin(i * 0.0011) + (noise >> 24) / 32.0;
+        generador->AddDato(i, QString(), lectura, QStringLiteral("lecturas"), QStringLiteral("Lecturas"));
+    }
+    return generador;
+}
+
 class ChartsPage : public QWidget
 {
 public:
@@ -66,8 +81,9 @@ public:
         auto* grid = new QGridLayout;
         auto* charts = new QWidget;
         charts->setLayout(grid);
+        grid->addWidget(manyPointsChart(), 0, 0, 1, 2);
         for (int tipo = 0; tipo < int(std::size(typeNames)); ++tipo)
-            grid->addWidget(chartOf(tipo), tipo / 2, tipo % 2);
+            grid->addWidget(chartOf(tipo), 1 + tipo / 2, tipo % 2);
         auto* scroll = new QScrollArea;
         scroll->setWidgetResizable(true);
         scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -86,14 +102,44 @@ public:
     }
 
 private:
-    ZCChartView* chartOf(int tipo)
+    ZCChart* newChart(const QString& title)
     {
-        m_layers.push_back(salesLayer(tipo));
         auto* chart = new ZCChart;
-        chart->setTitle(QString::fromUtf8(typeNames[tipo]));
+        chart->setTitle(title);
         chart->SetLeyendaInteractiva(true);
         chart->SetTooltipsVisible(true);
         chart->SetChangeCursorOnHovered(true);
+        m_charts.push_back(chart);
+        return chart;
+    }
+
+    ZCChartView* newView(ZCChart* chart)
+    {
+        auto* view = new ZCChartView(chart);
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setMinimumSize(340, 280);
+        connect(view, &ZCChartView::itemSelectionChanged, this, [this, view](ZCItemSeriesChart* item) {
+            showSelection(view->GetSeriesSeleccionada(), item);
+        });
+        return view;
+    }
+
+    // Real data sizes: a host showing this many points leaves the per-element properties out,
+    // and the chart still reports the point clicked.
+    ZCChartView* manyPointsChart()
+    {
+        m_layers.push_back(readingsLayer(100000));
+        ZCChart* chart = newChart(QStringLiteral("100.000 puntos"));
+        chart->SetPropiedadesPorElemento(false);
+        chart->RepresentaGeneradoresSeries({m_layers.back().get()});
+        chart->legend()->setAlignment(Qt::AlignBottom);
+        return newView(chart);
+    }
+
+    ZCChartView* chartOf(int tipo)
+    {
+        m_layers.push_back(salesLayer(tipo));
+        ZCChart* chart = newChart(QString::fromUtf8(typeNames[tipo]));
         chart->RepresentaGeneradoresSeries({m_layers.back().get()});
         chart->legend()->setAlignment(Qt::AlignBottom);
         // Small charts: small print, so month names and regions fit.
@@ -109,15 +155,7 @@ private:
         }
         // Three pies of four months each would crowd the legend beyond reading.
         chart->legend()->setVisible(tipo != QtCharts::QAbstractSeries::SeriesTypePie);
-        m_charts.push_back(chart);
-
-        auto* view = new ZCChartView(chart);
-        view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumSize(340, 280);
-        connect(view, &ZCChartView::itemSelectionChanged, this, [this, view](ZCItemSeriesChart* item) {
-            showSelection(view->GetSeriesSeleccionada(), item);
-        });
-        return view;
+        return newView(chart);
     }
 
     void showSelection(const ZCSeriesChart* series, const ZCItemSeriesChart* item)

@@ -73,10 +73,10 @@ QWidget* editorsBox()
     return box;
 }
 
-// The pick button is as wide as its icon; the theme's roomy button padding would hide it.
-void setPickIcon(ZAbstractBrowser* browser)
+// The pick button (the library's calendar, clock or calculator icon) is as wide as its icon; the
+// theme's roomy button padding would hide it.
+void fitPickButton(ZAbstractBrowser* browser)
 {
-    browser->SetIcono(QIcon(QStringLiteral(":/Resources/tg_arrow_down.png")));
     browser->setStyleSheet(QStringLiteral("QToolButton { padding: 1px; }"));
 }
 
@@ -86,23 +86,23 @@ QWidget* browsersBox()
     auto* form = new QFormLayout(box);
 
     auto* date = new ZDateEditBrowser(nullptr, false);
-    setPickIcon(date);
+    fitPickButton(date);
     date->setCalendarPopup(true);
     styleCalendar(date);
     form->addRow(QStringLiteral("Fecha (el botón abre el calendario):"), date);
 
     auto* dateTime = new ZDateTimeEditBrowser(nullptr, false);
-    setPickIcon(dateTime);
+    fitPickButton(dateTime);
     dateTime->SetShowCalendarOnFocus(true);
     form->addRow(QStringLiteral("Fecha y hora (calendario al entrar):"), dateTime);
 
     auto* time = new ZTimeEditBrowser(nullptr, false);
-    setPickIcon(time);
+    fitPickButton(time);
     time->setTime(QTime(18, 0));
     form->addRow(QStringLiteral("Hora:"), time);
 
     auto* amount = new ZNumberSpinBoxBrowser(nullptr, false);
-    setPickIcon(amount);
+    fitPickButton(amount);
     amount->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
     amount->setRange(0, 1e6);
     amount->setNumericFormat(ZNumberSpinBox::NFormatLocalCurrency);

@@ -1,6 +1,6 @@
 // "Informes": a table of sales registered by name as an item model, a sample report over it
-// (in Spanish formats, grouped by city with totals as money, a barcode per row, a grand total
-// and "Página n de m") previewed as it is edited, and a button that prints it to PDF, and the
+// (in Spanish formats, sorted and grouped by city with totals as money, a barcode per row, a
+// grand total and "Página n de m") previewed as it is edited, and a button that prints it to PDF, and the
 // report designer opened on the sample report.
 #include "gallerypage.h"
 
@@ -11,6 +11,7 @@
 
 #include <ncrdgraphpropdialog.h>
 #include <ncreport.h>
+#include <ncreportpreview.h>
 
 #include <QCompleter>
 #include <QFile>
@@ -29,6 +30,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 
 const char sampleReport[] = R"(<report name="Ventas por ciudad" locale="es_ES" pageSize="A5" leftMargin="12" rightMargin="12">
@@ -46,7 +49,7 @@ const char sampleReport[] = R"(<report name="Ventas por ciudad" locale="es_ES" p
   <pageFooter height="8">
     <field x="0" y="2" width="124" height="5" fontSize="8" align="right">Página $V{pageNumber} de $V{pageCount}</field>
   </pageFooter>
-  <detail id="lineas" dataSource="ventas" height="9">
+  <detail id="lineas" dataSource="ventas" height="9" sort="Ciudad, Importe desc">
     <group id="ciudad" expression="$D{ventas.Ciudad}">
       <header height="8">
         <rectangle x="0" y="1" width="124" height="6" fill="#dde8f3" color="#dde8f3"/>
@@ -185,14 +188,19 @@ QWidget* createReportPage()
     buttons->addWidget(print);
     layout->addLayout(buttons);
 
+    // Pages are painted when they are shown, within the preview's memory budget, however long
+    // the report grows.
+    const auto pages = std::make_shared<NCReportPreview>(report, 80);
     const auto refresh = [=] {
-        QVector<QImage> pages;
-        if (!report->runReportToImages(pages, 80) || pages.isEmpty()) {
-            status->setText(report->error().toString());
+        pages->reset();
+        const QImage first = pages->page(0);
+        if (first.isNull()) {
+            status->setText(pages->error().toString());
             return;
         }
-        preview->setPixmap(sheet(pages.first()));
-        status->setText(QStringLiteral("%1 página(s); las filas del modelo «ventas» se editan en la tabla.").arg(pages.size()));
+        preview->setPixmap(sheet(first));
+        status->setText(QStringLiteral("%1 página(s); las filas del modelo «ventas» se editan en la tabla.")
+                            .arg(pages->pageCount()));
     };
     // Edits arrive one cell at a time: one preview after the last of them.
     auto* delay = new QTimer(page);

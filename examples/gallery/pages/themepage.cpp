@@ -96,16 +96,21 @@ QWidget* themeBar()
     refresh->setDefaultAction(manager->GetActionRefresh());
     refresh->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->addAction(manager->GetActionRefresh());
+    // Back to the application's own look: the library's controls draw its default icons again.
+    auto* none = new QToolButton;
+    none->setText(QStringLiteral("Sin tema"));
+    QObject::connect(none, &QToolButton::clicked, manager, &ZCGestorTemasEstilo::QuitarTema);
 
-    // The title follows the theme picked in the menu.
-    QObject::connect(manager->GetMenuTemas(), &QMenu::triggered, title, [title] {
-        title->setText(QStringLiteral("Tema: %1").arg(GetGestorTemasEstilo()->GetCurrentTema().GetNombre()));
+    QObject::connect(manager, &ZCGestorTemasEstilo::temaChanged, title, [title](int index) {
+        title->setText(index < 0 ? QStringLiteral("Sin tema")
+                                 : QStringLiteral("Tema: %1").arg(GetGestorTemasEstilo()->GetCurrentTema().GetNombre()));
     });
 
     layout->addWidget(title);
     layout->addStretch();
     layout->addWidget(chooser);
     layout->addWidget(refresh);
+    layout->addWidget(none);
     return bar;
 }
 

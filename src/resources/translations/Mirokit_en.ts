@@ -336,6 +336,18 @@ y: %2 </translation>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>The theme "%1" has been reloaded successfully</translation>
         </message>
+        <message>
+            <source>Error cargando tema. El fichero no existe o no puede abrirse</source>
+            <translation>Error loading theme. The file does not exist or cannot be opened</translation>
+        </message>
+        <message>
+            <source>La aplicación ya tenía una hoja de estilo propia en el primer SetTema(%1): los temas darán iconos y colores, nunca su hoja de estilo</source>
+            <translation>The application already had a style sheet of its own at the first SetTema(%1): themes will supply icons and colours, never their style sheet</translation>
+        </message>
+        <message>
+            <source>Error. El icono %1 del tema %2 no es un SVG válido: %3 (línea %4)</source>
+            <translation>Error. The icon %1 of theme %2 is not a valid SVG: %3 (line %4)</translation>
+        </message>
     </context>
     <context>
         <name>ZCInputDialog</name>
@@ -579,6 +591,14 @@ y: %2 </translation>
             <source>No se ha podido generar de manera automática el fichero de recursos: %1</source>
             <translation>The resource file could not be generated automatically: %1</translation>
         </message>
+        <message>
+            <source>Error. El fichero %1 no está codificado en UTF-8</source>
+            <translation>Error. The file %1 is not encoded in UTF-8</translation>
+        </message>
+        <message>
+            <source>Error. Importación circular: %1</source>
+            <translation>Error. Circular import: %1</translation>
+        </message>
     </context>
     <context>
         <name>ZCSVGIconEngine</name>
@@ -622,6 +642,14 @@ y: %2 </translation>
         <message>
             <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
             <translation>Error. The value %1 does not have an expected type in the configuration of theme %2. Valid values: String or Array of String</translation>
+        </message>
+        <message>
+            <source>Error. El valor %1 de la configuración del tema debe ser un texto</source>
+            <translation>Error. The value %1 in the theme configuration must be a string</translation>
+        </message>
+        <message>
+            <source>Error. El valor %1 de la configuración del tema %2 debe ser un texto</source>
+            <translation>Error. The value %1 in the configuration of theme %2 must be a string</translation>
         </message>
     </context>
     <context>

@@ -336,6 +336,18 @@ y: %2 </translation>
             <source>El tema "%1" ha sido recargado correctamente</source>
             <translation>主题“%1”已成功重新加载</translation>
         </message>
+        <message>
+            <source>Error cargando tema. El fichero no existe o no puede abrirse</source>
+            <translation>加载主题出错。文件不存在或无法打开</translation>
+        </message>
+        <message>
+            <source>La aplicación ya tenía una hoja de estilo propia en el primer SetTema(%1): los temas darán iconos y colores, nunca su hoja de estilo</source>
+            <translation>首次调用 SetTema(%1) 时应用程序已有自己的样式表：主题只提供图标和颜色，不会替换其样式表</translation>
+        </message>
+        <message>
+            <source>Error. El icono %1 del tema %2 no es un SVG válido: %3 (línea %4)</source>
+            <translation>错误。主题 %2 的图标 %1 不是有效的 SVG：%3（第 %4 行）</translation>
+        </message>
     </context>
     <context>
         <name>ZCInputDialog</name>
@@ -579,6 +591,14 @@ y: %2 </translation>
             <source>No se ha podido generar de manera automática el fichero de recursos: %1</source>
             <translation>无法自动生成资源文件：%1</translation>
         </message>
+        <message>
+            <source>Error. El fichero %1 no está codificado en UTF-8</source>
+            <translation>错误。文件 %1 不是 UTF-8 编码</translation>
+        </message>
+        <message>
+            <source>Error. Importación circular: %1</source>
+            <translation>错误。循环导入：%1</translation>
+        </message>
     </context>
     <context>
         <name>ZCSVGIconEngine</name>
@@ -622,6 +642,14 @@ y: %2 </translation>
         <message>
             <source>Error. El valor %1 no tiene un tipo esperado en la configuración del tema %2. Valores válidos: String o Array de String</source>
             <translation>错误。主题 %2 的配置中值 %1 的类型不符合要求。有效值：String 或 String 数组</translation>
+        </message>
+        <message>
+            <source>Error. El valor %1 de la configuración del tema debe ser un texto</source>
+            <translation>错误。主题配置中的值 %1 必须是字符串</translation>
+        </message>
+        <message>
+            <source>Error. El valor %1 de la configuración del tema %2 debe ser un texto</source>
+            <translation>错误。主题 %2 配置中的值 %1 必须是字符串</translation>
         </message>
     </context>
     <context>
