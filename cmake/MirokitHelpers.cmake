@@ -81,7 +81,7 @@ function(mirokit_add_component name)
     target_compile_definitions(${target} PRIVATE MIROKIT_BUILDING_${upper_name})
     target_link_libraries(${target} PUBLIC Mirokit)
     foreach(module IN LISTS ARG_QT)
-        target_link_libraries(${target} PUBLIC Qt5::${module})
+        target_link_libraries(${target} PUBLIC Qt${MIROKIT_QT_MAJOR}::${module})
     endforeach()
     target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES})
     set_property(GLOBAL APPEND PROPERTY MIROKIT_COMPONENTS ${name})
@@ -167,7 +167,7 @@ endfunction()
 function(mirokit_add_test name)
     cmake_parse_arguments(ARG "THREADS" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE Mirokit mirokit_testsupport Qt5::Test ${ARG_LIBRARIES})
+    target_link_libraries(${name} PRIVATE Mirokit mirokit_testsupport Qt${MIROKIT_QT_MAJOR}::Test ${ARG_LIBRARIES})
     add_test(NAME ${name} COMMAND ${name})
     set(home "${CMAKE_CURRENT_BINARY_DIR}/${name}.home")
     file(MAKE_DIRECTORY "${home}/run")
@@ -269,7 +269,7 @@ ${qrc_entries}    </qresource>
 ")
     set(qrc_source "${CMAKE_CURRENT_BINARY_DIR}/qrc_${name}.cpp")
     add_custom_command(OUTPUT "${qrc_source}"
-        COMMAND Qt5::rcc --name ${name} --output "${qrc_source}" "${qrc}"
+        COMMAND Qt${MIROKIT_QT_MAJOR}::rcc --name ${name} --output "${qrc_source}" "${qrc}"
         DEPENDS "${qrc}" ${ARG_DEPENDS}
         COMMENT "Compiling the ${name} resource collection" VERBATIM)
     set_source_files_properties("${qrc_source}" PROPERTIES SKIP_AUTOMOC ON)

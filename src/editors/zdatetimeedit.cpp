@@ -8,6 +8,8 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSpinBox>
@@ -278,9 +280,9 @@ void ZDateTimeEdit::keyPressEvent(QKeyEvent* event)
                       && currentSection() != QDateTimeEdit::DaySection;
 }
 
-// A 0 or 1 right after such a 3 completes the 30 or 31 the user meant: the date becomes the
-// last day of February, as Qt does with a day past the end of other months. Any other key
-// ends the chance.
+// A 0 or 1 right after such a 3 completes the 30 or 31 the user meant. As Qt does with a day
+// past the end of other months, the date becomes the last day of February while the text
+// keeps the day typed, so that the month typed next finds it. Any other key ends the chance.
 bool ZDateTimeEdit::finishesFebruaryDay(const QKeyEvent* event)
 {
     const bool finishes = m_februaryThree && !isReadOnly()
@@ -291,8 +293,20 @@ bool ZDateTimeEdit::finishesFebruaryDay(const QKeyEvent* event)
     const QDateTimeEdit::Section section = currentSection();
     const QDate february = date();
     setDate(QDate(february.year(), 2, february.daysInMonth()));
+    showTypedDay(QLatin1Char('3') + event->text());
     setSelectedSection(section);
     return true;
+}
+
+// Qt must not see this change as an edit: it would read the text back and put the month's
+// last day in it at once (the line edit's validation, and a cursor that leaves the section
+// being typed, both do that).
+void ZDateTimeEdit::showTypedDay(const QString& day)
+{
+    const QString text = lineEdit()->text();
+    const QScopedValueRollback<bool> showing(m_showingTypedDay, true);
+    const QSignalBlocker silence(lineEdit());
+    lineEdit()->setText(day + text.midRef(leadingDay(text).size()));
 }
 
 void ZDateTimeEdit::focusInEvent(QFocusEvent* event)
@@ -357,7 +371,7 @@ bool ZDateTimeEdit::acceptsMissingDay(const QString& input) const
 
 QValidator::State ZDateTimeEdit::validate(QString& input, int& pos) const
 {
-    if (acceptsMissingDay(input))
+    if (m_showingTypedDay || acceptsMissingDay(input))
         return QValidator::Acceptable;
     return QDateTimeEdit::validate(input, pos);
 }

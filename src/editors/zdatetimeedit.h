@@ -20,8 +20,9 @@ class ZFont;
     Qt keeps while the editor is empty is given again.
 
     Enter on an empty editor finishes editing and goes on to the dialog's default button. With
-    the day as the first section, 29, 30 or 31 typed in a shorter month give its last day, so
-    that the month can be fixed afterwards.
+    the day as the first section, 29, 30 or 31 typed in a shorter month stay in the text while
+    the value is the month's last day; the month typed next gets that day (31 then 03 is
+    31 March), and an edit that ends on a day the month lacks ends on its last day.
 
     The display format is the one stored under "DateFormat" in the settings when there is one.
     The calendar pop-up is a ZCCalendarWidget coloured by the day-style rules; F4 opens it, and
@@ -96,9 +97,11 @@ private:
     bool isDayTypedFirst() const;
     bool acceptsMissingDay(const QString& input) const;
     bool finishesFebruaryDay(const QKeyEvent* event);
+    void showTypedDay(const QString& day);
 
     QPointer<ZCCalendarWidget> m_calendar;
     bool m_valid = false;
     bool m_showCalendarOnFocus = false;
     bool m_februaryThree = false;
+    bool m_showingTypedDay = false;
 };

@@ -15,30 +15,28 @@ ZCGestorNotificaciones manager;
 
 ZCGestorNotificaciones* GetGestorNotificaciones()
 {
-    if (!manager.IsInit())
-        manager.Init();
     return &manager;
 }
 
-ZCGestorNotificaciones::ZCGestorNotificaciones() = default;
+// The connection is made here, on the manager's own thread, and never again: made by the first
+// thread to ask for a notification, a worker's, it would reach the GUI thread only through
+// Qt's event queue, an ordering that thread checkers cannot see.
+ZCGestorNotificaciones::ZCGestorNotificaciones()
+{
+    connect(this, &ZCGestorNotificaciones::requestInitContenedor,
+            this, &ZCGestorNotificaciones::OnRequestInitContenedor);
+}
 
 ZCGestorNotificaciones::~ZCGestorNotificaciones() = default;
 
+// Kept for callers that initialise the manager themselves: the constructor has done it.
 void ZCGestorNotificaciones::Init()
 {
-    // Several threads may ask for the manager at once; the connection must be made only once,
-    // or every first notification would be shown twice.
-    const std::lock_guard<std::mutex> locker(m_mutex);
-    if (m_initialised)
-        return;
-    connect(this, &ZCGestorNotificaciones::requestInitContenedor,
-            this, &ZCGestorNotificaciones::OnRequestInitContenedor);
-    m_initialised = true;
 }
 
 bool ZCGestorNotificaciones::IsInit() const
 {
-    return m_initialised;
+    return true;
 }
 
 bool ZCGestorNotificaciones::hasContenedor() const

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <QPointer>
 
-#include <atomic>
 #include <mutex>
 
 class ZCContenedorNotificacionesDlg;
@@ -14,9 +13,10 @@ class ZCContenedorNotificacionesDlg;
 /*!
     The process-wide notification manager, reached through GetGestorNotificaciones().
     AddNotificacion() may be called from any thread: it only emits signals, and the window and
-    the notification are created on the GUI thread, the manager's own. The stack window is
-    created with the first notification, as a child of the then current main window, and again
-    with the next notification if that main window has been destroyed.
+    the notification are created on the GUI thread, the manager's own. The manager is ready from
+    its construction: Init() has nothing left to do and IsInit() is always true. The stack
+    window is created with the first notification, as a child of the then current main window,
+    and again with the next notification if that main window has been destroyed.
 */
 class MIROKIT_EXPORT ZCGestorNotificaciones : public QObject
 {
@@ -50,7 +50,6 @@ private:
     // A std::mutex rather than QMutex: ThreadSanitizer sees its locking, not a futex inside Qt.
     mutable std::mutex m_mutex;
     QPointer<ZCContenedorNotificacionesDlg> m_contenedor;
-    std::atomic<bool> m_initialised{false};
 };
 
 MIROKIT_EXPORT ZCGestorNotificaciones* GetGestorNotificaciones();
