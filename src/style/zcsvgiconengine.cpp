@@ -213,6 +213,10 @@ QPixmap ZCSVGIconEngine::renderPixmap(const QSize& size)
 
 QPixmap ZCSVGIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State)
 {
+    // Styles ask for the icon at the size left inside a button, which a squeezed button makes
+    // empty: there is nothing to draw, and a painter on an empty image only complains.
+    if (size.isEmpty())
+        return QPixmap();
     dropStaleDrawing();
     const quint64 key = pixmapKey(size, mode);
     const auto cached = m_pixmaps.constFind(key);

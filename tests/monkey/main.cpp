@@ -38,10 +38,11 @@ struct Options {
     int eventsPerPage = 20;
 };
 
-// The live heap may grow by this much a cycle, on average over the last trendCycles cycles,
-// once the first warmUpCycles are done. Caches that follow the window's size and what is shown
-// (covers, backing stores, pixmaps, glyphs) fill up for several cycles and then swing by a few
-// megabytes either way; only a leak keeps the heap growing after that.
+// The live heap fails the run when it grows by more than this a cycle, on average, in both
+// halves of the last trendCycles cycles, once the first warmUpCycles are done. Caches that
+// follow the window's size and what is shown (covers, backing stores, pixmaps, glyphs) fill up
+// for several cycles, by jumps of several megabytes, and then swing a few megabytes either way;
+// only a leak keeps the heap growing half after half.
 constexpr int warmUpCycles = 6;
 constexpr int trendCycles = 10;
 constexpr qint64 growthPerCycleLimit = 1536 * 1024;
@@ -186,7 +187,11 @@ private:
                     m_watchdog->eventCount(), bytes / 1048576.0, growth / 1048576.0);
         std::fflush(stdout);
         const int first = m_heap.size() - 1 - trendCycles;
-        if (first < warmUpCycles - 1 || bytes - m_heap.at(first) <= trendCycles * growthPerCycleLimit)
+        if (first < warmUpCycles - 1)
+            return;
+        const int middle = first + trendCycles / 2;
+        const qint64 halfLimit = trendCycles / 2 * growthPerCycleLimit;
+        if (m_heap.at(middle) - m_heap.at(first) <= halfLimit || bytes - m_heap.at(middle) <= halfLimit)
             return;
 #if defined(__SANITIZE_ADDRESS__)
         // Where the live heap is, by allocation site; ASAN_OPTIONS=fast_unwind_on_malloc=0 gives

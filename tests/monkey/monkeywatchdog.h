@@ -21,6 +21,7 @@
 class MonkeyWatchdog
 {
 public:
+    // A hang: the GUI thread works this long on one event, or waits four times as long.
     static constexpr int hangSeconds = 10;
     static constexpr int eventsShown = 50;
 
@@ -54,6 +55,7 @@ private:
     int m_eventCount = 0;
     QStringList m_warnings;
     std::atomic<qint64> m_lastBeat{0};
+    std::atomic<qint64> m_lastBeatWork{0};
     std::atomic<bool> m_stopping{false};
     std::atomic<bool> m_reported{false};
     QPointer<QWidget> m_blocker;

@@ -91,6 +91,8 @@ private slots:
     void eachStateIsDrawnInItsColour_data();
     void eachStateIsDrawnInItsColour();
     void aMissingIconIsTransparentWithAWarning();
+    void anEmptySizeGivesNoPixmapAndNoWarning_data();
+    void anEmptySizeGivesNoPixmapAndNoWarning();
     void disabledGoesThroughTheStyle();
     void aThemeSwitchOrARefreshRedrawsTheSameIcon();
     void aZCIconLoadsAFileOncePerProcess();
@@ -459,6 +461,25 @@ void TestZCGestorTemasEstilo::aMissingIconIsTransparentWithAWarning()
     engine.pixmap(QSize(12, 10), QIcon::Normal, QIcon::Off); // looked for again, not cached
     const QString warning = "No se encuentra el icono 'gone' en el tema 'Uno'";
     QCOMPARE(log.texts(QtWarningMsg), QStringList({warning, warning}));
+}
+
+void TestZCGestorTemasEstilo::anEmptySizeGivesNoPixmapAndNoWarning_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("a button squeezed to nothing") << QSize(0, 0) << int(QIcon::Normal);
+    QTest::newRow("a button with no height") << QSize(16, 0) << int(QIcon::Active);
+    QTest::newRow("a negative width, disabled") << QSize(-4, 16) << int(QIcon::Disabled);
+}
+
+void TestZCGestorTemasEstilo::anEmptySizeGivesNoPixmapAndNoWarning()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, mode);
+    ZCSVGIconEngine engine("save", ZCGestorTemasEstilo::EstadoNormal);
+    MessageLogCapture log;
+    QVERIFY(engine.pixmap(size, QIcon::Mode(mode), QIcon::Off).isNull());
+    QCOMPARE(log.texts(QtWarningMsg), QStringList());
 }
 
 void TestZCGestorTemasEstilo::disabledGoesThroughTheStyle()

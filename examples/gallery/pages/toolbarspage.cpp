@@ -94,9 +94,11 @@ ZCToolBar* horizontalBar()
     search->SetShortcut(QKeySequence::Find, Qt::WindowShortcut, true);
     bar->addAction(search);
     addColumnsAction(bar);
-    auto* fullScreen = new ZCAction(resourceIcon("tv_pantalla"), QStringLiteral("Pantalla completa"), bar);
-    fullScreen->SetShortcut(ZCKeySequence(ZCKeySequence::KeyPantallaCompleta), Qt::WindowShortcut, true);
-    bar->addAction(fullScreen);
+    // F11 belongs to the main window's own full-screen action: a second action with it would
+    // make the keys ambiguous and neither would run.
+    auto* properties = new ZCAction(resourceIcon("tg_edit"), QStringLiteral("Propiedades"), bar);
+    properties->SetShortcut(ZCKeySequence(ZCKeySequence::KeyPropiedades), Qt::WindowShortcut, true);
+    bar->addAction(properties);
     return bar;
 }
 

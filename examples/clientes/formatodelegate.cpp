@@ -1,0 +1,15 @@
+#include "formatodelegate.h"
+
+#include <QDate>
+
+QString FormatoDelegate::displayText(const QVariant& value, const QLocale& locale) const
+{
+    switch (value.userType()) {
+    case QMetaType::Double:
+        return locale.toCurrencyString(value.toDouble());
+    case QMetaType::QDate:
+        return locale.toString(value.toDate(), QLocale::ShortFormat);
+    default:
+        return QStyledItemDelegate::displayText(value, locale);
+    }
+}
