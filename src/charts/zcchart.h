@@ -12,14 +12,6 @@
 
 #include <memory>
 
-namespace QtCharts {
-class QAbstractBarSeries;
-class QBarCategoryAxis;
-class QBarSet;
-class QLegendMarker;
-class QPieSlice;
-}
-
 class ZCChartItemTable;
 class ZCGeneradorSeriesChart;
 
