@@ -114,9 +114,12 @@ void ZCSortFilterProxyModel::LimpiaVisibilidadColumnas()
     invalidateFilter();
 }
 
+// Qt 6's persistent index converts to a new index, not to a reference into itself: the reference
+// handed out is to a copy kept here, taken at each call.
 const QModelIndex& ZCSortFilterProxyModel::GetPrimerIndexEncontrado() const
 {
-    return m_primerIndex;
+    m_primerIndexActual = m_primerIndex;
+    return m_primerIndexActual;
 }
 
 void ZCSortFilterProxyModel::setSourceModel(QAbstractItemModel* model)

@@ -81,6 +81,7 @@ private:
     bool m_normalizado = false;
     QVector<int> m_columnasOcultas;
     mutable QPersistentModelIndex m_primerIndex;
+    mutable QModelIndex m_primerIndexActual;
     QString m_patron;
     // The kind of the last pattern seen while filtering (see kindOf()).
     mutable QString m_checkedPattern;
