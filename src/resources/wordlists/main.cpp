@@ -15,7 +15,6 @@
 #include <QtCore/QMetaProperty>
 #include <QtCore/QSaveFile>
 #include <QtCore/QStringList>
-#include <QtCore/QTextStream>
 
 #include <cstdio>
 
@@ -107,11 +106,11 @@ bool writeList(const QString &fileName, Dialect dialect)
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    QTextStream out(&file);
-    out.setCodec("UTF-8");
-    for (const QString &line : qAsConst(lines))
-        out << line << '\n';
-    out.flush();
+    // UTF-8 written directly: text streams choose their encoding differently in Qt 5 and Qt 6.
+    for (const QString &line : qAsConst(lines)) {
+        file.write(line.toUtf8());
+        file.write("\n");
+    }
     return file.commit();
 }
 
