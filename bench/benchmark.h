@@ -4,6 +4,7 @@
 // process and report the ratio; they are not tests and never gate CI.
 
 #include <QElapsedTimer>
+#include <QString>
 #include <QTextStream>
 
 #include <algorithm>
