@@ -324,6 +324,9 @@ QAction* ZCGestorTemasEstilo::GetActionRefresh()
 
 void ZCGestorTemasEstilo::onRefresh()
 {
+    // Without a theme in force there is nothing to reload (and no index to complain about).
+    if (!isValidIndex(m_currentIndex))
+        return;
     // A theme whose files no longer parse was not reloaded, and its warning says so already.
     if (!SetTema(m_currentIndex))
         return;

@@ -328,6 +328,9 @@ void TestZCGestorTemasEstilo::aSignalFollowsTheThemeAndQuitarTemaRestoresTheHost
     const QIcon save = themed("save");
     manager->QuitarTema();
     manager->QuitarTema(); // already without a theme: nothing happens
+    MessageLogCapture log;
+    manager->GetActionRefresh()->trigger(); // nothing to reload, and nothing to warn about
+    QCOMPARE(log.texts(QtWarningMsg), QStringList());
     QCOMPARE(changes.count(), 2);
     QCOMPARE(changes.at(0).at(0).toInt(), m_secondIndex);
     QCOMPARE(changes.at(1).at(0).toInt(), -1);
