@@ -1,6 +1,8 @@
 #include "zfont.h"
 
 #include <QDebug>
+#include <cmath>
+#include <iterator>
 #include <limits>
 #include <QJSEngine>
 #include <QQmlEngine>
@@ -21,25 +23,24 @@ constexpr double maximumSpacing = 33554431;
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 // Scripts keep Qt 5's weights (0 to 99, Normal 50, Bold 75) whatever the Qt; Qt 6 weighs fonts
-// from 1 to 1000. Each named weight of one scale stands for the other's, and a weight between
-// two names takes the nearer one.
+// from 1 to 1000. The named weights of the two scales stand for each other and the weights
+// between them are spread evenly; each Qt 5 weight gets a Qt 6 weight of its own, so a weight a
+// script sets reads back unchanged.
 constexpr int namedWeights[][2] = {
     {0, QFont::Thin}, {12, QFont::ExtraLight}, {25, QFont::Light}, {50, QFont::Normal}, {57, QFont::Medium},
-    {63, QFont::DemiBold}, {75, QFont::Bold}, {81, QFont::ExtraBold}, {87, QFont::Black},
+    {63, QFont::DemiBold}, {75, QFont::Bold}, {81, QFont::ExtraBold}, {87, QFont::Black}, {99, 1000},
 };
 
-int nearestNamedWeight(int weight, int fromScale)
+int convertedWeight(int weight, int fromScale)
 {
     const int toScale = 1 - fromScale;
-    int nearest = namedWeights[0][toScale];
-    int distance = std::numeric_limits<int>::max();
-    for (const auto& named : namedWeights) {
-        if (qAbs(named[fromScale] - weight) < distance) {
-            distance = qAbs(named[fromScale] - weight);
-            nearest = named[toScale];
-        }
-    }
-    return nearest;
+    std::size_t upper = 1;
+    while (upper + 1 < std::size(namedWeights) && weight > namedWeights[upper][fromScale])
+        ++upper;
+    const auto& low = namedWeights[upper - 1];
+    const auto& high = namedWeights[upper];
+    const double share = double(weight - low[fromScale]) / (high[fromScale] - low[fromScale]);
+    return int(std::lround(low[toScale] + share * (high[toScale] - low[toScale])));
 }
 #endif
 } // namespace
@@ -227,7 +228,7 @@ void ZFont::setStyleStrategy(int nStyleStrategy)
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 int ZFont::weight() const { return m_font.weight(); }
 #else
-int ZFont::weight() const { return nearestNamedWeight(m_font.weight(), 1); }
+int ZFont::weight() const { return convertedWeight(m_font.weight(), 1); }
 #endif
 
 void ZFont::setWeight(int nWeight)
@@ -237,7 +238,7 @@ void ZFont::setWeight(int nWeight)
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     m_font.setWeight(nWeight);
 #else
-    m_font.setWeight(QFont::Weight(nearestNamedWeight(nWeight, 0)));
+    m_font.setWeight(QFont::Weight(convertedWeight(nWeight, 0)));
 #endif
 }
 
