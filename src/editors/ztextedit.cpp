@@ -211,8 +211,12 @@ void ZTextEdit::SetText(const QString& text)
         // text back changed. A text that names none keeps the editor's own.
         const QTextCharFormat first = m_textEdit->cursorForPosition(QPoint(0, 0)).charFormat();
         QStringList families = first.fontFamilies().toStringList();
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        // Qt 5 keeps a single family apart from the list; Qt 6 keeps only the list (and its
+        // fontFamily() fails on a format that names none).
         if (families.isEmpty() && !first.fontFamily().isEmpty())
             families.append(first.fontFamily());
+#endif
         if (!families.isEmpty())
             applyFontFamilies(families);
         OnTextSize(QString::number(first.font().pointSizeF()));
@@ -362,7 +366,10 @@ void ZTextEdit::OnTextFamily(const QString& f)
 void ZTextEdit::applyFontFamilies(const QStringList& families)
 {
     QTextCharFormat format;
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 5 reads the single family first; Qt 6 has only the list.
     format.setFontFamily(families.constFirst());
+#endif
     format.setFontFamilies(families);
     mergeFormatOnWordOrSelection(format);
 }
