@@ -228,7 +228,7 @@ private Q_SLOTS:
         MessageLogCapture log;
         QScopedPointer<NCRDMainWindow> window(designer.CreateMainWindow(nullptr));
         QTEST(textLines(pdfText(designer.pdf)), "printed");
-        QTEST(log.texts(QtWarningMsg).filter(QStringLiteral("has no column apellido")).size(), "warnings");
+        QTEST(int(log.texts(QtWarningMsg).filter(QStringLiteral("has no column apellido")).size()), "warnings");
     }
 
     void dataSourcesOfTheCurrentDocument()
