@@ -216,11 +216,15 @@ QString NCReportEvaluator::templateText(const QString& text, const NCReportValue
         ok = end >= 0 && referenceValue(text.at(at + 1), text.mid(at + 3, end - at - 3), part);
         if (!ok)
             break;
-        result += QStringView(text).mid(done, at - done) + format.text(part, m_locale);
+        // append(const QChar*, int) takes an empty piece as it is; a QStringView builder copies
+        // it with a null pointer when the text before the reference is empty.
+        result.append(text.constData() + done, at - done);
+        result += format.text(part, m_locale);
         done = end + 1;
         at = end;
     }
-    return result + QStringView(text).mid(done);
+    result.append(text.constData() + done, text.size() - done);
+    return result;
 }
 
 bool NCReportEvaluator::referenceValue(QChar kind, const QString& name, QVariant& result)
