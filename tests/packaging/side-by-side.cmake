@@ -3,6 +3,8 @@
 # write a file of the same name: each must own its files, so that either can be installed,
 # upgraded or removed without touching the other. Without a Qt 5 build there is nothing to put
 # beside this one, and the test says so and is skipped.
+cmake_minimum_required(VERSION 3.25)
+
 if(NOT EXISTS "${QT5_BUILD_DIR}/cmake_install.cmake")
     message("SKIPPED: no Qt 5 build in ${QT5_BUILD_DIR} (scripts/test makes one)")
     return()
