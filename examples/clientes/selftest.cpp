@@ -82,8 +82,11 @@ void SelfTest::checksTheCoreAlone()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
     const QByteArray loaded = maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
-    check(loaded.contains("libMirokit.so"), QStringLiteral("el núcleo de Mirokit está cargado"));
-    for (const char* gplOnly : {"libQt5Charts", "libqscintilla2", "libMirokitCharts", "libMirokitScintilla"})
+    // The Qt 6 build's libraries carry a 6 after the package's name (libMirokit6.so).
+    const char* core = QT_VERSION_MAJOR == 6 ? "libMirokit6.so" : "libMirokit.so";
+    check(loaded.contains(core), QStringLiteral("el núcleo de Mirokit está cargado"));
+    for (const char* gplOnly : {"libQt5Charts", "libQt6Charts", "libqscintilla2", "libMirokitCharts",
+                                "libMirokit6Charts", "libMirokitScintilla", "libMirokit6Scintilla"})
         check(!loaded.contains(gplOnly), QStringLiteral("no se carga %1").arg(QLatin1String(gplOnly)));
 }
 

@@ -1,5 +1,7 @@
 # Script mode: builds a sample program against the installed prefix with its own
-# find_package(Mirokit), as a host would, and runs its self-test without LD_LIBRARY_PATH.
+# find_package(PACKAGE), as a host would, and runs its self-test without LD_LIBRARY_PATH and
+# without a library of the other Qt (host.cmake).
+include("${CMAKE_CURRENT_LIST_DIR}/host.cmake")
 file(REMOVE_RECURSE "${WORK_DIR}")
 
 function(run)
@@ -11,6 +13,6 @@ function(run)
 endfunction()
 
 run(${CMAKE_COMMAND} -S "${SOURCE_DIR}" -B "${WORK_DIR}/build"
-    "-DCMAKE_PREFIX_PATH=${PREFIX}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
+    "-DCMAKE_PREFIX_PATH=${PREFIX}" "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}" "-DMIROKIT_PACKAGE=${PACKAGE}")
 run(${CMAKE_COMMAND} --build "${WORK_DIR}/build")
-run(${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH "${WORK_DIR}/build/clientes" --selftest "${WORK_DIR}")
+run_host("${WORK_DIR}/build/clientes" --selftest "${WORK_DIR}")

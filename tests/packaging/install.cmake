@@ -1,6 +1,7 @@
 # Script mode: installs the build into a fresh prefix, as a user would, and checks that the
 # installed libraries and the Designer plugin find the libraries beside them by their own
-# RUNPATH (no LD_LIBRARY_PATH, no system folder).
+# RUNPATH (no LD_LIBRARY_PATH, no system folder). PACKAGE is the package's name (Mirokit, or
+# Mirokit6 for Qt 6), LIBRARY_SUFFIX what the engines' library names carry with it ("" or 6).
 file(REMOVE_RECURSE "${PREFIX}")
 
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -30,7 +31,9 @@ function(expect_resolved_beside file)
     endforeach()
 endfunction()
 
-expect_resolved_beside("${PREFIX}/${LIBDIR}/libMirokit.so.0" libMirokitGrid libNCReport)
+set(grid libMirokitGrid${LIBRARY_SUFFIX})
+set(report libNCReport${LIBRARY_SUFFIX})
+expect_resolved_beside("${PREFIX}/${LIBDIR}/lib${PACKAGE}.so.0" ${grid} ${report})
 if(DESIGNER_PLUGIN)
-    expect_resolved_beside("${PREFIX}/${DESIGNER_PLUGIN}" libMirokit libMirokitGrid libNCReport)
+    expect_resolved_beside("${PREFIX}/${DESIGNER_PLUGIN}" lib${PACKAGE} ${grid} ${report})
 endif()

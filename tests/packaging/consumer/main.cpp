@@ -29,7 +29,8 @@ int main(int argc, char** argv)
         return 1;
     }
     const QByteArray libraries = loadedLibraries();
-    for (const char* gplOnly : {"libQt5Charts", "libqscintilla2", "libMirokitCharts", "libMirokitScintilla"}) {
+    for (const char* gplOnly : {"libQt5Charts", "libQt6Charts", "libqscintilla2", "libMirokitCharts",
+                                "libMirokit6Charts", "libMirokitScintilla", "libMirokit6Scintilla"}) {
         if (libraries.contains(gplOnly)) {
             std::fprintf(stderr, "a core-only host loaded %s\n", gplOnly);
             return 1;
