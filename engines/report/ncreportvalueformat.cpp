@@ -1,6 +1,7 @@
 #include "ncreportvalueformat.h"
 
 #include "ncreportevaluator.h"
+#include "ncreportnumbertext_p.h"
 
 #include <QDateTime>
 
@@ -88,8 +89,8 @@ QString NCReportValueFormat::numberText(double number, const QLocale& locale) co
     if (std::abs(number) < 0.5 * std::pow(10.0, -decimals))
         number = 0;
     if (type == Currency)
-        return locale.toCurrencyString(number, QString(), decimals);
-    return locale.toString(number, 'f', decimals);
+        return NCReportNumberText::currency(locale, number, QString(), decimals);
+    return NCReportNumberText::number(locale, number, decimals);
 }
 
 bool NCReportValueFormat::typeByName(const QString& name, Type& type)

@@ -55,6 +55,33 @@ ZCEditorPopup* ZCAction::GetEditorPopup()
     return m_editorPopup;
 }
 
+namespace {
+
+// The print-preview images Qt 6 renamed, by the Qt 5 names the function takes under both.
+QString printPreviewImageName(const QLatin1String& name)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    static const struct {
+        const char* qt5Name;
+        const char* qt6Name;
+    } renamed[] = {
+        {"print", "printer"},
+        {"fit-width", "zoom-fit-width"},
+        {"fit-page", "zoom-fit-page"},
+        {"view-page-one", "view-pages-single"},
+        {"view-page-sided", "view-pages-facing"},
+        {"view-page-multi", "view-pages-overview"},
+    };
+    for (const auto& entry : renamed) {
+        if (name == QLatin1String(entry.qt5Name))
+            return QLatin1String(entry.qt6Name);
+    }
+#endif
+    return name;
+}
+
+} // namespace
+
 void setupActionIconQtPrintPreview(QAction* action, const QLatin1String& name)
 {
     if (!action) {
@@ -62,7 +89,8 @@ void setupActionIconQtPrintPreview(QAction* action, const QLatin1String& name)
         return;
     }
     // Images of Qt PrintSupport, registered when the library loads it (the library links it).
-    const QString path = QLatin1String(":/qt-project.org/dialogs/qprintpreviewdialog/images/") + name;
+    const QString path = QLatin1String(":/qt-project.org/dialogs/qprintpreviewdialog/images/")
+                         + printPreviewImageName(name);
     ZCIcon icon;
     for (const int size : {24, 32}) {
         const QString file = path + QStringLiteral("-%1.png").arg(size);

@@ -128,9 +128,12 @@ ZCApplication::ZCApplication(const QString& applicationName, QObject* parent)
             QApplication::setStyle(new ZCProxyStyle());
     }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 always draws pixmaps at the device pixel ratio; Qt 5 does so only when asked.
     const auto* guiApplication = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (guiApplication && guiApplication->devicePixelRatio() > 1.0)
         QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
 
     s_application = this;
 }
@@ -143,7 +146,10 @@ ZCApplication::~ZCApplication()
 
 void ZCApplication::OnInitMain()
 {
+    // Qt 6 always scales by the screen's device pixel ratio.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+#endif
 }
 
 void ZCApplication::GetArgsFromUri(int& argc, char**& argv, const QString& uriPrefix,

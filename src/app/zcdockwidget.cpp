@@ -1,5 +1,6 @@
 #include "zcdockwidget.h"
 
+#include "zceventposition_p.h"
 #include "zctitlebarwidget.h"
 
 #include <QApplication>
@@ -402,19 +403,21 @@ bool ZCDockWidget::eventFilter(QObject* watched, QEvent* event)
     QPoint globalPos;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        globalPos = static_cast<QMouseEvent*>(event)->globalPos();
+        globalPos = ZCEventPosition::globalPosition(static_cast<QMouseEvent*>(event)).toPoint();
         if (isNear(globalPos))
             m_pressed = true;
         break;
     case QEvent::MouseButtonRelease:
-        globalPos = static_cast<QMouseEvent*>(event)->globalPos();
+        globalPos = ZCEventPosition::globalPosition(static_cast<QMouseEvent*>(event)).toPoint();
         m_pressed = false;
         if (watched == this)
             installTitleBar(isFloating());
         break;
     case QEvent::HoverMove:
-        if (watched->isWidgetType())
-            globalPos = static_cast<QWidget*>(watched)->mapToGlobal(static_cast<QHoverEvent*>(event)->pos());
+        if (watched->isWidgetType()) {
+            const QPointF position = ZCEventPosition::position(static_cast<QHoverEvent*>(event));
+            globalPos = static_cast<QWidget*>(watched)->mapToGlobal(position.toPoint());
+        }
         break;
     case QEvent::Leave:
         m_pressed = false;

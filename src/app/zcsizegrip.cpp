@@ -1,5 +1,7 @@
 #include "zcsizegrip.h"
 
+#include "zceventposition_p.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionSizeGrip>
@@ -28,14 +30,14 @@ QSize ZCSizeGrip::sizeHint() const
 
 void ZCSizeGrip::mousePressEvent(QMouseEvent* event)
 {
-    m_pressPosition = event->globalPos();
+    m_pressPosition = ZCEventPosition::globalPosition(event).toPoint();
     if (parentWidget())
         m_startGeometry = parentWidget()->geometry();
 }
 
 void ZCSizeGrip::mouseReleaseEvent(QMouseEvent* event)
 {
-    m_pressPosition = event->globalPos();
+    m_pressPosition = ZCEventPosition::globalPosition(event).toPoint();
 }
 
 void ZCSizeGrip::mouseMoveEvent(QMouseEvent* event)
@@ -43,7 +45,7 @@ void ZCSizeGrip::mouseMoveEvent(QMouseEvent* event)
     QWidget* parent = parentWidget();
     if (!parent || !(event->buttons() & Qt::LeftButton))
         return;
-    const QPoint corner = parent->mapFromGlobal(event->globalPos());
+    const QPoint corner = parent->mapFromGlobal(ZCEventPosition::globalPosition(event).toPoint());
     parent->resize(corner.x(), corner.y());
     moveToCorner();
 }

@@ -1,5 +1,6 @@
 #include "zctoolbar.h"
 
+#include "zceventposition_p.h"
 #include "zcpopupplacement_p.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ bool ZCToolBar::eventFilter(QObject* watched, QEvent* event)
         if (auto* menu = qobject_cast<QMenu*>(watched)) {
             const auto* move = static_cast<QMouseEvent*>(event);
             if (!menu->rect().contains(move->pos()))
-                hoverButton(QApplication::widgetAt(move->globalPos()));
+                hoverButton(QApplication::widgetAt(ZCEventPosition::globalPosition(move).toPoint()));
         }
         break;
     case QEvent::Leave:

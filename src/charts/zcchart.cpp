@@ -877,7 +877,7 @@ QPointF ZCChart::nearestPoint(QAbstractSeries* series, const QPointF& position, 
     const QPointF target = self->mapToPosition(position, series);
     qreal best = clickReach * clickReach;
     QPointF nearest;
-    const QVector<QPointF> values = points->pointsVector();
+    const QList<QPointF> values = points->points();
     for (const QPointF& value : values) {
         const QPointF offset = self->mapToPosition(value, series) - target;
         const qreal distance = QPointF::dotProduct(offset, offset);

@@ -1,5 +1,6 @@
 #include "zabstractbrowser.h"
 
+#include "zceventposition_p.h"
 #include "zcpopupplacement_p.h"
 #include "zcthemeicon_p.h"
 #include "zfont.h"
@@ -376,8 +377,9 @@ bool ZAbstractBrowser::captureEvent(QEvent* event)
 void ZAbstractBrowser::resendMouseEvent(QEvent* event)
 {
     const auto* mouseEvent = static_cast<QMouseEvent*>(event);
-    QMouseEvent copy(mouseEvent->type(), mouseEvent->localPos() + m_editor->mapTo(this, QPoint()),
-                     mouseEvent->windowPos(), mouseEvent->screenPos(), mouseEvent->button(),
+    const QPointF position = ZCEventPosition::position(mouseEvent) + m_editor->mapTo(this, QPoint());
+    QMouseEvent copy(mouseEvent->type(), position, ZCEventPosition::scenePosition(mouseEvent),
+                     ZCEventPosition::globalPosition(mouseEvent), mouseEvent->button(),
                      mouseEvent->buttons(), mouseEvent->modifiers(), mouseEvent->source());
     QCoreApplication::sendEvent(this, &copy);
 }

@@ -40,6 +40,8 @@ ZDateTimeEdit::ZDateTimeEdit(const QTime& time, QWidget* parent)
 }
 
 // Qt 6 names the parsed type by its meta-type; the numbers are the same as QVariant's.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
 ZDateTimeEdit::ZDateTimeEdit(const QVariant& value, QVariant::Type type, QWidget* parent)
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     : QDateTimeEdit(value, type, parent)
@@ -49,6 +51,7 @@ ZDateTimeEdit::ZDateTimeEdit(const QVariant& value, QVariant::Type type, QWidget
 {
     Init();
 }
+QT_WARNING_POP
 
 ZDateTimeEdit::~ZDateTimeEdit() = default;
 

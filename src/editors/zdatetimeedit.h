@@ -43,7 +43,11 @@ public:
     ZDateTimeEdit(const QDate& date, QWidget* parent);
     ZDateTimeEdit(const QDateTime& dateTime, QWidget* parent);
     ZDateTimeEdit(const QTime& time, QWidget* parent);
+    // QVariant::Type is deprecated in Qt 6 but kept, so hosts build unchanged under both.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
     ZDateTimeEdit(const QVariant& value, QVariant::Type type, QWidget* parent);
+    QT_WARNING_POP
     ~ZDateTimeEdit() override;
 
     void Init();

@@ -3,6 +3,8 @@
 #include "zcfocusedwheel_p.h"
 #include "zfont.h"
 
+#include "ncreportnumbertext_p.h"
+
 #include <QDebug>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -72,11 +74,11 @@ QString ZNumberSpinBox::textFromValue(double value) const
     case NFormatNone:
         return QDoubleSpinBox::textFromValue(value);
     case NFormatLocal:
-        return locale().toString(value, 'f', decimals());
+        return NCReportNumberText::number(locale(), value, decimals());
     case NFormatLocalCurrency:
         // A blank symbol, trimmed: the currency layout without the currency, and with the
         // currency's own decimals (the editor keeps its own for the value and the bare number).
-        return locale().toCurrencyString(value, QStringLiteral(" ")).trimmed();
+        return NCReportNumberText::currency(locale(), value, QStringLiteral(" ")).trimmed();
     default:
         return QString();
     }

@@ -2,6 +2,7 @@
 
 #include "zccovercache_p.h"
 #include "zccoverflowitem.h"
+#include "zceventposition_p.h"
 #include "zcdragstarttracker_p.h"
 #include "zcsortfilterproxymodel.h"
 #include "zcwheelsteps_p.h"
@@ -613,7 +614,7 @@ bool ZCCoverFlow::typeAhead(const QKeyEvent* event)
 void ZCCoverFlow::mousePressEvent(QMouseEvent* event)
 {
     m_dragStart->press(event);
-    m_pressedOnCover = event->button() == Qt::LeftButton && GetNumeroItems() > 0 && coverSideAt(event->x()) == 0;
+    m_pressedOnCover = event->button() == Qt::LeftButton && GetNumeroItems() > 0 && coverSideAt(ZCEventPosition::position(event).toPoint().x()) == 0;
     if (m_pressedOnCover)
         emit pressed(selectedIndex());
     QWidget::mousePressEvent(event);
@@ -636,7 +637,7 @@ void ZCCoverFlow::mouseReleaseEvent(QMouseEvent* event)
     const bool dragged = m_pressedOnCover && m_dragStart->hasAnnounced();
     m_dragStart->release(event);
     if (event->button() == Qt::LeftButton && !dragged && GetNumeroItems() > 0) {
-        const int side = coverSideAt(event->x());
+        const int side = coverSideAt(ZCEventPosition::position(event).toPoint().x());
         if (side == 0)
             emit clicked(selectedIndex());
         else if (side < 0)
@@ -649,7 +650,7 @@ void ZCCoverFlow::mouseReleaseEvent(QMouseEvent* event)
 
 void ZCCoverFlow::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && GetNumeroItems() > 0 && coverSideAt(event->x()) == 0) {
+    if (event->button() == Qt::LeftButton && GetNumeroItems() > 0 && coverSideAt(ZCEventPosition::position(event).toPoint().x()) == 0) {
         const int selected = selectedIndex();
         emit doubleClicked(selected);
         emit activated(selected);

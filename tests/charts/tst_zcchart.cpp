@@ -88,7 +88,7 @@ QStringList valuesOf(const QList<QAbstractSeries*>& seriesList)
             points = area->upperSeries();
         if (points) {
             QList<qreal> ys;
-            for (const QPointF& point : points->pointsVector())
+            for (const QPointF& point : points->points())
                 ys << point.y();
             result << joined(ys);
         } else if (auto* bars = qobject_cast<QAbstractBarSeries*>(series)) {

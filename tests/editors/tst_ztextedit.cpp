@@ -85,9 +85,11 @@ void TestZTextEdit::textDependsOnTheMode_data()
     QTest::addColumn<bool>("rich");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("mustContain");  // empty: the text must be empty
-    QTest::newRow("empty rich document reads as empty text") << true << "<p><b></b></p>" << "";
-    QTest::newRow("rich keeps formatting") << true << "<p>uno <b>dos</b></p>" << "font-weight:600";
-    QTest::newRow("plain keeps markup as text") << false << "<b>dos</b>" << "<b>dos</b>";
+    QTest::addColumn<QString>("boldWord");     // a word the text must show in bold
+    QTest::newRow("empty rich document reads as empty text") << true << "<p><b></b></p>" << "" << "";
+    QTest::newRow("rich keeps formatting") << true << "<p>uno <b>dos</b></p>" << "dos" << "dos";
+    QTest::newRow("rich keeps plain words plain") << true << "<p><b>uno</b> dos</p>" << "dos" << "uno";
+    QTest::newRow("plain keeps markup as text") << false << "<b>dos</b>" << "<b>dos</b>" << "";
 }
 
 void TestZTextEdit::textDependsOnTheMode()
@@ -95,6 +97,7 @@ void TestZTextEdit::textDependsOnTheMode()
     QFETCH(bool, rich);
     QFETCH(QString, input);
     QFETCH(QString, mustContain);
+    QFETCH(QString, boldWord);
     ZTextEdit editor;
     editor.SetAceptaTextoEnriquecido(rich);
     editor.SetModified(true);
@@ -104,6 +107,11 @@ void TestZTextEdit::textDependsOnTheMode()
         QCOMPARE(editor.GetText(), QString());
     else
         QVERIFY2(editor.GetText().contains(mustContain), qPrintable(editor.GetText()));
+    if (!boldWord.isEmpty()) {
+        QVERIFY2(MirokitTest::showsInBold(editor.GetText(), boldWord), qPrintable(editor.GetText()));
+        if (boldWord != mustContain)
+            QVERIFY(!MirokitTest::showsInBold(editor.GetText(), mustContain));
+    }
 }
 
 void TestZTextEdit::anUneditedRichTextComesBackTheSame_data()
@@ -132,7 +140,7 @@ void TestZTextEdit::anUneditedRichTextComesBackTheSame()
     reference.setHtml(html);
     QCOMPARE(editor.GetText(), reference.toHtml());
     const QTextCharFormat first = QTextCursor(reference.document()).block().begin().fragment().charFormat();
-    QCOMPARE(editor.GetTextEdit()->currentCharFormat().fontFamily(), first.fontFamily());
+    QCOMPARE(editor.GetTextEdit()->currentCharFormat().font().family(), first.font().family());
 }
 
 void TestZTextEdit::formattingToolsFollowTheModeAndTheSwitches()

@@ -712,6 +712,10 @@ void TestNCReport::fieldsPrintInTheirFormat_data()
                                                << "$1,234.50";
     QTest::newRow("a number with grouping") << es << "format=\"number\"" << "$P{x}" << QVariant(1234567.891)
                                             << "1.234.567,89";
+    QTest::newRow("a negative amount in the thousands is grouped") << es << "format=\"currency\"" << "$P{x}"
+                                                                  << QVariant(-1234.5) << "-1.234,50 €";
+    QTest::newRow("a number below a thousand has no separator") << es << "format=\"number\"" << "$P{x}"
+                                                                << QVariant(999.5) << "999,50";
     QTest::newRow("a number held as text") << es << "format=\"number\" decimals=\"3\"" << "$P{x}" << QVariant("2.5")
                                            << "2,500";
     QTest::newRow("what rounds to nothing is zero") << es << "format=\"currency\"" << "$P{x}" << QVariant(-0.001)

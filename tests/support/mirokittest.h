@@ -2,8 +2,11 @@
 
 #include <Mirokit/ZApplication.h>
 
+#include <QAction>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
 
 /*!
@@ -27,3 +30,28 @@
         QTEST_SET_MAIN_SOURCE_PATH                                                       \
         return QTest::qExec(&test, argc, argv);                                          \
     }
+
+namespace MirokitTest {
+
+// The widgets that show an action (menus, tool buttons), by the name each Qt version gives them.
+inline QList<QObject*> widgetsShowing(const QAction* action)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return action->associatedObjects();
+#else
+    const QList<QWidget*> widgets = action->associatedWidgets();
+    return QList<QObject*>(widgets.cbegin(), widgets.cend());
+#endif
+}
+
+// Whether the rich text \a html, read back, shows \a word in bold. Qt 5 writes bold as
+// font-weight:600 and Qt 6 as 700; what both read back is the same.
+inline bool showsInBold(const QString& html, const QString& word)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    const QTextCursor found = document.find(word);
+    return !found.isNull() && found.charFormat().font().bold();
+}
+
+} // namespace MirokitTest

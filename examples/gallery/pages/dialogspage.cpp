@@ -46,7 +46,13 @@ void openDialog(QWidget* parent)
 QPixmap cursorPicture(int shape)
 {
     const QCursor cursor = ZCCursor(shape).getCursor();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QBitmap bitmap = cursor.bitmap();
+    const QBitmap mask = cursor.mask();
+#else
     const QBitmap bitmap = cursor.bitmap(Qt::ReturnByValue);
+    const QBitmap mask = cursor.mask(Qt::ReturnByValue);
+#endif
     if (bitmap.isNull())
         return QPixmap();
     QPixmap picture(bitmap.size());
@@ -54,7 +60,7 @@ QPixmap cursorPicture(int shape)
     QPainter painter(&picture);
     QPixmap white(bitmap.size());
     white.fill(Qt::white);
-    white.setMask(cursor.mask(Qt::ReturnByValue));
+    white.setMask(mask);
     painter.drawPixmap(0, 0, white);
     QPixmap black(bitmap.size());
     black.fill(Qt::black);

@@ -116,7 +116,9 @@ QWidget* buttonsBox()
     layout->addStretch();
     QEvent enter(QEvent::Enter);
     QCoreApplication::sendEvent(buttons.at(1), &enter);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(4, 4), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    const QPoint inside(4, 4);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, buttons.at(2)->mapToGlobal(inside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(buttons.at(2), &press);
     return box;
 }
