@@ -13,3 +13,10 @@ QString FormatoDelegate::displayText(const QVariant& value, const QLocale& local
         return QStyledItemDelegate::displayText(value, locale);
     }
 }
+
+void FormatoDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data().userType() == QMetaType::Double)
+        option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+}
