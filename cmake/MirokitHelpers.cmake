@@ -163,21 +163,35 @@ endfunction()
 
 # Test executables: Qt Test, offscreen, each with a settings store of its own. THREADS marks a
 # test that runs code on several threads: it gets the label "threads", which the ThreadSanitizer
-# run (scripts/test --sanitize=thread) selects.
+# run (scripts/test --sanitize=thread) selects. DPR2 marks a test that draws or measures: it runs
+# a second time as <name>_ratio2 at the device pixel ratio of 2 (label "dpr2"), so that what
+# assumes whole device pixels fails there.
 function(mirokit_add_test name)
-    cmake_parse_arguments(ARG "THREADS" "" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "THREADS;DPR2" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Mirokit mirokit_testsupport Qt${MIROKIT_QT_MAJOR}::Test ${ARG_LIBRARIES})
-    add_test(NAME ${name} COMMAND ${name})
-    set(home "${CMAKE_CURRENT_BINARY_DIR}/${name}.home")
-    file(MAKE_DIRECTORY "${home}/run")
-    file(CHMOD "${home}/run" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-    set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp:halt_on_error=1:second_deadlock_stack=1"
-        TIMEOUT 300)
+    mirokit_register_test(${name} ${name} "")
     if(ARG_THREADS)
         set_tests_properties(${name} PROPERTIES LABELS threads)
     endif()
+    if(ARG_DPR2)
+        mirokit_register_test(${name}_ratio2 ${name} "QT_SCALE_FACTOR=2")
+        set_tests_properties(${name}_ratio2 PROPERTIES LABELS dpr2)
+    endif()
+endfunction()
+
+# Registers the executable \a target as the test \a name, in a home folder of its own, with the
+# extra environment entries \a extra_environment.
+function(mirokit_register_test name target extra_environment)
+    add_test(NAME ${name} COMMAND ${target})
+    set(home "${CMAKE_CURRENT_BINARY_DIR}/${name}.home")
+    file(MAKE_DIRECTORY "${home}/run")
+    file(CHMOD "${home}/run" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+    set(environment "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp:halt_on_error=1:second_deadlock_stack=1")
+    if(extra_environment)
+        string(APPEND environment ";${extra_environment}")
+    endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT 300)
 endfunction()
 
 function(mirokit_add_bench name)

@@ -18,29 +18,29 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProcess>
 #include <QTextStream>
 
-#include <cmath>
-
 namespace {
 
-// A number as the report writes it under a Spanish locale: thousands grouped by three, whatever
-// the size (Qt 6's own Spanish locale leaves a four-digit whole part ungrouped, 1234,50, and
-// Mirokit's reports do not follow it there).
+const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+
+// A number as the report writes it in Spanish: thousands grouped by three under every Qt version
+// (Qt 6's own Spanish layout leaves 1234,50 and the leading group of 1234.567,89 ungrouped).
 QString spanishNumber(double value, int decimals)
 {
-    const QString digits = QString::number(std::abs(value), 'f', decimals);
-    const qsizetype point = decimals > 0 ? digits.indexOf(QLatin1Char('.')) : digits.size();
-    QString text = digits.left(point);
-    for (qsizetype at = text.size() - 3; at > 0; at -= 3)
+    QLocale ungrouped = spanish;
+    ungrouped.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString text = ungrouped.toString(value, 'f', decimals);
+    const int first = value < 0 ? 1 : 0;
+    const int whole = decimals > 0 ? text.indexOf(QLatin1Char(',')) : text.size();
+    for (int at = whole - 3; at > first; at -= 3)
         text.insert(at, QLatin1Char('.'));
-    if (decimals > 0)
-        text += QLatin1Char(',') + digits.mid(point + 1);
-    return value < 0 ? QLatin1Char('-') + text : text;
+    return text;
 }
 
-// The report's money; pdftotext gives the no-break space before the sign back as a plain one.
+// The report's money; pdftotext gives the no-break space before the symbol back as a plain one.
 QString money(double amount)
 {
     return spanishNumber(amount, 2) + QStringLiteral(" €");

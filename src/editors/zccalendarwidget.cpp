@@ -20,7 +20,21 @@ ZCCalendarWidget::ZCCalendarWidget(QWidget* parent)
 
 ZCCalendarWidget::~ZCCalendarWidget()
 {
+    dropTypedDate();
     GetGestorEstiloCalendario()->SaleWidget(this);
+}
+
+// A digit typed into the calendar opens a small label where a date is typed, taken after a
+// pause. Qt frees what reads that date only when the label closes, so a calendar that goes
+// while it is open leaks it; a cancel through the key filter that owns the label closes it, and
+// is let through untouched when no label is open.
+void ZCCalendarWidget::dropTypedDate()
+{
+    QKeyEvent cancel(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    for (QObject* child : children()) {
+        if (child->inherits("QCalendarTextNavigator"))
+            child->eventFilter(this, &cancel);
+    }
 }
 
 void ZCCalendarWidget::SetIsValidDate(bool valid)

@@ -38,6 +38,7 @@ private:
     ZFont* GetFont();
     void SetFont(ZFont* font);
     void emphasizeToday();
+    void dropTypedDate();
 
     QDate m_emphasizedDay;
     bool m_validDate = false;

@@ -636,7 +636,20 @@ bool ZCQssParser::WriteIcon(const QString& path, const QString& name, const QSiz
     }
 
     // Rendered and encoded before the file is touched: a failure leaves the old PNG in place.
-    const QImage image = icon.pixmap(renderSize(manager->GetPathFromTheme(name), icon, size)).toImage();
+    // A style sheet draws a file at its own pixel size, so the image has exactly the size asked
+    // for at any device pixel ratio. Qt 5 renders at the screen's ratio (the application asks
+    // for high-DPI pixmaps there): its larger image is brought down to that size.
+    const QSize pixelSize = renderSize(manager->GetPathFromTheme(name), icon, size);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QImage image = icon.pixmap(pixelSize, 1.0).toImage();
+#else
+    QImage image = icon.pixmap(pixelSize).toImage();
+    if (image.devicePixelRatio() != 1.0) {
+        const QSize shown = (QSizeF(image.size()) / image.devicePixelRatio()).toSize();
+        image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(1.0);
+    }
+#endif
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

@@ -291,9 +291,9 @@ void TestZCCalendar::cellsPaintTheRuleColours()
 
     // 25 December 2022 is a Sunday: the calendar's own rule comes first; the 18th takes the
     // window's background and the frame's text.
-    const QImage christmas = cellOf(*calendar, 25)->grab().toImage();
+    const QImage christmas = MirokitTest::grabbedImage(*cellOf(*calendar, 25));
     QCOMPARE(christmas.pixelColor(3, christmas.height() / 2), QColor(Qt::green));
-    const QImage sunday = cellOf(*calendar, 18)->grab().toImage();
+    const QImage sunday = MirokitTest::grabbedImage(*cellOf(*calendar, 18));
     QCOMPARE(sunday.pixelColor(3, sunday.height() / 2), QColor(Qt::red));
     QVERIFY(imageHasColor(sunday, ink));
     QCOMPARE(cellOf(*calendar, 11)->GetColorFondo(), QColor(Qt::red));
@@ -311,7 +311,7 @@ void TestZCCalendar::cellsPaintTheRuleColours()
     calendar->setFecha(hoy.addDays(hoy.day() > 1 ? -1 : 1)); // today's month, today not selected
     ZCCalendarItem* today = cellOf(*calendar, hoy.day());
     QVERIFY(today->IsHoy() && !today->IsSeleccionado());
-    QVERIFY(imageHasColor(today->grab().toImage(), today->IsDomingo() ? QColor(0xff, 0x80, 0x00) : QColor(Qt::blue)));
+    QVERIFY(imageHasColor(MirokitTest::grabbedImage(*today), today->IsDomingo() ? QColor(0xff, 0x80, 0x00) : QColor(Qt::blue)));
 }
 
 void TestZCCalendar::fontGrowsWithTheWidget_data()

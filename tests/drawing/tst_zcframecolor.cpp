@@ -23,7 +23,7 @@ QImage render(const QString& caption, Qt::Orientation orientation, const QSize& 
     frame.setColorTexto(Qt::black);
     frame.setFont(captionFont());
     frame.setTexto(caption, orientation);
-    return frame.grab().toImage();
+    return MirokitTest::grabbedImage(frame);
 }
 
 } // namespace
@@ -60,10 +60,10 @@ private slots:
         frame.setColorFondo(QColor(200, 30, 30));
         frame.setColorTexto(QColor(10, 10, 90));
         frame.show();
-        QCOMPARE(frame.grab().toImage().pixelColor(30, 20), QColor(200, 30, 30));
+        QCOMPARE(MirokitTest::grabbedImage(frame).pixelColor(30, 20), QColor(200, 30, 30));
         QCOMPARE(frame.getColorTexto(), QColor(10, 10, 90));
         qApp->setStyleSheet(QStringLiteral("QFrame { background: yellow; }"));
-        QCOMPARE(frame.grab().toImage().pixelColor(30, 20), QColor(200, 30, 30));
+        QCOMPARE(MirokitTest::grabbedImage(frame).pixelColor(30, 20), QColor(200, 30, 30));
     }
 
     void longCaptionsAreShortened_data()

@@ -96,9 +96,9 @@ private slots:
         window.top.show();
         ZCOverlayShadowGui* overlay = ZCOverlayShadowGui::newOverlay(nullptr, &window.top);
 
-        QCOMPARE(window.top.grab().toImage().pixelColor(100, 80), QColor(Qt::white));
+        QCOMPARE(MirokitTest::grabbedImage(window.top).pixelColor(100, 80), QColor(Qt::white));
         overlay->show();
-        const QColor shown = window.top.grab().toImage().pixelColor(100, 80);
+        const QColor shown = MirokitTest::grabbedImage(window.top).pixelColor(100, 80);
         const auto blend = [&color](int over) { return (over * color.alpha() + 255 * (255 - color.alpha())) / 255; };
         QVERIFY(qAbs(shown.red() - blend(color.red())) <= 2);
         QVERIFY(qAbs(shown.green() - blend(color.green())) <= 2);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mirokittest.h"
+
 #include <QImage>
 #include <QPointF>
 #include <QWidget>
@@ -8,7 +10,7 @@
 // What the widget paints, as an image of its own size.
 inline QImage paintedImage(QWidget& widget)
 {
-    return widget.grab().toImage();
+    return MirokitTest::grabbedImage(widget);
 }
 
 // The screen point at a logical radius from the centre of a dial drawn in a square of

@@ -195,16 +195,16 @@ void TestZThumbWheel::settersRefuseWhatCannotBeDrawn()
 void TestZThumbWheel::shadingIsBuiltOnFirstPaintAndAfterPaletteChanges()
 {
     Wheel wheel(0, 100, 0);
-    const QImage first = wheel.grab().toImage();
+    const QImage first = MirokitTest::grabbedImage(wheel);
     QCOMPARE(first.pixelColor(65, 1), QColor(Qt::black));  // the rim
     QCOMPARE(first.pixelColor(65, 18), QColor(Qt::black));
     wheel.setValue(1);
-    QVERIFY(wheel.grab().toImage() != first);  // the ribs turned
+    QVERIFY(MirokitTest::grabbedImage(wheel) != first);  // the ribs turned
 
     QPalette palette = wheel.palette();
     palette.setColor(QPalette::Window, QColor(200, 0, 0));
     wheel.setPalette(palette);
-    const QColor body = wheel.grab().toImage().pixelColor(65, 10);
+    const QColor body = MirokitTest::grabbedImage(wheel).pixelColor(65, 10);
     QCOMPARE(body.hsvHue(), 0);
     QVERIFY(body.red() > 100);
 }

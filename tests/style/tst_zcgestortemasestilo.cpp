@@ -42,10 +42,13 @@ QIcon themed(const QString& name, ZCGestorTemasEstilo::EEstadoIcono state = ZCGe
     return GetGestorTemasEstilo()->FromTheme(name, state);
 }
 
+// At (x, y) in icon units, the centre by default, at any device pixel ratio of the pixmap.
 QColor pixelAt(const QPixmap& pixmap, int x = -1, int y = -1)
 {
-    const QImage image = pixmap.toImage();
-    return image.pixelColor(x < 0 ? image.width() / 2 : x, y < 0 ? image.height() / 2 : y);
+    const qreal ratio = pixmap.devicePixelRatio();
+    const QSize size = (QSizeF(pixmap.size()) / ratio).toSize();
+    const QPoint at(x < 0 ? size.width() / 2 : x, y < 0 ? size.height() / 2 : y);
+    return pixmap.toImage().pixelColor(at * ratio);
 }
 
 // Every element of the drawing with its fill, in document order: "svg= path=#ff0000".

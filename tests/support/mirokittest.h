@@ -44,6 +44,17 @@ inline QList<QObject*> widgetsShowing(const QAction* action)
 #endif
 }
 
+// What \a widget paints, as an image of the widget's own size at any device pixel ratio (at a
+// ratio of 2, every other device pixel), so that a test probes it in widget coordinates.
+inline QImage grabbedImage(QWidget& widget)
+{
+    QImage image = widget.grab().toImage();
+    if (image.size() != widget.size())
+        image = image.scaled(widget.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+
 // Whether the rich text \a html, read back, shows \a word in bold. Qt 5 writes bold as
 // font-weight:600 and Qt 6 as 700; what both read back is the same.
 inline bool showsInBold(const QString& html, const QString& word)

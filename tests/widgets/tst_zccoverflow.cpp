@@ -127,7 +127,7 @@ void TestZCCoverFlow::emptyWidgetPaintsBlackAndKnowsOnlyInsert()
     CoverFlow flow;
     QTest::keyClick(&flow, Qt::Key(key));
     QCOMPARE(flow.heard.join(QLatin1Char(' ')), expected);
-    const QImage image = flow.grab().toImage();
+    const QImage image = MirokitTest::grabbedImage(flow);
     QCOMPARE(image.convertToFormat(QImage::Format_RGB32), filled(image.size(), Qt::black));
 }
 
@@ -358,7 +358,7 @@ void TestZCCoverFlow::needImageHandlersMayChangeTheList()
     CoverFlow flow(10);
     flow.startAt(5);
     connect(&flow, &ZCCoverFlow::needImage, &flow, [&](int i) { handler(flow, i); });
-    const QImage image = flow.grab().toImage();
+    const QImage image = MirokitTest::grabbedImage(flow);
     QCOMPARE(flow.GetNumeroItems(), remaining);
     if (remaining != 17) // otherwise the placeholder's gradient
         QCOMPARE(image.pixelColor(200, 130), middle);
@@ -402,7 +402,7 @@ void TestZCCoverFlow::coversHangTheirReflectionsUnderThem()
     CoverFlow flow;
     flow.AddItem(QStringLiteral("Rojo"), filled(QSize(100, 80), Qt::red));
     flow.AddItem(QStringLiteral("Verde"), filled(QSize(100, 80), Qt::green));
-    const QImage image = flow.grab().toImage();
+    const QImage image = MirokitTest::grabbedImage(flow);
     // Centred a quarter of its height above the middle, y 130 ± 40; the reflection from 170 to 250
     // fades from 100/255 of the picture to nothing.
     QCOMPARE(image.pixelColor(200, 110), QColor(Qt::red));
