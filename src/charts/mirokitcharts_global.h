@@ -15,19 +15,14 @@
 // library's headers, and hosts written against them, name them QtCharts::X under both: under
 // Qt 6 the namespace lends those names to the top-level classes.
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-QT_CHARTS_BEGIN_NAMESPACE
-class QAbstractAxis;
-class QAbstractBarSeries;
-class QAbstractSeries;
-class QBarCategoryAxis;
-class QBarSet;
-class QChart;
-class QChartView;
-class QLegendMarker;
-class QPieSlice;
-QT_CHARTS_END_NAMESPACE
+#  define MIROKIT_CHARTS_BEGIN_NAMESPACE QT_CHARTS_BEGIN_NAMESPACE
+#  define MIROKIT_CHARTS_END_NAMESPACE QT_CHARTS_END_NAMESPACE
 #else
-QT_BEGIN_NAMESPACE
+#  define MIROKIT_CHARTS_BEGIN_NAMESPACE QT_BEGIN_NAMESPACE
+#  define MIROKIT_CHARTS_END_NAMESPACE QT_END_NAMESPACE
+#endif
+
+MIROKIT_CHARTS_BEGIN_NAMESPACE
 class QAbstractAxis;
 class QAbstractBarSeries;
 class QAbstractSeries;
@@ -37,7 +32,9 @@ class QChart;
 class QChartView;
 class QLegendMarker;
 class QPieSlice;
-QT_END_NAMESPACE
+MIROKIT_CHARTS_END_NAMESPACE
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 namespace QtCharts {
 using QT_PREPEND_NAMESPACE(QAbstractAxis);
 using QT_PREPEND_NAMESPACE(QAbstractBarSeries);
