@@ -1,10 +1,14 @@
 #include "mirokittest.h"
+#include "reportdesignertest.h"
 
+#include <ncrdmaildialog.h>
+#include <ncrdmainwindow.h>
 #include <ncreport.h>
 #include <ncreportmailer.h>
 #include <ncreportmimewriter_p.h>
 #include <ncreportsmtpconversation_p.h>
 
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -12,7 +16,13 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QTcpServer>
 
 namespace {
@@ -482,6 +492,100 @@ private Q_SLOTS:
         QVERIFY(!message.attachReport(&report, format, QString(), &error));
         QVERIFY(error.message.contains(NCReportMailMessage::suffix(format).toUpper()));
         QVERIFY(message.attachments().isEmpty());
+    }
+
+    // What the dialog keeps: everything about the server but the password, which stays for the
+    // session only.
+    void dialogKeepsTheServerButNotThePassword()
+    {
+        QSettings().remove(QStringLiteral("NCReport/Mail"));
+        NCRDMailDialog::setSessionPassword(QString());
+        {
+            NCRDMailDialog dialog;
+            QPushButton* send = dialog.findChild<QPushButton*>(QStringLiteral("send"));
+            QVERIFY(!send->isEnabled());
+            dialog.findChild<QLineEdit*>(QStringLiteral("to"))->setText(QStringLiteral("\"Pérez, Ana\" <ana@example.com>; luis@example.com"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("from"))->setText(QStringLiteral("facturas@example.com"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("host"))->setText(QStringLiteral("smtp.example.com"));
+            QVERIFY(send->isEnabled());
+            auto* security = dialog.findChild<QComboBox*>(QStringLiteral("security"));
+            security->setCurrentIndex(security->findData(int(Security::Tls)));
+            QCOMPARE(dialog.findChild<QSpinBox*>(QStringLiteral("port"))->value(), 465);
+            dialog.findChild<QLineEdit*>(QStringLiteral("user"))->setText(QStringLiteral("ana"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("password"))->setText(QStringLiteral("secreto-de-la-sesión"));
+            QCOMPARE(dialog.message().to, (QStringList{QStringLiteral("\"Pérez, Ana\" <ana@example.com>"), QStringLiteral("luis@example.com")}));
+            send->click();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        QSettings settings;
+        settings.sync();
+        for (const QString& key : settings.allKeys())
+            QVERIFY2(!settings.value(key).toString().contains(QStringLiteral("secreto")), qPrintable(key));
+        NCRDMailDialog again;
+        const NCReportMailServer server = again.server();
+        QCOMPARE(server.host, QStringLiteral("smtp.example.com"));
+        QCOMPARE(server.port, quint16(465));
+        QCOMPARE(server.security, Security::Tls);
+        QCOMPARE(server.user, QStringLiteral("ana"));
+        QCOMPARE(server.password, QStringLiteral("secreto-de-la-sesión"));
+        QCOMPARE(again.message().from, QStringLiteral("facturas@example.com"));
+    }
+
+    void designerSendsTheReportInTheBackground_data()
+    {
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<bool>("delivered");
+        QTest::newRow("to a recipient the server takes") << QStringLiteral("ana@example.com") << true;
+        QTest::newRow("to a recipient the server refuses") << QStringLiteral("nadie@example.com") << false;
+    }
+
+    // The designer's File menu: the dialog, the report run into a PDF, the send in the background
+    // with its progress in the status bar, and a notice at the end.
+    void designerSendsTheReportInTheBackground()
+    {
+        QFETCH(QString, to);
+        QFETCH(bool, delivered);
+        SmtpServer smtp({QStringLiteral("--refuse"), QStringLiteral("nadie@example.com")});
+        QSettings settings;
+        settings.beginGroup(QStringLiteral("NCReport/Mail"));
+        settings.setValue(QStringLiteral("Host"), QStringLiteral("127.0.0.1"));
+        settings.setValue(QStringLiteral("Port"), smtp.port());
+        settings.setValue(QStringLiteral("Security"), int(Security::None));
+        settings.setValue(QStringLiteral("User"), QString());
+        settings.setValue(QStringLiteral("From"), QStringLiteral("facturas@example.com"));
+        settings.endGroup();
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("ventas.xml"));
+        QFile report(file);
+        QVERIFY(report.open(QIODevice::WriteOnly));
+        report.write("<report name=\"Ventas\"><pageHeader height=\"10\"><label x=\"0\" y=\"0\" width=\"50\" height=\"8\">"
+                     "Ventas</label></pageHeader></report>");
+        report.close();
+
+        NCRDMainWindow window;
+        window.show();
+        QVERIFY(window.openReportFile(file));
+        QSignalSpy messages(window.statusBar(), &QStatusBar::messageChanged);
+        reporttest::onModal<NCRDMailDialog>([to](NCRDMailDialog* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("to"))->setText(to);
+            QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("subject"))->text(), QStringLiteral("Ventas"));
+            dialog->findChild<QPushButton*>(QStringLiteral("send"))->click();
+        });
+        window.findChild<QAction*>(QStringLiteral("actionSendMail"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.findChild<NCReportMailer*>(), 30000);
+        QVERIFY(messages.size() >= 2);
+        QVERIFY(messages.first().at(0).toString().startsWith(QStringLiteral("Sending to ") + to));
+        if (delivered) {
+            QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("The report was sent to ") + to);
+            const QJsonObject attachment = smtp.message(1).value(QStringLiteral("attachments")).toArray().at(0).toObject();
+            QCOMPARE(attachment.value(QStringLiteral("filename")).toString(), QStringLiteral("Ventas.pdf"));
+            QVERIFY(attachment.value(QStringLiteral("size")).toInt() > 500);
+        } else {
+            auto* notice = window.findChild<QMessageBox*>(QStringLiteral("mailFailedNotice"));
+            QVERIFY(notice);
+            QVERIFY(notice->text().contains(to));
+            QCOMPARE(smtp.received(), 0);
+        }
     }
 
     void conversationReadsHostileReplies_data()

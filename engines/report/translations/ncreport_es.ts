@@ -325,6 +325,10 @@ Do you want to save your changes?</source>
             <source>No printer is installed: the report was written to %1</source>
             <translation>No hay ninguna impresora instalada: el informe se ha guardado en %1</translation>
         </message>
+        <message>
+            <source>Send by &amp;e-mail...</source>
+            <translation>Enviar por &amp;correo...</translation>
+        </message>
     </context>
     <context>
         <name>NCRDPropertyDialog</name>
@@ -832,6 +836,93 @@ Do you want to save your changes?</source>
         <message>
             <source>A message is already being sent</source>
             <translation>Ya se está enviando un mensaje</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDMailDialog</name>
+        <message>
+            <source>Accept a certificate the system does not trust</source>
+            <translation>Aceptar un certificado en el que el sistema no confía</translation>
+        </message>
+        <message>
+            <source>Send by e-mail</source>
+            <translation>Enviar por correo</translation>
+        </message>
+        <message>
+            <source>name@example.com, another@example.com</source>
+            <translation>nombre@ejemplo.com, otro@ejemplo.com</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Ninguno</translation>
+        </message>
+        <message>
+            <source>&amp;To:</source>
+            <translation>&amp;Para:</translation>
+        </message>
+        <message>
+            <source>&amp;Cc:</source>
+            <translation>&amp;CC:</translation>
+        </message>
+        <message>
+            <source>&amp;Subject:</source>
+            <translation>&amp;Asunto:</translation>
+        </message>
+        <message>
+            <source>&amp;Message:</source>
+            <translation>&amp;Mensaje:</translation>
+        </message>
+        <message>
+            <source>&amp;Attach as:</source>
+            <translation>Ad&amp;juntar como:</translation>
+        </message>
+        <message>
+            <source>Mail server</source>
+            <translation>Servidor de correo</translation>
+        </message>
+        <message>
+            <source>&amp;From:</source>
+            <translation>&amp;De:</translation>
+        </message>
+        <message>
+            <source>Se&amp;rver:</source>
+            <translation>Se&amp;rvidor:</translation>
+        </message>
+        <message>
+            <source>&amp;Port:</source>
+            <translation>Puer&amp;to:</translation>
+        </message>
+        <message>
+            <source>&amp;Encryption:</source>
+            <translation>Ci&amp;frado:</translation>
+        </message>
+        <message>
+            <source>&amp;User:</source>
+            <translation>&amp;Usuario:</translation>
+        </message>
+        <message>
+            <source>Pass&amp;word:</source>
+            <translation>Contrase&amp;ña:</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Enviar</translation>
+        </message>
+        <message>
+            <source>Sending to %1: %2%</source>
+            <translation>Enviando a %1: %2%</translation>
+        </message>
+        <message>
+            <source>The report was sent to %1</source>
+            <translation>El informe se envió a %1</translation>
+        </message>
+        <message>
+            <source>The report could not be sent</source>
+            <translation>No se pudo enviar el informe</translation>
+        </message>
+        <message>
+            <source>Sending to %1...</source>
+            <translation>Enviando a %1...</translation>
         </message>
     </context>
 </TS>

@@ -325,6 +325,10 @@ Do you want to save your changes?</source>
             <source>No printer is installed: the report was written to %1</source>
             <translation>未安装打印机：报表已保存到 %1</translation>
         </message>
+        <message>
+            <source>Send by &amp;e-mail...</source>
+            <translation>通过电子邮件发送(&amp;E)...</translation>
+        </message>
     </context>
     <context>
         <name>NCRDPropertyDialog</name>
@@ -832,6 +836,93 @@ Do you want to save your changes?</source>
         <message>
             <source>A message is already being sent</source>
             <translation>已有邮件正在发送</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDMailDialog</name>
+        <message>
+            <source>Accept a certificate the system does not trust</source>
+            <translation>接受系统不信任的证书</translation>
+        </message>
+        <message>
+            <source>Send by e-mail</source>
+            <translation>通过电子邮件发送</translation>
+        </message>
+        <message>
+            <source>name@example.com, another@example.com</source>
+            <translation>name@example.com, another@example.com</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>无</translation>
+        </message>
+        <message>
+            <source>&amp;To:</source>
+            <translation>收件人(&amp;T)：</translation>
+        </message>
+        <message>
+            <source>&amp;Cc:</source>
+            <translation>抄送(&amp;C)：</translation>
+        </message>
+        <message>
+            <source>&amp;Subject:</source>
+            <translation>主题(&amp;S)：</translation>
+        </message>
+        <message>
+            <source>&amp;Message:</source>
+            <translation>正文(&amp;M)：</translation>
+        </message>
+        <message>
+            <source>&amp;Attach as:</source>
+            <translation>附件格式(&amp;A)：</translation>
+        </message>
+        <message>
+            <source>Mail server</source>
+            <translation>邮件服务器</translation>
+        </message>
+        <message>
+            <source>&amp;From:</source>
+            <translation>发件人(&amp;F)：</translation>
+        </message>
+        <message>
+            <source>Se&amp;rver:</source>
+            <translation>服务器(&amp;R)：</translation>
+        </message>
+        <message>
+            <source>&amp;Port:</source>
+            <translation>端口(&amp;P)：</translation>
+        </message>
+        <message>
+            <source>&amp;Encryption:</source>
+            <translation>加密(&amp;E)：</translation>
+        </message>
+        <message>
+            <source>&amp;User:</source>
+            <translation>用户(&amp;U)：</translation>
+        </message>
+        <message>
+            <source>Pass&amp;word:</source>
+            <translation>密码(&amp;W)：</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>发送</translation>
+        </message>
+        <message>
+            <source>Sending to %1: %2%</source>
+            <translation>正在发送至 %1：%2%</translation>
+        </message>
+        <message>
+            <source>The report was sent to %1</source>
+            <translation>报表已发送至 %1</translation>
+        </message>
+        <message>
+            <source>The report could not be sent</source>
+            <translation>无法发送报表</translation>
+        </message>
+        <message>
+            <source>Sending to %1...</source>
+            <translation>正在发送至 %1...</translation>
         </message>
     </context>
 </TS>
