@@ -245,15 +245,25 @@ void NCRDMailDialog::securityChanged()
 
 bool NCRDMailDialog::sendReport(QMainWindow* window, NCReport* report)
 {
-    if (!window || !report)
+    if (!report)
+        return false;
+    return sendAttachment(window, report->reportName(), [report](NCReportMailMessage& message, Format format,
+                                                                 NCReportError* error) {
+        return message.attachReport(report, format, QString(), error);
+    });
+}
+
+bool NCRDMailDialog::sendAttachment(QMainWindow* window, const QString& subject, const Attach& attach)
+{
+    if (!window || !attach)
         return false;
     NCRDMailDialog dialog(window);
-    dialog.setSubject(report->reportName());
+    dialog.setSubject(subject);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     NCReportMailMessage message = dialog.message();
     NCReportError error;
-    if (!message.attachReport(report, dialog.format(), QString(), &error)) {
+    if (!attach(message, dialog.format(), &error)) {
         QMessageBox::warning(window, tr("Send by e-mail"), error.toString());
         return false;
     }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
@@ -40,10 +42,18 @@ public:
     // The password of the session; the host may hand it over so that it is never asked.
     static void setSessionPassword(const QString& password);
 
+    // Makes the attachment of the message in the format the user chose; false, with `error`
+    // saying why, when it cannot.
+    using Attach = std::function<bool(NCReportMailMessage& message, NCReportMailMessage::ReportFormat format,
+                                      NCReportError* error)>;
+
     // Asks for the message in a dialog over `window`, attaches `report` and sends it on a mailer
     // owned by the window. False when the user cancels or the report cannot be attached (the
     // user is told why).
     static bool sendReport(QMainWindow* window, NCReport* report);
+    // The same with an attachment of the caller's making (a preview's recorded pages), and the
+    // subject the dialog proposes.
+    static bool sendAttachment(QMainWindow* window, const QString& subject, const Attach& attach);
 
     void accept() override;
 

@@ -182,7 +182,8 @@ NCReportSmtpSession::Result NCReportSmtpSession::transfer(const QByteArray& send
             code = CURLE_FAILED_INIT;
             break;
         }
-        while (CURLMsg* message = curl_multi_info_read(multi, &running)) {
+        int queued = 0;
+        while (CURLMsg* message = curl_multi_info_read(multi, &queued)) {
             if (message->msg == CURLMSG_DONE) {
                 code = message->data.result;
                 done = true;
@@ -236,7 +237,7 @@ NCReportSmtpSession::Result NCReportSmtpSession::transfer(const QByteArray& send
     }
     if (code != CURLE_OK || m_conversation.hasRefusal())
         return failure(code, QString::fromUtf8(errorBuffer));
-    if (m_progress)
+    if (m_progress && m_reported != m_data.size())
         m_progress(m_data.size(), m_data.size());
     return Result();
 }
