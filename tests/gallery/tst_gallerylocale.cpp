@@ -37,10 +37,11 @@ QStringList shownTexts(const QWidget& page)
 }
 
 // English month and weekday names that no Spanish name is spelt like, and thousands grouped
-// with commas (which a Spanish reader takes for decimals).
+// with commas (which a Spanish reader takes for decimals) standing alone, not inside a list of
+// numbers such as a font's description.
 const QRegularExpression notSpanish(QStringLiteral(
     "\\b(January|February|March|April|June|July|August|September|October|November|December"
-    "|Jan|Apr|Aug|Sep|Dec|Mon|Tue|Wed|Thu|Fri|Sat|Sun)\\b|\\b\\d{1,3}(,\\d{3})+\\b"));
+    "|Jan|Apr|Aug|Sep|Dec|Mon|Tue|Wed|Thu|Fri|Sat|Sun)\\b|(?<![\\d,])\\d{1,3}(,\\d{3})+(?![\\d,])"));
 
 // Constructed before the gallery's application object: a machine whose own locale is English.
 struct EnglishMachine {
