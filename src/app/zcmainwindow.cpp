@@ -60,12 +60,13 @@ ZCMainWindow::~ZCMainWindow()
         s_currentMainWindow = nullptr;
     s_mainWindows.removeAll(this);
     GetGestorEstiloCalendario()->SaleWidget(this);
-    // The views inside the window (the central widget's, the docks') die after this destructor,
-    // when QWidget deletes its children: by then the list is gone, and a view's QPointer to the
-    // window is not cleared until QObject's destructor. They forget the window here.
-    for (ZCView* view : qAsConst(m_views))
+    // Views among the window's own widgets are destroyed after this destructor, by QWidget's,
+    // while their pointer to the window still looks alive: they must not come back to a list
+    // that is gone.
+    for (ZCView* view : qAsConst(m_views)) {
         if (view)
             view->m_mainWindow = nullptr;
+    }
 }
 
 const QString& ZCMainWindow::GetNombreAplicacion() const
