@@ -43,9 +43,17 @@ QAction* ZCToolBar::addWidget(QWidget* widget)
 bool ZCToolBar::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::Enter:
-        hoverButton(watched);
+    case QEvent::Enter: {
+        // Qt 6 sends an Enter to the widget under a resting pointer when a pop-up closes (Qt 5
+        // waits for the pointer to move): a menu just closed with Escape or a click must not
+        // open again under a pointer that has not moved.
+        const bool reentered = m_pointerAtMenuClose == QCursor::pos();
+        if (isHoverButton(watched))
+            m_pointerAtMenuClose.reset();
+        if (!reentered)
+            hoverButton(watched);
         break;
+    }
     case QEvent::MouseMove:
         // An open menu grabs the pointer, so the other buttons of the bar get no Enter while
         // it is open: the menu's own moves over the bar tell where the pointer went.
@@ -56,14 +64,18 @@ bool ZCToolBar::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::Leave:
-        if (qobject_cast<QMenu*>(watched)
-            && !keepsMenusOpenAt(QApplication::widgetAt(QCursor::pos())))
+        if (isHoverButton(watched))
+            m_pointerAtMenuClose.reset();
+        else if (qobject_cast<QMenu*>(watched) && !keepsMenusOpenAt(QApplication::widgetAt(QCursor::pos())))
             scheduleMenuChange(nullptr);
         break;
     case QEvent::Show:
     case QEvent::Hide:
-        if (qobject_cast<QMenu*>(watched))
+        if (qobject_cast<QMenu*>(watched)) {
+            if (event->type() == QEvent::Hide)
+                m_pointerAtMenuClose = QCursor::pos();
             syncButtonsDown();
+        }
         break;
     default:
         break;

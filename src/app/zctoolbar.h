@@ -5,14 +5,17 @@
 #include <QPointer>
 #include <QToolBar>
 
+#include <optional>
+
 class QMenu;
 class QToolButton;
 
 /*!
     A tool bar whose menu buttons can behave like a menu bar: with HoverMenus, a menu opens as
-    the pointer enters its button and follows the pointer from button to button. With
-    OrientationStyle, menu buttons show their text beside the icon in a horizontal bar and only
-    the icon in a vertical one.
+    the pointer enters its button and follows the pointer from button to button; a menu closed
+    with Escape or by choosing an entry opens again only when the pointer enters a button anew,
+    and a button is down exactly while its menu is open. With OrientationStyle, menu buttons
+    show their text beside the icon in a horizontal bar and only the icon in a vertical one.
 */
 class MIROKIT_EXPORT ZCToolBar : public QToolBar
 {
@@ -49,4 +52,7 @@ private:
 
     unsigned int m_options;
     QPointer<QToolButton> m_currentMenuButton;
+    // Where the pointer rested when a menu of the bar last closed, until the next Enter or
+    // Leave of a menu button.
+    std::optional<QPoint> m_pointerAtMenuClose;
 };

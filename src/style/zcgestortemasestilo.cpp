@@ -295,18 +295,36 @@ QMenu* ZCGestorTemasEstilo::GetMenuTemas()
     m_menuTemas = new QMenu;
     auto* group = new QActionGroup(m_menuTemas);
     group->setExclusive(true);
-    for (int index = 0; index < m_temas.size(); ++index) {
-        auto* action = new QAction(m_temas.at(index).GetNombre(), group);
+    const auto addChoice = [this, group](const QString& text, int index) {
+        auto* action = new QAction(text, group);
         action->setCheckable(true);
-        action->setChecked(index == m_currentIndex);
-        connect(action, &QAction::triggered, this, [this, index] { SetTema(index); });
+        action->setData(index);
         m_menuTemas->addAction(action);
+        return action;
+    };
+    for (int index = 0; index < m_temas.size(); ++index) {
+        // A theme that fails to apply must not keep the check the click gave it.
+        connect(addChoice(m_temas.at(index).GetNombre(), index), &QAction::triggered, this, [this, index] {
+            SetTema(index);
+            checkThemeInForce();
+        });
     }
     if (!m_temas.isEmpty()) {
+        connect(addChoice(tr("Sin tema"), -1), &QAction::triggered, this, &ZCGestorTemasEstilo::QuitarTema);
         m_menuTemas->addSeparator();
         m_menuTemas->addAction(GetActionRefresh());
     }
+    // The check follows the theme in force, however it was chosen.
+    connect(this, &ZCGestorTemasEstilo::temaChanged, m_menuTemas, [this] { checkThemeInForce(); });
+    checkThemeInForce();
     return m_menuTemas;
+}
+
+void ZCGestorTemasEstilo::checkThemeInForce()
+{
+    for (QAction* action : m_menuTemas->actions())
+        if (action->isCheckable())
+            action->setChecked(action->data().toInt() == m_currentIndex);
 }
 
 QAction* ZCGestorTemasEstilo::GetActionRefresh()

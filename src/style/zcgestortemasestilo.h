@@ -70,6 +70,9 @@ public:
     QIcon FromTheme(const QString& iconName, EEstadoIcono state);
     QString GetPathFromTheme(const QString& iconName) const;
 
+    //! The themes (built once: themes added later are not in it), "Sin tema", and the refresh
+    //! action. The check is on the theme in force, also when SetTema or QuitarTema is called
+    //! elsewhere.
     QMenu* GetMenuTemas();
     QAction* GetActionRefresh();
 
@@ -101,6 +104,7 @@ private:
     bool parseStyleSheet(int index, QString& styleSheet);
     bool hasWellFormedIcons(const ZCTemaEstilo& theme) const;
     void onRefresh();
+    void checkThemeInForce();
     void releaseWithApplication();
     static void releaseGuiObjects();
 

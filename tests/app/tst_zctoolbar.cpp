@@ -57,6 +57,11 @@ struct BarFixture {
     static void movePointerTo(const QPoint& global)
     {
         QCursor::setPos(global);
+        settle();
+    }
+    // What follows an event runs too: the platform's own events and the zero-delay timers.
+    static void settle()
+    {
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
     }
@@ -84,7 +89,7 @@ QPoint centreOf(const QWidget* widget)
 } // namespace
 
 // Where the pointer goes in a hover-menu scenario.
-enum class Target { Outside, First, Second, Plain, OpenMenu, BarGap, Escape };
+enum class Target { Outside, First, Second, Plain, OpenMenu, BarGap, Escape, Choose };
 Q_DECLARE_METATYPE(QVector<Target>)
 
 class TestZCToolBar : public QObject
@@ -281,6 +286,10 @@ void TestZCToolBar::hoverMenusFollowThePointer_data()
         << QVector<T>{T::First, T::OpenMenu, T::Outside} << 0;
     QTest::newRow("Escape closes the menu and lifts its button")
         << QVector<T>{T::First, T::Second, T::Escape} << 0;
+    QTest::newRow("after Escape the next button entered opens its menu")
+        << QVector<T>{T::First, T::Second, T::Escape, T::First} << 1;
+    QTest::newRow("choosing an entry closes the menu and lifts its button")
+        << QVector<T>{T::Second, T::Choose} << 0;
 }
 
 void TestZCToolBar::hoverMenusFollowThePointer()
@@ -316,7 +325,15 @@ void TestZCToolBar::hoverMenusFollowThePointer()
         case Target::Escape:
             QVERIFY(f.buttonWithOpenMenu());
             QTest::keyClick(f.buttonWithOpenMenu()->menu(), Qt::Key_Escape);
+            f.settle();
             break;
+        case Target::Choose: {
+            QVERIFY(f.buttonWithOpenMenu());
+            QMenu* menu = f.buttonWithOpenMenu()->menu();
+            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(menu->actions().first()).center());
+            f.settle();
+            break;
+        }
         }
     }
 

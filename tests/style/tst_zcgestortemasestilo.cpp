@@ -87,7 +87,7 @@ private slots:
     void badInputLeavesTheThemeInForce();
     void aSignalFollowsTheThemeAndQuitarTemaRestoresTheHostsLook();
     void theRefreshActionReappliesAndNotifies();
-    void theMenuChecksTheThemeCurrentWhenBuilt();
+    void theMenuFollowsTheThemeInForce();
     void fromThemeCachesPerThemeAndFallsBackToQtsIconTheme();
     void recolour_data();
     void recolour();
@@ -363,23 +363,52 @@ void TestZCGestorTemasEstilo::theRefreshActionReappliesAndNotifies()
     QCOMPARE(notificacion->findChild<QTimer*>()->interval(), 3000);
 }
 
-void TestZCGestorTemasEstilo::theMenuChecksTheThemeCurrentWhenBuilt()
+void TestZCGestorTemasEstilo::theMenuFollowsTheThemeInForce()
 {
     ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
     QVERIFY(manager->SetTema(m_secondIndex));
     const QList<QAction*> actions = manager->GetMenuTemas()->actions();
-    const int menuSize = manager->AddTemaFromJSON("[]") + 3; // the themes, a separator and the refresh action
-    QCOMPARE(actions.size(), menuSize);
+    const int themes = manager->GetNumTemas();
+    // The themes, "Sin tema", a separator and the refresh action.
+    QCOMPARE(actions.size(), themes + 3);
+    QAction* none = actions.at(themes);
+    QCOMPARE(none->text(), QStringLiteral("Sin tema"));
     QCOMPARE(actions.last(), manager->GetActionRefresh());
-    QVERIFY(actions.at(m_secondIndex)->isChecked());
-    // Picking a theme in the menu applies it; a theme set elsewhere does not move the check.
+    const auto checked = [&actions] {
+        QStringList texts;
+        for (const QAction* action : actions)
+            if (action->isChecked())
+                texts.append(action->text());
+        return texts;
+    };
+    QCOMPARE(checked(), QStringList("Dos"));
+
+    // Picked in the menu, or applied and removed elsewhere: the check is always on the theme in force.
     actions.at(m_firstIndex)->trigger();
     QCOMPARE(manager->GetCurrentTema().GetNombre(), QStringLiteral("Uno"));
+    QCOMPARE(checked(), QStringList("Uno"));
     QVERIFY(manager->SetTema(m_secondIndex));
-    QVERIFY(actions.at(m_firstIndex)->isChecked() && !actions.at(m_secondIndex)->isChecked());
+    QCOMPARE(checked(), QStringList("Dos"));
+    manager->QuitarTema();
+    QCOMPARE(checked(), QStringList("Sin tema"));
+    QVERIFY(manager->SetTema(m_firstIndex));
+    none->trigger();
+    QCOMPARE(manager->GetCurrentTema().GetNombre(), QString());
+    QCOMPARE(qApp->styleSheet(), m_hostStyleSheet);
+    QCOMPARE(checked(), QStringList("Sin tema"));
+
+    // A theme that fails to apply in the menu leaves the check where the theme in force is.
+    QVERIFY(manager->SetTema(m_secondIndex));
+    m_first.write("main.qss", "QWidget { background: var(--nada); }");
+    MessageLogCapture log;
+    actions.at(m_firstIndex)->trigger();
+    QCOMPARE(log.texts(QtWarningMsg).size(), 1);
+    QCOMPARE(checked(), QStringList("Dos"));
+    m_first.write("main.qss", ":root {\n--fondo: #102030;\n}\nQWidget { background: var(--fondo); }");
+
     // Themes added later are not in the menu.
     m_second.add("Tarde", {});
-    QCOMPARE(manager->GetMenuTemas()->actions().size(), menuSize);
+    QCOMPARE(manager->GetMenuTemas()->actions().size(), themes + 3);
 }
 
 void TestZCGestorTemasEstilo::fromThemeCachesPerThemeAndFallsBackToQtsIconTheme()

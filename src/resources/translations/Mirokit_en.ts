@@ -348,6 +348,10 @@ y: %2 </translation>
             <source>Error. El icono %1 del tema %2 no es un SVG válido: %3 (línea %4)</source>
             <translation>Error. The icon %1 of theme %2 is not a valid SVG: %3 (line %4)</translation>
         </message>
+        <message>
+            <source>Sin tema</source>
+            <translation>No theme</translation>
+        </message>
     </context>
     <context>
         <name>ZCInputDialog</name>

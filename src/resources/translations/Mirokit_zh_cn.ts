@@ -348,6 +348,10 @@ y: %2 </translation>
             <source>Error. El icono %1 del tema %2 no es un SVG válido: %3 (línea %4)</source>
             <translation>错误。主题 %2 的图标 %1 不是有效的 SVG：%3（第 %4 行）</translation>
         </message>
+        <message>
+            <source>Sin tema</source>
+            <translation>无主题</translation>
+        </message>
     </context>
     <context>
         <name>ZCInputDialog</name>
