@@ -16,6 +16,7 @@
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <ctime>
 
 using namespace reporttest;
