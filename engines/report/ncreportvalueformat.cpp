@@ -71,6 +71,16 @@ bool NCReportValueFormat::readDate(const QVariant& value, QDate& date, QDateTime
     return date.isValid() && (dateTime.isNull() || dateTime.isValid());
 }
 
+bool NCReportValueFormat::readDateTime(const QVariant& value, QDateTime& dateTime)
+{
+    QDate date;
+    if (!readDate(value, date, dateTime))
+        return false;
+    if (dateTime.isNull())
+        dateTime = date.startOfDay();
+    return dateTime.isValid();
+}
+
 QString NCReportValueFormat::text(const QVariant& value, const QLocale& locale) const
 {
     double number = 0;
@@ -87,13 +97,9 @@ QString NCReportValueFormat::text(const QVariant& value, const QLocale& locale) 
             return dateFormat.isEmpty() ? locale.toString(date, QLocale::ShortFormat) : locale.toString(date, dateFormat);
         break;
     case DateTime:
-        if (readDate(value, date, dateTime)) {
-            // A date alone begins when its day does (not always at midnight).
-            if (dateTime.isNull())
-                dateTime = date.startOfDay();
+        if (readDateTime(value, dateTime))
             return dateFormat.isEmpty() ? locale.toString(dateTime, QLocale::ShortFormat)
                                         : locale.toString(dateTime, dateFormat);
-        }
         break;
     case Text:
         break;

@@ -33,6 +33,9 @@ struct NCREPORT_EXPORT NCReportValueFormat {
     // local midnight may not exist where daylight saving time begins at midnight); a date and
     // time gives its date in `date` too.
     static bool readDate(const QVariant& value, QDate& date, QDateTime& dateTime);
+    // The same as a moment: a date alone at the start of its day (01:00 where the day begins
+    // with daylight saving time); false for anything else.
+    static bool readDateTime(const QVariant& value, QDateTime& dateTime);
 
     // The type named `name` ("text", "number", "currency", "date", "datetime"); false when no
     // type has that name.
