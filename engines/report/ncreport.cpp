@@ -51,11 +51,12 @@ bool NCReport::load()
     m_error = NCReportError();
     if (m_reportFile.isEmpty() && m_reportSource.isEmpty())
         return fail(tr("No report file or report text is given"));
+    // The models first: the reader checks a sort against the columns of a registered model.
     auto def = std::make_unique<NCReportDef>();
-    if (!readDefinition(def.get(), &m_error))
-        return false;
     for (auto it = m_itemModels.cbegin(); it != m_itemModels.cend(); ++it)
         def->addItemModel(it.key(), it.value());
+    if (!readDefinition(def.get(), &m_error))
+        return false;
     m_def = std::move(def);
     return true;
 }

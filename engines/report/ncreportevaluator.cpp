@@ -152,6 +152,9 @@ bool NCReportEvaluator::evaluateCondition(const QString& condition, bool* ok)
 QString NCReportEvaluator::valueText(const QVariant& value)
 {
     const int type = value.userType();
+    // The char-sized integers are numbers to the report (quint8, qint8), not characters.
+    if (type == QMetaType::Char || type == QMetaType::SChar || type == QMetaType::UChar)
+        return QString::number(value.toInt());
     if (type != QMetaType::Double && type != QMetaType::Float)
         return value.toString();
     const double number = value.toDouble();

@@ -9,6 +9,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <cmath>
+
 NCReportSectionPainter::NCReportSectionPainter(NCReportEvaluator* evaluator)
     : m_evaluator(evaluator)
 {
@@ -24,6 +26,7 @@ void NCReportSectionPainter::setPainter(QPainter* painter)
     m_fontSet = false;
     m_pen = QPen(Qt::NoPen);
     m_defaultFamily = QGuiApplication::font().family();
+    m_images.startPage();
 }
 
 void NCReportSectionPainter::paint(const NCReportSection& section, qreal top)
@@ -111,8 +114,11 @@ void NCReportSectionPainter::useFont(const NCReportItem& item)
 
 void NCReportSectionPainter::paintImage(const NCReportItem& item, const QRectF& rect)
 {
-    const QImage image = m_images.image(itemText(item));
-    if (image.isNull() || rect.isEmpty())
+    if (rect.isEmpty())
+        return;
+    // Decoded at the size it is painted at: more pixels than the device shows only cost memory.
+    const QImage image = m_images.image(itemText(item), QSizeF(std::ceil(rect.width()), std::ceil(rect.height())).toSize());
+    if (image.isNull())
         return;
     // Fitted inside the rectangle, centred, keeping its proportions.
     QSizeF size = image.size();

@@ -714,6 +714,10 @@ Do you want to save your changes?</source>
             <source>The sort %1 names no column in one of its entries</source>
             <translation>La ordenación %1 no nombra ninguna columna en una de sus entradas</translation>
         </message>
+        <message>
+            <source>The detail %1 is sorted by %2 columns, more than its data source %3 has (%4)</source>
+            <translation>El detalle %1 se ordena por %2 columnas, más de las que tiene su origen de datos %3 (%4)</translation>
+        </message>
     </context>
     <context>
         <name>NCReportMailer</name>

@@ -714,6 +714,10 @@ Do you want to save your changes?</source>
             <source>The sort %1 names no column in one of its entries</source>
             <translation>排序 %1 的某一项未指定列</translation>
         </message>
+        <message>
+            <source>The detail %1 is sorted by %2 columns, more than its data source %3 has (%4)</source>
+            <translation>明细 %1 按 %2 列排序，多于其数据源 %3 的列数（%4）</translation>
+        </message>
     </context>
     <context>
         <name>NCReportMailer</name>
