@@ -189,6 +189,18 @@
             <source>No se puede encontrar el texto "%1"</source>
             <translation>Cannot find the text "%1"</translation>
         </message>
+        <message>
+            <source>Expresión regular</source>
+            <translation>Regular expression</translation>
+        </message>
+        <message>
+            <source>Dar la vuelta al documento</source>
+            <translation>Wrap around the document</translation>
+        </message>
+        <message>
+            <source>La expresión regular no es válida: %1</source>
+            <translation>The regular expression is not valid: %1</translation>
+        </message>
     </context>
     <context>
         <name>ZCBuscarReemplazarWidgetDlg</name>

@@ -189,6 +189,18 @@
             <source>No se puede encontrar el texto "%1"</source>
             <translation>找不到文本“%1”</translation>
         </message>
+        <message>
+            <source>Expresión regular</source>
+            <translation>正则表达式</translation>
+        </message>
+        <message>
+            <source>Dar la vuelta al documento</source>
+            <translation>到达文档末尾时从头继续</translation>
+        </message>
+        <message>
+            <source>La expresión regular no es válida: %1</source>
+            <translation>正则表达式无效：%1</translation>
+        </message>
     </context>
     <context>
         <name>ZCBuscarReemplazarWidgetDlg</name>
