@@ -360,6 +360,10 @@ y: %2 </translation>
             <source>Error. El icono %1 del tema %2 no es un SVG válido: %3 (línea %4)</source>
             <translation>Error. The icon %1 of theme %2 is not a valid SVG: %3 (line %4)</translation>
         </message>
+        <message>
+            <source>No se encuentra el icono '%1' ni en el tema '%2' ni en el tema por defecto</source>
+            <translation>The icon '%1' is neither in the theme '%2' nor in the default theme</translation>
+        </message>
     </context>
     <context>
         <name>ZCInputDialog</name>

@@ -360,6 +360,10 @@ y: %2 </translation>
             <source>Error. El icono %1 del tema %2 no es un SVG válido: %3 (línea %4)</source>
             <translation>错误。主题 %2 的图标 %1 不是有效的 SVG：%3（第 %4 行）</translation>
         </message>
+        <message>
+            <source>No se encuentra el icono '%1' ni en el tema '%2' ni en el tema por defecto</source>
+            <translation>图标“%1”既不在主题“%2”中，也不在默认主题中</translation>
+        </message>
     </context>
     <context>
         <name>ZCInputDialog</name>
