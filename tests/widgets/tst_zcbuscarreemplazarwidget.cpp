@@ -116,7 +116,7 @@ private slots:
 void TestZCBuscarReemplazarWidget::fieldsAndOptionsAreSetAndReadFromCode()
 {
     using W = ZCBuscarReemplazarWidget;
-    Fixture fixture(QString());
+    Fixture fixture{QString()};
     ZCBuscarReemplazarWidget* form = fixture.form;
     QCOMPARE(form->GetOpciones(), W::EOpcionesBuscar(W::DarLaVuelta));
 
