@@ -542,7 +542,9 @@ void ZTextEdit::resizeEvent(QResizeEvent* event)
 // row would hide its last commands behind the extension button, two clicks away.
 void ZTextEdit::wrapToolBars()
 {
-    const int available = contentsRect().width();
+    // A few pixels spare for the tool-bar area's own margins.
+    constexpr int areaMargins = 8;
+    const int available = contentsRect().width() - areaMargins;
     int rowWidth = 0;
     for (QToolBar* toolBar : {m_editToolBar, m_styleToolBar, m_alignToolBar, m_listToolBar, m_formatToolBar}) {
         if (toolBar->isHidden() || toolBar->isFloating() || toolBarArea(toolBar) != Qt::TopToolBarArea)
