@@ -190,8 +190,10 @@ QSvgRenderer* ZCSVGIconEngine::renderer()
     const ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
     // The colours are the theme in force's even when the drawing is the default theme's.
     const ZCTemaEstilo& theme = manager->themeInForce();
-    QFile file(manager->GetPathFromTheme(m_iconName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // No theme draws the name: the path is empty, and QFile would complain about it.
+    const QString path = manager->GetPathFromTheme(m_iconName);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         if (!m_followsTheme) {
             qWarning().noquote()
                 << tr("No se encuentra el icono '%1' en el tema '%2'").arg(m_iconName, theme.GetNombre());

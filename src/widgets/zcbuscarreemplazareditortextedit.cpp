@@ -39,17 +39,15 @@ void ZCBuscarReemplazarEditorTextEdit::Buscar(const QString& text, bool caseSens
     }
     QTextDocument::FindFlags flags;
     flags.setFlag(QTextDocument::FindBackward, backwards);
+    // The document sets an expression's case option from this flag.
+    flags.setFlag(QTextDocument::FindCaseSensitively, caseSensitive);
     const QTextDocument* document = m_editor->document();
     std::function<QTextCursor(int)> findFrom;
     if (EsExpresionRegular()) {
-        // The document ignores the case flag with an expression: the expression carries it.
-        const QRegularExpression expression(regexPattern(text, wholeWords),
-                                            caseSensitive ? QRegularExpression::NoPatternOption
-                                                          : QRegularExpression::CaseInsensitiveOption);
+        const QRegularExpression expression(regexPattern(text, wholeWords));
         findFrom = [=](int position) { return document->find(expression, position, flags); };
     } else {
         QTextDocument::FindFlags textFlags = flags;
-        textFlags.setFlag(QTextDocument::FindCaseSensitively, caseSensitive);
         textFlags.setFlag(QTextDocument::FindWholeWords, wholeWords);
         findFrom = [=](int position) { return document->find(text, position, textFlags); };
     }
