@@ -3,6 +3,7 @@
 #include "zceventposition_p.h"
 #include "zcpopupplacement_p.h"
 
+#include <QActionEvent>
 #include <QApplication>
 #include <QCursor>
 #include <QDebug>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <QWidgetAction>
 
 #include <algorithm>
 
@@ -30,14 +32,24 @@ QAction* ZCToolBar::addWidget(QWidget* widget)
         qWarning().noquote() << tr("ZCToolBar::addWidget: el widget es nulo");
         return nullptr;
     }
-    auto* button = qobject_cast<QToolButton*>(widget);
-    if ((m_options & HoverMenus) && button) {
-        button->setPopupMode(QToolButton::InstantPopup);
-        button->installEventFilter(this);
-        if (QMenu* menu = button->menu())
-            menu->installEventFilter(this);
-    }
     return QToolBar::addWidget(widget);
+}
+
+// Every way a widget comes into the bar ends here: this addWidget, QToolBar's through a
+// QToolBar pointer, insertWidget, or a QWidgetAction of the host's.
+void ZCToolBar::actionEvent(QActionEvent* event)
+{
+    QToolBar::actionEvent(event);
+    if (event->type() != QEvent::ActionAdded || !(m_options & HoverMenus)
+        || !qobject_cast<QWidgetAction*>(event->action()))
+        return;
+    auto* button = qobject_cast<QToolButton*>(widgetForAction(event->action()));
+    if (!button)
+        return;
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->installEventFilter(this);
+    if (QMenu* menu = button->menu())
+        menu->installEventFilter(this);
 }
 
 bool ZCToolBar::eventFilter(QObject* watched, QEvent* event)

@@ -24,18 +24,21 @@ class MIROKIT_EXPORT ZCToolBar : public QToolBar
 public:
     enum EOpcion : unsigned int {
         OrientationStyle = 0x1,  // menu buttons follow orientationChanged (OnOrientationChanged)
-        HoverMenus = 0x2         // tool buttons given to addWidget open their menus on hover
+        HoverMenus = 0x2         // tool buttons added as widgets open their menus on hover
     };
 
     //! options: EOpcion bits (OrientationStyle, HoverMenus), as described above.
     explicit ZCToolBar(QWidget* parent = nullptr, unsigned int options = OrientationStyle);
     ~ZCToolBar() override;
 
-    // Hides QToolBar::addWidget: with HoverMenus a QToolButton becomes a hover menu.
+    // With HoverMenus a QToolButton becomes a hover menu however it is added: through this
+    // function, through QToolBar::addWidget or insertWidget (a call through a QToolBar
+    // pointer), or as the default widget of a QWidgetAction.
     QAction* addWidget(QWidget* widget);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
 
 protected slots:
     void OnOrientationChanged(Qt::Orientation orientacion);

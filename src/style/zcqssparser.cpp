@@ -611,7 +611,8 @@ QSize renderSize(const QString& svgPath, const QIcon& icon, const QSize& request
 {
     if (!requested.isEmpty())
         return requested;
-    QSize natural = QSvgRenderer(svgPath).defaultSize();
+    // No drawing of the theme's: the icon comes from Qt's icon theme.
+    QSize natural = svgPath.isEmpty() ? QSize() : QSvgRenderer(svgPath).defaultSize();
     if (natural.isEmpty() && !icon.availableSizes().isEmpty())
         natural = icon.availableSizes().constLast();
     if (natural.isEmpty())

@@ -94,6 +94,7 @@ private slots:
     void eachStateIsDrawnInItsColour_data();
     void eachStateIsDrawnInItsColour();
     void aMissingIconIsTransparentWithAWarning();
+    void aHostIconFollowsTheThemeWithoutBeingAskedAgain();
     void anEmptySizeGivesNoPixmapAndNoWarning_data();
     void anEmptySizeGivesNoPixmapAndNoWarning();
     void disabledGoesThroughTheStyle();
@@ -496,6 +497,47 @@ void TestZCGestorTemasEstilo::aMissingIconIsTransparentWithAWarning()
     engine.pixmap(QSize(12, 10), QIcon::Normal, QIcon::Off); // looked for again, not cached
     const QString warning = "No se encuentra el icono 'gone' en el tema 'Uno'";
     QCOMPARE(log.texts(QtWarningMsg), QStringList({warning, warning}));
+}
+
+void TestZCGestorTemasEstilo::aHostIconFollowsTheThemeWithoutBeingAskedAgain()
+{
+    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
+    manager->QuitarTema();
+    m_second.writeIcon("solo_dos");
+    const auto isBlank = [](const QIcon& icon) {
+        const QImage image = icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) > 0)
+                    return false;
+            }
+        }
+        return true;
+    };
+
+    // Asked for before any theme has it: blank, one warning however often it is drawn.
+    const QIcon icon = manager->GetIconoTema("solo_dos");
+    QCOMPARE(icon.name(), QStringLiteral("solo_dos"));
+    MessageLogCapture log;
+    QVERIFY(isBlank(icon));
+    QVERIFY(isBlank(icon));
+    QCOMPARE(manager->GetPathFromTheme("solo_dos"), QString());
+
+    // The theme that draws it is applied: the same icon shows it, in that theme's colour.
+    QVERIFY(manager->SetTema(m_secondIndex));
+    QCOMPARE(icon.pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::black));
+    QCOMPARE(manager->GetPathFromTheme("solo_dos"), m_second.icons() + "/solo_dos.svg");
+    QVERIFY(manager->SetTema(m_firstIndex));
+    QVERIFY(isBlank(icon));
+    manager->QuitarTema();
+    QVERIFY(isBlank(icon));
+    QCOMPARE(log.texts(QtWarningMsg),
+             QStringList{"No se encuentra el icono 'solo_dos' ni en el tema 'Mirokit' ni en el tema por defecto"});
+
+    // A name of the default theme is drawn before any theme, and from then on by every theme.
+    QVERIFY(!isBlank(manager->GetIconoTema("search")));
+    QCOMPARE(manager->GetIconoTema("solo_dos").cacheKey(), icon.cacheKey());
+    QVERIFY(manager->SetTema(m_firstIndex));
 }
 
 void TestZCGestorTemasEstilo::anEmptySizeGivesNoPixmapAndNoWarning_data()

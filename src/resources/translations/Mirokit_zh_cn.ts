@@ -189,6 +189,18 @@
             <source>No se puede encontrar el texto "%1"</source>
             <translation>找不到文本“%1”</translation>
         </message>
+        <message>
+            <source>Expresión regular</source>
+            <translation>正则表达式</translation>
+        </message>
+        <message>
+            <source>Dar la vuelta al documento</source>
+            <translation>到达文档末尾时从头继续</translation>
+        </message>
+        <message>
+            <source>La expresión regular no es válida: %1</source>
+            <translation>正则表达式无效：%1</translation>
+        </message>
     </context>
     <context>
         <name>ZCBuscarReemplazarWidgetDlg</name>
@@ -351,6 +363,8 @@ y: %2 </translation>
         <message>
             <source>Sin tema</source>
             <translation>无主题</translation>
+            <source>No se encuentra el icono '%1' ni en el tema '%2' ni en el tema por defecto</source>
+            <translation>图标“%1”既不在主题“%2”中，也不在默认主题中</translation>
         </message>
     </context>
     <context>
