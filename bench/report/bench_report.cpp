@@ -4,6 +4,7 @@
 // numeric fields as money in a Spanish locale and its rows sorted on two columns, against the
 // plain report: what formats and sorting add. Everything writes into memory.
 #include "benchmark.h"
+#include "salesmodel.h"
 
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 
@@ -23,21 +24,6 @@ constexpr int rowCount = 10000;
 constexpr int fieldCount = 5;
 constexpr qreal rowHeight = 5;    // millimetres
 constexpr qreal fieldWidth = 36;  // millimetres
-
-void fillModel(QStandardItemModel& model)
-{
-    model.setColumnCount(fieldCount);
-    model.setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Nombre"), QStringLiteral("Ciudad"),
-                                     QStringLiteral("Fecha"), QStringLiteral("Importe")});
-    for (int row = 0; row < rowCount; ++row) {
-        const QList<QStandardItem*> items{new QStandardItem(QString::number(100000 + row)),
-                                          new QStandardItem(QStringLiteral("Cliente %1").arg(row)),
-                                          new QStandardItem(QStringLiteral("Ciudad %1").arg(row % 97)),
-                                          new QStandardItem(QStringLiteral("2026-%1-15").arg(row % 12 + 1)),
-                                          new QStandardItem(QString::number(row * 1.25, 'f', 2))};
-        model.appendRow(items);
-    }
-}
 
 // The report of the model's five columns; `formatted` prints the numeric ones (code and amount)
 // as money under es_ES and sorts the rows by city and, within a city, by amount downwards.
@@ -116,7 +102,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QStandardItemModel model;
-    fillModel(model);
+    bench::fillSales(model, rowCount);
 
     ZCNCReportCustomDSProvider provider;
     NCReport report;

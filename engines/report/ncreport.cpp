@@ -5,6 +5,8 @@
 #include "ncreportevaluator.h"
 #include "ncreportimageoutput.h"
 #include "ncreportpagedoutput.h"
+#include "ncreportpreviewwindow.h"
+#include "ncreportrecordingoutput.h"
 #include "ncreportxmldefreader.h"
 
 #include <QPdfWriter>
@@ -120,6 +122,24 @@ bool NCReport::runReportToImages(QVector<QImage>& pages, int dotsPerInch)
     const bool ok = run(&output);
     pages = output.pages();
     return ok;
+}
+
+bool NCReport::runReportToPreview(QWidget* parent)
+{
+    auto* window = new NCReportPreviewWindow(parent, Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window->run(this);
+}
+
+std::shared_ptr<NCReportRecordedPages> NCReport::recordPages()
+{
+    NCReportRecordingOutput output;
+    if (!run(&output))
+        return nullptr;
+    output.pages()->setLocale(m_def->locale());
+    output.pages()->setReportName(m_def->reportName());
+    return output.pages();
 }
 
 bool NCReport::run(NCReportOutput* output)
