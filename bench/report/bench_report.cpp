@@ -2,9 +2,11 @@
 // provider and evaluator, against painting the same texts at the same places with
 // QPainter::drawText on a QPdfWriter (page breaks included). Then the same report with its
 // numeric fields as money in a Spanish locale and its rows sorted on two columns, against the
-// plain report: what formats and sorting add. Everything writes into memory.
+// plain report: what formats and sorting add. Everything writes into memory. Last, the plain
+// report as a spreadsheet and as delimited text (each a run that records the pages, then the
+// file), against its run to PDF.
 #include "benchmark.h"
-#include "salesmodel.h"
+#include "reportbench.h"
 
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 
@@ -17,6 +19,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QStandardItemModel>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -56,15 +59,6 @@ bool loadReport(NCReport& report, ZCNCReportCustomDSProvider& provider, QStandar
     report.addItemModel(QStringLiteral("m"), &model);
     report.setReportSource(reportXml(formatted));
     return report.load();
-}
-
-void runToPdf(NCReport& report)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    NCReportPagedOutput output(&writer);
-    report.run(&output);
 }
 
 // The baseline: the report's page layout, the same font, a row every 5 mm and a new page when
@@ -112,11 +106,19 @@ int main(int argc, char** argv)
     const QPageLayout layout = report.reportDef()->pageLayout();
 
     bench::compare(
-        QStringLiteral("report of 10000 item-model rows to PDF"), [&] { runToPdf(report); },
+        QStringLiteral("report of 10000 item-model rows to PDF"), [&] { bench::runToPdf(report); },
         [&] { paintBaseline(model, layout); }, 1);
     // Budget: 1.5.
     bench::compare(
         QStringLiteral("the same report with money fields and a two-column sort, against it plain"),
-        [&] { runToPdf(formattedReport); }, [&] { runToPdf(report); }, 1);
+        [&] { bench::runToPdf(formattedReport); }, [&] { bench::runToPdf(report); }, 1);
+    QTemporaryDir dir;
+    // Budget: 1.5 each.
+    bench::compare(
+        QStringLiteral("the report of 10000 rows to XLSX, against it to PDF"),
+        [&] { report.runReportToXlsx(dir.filePath(QStringLiteral("bench.xlsx"))); }, [&] { bench::runToPdf(report); }, 1);
+    bench::compare(
+        QStringLiteral("the report of 10000 rows to CSV, against it to PDF"),
+        [&] { report.runReportToCsv(dir.filePath(QStringLiteral("bench.csv"))); }, [&] { bench::runToPdf(report); }, 1);
     return 0;
 }

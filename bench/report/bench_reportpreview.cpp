@@ -2,7 +2,7 @@
 // of its pages in a preview at 96 dpi, against one run of it to PDF; and what its recorded
 // pages take in memory. Everything writes into memory.
 #include "benchmark.h"
-#include "salesmodel.h"
+#include "reportbench.h"
 
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 
@@ -38,15 +38,6 @@ QByteArray reportXml()
         .toUtf8();
 }
 
-void runToPdf(NCReport& report)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    NCReportPagedOutput output(&writer);
-    report.run(&output);
-}
-
 void pageThrough(NCReport& report, int& pages)
 {
     NCReportPreview preview(&report, 96);
@@ -74,7 +65,7 @@ int main(int argc, char** argv)
     // Budget: 1.3.
     bench::compare(
         QStringLiteral("paging through a 1000-page report in a preview, against one run of it to PDF"),
-        [&] { pageThrough(report, pages); }, [&] { runToPdf(report); }, 1);
+        [&] { pageThrough(report, pages); }, [&] { bench::runToPdf(report); }, 1);
     const auto recorded = report.recordPages();
     if (!recorded)
         return 1;

@@ -1,8 +1,13 @@
 #include "ncreportpreviewwindow.h"
 
 #include "ncreport.h"
+#include "ncreportcsvwriter.h"
 #include "ncreportdef.h"
+#include "ncreportexport_p.h"
+#include "ncreporthtmlwriter.h"
 #include "ncreportrecordingoutput.h"
+#include "ncreportsvgwriter.h"
+#include "ncreportxlsxwriter.h"
 
 #include <QAbstractListModel>
 #include <QAction>
@@ -23,7 +28,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -153,8 +157,21 @@ void NCReportPreviewWindow::createActions()
         return action;
     };
     connect(add(Print, tr("Print…"), QKeySequence::Print), &QAction::triggered, this, &NCReportPreviewWindow::print);
-    connect(add(ExportPdf, tr("PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), QStyle::SP_DialogSaveButton),
-            &QAction::triggered, this, &NCReportPreviewWindow::exportPdfWithDialog);
+    const struct {
+        Command command;
+        ExportFormat format;
+        QString text;
+        QKeySequence shortcut;
+    } exports[] = {{ExportPdf, Pdf, tr("PDF…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
+                   {ExportHtml, Html, tr("HTML…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
+                   {ExportSvg, Svg, tr("SVG…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G)},
+                   {ExportCsv, Csv, tr("CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+                   {ExportXlsx, Xlsx, tr("Excel (XLSX)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X)}};
+    for (const auto& entry : exports) {
+        const ExportFormat format = entry.format;
+        connect(add(entry.command, entry.text, entry.shortcut), &QAction::triggered, this,
+                [this, format] { exportWithDialog(format); });
+    }
     connect(add(Find, tr("Find…"), QKeySequence::Find), &QAction::triggered, this, [this] {
         m_findBar->show();
         m_findText->setFocus();
@@ -204,7 +221,8 @@ void NCReportPreviewWindow::createToolBars()
     bar->addAction(m_actions[Print]);
     auto* exportButton = new QToolButton(bar);
     m_exportMenu = new QMenu(tr("Export"), this);
-    m_exportMenu->addAction(m_actions[ExportPdf]);
+    for (Command command : {ExportPdf, ExportXlsx, ExportCsv, ExportHtml, ExportSvg})
+        m_exportMenu->addAction(m_actions[command]);
     exportButton->setMenu(m_exportMenu);
     exportButton->setPopupMode(QToolButton::InstantPopup);
     exportButton->setText(tr("Export"));
@@ -558,43 +576,62 @@ bool NCReportPreviewWindow::printTo(QPrinter* printer)
     return pages->print(printer, first, last, copies);
 }
 
-bool NCReportPreviewWindow::exportToPdf(const QString& fileName)
+bool NCReportPreviewWindow::exportTo(ExportFormat format, const QString& target)
 {
     const auto pages = recordedPages();
     if (!pages || pages->pageCount() == 0) {
         showError(tr("There are no pages to export"));
         return false;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        showError(tr("Cannot write %1: %2").arg(fileName, file.errorString()));
-        return false;
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setCreator(QStringLiteral("NCReport"));
-        writer.setTitle(pages->reportName());
-        if (!pages->print(&writer, 0, pages->pageCount() - 1)) {
-            file.cancelWriting();
-            showError(tr("Cannot write %1: %2").arg(fileName, tr("the pages cannot be painted")));
+    QString error;
+    bool ok = false;
+    switch (format) {
+    case Pdf:
+        ok = NCReportExport::writeFile(target, &error, [&pages](QIODevice& file, QString& why) {
+            QPdfWriter writer(&file);
+            writer.setCreator(QStringLiteral("NCReport"));
+            writer.setTitle(pages->reportName());
+            if (pages->print(&writer, 0, pages->pageCount() - 1))
+                return true;
+            why = tr("the pages cannot be painted");
             return false;
-        }
+        });
+        break;
+    case Html:
+        ok = NCReportHtmlWriter::write(*pages, target, &error);
+        break;
+    case Svg:
+        ok = NCReportSvgWriter::write(*pages, target, &error);
+        break;
+    case Csv:
+        ok = NCReportCsvWriter::write(*pages, target, &error);
+        break;
+    case Xlsx:
+        ok = NCReportXlsxWriter::write(*pages, target, &error);
+        break;
     }
-    if (!file.commit()) {
-        showError(tr("Cannot write %1: %2").arg(fileName, file.errorString()));
+    if (!ok) {
+        showError(error);
         return false;
     }
     m_message->setStyleSheet(QString());
-    m_message->setText(tr("Saved to %1").arg(fileName));
+    m_message->setText(tr("Saved to %1").arg(target));
     return true;
 }
 
-void NCReportPreviewWindow::exportPdfWithDialog()
+void NCReportPreviewWindow::exportWithDialog(ExportFormat format)
 {
-    const QString fileName =
-        QFileDialog::getSaveFileName(this, tr("Export to PDF"), QString(), tr("PDF files (*.pdf)"));
+    if (format == Svg) {
+        const QString folder = QFileDialog::getExistingDirectory(this, tr("Folder for the SVG pages"));
+        if (!folder.isEmpty())
+            exportTo(format, folder);
+        return;
+    }
+    const QString filters[] = {tr("PDF files (*.pdf)"), tr("HTML files (*.html)"), QString(), tr("CSV files (*.csv)"),
+                               tr("Excel workbooks (*.xlsx)")};
+    const QString fileName = QFileDialog::getSaveFileName(this, tr("Export"), QString(), filters[format]);
     if (!fileName.isEmpty())
-        exportToPdf(fileName);
+        exportTo(format, fileName);
 }
 
 void NCReportPreviewWindow::restoreSettings()

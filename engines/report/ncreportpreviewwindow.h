@@ -64,8 +64,10 @@ public:
     QString statusText() const;
 
     // The window's commands, for hosts that add their own beside them.
-    enum Command { Print, ExportPdf, Find, FindNext, FindPrevious, FirstPage, PreviousPage, NextPage, LastPage,
-                   ZoomIn, ZoomOut, FitWidth, FitPage, Continuous, Thumbnails, Close };
+    enum Command { Print, ExportPdf, ExportHtml, ExportSvg, ExportCsv, ExportXlsx, Find, FindNext, FindPrevious,
+                   FirstPage, PreviousPage, NextPage, LastPage, ZoomIn, ZoomOut, FitWidth, FitPage, Continuous,
+                   Thumbnails, Close };
+    enum ExportFormat { Pdf, Html, Svg, Csv, Xlsx };
     QAction* action(Command command) const;
     // The Export menu, for hosts and outputs that add formats.
     QMenu* exportMenu() const { return m_exportMenu; }
@@ -73,8 +75,10 @@ public:
     // Prints the recorded pages on `printer` as it is set up: its page range (from 1) and
     // number of copies. False when there is nothing to print or the printer refuses.
     bool printTo(QPrinter* printer);
-    // Writes the recorded pages to a PDF file, through a temporary file renamed at the end.
-    bool exportToPdf(const QString& fileName);
+    // Writes the recorded pages in `format` to `target` (a folder for SVG, one file a page),
+    // each file whole or not at all; false, with the status bar saying which and why, when it
+    // cannot.
+    bool exportTo(ExportFormat format, const QString& target);
 
 public Q_SLOTS:
     void cancel();
@@ -104,7 +108,7 @@ private:
     void updateActions();
     void showMatch(int index);
     void showError(const QString& message);
-    void exportPdfWithDialog();
+    void exportWithDialog(ExportFormat format);
     void restoreSettings();
     void saveSettings() const;
     void pagesChanged();

@@ -226,7 +226,7 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("Row 2"), QStringLiteral("Row 3"), QStringLiteral("Row 2"), QStringLiteral("Row 3")}));
 
         const QString exported = dir.filePath(QStringLiteral("informe.pdf"));
-        QVERIFY(f.window.exportToPdf(exported));
+        QVERIFY(f.window.exportTo(NCReportPreviewWindow::Pdf, exported));
         QCOMPARE(textLines(pdfText(exported)).size(), 5);
     }
 
@@ -237,7 +237,7 @@ private Q_SLOTS:
         QVERIFY(f.loaded);
         QVERIFY(f.window.run(&f.report));
         const QString target = dir.filePath(QStringLiteral("falta/informe.pdf"));
-        QVERIFY(!f.window.exportToPdf(target));
+        QVERIFY(!f.window.exportTo(NCReportPreviewWindow::Pdf, target));
         QVERIFY(statusOf(f.window).contains(target));
         QVERIFY(!QFile::exists(target));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());

@@ -880,5 +880,64 @@ Do you want to save your changes?</source>
             <source>PDF files (*.pdf)</source>
             <translation>Archivos PDF (*.pdf)</translation>
         </message>
+        <message>
+            <source>HTML…</source>
+            <translation>HTML…</translation>
+        </message>
+        <message>
+            <source>SVG…</source>
+            <translation>SVG…</translation>
+        </message>
+        <message>
+            <source>CSV…</source>
+            <translation>CSV…</translation>
+        </message>
+        <message>
+            <source>Excel (XLSX)…</source>
+            <translation>Excel (XLSX)…</translation>
+        </message>
+        <message>
+            <source>Folder for the SVG pages</source>
+            <translation>Carpeta para las páginas SVG</translation>
+        </message>
+        <message>
+            <source>HTML files (*.html)</source>
+            <translation>Archivos HTML (*.html)</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Archivos CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Excel workbooks (*.xlsx)</source>
+            <translation>Libros de Excel (*.xlsx)</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportExport</name>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>No se puede escribir %1: %2</translation>
+        </message>
+        <message>
+            <source>the folder does not exist</source>
+            <translation>la carpeta no existe</translation>
+        </message>
+        <message>
+            <source>the workbook cannot be made</source>
+            <translation>no se puede crear el libro</translation>
+        </message>
+        <message>
+            <source>the file cannot be put in place</source>
+            <translation>no se puede colocar el archivo en su sitio</translation>
+        </message>
+        <message>
+            <source>the folder cannot be made</source>
+            <translation>no se puede crear la carpeta</translation>
+        </message>
+        <message>
+            <source>the page cannot be drawn</source>
+            <translation>no se puede dibujar la página</translation>
+        </message>
     </context>
 </TS>

@@ -880,5 +880,64 @@ Do you want to save your changes?</source>
             <source>PDF files (*.pdf)</source>
             <translation>PDF 文件 (*.pdf)</translation>
         </message>
+        <message>
+            <source>HTML…</source>
+            <translation>HTML…</translation>
+        </message>
+        <message>
+            <source>SVG…</source>
+            <translation>SVG…</translation>
+        </message>
+        <message>
+            <source>CSV…</source>
+            <translation>CSV…</translation>
+        </message>
+        <message>
+            <source>Excel (XLSX)…</source>
+            <translation>Excel (XLSX)…</translation>
+        </message>
+        <message>
+            <source>Folder for the SVG pages</source>
+            <translation>SVG 页面的文件夹</translation>
+        </message>
+        <message>
+            <source>HTML files (*.html)</source>
+            <translation>HTML 文件 (*.html)</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>CSV 文件 (*.csv)</translation>
+        </message>
+        <message>
+            <source>Excel workbooks (*.xlsx)</source>
+            <translation>Excel 工作簿 (*.xlsx)</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportExport</name>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>无法写入 %1：%2</translation>
+        </message>
+        <message>
+            <source>the folder does not exist</source>
+            <translation>文件夹不存在</translation>
+        </message>
+        <message>
+            <source>the workbook cannot be made</source>
+            <translation>无法创建工作簿</translation>
+        </message>
+        <message>
+            <source>the file cannot be put in place</source>
+            <translation>无法将文件放到位</translation>
+        </message>
+        <message>
+            <source>the folder cannot be made</source>
+            <translation>无法创建文件夹</translation>
+        </message>
+        <message>
+            <source>the page cannot be drawn</source>
+            <translation>无法绘制页面</translation>
+        </message>
     </context>
 </TS>

@@ -1,8 +1,14 @@
 #pragma once
 
-// The rows the report benchmarks print: five columns of sales, as an item model holds them
-// (every cell text, numbers and dates in the C locale).
+// What the report benchmarks share: the rows they print (five columns of sales, as an item
+// model holds them: every cell text, numbers and dates in the C locale) and a run to PDF in
+// memory.
 
+#include <ncreport.h>
+#include <ncreportpagedoutput.h>
+
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QStandardItemModel>
 
 namespace bench {
@@ -20,6 +26,15 @@ inline void fillSales(QStandardItemModel& model, int rows)
                                           new QStandardItem(QString::number(row * 1.25, 'f', 2))};
         model.appendRow(items);
     }
+}
+
+inline void runToPdf(NCReport& report)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    NCReportPagedOutput output(&writer);
+    report.run(&output);
 }
 
 } // namespace bench
