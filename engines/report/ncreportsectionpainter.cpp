@@ -28,10 +28,11 @@ void NCReportSectionPainter::setPainter(QPainter* painter)
 
 void NCReportSectionPainter::paint(const NCReportSection& section, qreal top)
 {
-    paintBand(section, record(section, top));
+    // Images are read as they are painted, at the size they are painted at.
+    paintBand(section, record(section, top, false));
 }
 
-NCReportBand NCReportSectionPainter::record(const NCReportSection& section, qreal top)
+NCReportBand NCReportSectionPainter::record(const NCReportSection& section, qreal top, bool withImages)
 {
     NCReportBand band;
     band.top = top;
@@ -53,6 +54,8 @@ NCReportBand NCReportSectionPainter::record(const NCReportSection& section, qrea
         case NCReportItem::Rectangle:
             break;
         case NCReportItem::Image: {
+            if (!withImages)
+                break;
             printed.text = itemText(item);
             const QImage image = m_images.image(printed.text);
             if (!image.isNull()) {
@@ -95,7 +98,9 @@ void NCReportSectionPainter::paintBand(const NCReportSection& section, const NCR
             break;
         case NCReportItem::Image:
             if (printed.image >= 0 && printed.image < band.images.size())
-                paintImage(band.images.at(printed.image), rect);
+                drawImage(band.images.at(printed.image), rect);
+            else if (m_evaluator && printed.text.isEmpty())
+                paintImage(item, rect);
             break;
         case NCReportItem::Barcode:
             NCReportBarcodePainter::paint(m_painter, rect, item.barcodeType, printed.text, item.color);
@@ -159,8 +164,9 @@ void NCReportSectionPainter::useFont(const NCReportItem& item)
     m_painter->setFont(m_font);
 }
 
-void NCReportSectionPainter::paintImage(const QImage& image, const QRectF& rect)
+void NCReportSectionPainter::paintImage(const NCReportItem& item, const QRectF& rect)
 {
+    const QImage image = m_images.image(itemText(item));
     if (image.isNull() || rect.isEmpty())
         return;
     // Fitted inside the rectangle, centred, keeping its proportions.
@@ -169,4 +175,13 @@ void NCReportSectionPainter::paintImage(const QImage& image, const QRectF& rect)
     QRectF target(QPointF(), size);
     target.moveCenter(rect.center());
     m_painter->drawImage(target, image);
+}
+
+void NCReportSectionPainter::drawImage(const QImage& image, const QRectF& rect)
+{
+    if (image.isNull() || rect.isEmpty())
+        return;
+    // As paintImage() places it: the whole image centred in the rectangle.
+    const QSizeF fitted = QSizeF(image.size()).scaled(rect.size(), Qt::KeepAspectRatio);
+    m_painter->drawImage(QRectF(rect.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted), image);
 }

@@ -31,8 +31,9 @@ public:
     // Paints `section` with its top `top` millimetres below the top of the printable area.
     void paint(const NCReportSection& section, qreal top);
     // What `section` prints now, with its top `top` millimetres below the top of the printable
-    // area. Needs an evaluator.
-    NCReportBand record(const NCReportSection& section, qreal top);
+    // area; without `withImages` its images are left to be read when the band is painted, right
+    // after. Needs an evaluator.
+    NCReportBand record(const NCReportSection& section, qreal top, bool withImages = true);
     // Paints a band recorded from `section`.
     void paintBand(const NCReportSection& section, const NCReportBand& band);
     // Whether a print or page-break condition holds now. One that cannot be evaluated does not
@@ -46,7 +47,9 @@ private:
     QString itemText(const NCReportItem& item, QVariant* value = nullptr) const;
     void usePen(const QColor& color, qreal widthMillimetres);
     void useFont(const NCReportItem& item);
-    void paintImage(const QImage& image, const QRectF& rect);
+    // Reads an image item's image and paints it; drawImage() paints one already read.
+    void paintImage(const NCReportItem& item, const QRectF& rect);
+    void drawImage(const QImage& image, const QRectF& rect);
 
     NCReportEvaluator* m_evaluator;
     QPainter* m_painter = nullptr;

@@ -496,6 +496,33 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
+        <name>NCReportExport</name>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>No se puede escribir %1: %2</translation>
+        </message>
+        <message>
+            <source>the folder does not exist</source>
+            <translation>la carpeta no existe</translation>
+        </message>
+        <message>
+            <source>the workbook cannot be made</source>
+            <translation>no se puede crear el libro</translation>
+        </message>
+        <message>
+            <source>the file cannot be put in place</source>
+            <translation>no se puede colocar el archivo en su sitio</translation>
+        </message>
+        <message>
+            <source>the folder cannot be made</source>
+            <translation>no se puede crear la carpeta</translation>
+        </message>
+        <message>
+            <source>the page cannot be drawn</source>
+            <translation>no se puede dibujar la página</translation>
+        </message>
+    </context>
+    <context>
         <name>NCReportImageOutput</name>
         <message>
             <source>The page is too large for an image at %1 dpi</source>
@@ -526,196 +553,6 @@ Do you want to save your changes?</source>
         <message>
             <source>Cannot start a new page</source>
             <translation>No se puede empezar una página nueva</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportSectionPainter</name>
-        <message>
-            <source>The condition %1 cannot be evaluated</source>
-            <translation>No se puede evaluar la condición %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportSqlDataSource</name>
-        <message>
-            <source>Cannot open the database %1: %2</source>
-            <translation>No se puede abrir la base de datos %1: %2</translation>
-        </message>
-        <message>
-            <source>The database connection "%1" is not open</source>
-            <translation>La conexión de base de datos «%1» no está abierta</translation>
-        </message>
-        <message>
-            <source>The query cannot be prepared: %1</source>
-            <translation>No se puede preparar la consulta: %1</translation>
-        </message>
-        <message>
-            <source>The query uses the unknown parameter %1</source>
-            <translation>La consulta usa el parámetro desconocido %1</translation>
-        </message>
-        <message>
-            <source>The query failed: %1</source>
-            <translation>La consulta ha fallado: %1</translation>
-        </message>
-        <message>
-            <source>The query of the data source %1 has a $P{ without its closing brace</source>
-            <translation>La consulta del origen de datos %1 tiene un $P{ sin su llave de cierre</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportTableDataSource</name>
-        <message>
-            <source>it does not exist</source>
-            <translation>no existe</translation>
-        </message>
-        <message>
-            <source>it is not a regular file</source>
-            <translation>no es un archivo normal</translation>
-        </message>
-        <message>
-            <source>Cannot read the file %1: %2</source>
-            <translation>No se puede leer el archivo %1: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportXMLDataSource</name>
-        <message>
-            <source>Line %1: %2</source>
-            <translation>Línea %1: %2</translation>
-        </message>
-        <message>
-            <source>The XML data has too many values: at most %1 can be read</source>
-            <translation>Los datos XML tienen demasiados valores: se pueden leer como mucho %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportXMLDefReader</name>
-        <message>
-            <source>The document is not a report: &lt;%1&gt;</source>
-            <translation>El documento no es un informe: &lt;%1&gt;</translation>
-        </message>
-        <message>
-            <source>The document is empty</source>
-            <translation>El documento está vacío</translation>
-        </message>
-        <message>
-            <source>Unknown element &lt;%1&gt;</source>
-            <translation>Elemento desconocido &lt;%1&gt;</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is missing</source>
-            <translation>Falta el atributo %1</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a valid number: %2</source>
-            <translation>El atributo %1 no es un número válido: %2</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a whole number: %2</source>
-            <translation>El atributo %1 no es un número entero: %2</translation>
-        </message>
-        <message>
-            <source>Unknown page size %1</source>
-            <translation>Tamaño de página desconocido %1</translation>
-        </message>
-        <message>
-            <source>Unknown orientation %1</source>
-            <translation>Orientación desconocida %1</translation>
-        </message>
-        <message>
-            <source>The margins leave no room on the page</source>
-            <translation>Los márgenes no dejan espacio en la página</translation>
-        </message>
-        <message>
-            <source>Unknown data source type %1</source>
-            <translation>Tipo de fuente de datos desconocido %1</translation>
-        </message>
-        <message>
-            <source>The data source %1 is defined twice</source>
-            <translation>La fuente de datos %1 está definida dos veces</translation>
-        </message>
-        <message>
-            <source>The delimiter must be one character: %1</source>
-            <translation>El delimitador debe ser un solo carácter: %1</translation>
-        </message>
-        <message>
-            <source>Unknown variable function %1</source>
-            <translation>Función de variable desconocida %1</translation>
-        </message>
-        <message>
-            <source>The variable %1 is defined twice</source>
-            <translation>La variable %1 está definida dos veces</translation>
-        </message>
-        <message>
-            <source>A section cannot have a negative height</source>
-            <translation>Una sección no puede tener altura negativa</translation>
-        </message>
-        <message>
-            <source>The group %1 is defined twice</source>
-            <translation>El grupo %1 está definido dos veces</translation>
-        </message>
-        <message>
-            <source>An item cannot have a negative size</source>
-            <translation>Un elemento no puede tener tamaño negativo</translation>
-        </message>
-        <message>
-            <source>The font size must be between 0 and 1000 points</source>
-            <translation>El tamaño de letra debe estar entre 0 y 1000 puntos</translation>
-        </message>
-        <message>
-            <source>A line cannot have a negative width</source>
-            <translation>Una línea no puede tener grosor negativo</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a colour: %2</source>
-            <translation>El atributo %1 no es un color: %2</translation>
-        </message>
-        <message>
-            <source>Unknown alignment %1</source>
-            <translation>Alineación desconocida %1</translation>
-        </message>
-        <message>
-            <source>Unknown item source %1</source>
-            <translation>Origen de elemento desconocido %1</translation>
-        </message>
-        <message>
-            <source>The detail %1 uses the unknown data source %2</source>
-            <translation>El detalle %1 usa la fuente de datos desconocida %2</translation>
-        </message>
-        <message>
-            <source>The variable %1 is reset by the unknown group %2</source>
-            <translation>La variable %1 se reinicia con el grupo desconocido %2</translation>
-        </message>
-        <message>
-            <source>Cannot read the file: %1</source>
-            <translation>No se puede leer el archivo: %1</translation>
-        </message>
-        <message>
-            <source>Unknown locale %1</source>
-            <translation>Configuración regional desconocida: %1</translation>
-        </message>
-        <message>
-            <source>Unknown format %1</source>
-            <translation>Formato desconocido: %1</translation>
-        </message>
-        <message>
-            <source>The decimals must be between 0 and %1</source>
-            <translation>Los decimales deben estar entre 0 y %1</translation>
-        </message>
-        <message>
-            <source>The date format %1 shows nothing of the date</source>
-            <translation>El formato de fecha %1 no muestra nada de la fecha</translation>
-        </message>
-        <message>
-            <source>The sort %1 names no column in one of its entries</source>
-            <translation>La ordenación %1 no nombra ninguna columna en una de sus entradas</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportRecordingOutput</name>
-        <message>
-            <source>The run was cancelled</source>
-            <translation>Se canceló la ejecución</translation>
         </message>
     </context>
     <context>
@@ -914,30 +751,193 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
-        <name>NCReportExport</name>
+        <name>NCReportRecordingOutput</name>
         <message>
-            <source>Cannot write %1: %2</source>
-            <translation>No se puede escribir %1: %2</translation>
+            <source>The run was cancelled</source>
+            <translation>Se canceló la ejecución</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportSectionPainter</name>
+        <message>
+            <source>The condition %1 cannot be evaluated</source>
+            <translation>No se puede evaluar la condición %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportSqlDataSource</name>
+        <message>
+            <source>Cannot open the database %1: %2</source>
+            <translation>No se puede abrir la base de datos %1: %2</translation>
         </message>
         <message>
-            <source>the folder does not exist</source>
-            <translation>la carpeta no existe</translation>
+            <source>The database connection "%1" is not open</source>
+            <translation>La conexión de base de datos «%1» no está abierta</translation>
         </message>
         <message>
-            <source>the workbook cannot be made</source>
-            <translation>no se puede crear el libro</translation>
+            <source>The query cannot be prepared: %1</source>
+            <translation>No se puede preparar la consulta: %1</translation>
         </message>
         <message>
-            <source>the file cannot be put in place</source>
-            <translation>no se puede colocar el archivo en su sitio</translation>
+            <source>The query uses the unknown parameter %1</source>
+            <translation>La consulta usa el parámetro desconocido %1</translation>
         </message>
         <message>
-            <source>the folder cannot be made</source>
-            <translation>no se puede crear la carpeta</translation>
+            <source>The query failed: %1</source>
+            <translation>La consulta ha fallado: %1</translation>
         </message>
         <message>
-            <source>the page cannot be drawn</source>
-            <translation>no se puede dibujar la página</translation>
+            <source>The query of the data source %1 has a $P{ without its closing brace</source>
+            <translation>La consulta del origen de datos %1 tiene un $P{ sin su llave de cierre</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportTableDataSource</name>
+        <message>
+            <source>it does not exist</source>
+            <translation>no existe</translation>
+        </message>
+        <message>
+            <source>it is not a regular file</source>
+            <translation>no es un archivo normal</translation>
+        </message>
+        <message>
+            <source>Cannot read the file %1: %2</source>
+            <translation>No se puede leer el archivo %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportXMLDataSource</name>
+        <message>
+            <source>Line %1: %2</source>
+            <translation>Línea %1: %2</translation>
+        </message>
+        <message>
+            <source>The XML data has too many values: at most %1 can be read</source>
+            <translation>Los datos XML tienen demasiados valores: se pueden leer como mucho %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportXMLDefReader</name>
+        <message>
+            <source>The document is not a report: &lt;%1&gt;</source>
+            <translation>El documento no es un informe: &lt;%1&gt;</translation>
+        </message>
+        <message>
+            <source>The document is empty</source>
+            <translation>El documento está vacío</translation>
+        </message>
+        <message>
+            <source>Unknown element &lt;%1&gt;</source>
+            <translation>Elemento desconocido &lt;%1&gt;</translation>
+        </message>
+        <message>
+            <source>The attribute %1 is missing</source>
+            <translation>Falta el atributo %1</translation>
+        </message>
+        <message>
+            <source>The attribute %1 is not a valid number: %2</source>
+            <translation>El atributo %1 no es un número válido: %2</translation>
+        </message>
+        <message>
+            <source>The attribute %1 is not a whole number: %2</source>
+            <translation>El atributo %1 no es un número entero: %2</translation>
+        </message>
+        <message>
+            <source>Unknown page size %1</source>
+            <translation>Tamaño de página desconocido %1</translation>
+        </message>
+        <message>
+            <source>Unknown orientation %1</source>
+            <translation>Orientación desconocida %1</translation>
+        </message>
+        <message>
+            <source>The margins leave no room on the page</source>
+            <translation>Los márgenes no dejan espacio en la página</translation>
+        </message>
+        <message>
+            <source>Unknown data source type %1</source>
+            <translation>Tipo de fuente de datos desconocido %1</translation>
+        </message>
+        <message>
+            <source>The data source %1 is defined twice</source>
+            <translation>La fuente de datos %1 está definida dos veces</translation>
+        </message>
+        <message>
+            <source>The delimiter must be one character: %1</source>
+            <translation>El delimitador debe ser un solo carácter: %1</translation>
+        </message>
+        <message>
+            <source>Unknown variable function %1</source>
+            <translation>Función de variable desconocida %1</translation>
+        </message>
+        <message>
+            <source>The variable %1 is defined twice</source>
+            <translation>La variable %1 está definida dos veces</translation>
+        </message>
+        <message>
+            <source>A section cannot have a negative height</source>
+            <translation>Una sección no puede tener altura negativa</translation>
+        </message>
+        <message>
+            <source>The group %1 is defined twice</source>
+            <translation>El grupo %1 está definido dos veces</translation>
+        </message>
+        <message>
+            <source>An item cannot have a negative size</source>
+            <translation>Un elemento no puede tener tamaño negativo</translation>
+        </message>
+        <message>
+            <source>The font size must be between 0 and 1000 points</source>
+            <translation>El tamaño de letra debe estar entre 0 y 1000 puntos</translation>
+        </message>
+        <message>
+            <source>A line cannot have a negative width</source>
+            <translation>Una línea no puede tener grosor negativo</translation>
+        </message>
+        <message>
+            <source>The attribute %1 is not a colour: %2</source>
+            <translation>El atributo %1 no es un color: %2</translation>
+        </message>
+        <message>
+            <source>Unknown alignment %1</source>
+            <translation>Alineación desconocida %1</translation>
+        </message>
+        <message>
+            <source>Unknown item source %1</source>
+            <translation>Origen de elemento desconocido %1</translation>
+        </message>
+        <message>
+            <source>The detail %1 uses the unknown data source %2</source>
+            <translation>El detalle %1 usa la fuente de datos desconocida %2</translation>
+        </message>
+        <message>
+            <source>The variable %1 is reset by the unknown group %2</source>
+            <translation>La variable %1 se reinicia con el grupo desconocido %2</translation>
+        </message>
+        <message>
+            <source>Cannot read the file: %1</source>
+            <translation>No se puede leer el archivo: %1</translation>
+        </message>
+        <message>
+            <source>Unknown locale %1</source>
+            <translation>Configuración regional desconocida: %1</translation>
+        </message>
+        <message>
+            <source>Unknown format %1</source>
+            <translation>Formato desconocido: %1</translation>
+        </message>
+        <message>
+            <source>The decimals must be between 0 and %1</source>
+            <translation>Los decimales deben estar entre 0 y %1</translation>
+        </message>
+        <message>
+            <source>The date format %1 shows nothing of the date</source>
+            <translation>El formato de fecha %1 no muestra nada de la fecha</translation>
+        </message>
+        <message>
+            <source>The sort %1 names no column in one of its entries</source>
+            <translation>La ordenación %1 no nombra ninguna columna en una de sus entradas</translation>
         </message>
     </context>
 </TS>

@@ -496,6 +496,33 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
+        <name>NCReportExport</name>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>无法写入 %1：%2</translation>
+        </message>
+        <message>
+            <source>the folder does not exist</source>
+            <translation>文件夹不存在</translation>
+        </message>
+        <message>
+            <source>the workbook cannot be made</source>
+            <translation>无法创建工作簿</translation>
+        </message>
+        <message>
+            <source>the file cannot be put in place</source>
+            <translation>无法将文件放到位</translation>
+        </message>
+        <message>
+            <source>the folder cannot be made</source>
+            <translation>无法创建文件夹</translation>
+        </message>
+        <message>
+            <source>the page cannot be drawn</source>
+            <translation>无法绘制页面</translation>
+        </message>
+    </context>
+    <context>
         <name>NCReportImageOutput</name>
         <message>
             <source>The page is too large for an image at %1 dpi</source>
@@ -526,196 +553,6 @@ Do you want to save your changes?</source>
         <message>
             <source>Cannot start a new page</source>
             <translation>无法开始新页</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportSectionPainter</name>
-        <message>
-            <source>The condition %1 cannot be evaluated</source>
-            <translation>无法计算条件 %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportSqlDataSource</name>
-        <message>
-            <source>Cannot open the database %1: %2</source>
-            <translation>无法打开数据库 %1：%2</translation>
-        </message>
-        <message>
-            <source>The database connection "%1" is not open</source>
-            <translation>数据库连接“%1”未打开</translation>
-        </message>
-        <message>
-            <source>The query cannot be prepared: %1</source>
-            <translation>无法准备查询：%1</translation>
-        </message>
-        <message>
-            <source>The query uses the unknown parameter %1</source>
-            <translation>查询使用了未知参数 %1</translation>
-        </message>
-        <message>
-            <source>The query failed: %1</source>
-            <translation>查询失败：%1</translation>
-        </message>
-        <message>
-            <source>The query of the data source %1 has a $P{ without its closing brace</source>
-            <translation>数据源 %1 的查询中有一个缺少右花括号的 $P{</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportTableDataSource</name>
-        <message>
-            <source>it does not exist</source>
-            <translation>文件不存在</translation>
-        </message>
-        <message>
-            <source>it is not a regular file</source>
-            <translation>不是普通文件</translation>
-        </message>
-        <message>
-            <source>Cannot read the file %1: %2</source>
-            <translation>无法读取文件 %1：%2</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportXMLDataSource</name>
-        <message>
-            <source>Line %1: %2</source>
-            <translation>第 %1 行：%2</translation>
-        </message>
-        <message>
-            <source>The XML data has too many values: at most %1 can be read</source>
-            <translation>XML 数据的值过多：最多可读取 %1 个</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportXMLDefReader</name>
-        <message>
-            <source>The document is not a report: &lt;%1&gt;</source>
-            <translation>该文档不是报表：&lt;%1&gt;</translation>
-        </message>
-        <message>
-            <source>The document is empty</source>
-            <translation>文档为空</translation>
-        </message>
-        <message>
-            <source>Unknown element &lt;%1&gt;</source>
-            <translation>未知元素 &lt;%1&gt;</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is missing</source>
-            <translation>缺少属性 %1</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a valid number: %2</source>
-            <translation>属性 %1 不是有效数字：%2</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a whole number: %2</source>
-            <translation>属性 %1 不是整数：%2</translation>
-        </message>
-        <message>
-            <source>Unknown page size %1</source>
-            <translation>未知页面尺寸 %1</translation>
-        </message>
-        <message>
-            <source>Unknown orientation %1</source>
-            <translation>未知方向 %1</translation>
-        </message>
-        <message>
-            <source>The margins leave no room on the page</source>
-            <translation>页边距使页面没有剩余空间</translation>
-        </message>
-        <message>
-            <source>Unknown data source type %1</source>
-            <translation>未知数据源类型 %1</translation>
-        </message>
-        <message>
-            <source>The data source %1 is defined twice</source>
-            <translation>数据源 %1 被定义了两次</translation>
-        </message>
-        <message>
-            <source>The delimiter must be one character: %1</source>
-            <translation>分隔符必须是单个字符：%1</translation>
-        </message>
-        <message>
-            <source>Unknown variable function %1</source>
-            <translation>未知变量函数 %1</translation>
-        </message>
-        <message>
-            <source>The variable %1 is defined twice</source>
-            <translation>变量 %1 被定义了两次</translation>
-        </message>
-        <message>
-            <source>A section cannot have a negative height</source>
-            <translation>节的高度不能为负数</translation>
-        </message>
-        <message>
-            <source>The group %1 is defined twice</source>
-            <translation>分组 %1 被定义了两次</translation>
-        </message>
-        <message>
-            <source>An item cannot have a negative size</source>
-            <translation>元素的尺寸不能为负数</translation>
-        </message>
-        <message>
-            <source>The font size must be between 0 and 1000 points</source>
-            <translation>字号必须介于 0 到 1000 磅之间</translation>
-        </message>
-        <message>
-            <source>A line cannot have a negative width</source>
-            <translation>线宽不能为负数</translation>
-        </message>
-        <message>
-            <source>The attribute %1 is not a colour: %2</source>
-            <translation>属性 %1 不是颜色：%2</translation>
-        </message>
-        <message>
-            <source>Unknown alignment %1</source>
-            <translation>未知对齐方式 %1</translation>
-        </message>
-        <message>
-            <source>Unknown item source %1</source>
-            <translation>未知元素来源 %1</translation>
-        </message>
-        <message>
-            <source>The detail %1 uses the unknown data source %2</source>
-            <translation>明细 %1 使用了未知的数据源 %2</translation>
-        </message>
-        <message>
-            <source>The variable %1 is reset by the unknown group %2</source>
-            <translation>变量 %1 由未知分组 %2 重置</translation>
-        </message>
-        <message>
-            <source>Cannot read the file: %1</source>
-            <translation>无法读取文件：%1</translation>
-        </message>
-        <message>
-            <source>Unknown locale %1</source>
-            <translation>未知的区域设置 %1</translation>
-        </message>
-        <message>
-            <source>Unknown format %1</source>
-            <translation>未知的格式 %1</translation>
-        </message>
-        <message>
-            <source>The decimals must be between 0 and %1</source>
-            <translation>小数位数必须在 0 到 %1 之间</translation>
-        </message>
-        <message>
-            <source>The date format %1 shows nothing of the date</source>
-            <translation>日期格式 %1 不显示日期的任何部分</translation>
-        </message>
-        <message>
-            <source>The sort %1 names no column in one of its entries</source>
-            <translation>排序 %1 的某一项未指定列</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCReportRecordingOutput</name>
-        <message>
-            <source>The run was cancelled</source>
-            <translation>运行已取消</translation>
         </message>
     </context>
     <context>
@@ -914,30 +751,193 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
-        <name>NCReportExport</name>
+        <name>NCReportRecordingOutput</name>
         <message>
-            <source>Cannot write %1: %2</source>
-            <translation>无法写入 %1：%2</translation>
+            <source>The run was cancelled</source>
+            <translation>运行已取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportSectionPainter</name>
+        <message>
+            <source>The condition %1 cannot be evaluated</source>
+            <translation>无法计算条件 %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportSqlDataSource</name>
+        <message>
+            <source>Cannot open the database %1: %2</source>
+            <translation>无法打开数据库 %1：%2</translation>
         </message>
         <message>
-            <source>the folder does not exist</source>
-            <translation>文件夹不存在</translation>
+            <source>The database connection "%1" is not open</source>
+            <translation>数据库连接“%1”未打开</translation>
         </message>
         <message>
-            <source>the workbook cannot be made</source>
-            <translation>无法创建工作簿</translation>
+            <source>The query cannot be prepared: %1</source>
+            <translation>无法准备查询：%1</translation>
         </message>
         <message>
-            <source>the file cannot be put in place</source>
-            <translation>无法将文件放到位</translation>
+            <source>The query uses the unknown parameter %1</source>
+            <translation>查询使用了未知参数 %1</translation>
         </message>
         <message>
-            <source>the folder cannot be made</source>
-            <translation>无法创建文件夹</translation>
+            <source>The query failed: %1</source>
+            <translation>查询失败：%1</translation>
         </message>
         <message>
-            <source>the page cannot be drawn</source>
-            <translation>无法绘制页面</translation>
+            <source>The query of the data source %1 has a $P{ without its closing brace</source>
+            <translation>数据源 %1 的查询中有一个缺少右花括号的 $P{</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportTableDataSource</name>
+        <message>
+            <source>it does not exist</source>
+            <translation>文件不存在</translation>
+        </message>
+        <message>
+            <source>it is not a regular file</source>
+            <translation>不是普通文件</translation>
+        </message>
+        <message>
+            <source>Cannot read the file %1: %2</source>
+            <translation>无法读取文件 %1：%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportXMLDataSource</name>
+        <message>
+            <source>Line %1: %2</source>
+            <translation>第 %1 行：%2</translation>
+        </message>
+        <message>
+            <source>The XML data has too many values: at most %1 can be read</source>
+            <translation>XML 数据的值过多：最多可读取 %1 个</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportXMLDefReader</name>
+        <message>
+            <source>The document is not a report: &lt;%1&gt;</source>
+            <translation>该文档不是报表：&lt;%1&gt;</translation>
+        </message>
+        <message>
+            <source>The document is empty</source>
+            <translation>文档为空</translation>
+        </message>
+        <message>
+            <source>Unknown element &lt;%1&gt;</source>
+            <translation>未知元素 &lt;%1&gt;</translation>
+        </message>
+        <message>
+            <source>The attribute %1 is missing</source>
+            <translation>缺少属性 %1</translation>
+        </message>
+        <message>
+            <source>The attribute %1 is not a valid number: %2</source>
+            <translation>属性 %1 不是有效数字：%2</translation>
+        </message>
+        <message>
+            <source>The attribute %1 is not a whole number: %2</source>
+            <translation>属性 %1 不是整数：%2</translation>
+        </message>
+        <message>
+            <source>Unknown page size %1</source>
+            <translation>未知页面尺寸 %1</translation>
+        </message>
+        <message>
+            <source>Unknown orientation %1</source>
+            <translation>未知方向 %1</translation>
+        </message>
+        <message>
+            <source>The margins leave no room on the page</source>
+            <translation>页边距使页面没有剩余空间</translation>
+        </message>
+        <message>
+            <source>Unknown data source type %1</source>
+            <translation>未知数据源类型 %1</translation>
+        </message>
+        <message>
+            <source>The data source %1 is defined twice</source>
+            <translation>数据源 %1 被定义了两次</translation>
+        </message>
+        <message>
+            <source>The delimiter must be one character: %1</source>
+            <translation>分隔符必须是单个字符：%1</translation>
+        </message>
+        <message>
+            <source>Unknown variable function %1</source>
+            <translation>未知变量函数 %1</translation>
+        </message>
+        <message>
+            <source>The variable %1 is defined twice</source>
+            <translation>变量 %1 被定义了两次</translation>
+        </message>
+        <message>
+            <source>A section cannot have a negative height</source>
+            <translation>节的高度不能为负数</translation>
+        </message>
+        <message>
+            <source>The group %1 is defined twice</source>
+            <translation>分组 %1 被定义了两次</translation>
+        </message>
+        <message>
+            <source>An item cannot have a negative size</source>
+            <translation>元素的尺寸不能为负数</translation>
+        </message>
+        <message>
+            <source>The font size must be between 0 and 1000 points</source>
+            <translation>字号必须介于 0 到 1000 磅之间</translation>
+        </message>
+        <message>
+            <source>A line cannot have a negative width</source>
+            <translation>线宽不能为负数</translation>
+        </message>
+        <message>
+            <source>The attribute %1 is not a colour: %2</source>
+            <translation>属性 %1 不是颜色：%2</translation>
+        </message>
+        <message>
+            <source>Unknown alignment %1</source>
+            <translation>未知对齐方式 %1</translation>
+        </message>
+        <message>
+            <source>Unknown item source %1</source>
+            <translation>未知元素来源 %1</translation>
+        </message>
+        <message>
+            <source>The detail %1 uses the unknown data source %2</source>
+            <translation>明细 %1 使用了未知的数据源 %2</translation>
+        </message>
+        <message>
+            <source>The variable %1 is reset by the unknown group %2</source>
+            <translation>变量 %1 由未知分组 %2 重置</translation>
+        </message>
+        <message>
+            <source>Cannot read the file: %1</source>
+            <translation>无法读取文件：%1</translation>
+        </message>
+        <message>
+            <source>Unknown locale %1</source>
+            <translation>未知的区域设置 %1</translation>
+        </message>
+        <message>
+            <source>Unknown format %1</source>
+            <translation>未知的格式 %1</translation>
+        </message>
+        <message>
+            <source>The decimals must be between 0 and %1</source>
+            <translation>小数位数必须在 0 到 %1 之间</translation>
+        </message>
+        <message>
+            <source>The date format %1 shows nothing of the date</source>
+            <translation>日期格式 %1 不显示日期的任何部分</translation>
+        </message>
+        <message>
+            <source>The sort %1 names no column in one of its entries</source>
+            <translation>排序 %1 的某一项未指定列</translation>
         </message>
     </context>
 </TS>
