@@ -2,6 +2,9 @@
 
 #include "ncrddocument.h"
 #include "ncreportdef.h"
+#ifdef NCREPORT_WITH_MAIL
+#include "ncrdmaildialog.h"
+#endif
 
 #include <QAction>
 #include <QCloseEvent>
@@ -57,6 +60,9 @@ void NCRDMainWindow::createActions()
     add("actionSave", tr("&Save"), QKeySequence::Save, &NCRDMainWindow::save);
     add("actionSaveAs", tr("Save &as..."), QKeySequence::SaveAs, &NCRDMainWindow::saveAs);
     add("actionPrint", tr("&Print..."), QKeySequence::Print, &NCRDMainWindow::print);
+#ifdef NCREPORT_WITH_MAIL
+    add("actionSendMail", tr("Send by &e-mail..."), QKeySequence::UnknownKey, &NCRDMainWindow::sendByMail);
+#endif
     auto* dataSources = new QAction(tr("&Data sources..."), this);
     dataSources->setObjectName(QStringLiteral("actionDataSources"));
     connect(dataSources, &QAction::triggered, this, [this] {
@@ -231,6 +237,16 @@ void NCRDMainWindow::print()
     QPrintDialog dialog(printer(), this);
     if (dialog.exec() == QDialog::Accepted && !printReport())
         showError();
+}
+
+void NCRDMainWindow::sendByMail()
+{
+#ifdef NCREPORT_WITH_MAIL
+    if (NCRDDocument* document = activeDocument()) {
+        bindItemModels(document);
+        NCRDMailDialog::sendReport(this, document->report());
+    }
+#endif
 }
 
 void NCRDMainWindow::closeEvent(QCloseEvent* event)

@@ -66,6 +66,7 @@ private:
     void save();
     void saveAs();
     void print();
+    void sendByMail();
     void bindItemModels(NCRDDocument* document) const;
     bool printBeside(NCRDDocument* document);
     void showError();
