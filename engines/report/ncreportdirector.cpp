@@ -321,7 +321,11 @@ bool NCReportDirector::printSection(const NCReportSection& section)
 
 void NCReportDirector::paintSection(const NCReportSection& section, qreal top)
 {
-    if (m_output)
+    if (!m_output)
+        return;
+    if (m_output->recordsPages())
+        m_output->recordBand(section, m_sectionPainter.record(section, top));
+    else
         m_sectionPainter.paint(section, top);
 }
 
@@ -336,10 +340,12 @@ bool NCReportDirector::breakPageWhen(const QString& condition)
 bool NCReportDirector::startPage()
 {
     if (m_output) {
-        QPainter* painter = m_output->newPage();
-        if (!painter)
+        const bool records = m_output->recordsPages();
+        QPainter* painter = records ? nullptr : m_output->newPage();
+        if (records ? !m_output->recordPage() : !painter)
             return fail(tr("Cannot start page %1: %2").arg(m_pageNumber + 1).arg(m_output->errorString()));
-        m_sectionPainter.setPainter(painter);
+        if (painter)
+            m_sectionPainter.setPainter(painter);
     }
     ++m_pageNumber;
     paintSection(m_def->pageHeader(), 0);

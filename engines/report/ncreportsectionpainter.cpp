@@ -31,16 +31,64 @@ void NCReportSectionPainter::setPainter(QPainter* painter)
 
 void NCReportSectionPainter::paint(const NCReportSection& section, qreal top)
 {
-    for (const NCReportItem& item : section.items) {
+    // Images are read as they are painted, at the size they are painted at.
+    paintBand(section, record(section, top, false));
+}
+
+NCReportBand NCReportSectionPainter::record(const NCReportSection& section, qreal top, bool withImages)
+{
+    NCReportBand band;
+    band.top = top;
+    band.items.reserve(section.items.size());
+    for (int index = 0; index < section.items.size(); ++index) {
+        const NCReportItem& item = section.items.at(index);
         if (!item.printWhen.isEmpty() && !conditionHolds(item.printWhen))
             continue;
-        const QRectF rect = toDevice(item.geometry, top);
+        NCReportBandItem printed;
+        printed.item = index;
+        switch (item.type) {
+        case NCReportItem::Label:
+            printed.text = item.text;
+            break;
+        case NCReportItem::Field:
+            printed.text = itemText(item, &printed.value);
+            break;
+        case NCReportItem::Line:
+        case NCReportItem::Rectangle:
+            break;
+        case NCReportItem::Image: {
+            if (!withImages)
+                break;
+            printed.text = itemText(item);
+            const QImage image = m_images.image(printed.text);
+            if (!image.isNull()) {
+                printed.image = band.images.size();
+                band.images.append(image);
+            }
+            break;
+        }
+        case NCReportItem::Barcode:
+            printed.text = itemText(item);
+            break;
+        }
+        band.items.append(printed);
+    }
+    return band;
+}
+
+void NCReportSectionPainter::paintBand(const NCReportSection& section, const NCReportBand& band)
+{
+    for (const NCReportBandItem& printed : band.items) {
+        if (printed.item < 0 || printed.item >= section.items.size())
+            continue;
+        const NCReportItem& item = section.items.at(printed.item);
+        const QRectF rect = toDevice(item.geometry, band.top);
         switch (item.type) {
         case NCReportItem::Label:
         case NCReportItem::Field:
             useFont(item);
             usePen(item.color, 0);
-            m_painter->drawText(rect, int(item.alignment), itemText(item));
+            m_painter->drawText(rect, int(item.alignment), printed.text);
             break;
         case NCReportItem::Line:
             usePen(item.color, item.lineWidth);
@@ -52,10 +100,13 @@ void NCReportSectionPainter::paint(const NCReportSection& section, qreal top)
             m_painter->drawRect(rect);
             break;
         case NCReportItem::Image:
-            paintImage(item, rect);
+            if (printed.image >= 0 && printed.image < band.images.size())
+                drawImage(band.images.at(printed.image), rect);
+            else if (m_evaluator && printed.text.isEmpty())
+                paintImage(item, rect);
             break;
         case NCReportItem::Barcode:
-            NCReportBarcodePainter::paint(m_painter, rect, item.barcodeType, itemText(item), item.color);
+            NCReportBarcodePainter::paint(m_painter, rect, item.barcodeType, printed.text, item.color);
             m_pen = QPen(Qt::NoPen);  // the barcode painter may leave its own pen
             break;
         }
@@ -80,13 +131,17 @@ QRectF NCReportSectionPainter::toDevice(const QRectF& rect, qreal top) const
                   rect.width() * m_pixelsPerMillimetre, rect.height() * m_pixelsPerMillimetre);
 }
 
-QString NCReportSectionPainter::itemText(const NCReportItem& item) const
+QString NCReportSectionPainter::itemText(const NCReportItem& item, QVariant* value) const
 {
     if (item.sourceType == NCReportItem::Static)
         return item.text;
     // A field that cannot be read prints nothing rather than a half-evaluated expression.
     QString text = item.text;
-    return m_evaluator->evaluate(text, item.sourceType, item.format) ? text : QString();
+    if (m_evaluator->evaluate(text, item.sourceType, item.format, value))
+        return text;
+    if (value)
+        *value = QVariant();
+    return QString();
 }
 
 void NCReportSectionPainter::usePen(const QColor& color, qreal widthMillimetres)
@@ -126,4 +181,13 @@ void NCReportSectionPainter::paintImage(const NCReportItem& item, const QRectF& 
     QRectF target(QPointF(), size);
     target.moveCenter(rect.center());
     m_painter->drawImage(target, image);
+}
+
+void NCReportSectionPainter::drawImage(const QImage& image, const QRectF& rect)
+{
+    if (image.isNull() || rect.isEmpty())
+        return;
+    // As paintImage() places it: the whole image centred in the rectangle.
+    const QSizeF fitted = QSizeF(image.size()).scaled(rect.size(), Qt::KeepAspectRatio);
+    m_painter->drawImage(QRectF(rect.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted), image);
 }
