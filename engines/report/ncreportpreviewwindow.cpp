@@ -1,5 +1,12 @@
 #include "ncreportpreviewwindow.h"
 
+#ifdef NCREPORT_WITH_MAIL
+#include "ncrdmaildialog.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#endif
+
 #include "ncreport.h"
 #include "ncreportcsvwriter.h"
 #include "ncreportdef.h"
@@ -212,6 +219,10 @@ void NCReportPreviewWindow::createActions()
     continuous->setCheckable(true);
     connect(continuous, &QAction::toggled, m_view, &NCReportPreviewView::setContinuous);
     connect(add(Close, tr("Close"), QKeySequence::Close), &QAction::triggered, this, &QWidget::close);
+#ifdef NCREPORT_WITH_MAIL
+    connect(add(SendMail, tr("Send by e-mail…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)), &QAction::triggered,
+            this, &NCReportPreviewWindow::sendByMail);
+#endif
 }
 
 void NCReportPreviewWindow::createToolBars()
@@ -229,6 +240,8 @@ void NCReportPreviewWindow::createToolBars()
     exportButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     exportButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->addWidget(exportButton);
+    if (m_actions[SendMail])
+        bar->addAction(m_actions[SendMail]);
     bar->addSeparator();
     bar->addAction(m_actions[FirstPage]);
     bar->addAction(m_actions[PreviousPage]);
@@ -289,6 +302,8 @@ void NCReportPreviewWindow::createMenus()
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(m_actions[Print]);
     file->addMenu(m_exportMenu);
+    if (m_actions[SendMail])
+        file->addAction(m_actions[SendMail]);
     file->addSeparator();
     file->addAction(m_actions[Close]);
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
@@ -662,4 +677,42 @@ void NCReportPreviewWindow::saveSettings() const
     settings.setValue(QStringLiteral("continuous"), m_view->isContinuous());
     settings.setValue(QStringLiteral("zoomMode"), int(m_view->zoomMode()));
     settings.setValue(QStringLiteral("zoom"), m_view->zoom());
+}
+
+void NCReportPreviewWindow::sendByMail()
+{
+#ifdef NCREPORT_WITH_MAIL
+    // The pages as recorded, written in the chosen format: the report does not run again.
+    using Format = NCReportMailMessage::ReportFormat;
+    NCRDMailDialog::sendAttachment(this, windowTitle(), [this](NCReportMailMessage& message, Format format,
+                                                               NCReportError* error) {
+        ExportFormat exportFormat = Pdf;
+        switch (format) {
+        case Format::Pdf:
+            break;
+        case Format::Html:
+            exportFormat = Html;
+            break;
+        case Format::Csv:
+            exportFormat = Csv;
+            break;
+        case Format::Xlsx:
+            exportFormat = Xlsx;
+            break;
+        }
+        const auto pages = recordedPages();
+        const QString name = pages && !pages->reportName().isEmpty() ? pages->reportName() : QStringLiteral("report");
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("report.") + NCReportMailMessage::suffix(format));
+        QFile file(path);
+        if (!folder.isValid() || !exportTo(exportFormat, path) || !file.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = NCReportError{QString(), 0, statusText()};
+            return false;
+        }
+        message.addAttachment(name + QLatin1Char('.') + NCReportMailMessage::suffix(format), file.readAll(),
+                              NCReportMailMessage::mimeType(format));
+        return true;
+    });
+#endif
 }

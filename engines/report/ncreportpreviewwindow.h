@@ -66,8 +66,9 @@ public:
     // The window's commands, for hosts that add their own beside them.
     enum Command { Print, ExportPdf, ExportHtml, ExportSvg, ExportCsv, ExportXlsx, Find, FindNext, FindPrevious,
                    FirstPage, PreviousPage, NextPage, LastPage, ZoomIn, ZoomOut, FitWidth, FitPage, Continuous,
-                   Thumbnails, Close };
+                   Thumbnails, Close, SendMail };
     enum ExportFormat { Pdf, Html, Svg, Csv, Xlsx };
+    // The command's action; SendMail's is null when the engine was built without mail.
     QAction* action(Command command) const;
     // The Export menu, for hosts and outputs that add formats.
     QMenu* exportMenu() const { return m_exportMenu; }
@@ -109,12 +110,13 @@ private:
     void showMatch(int index);
     void showError(const QString& message);
     void exportWithDialog(ExportFormat format);
+    void sendByMail();
     void restoreSettings();
     void saveSettings() const;
     void pagesChanged();
 
     NCReportPreviewView* m_view;
-    QAction* m_actions[Close + 1] = {};
+    QAction* m_actions[SendMail + 1] = {};
     QMenu* m_exportMenu = nullptr;
     QToolBar* m_findBar = nullptr;
     QLineEdit* m_findText = nullptr;

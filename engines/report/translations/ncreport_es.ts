@@ -753,6 +753,10 @@ Do you want to save your changes?</source>
             <source>Excel workbooks (*.xlsx)</source>
             <translation>Libros de Excel (*.xlsx)</translation>
         </message>
+        <message>
+            <source>Send by e-mail…</source>
+            <translation>Enviar por correo…</translation>
+        </message>
     </context>
     <context>
         <name>NCReportRecordingOutput</name>

@@ -753,6 +753,10 @@ Do you want to save your changes?</source>
             <source>Excel workbooks (*.xlsx)</source>
             <translation>Excel 工作簿 (*.xlsx)</translation>
         </message>
+        <message>
+            <source>Send by e-mail…</source>
+            <translation>通过电子邮件发送…</translation>
+        </message>
     </context>
     <context>
         <name>NCReportRecordingOutput</name>
