@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QJSEngine>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QQmlEngine>
 #include <QVBoxLayout>
@@ -52,6 +53,14 @@ public:
         layout->addWidget(createControls(), 2);
     }
 
+    ~ScriptsPage() override
+    {
+        // QsciAPIs prepares its word list on a thread that reads the lexer, its parent, which
+        // QObject destroys before it: the thread must be stopped while the lexer still lives.
+        if (m_apis)
+            m_apis->cancelPreparation();
+    }
+
 private:
     QWidget* createEditor()
     {
@@ -73,9 +82,9 @@ private:
         // the application font (Roboto) unless set here. QsciScintilla::setFont() would not do:
         // with a lexer it changes nothing.
         m_editor->QWidget::setFont(fixed);
-        auto* apis = new QsciAPIs(lexer);
-        apis->load(QStringLiteral(":/Resources/js.api"));
-        apis->prepare();
+        m_apis = new QsciAPIs(lexer);
+        m_apis->load(QStringLiteral(":/Resources/js.api"));
+        m_apis->prepare();
         m_editor->setAutoCompletionSource(QsciScintilla::AcsAPIs);
         m_editor->setAutoCompletionThreshold(2);
         m_editor->setMarginType(0, QsciScintilla::NumberMargin);
@@ -138,6 +147,7 @@ private:
     }
 
     QsciScintilla* m_editor = nullptr;
+    QPointer<QsciAPIs> m_apis;
     QGroupBox* m_controls = nullptr;
     QLabel* m_result = nullptr;
     std::unique_ptr<QJSEngine> m_engine;
