@@ -1,6 +1,7 @@
 // "Guiones": scripts as a host runs them. The code editor completes the library's members from the
 // word list :/Resources/js.api through QsciAPIs; "Ejecutar" runs the script in a QJSEngine where
 // every control on the right is reachable by its object name.
+#include "codeeditor.h"
 #include "gallerypage.h"
 
 #include <Mirokit/ZCIPEdit.h>
@@ -10,11 +11,8 @@
 #include <Mirokit/ZThumbWheel.h>
 
 #include <Qsci/qsciapis.h>
-#include <Qsci/qscilexerjavascript.h>
 #include <Qsci/qsciscintilla.h>
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -67,28 +65,13 @@ private:
         auto* box = new QGroupBox(QStringLiteral("Guion"));
         auto* layout = new QVBoxLayout(box);
 
-        m_editor = new QsciScintilla;
+        m_editor = createJavaScriptEditor();
         m_editor->setAccessibleName(QStringLiteral("Guion"));
-        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        // A platform without a theme (offscreen) names a proportional family here.
-        if (!QFontInfo(fixed).fixedPitch()) {
-            fixed.setFamily(QStringLiteral("monospace"));
-            fixed.setStyleHint(QFont::TypeWriter);
-        }
-        auto* lexer = new QsciLexerJavaScript(m_editor);
-        lexer->setFont(fixed);
-        m_editor->setLexer(lexer);
-        // The editor measures text in the lexer's font but draws it in the widget's, which is
-        // the application font (Roboto) unless set here. QsciScintilla::setFont() would not do:
-        // with a lexer it changes nothing.
-        m_editor->QWidget::setFont(fixed);
-        m_apis = new QsciAPIs(lexer);
+        m_apis = new QsciAPIs(m_editor->lexer());
         m_apis->load(QStringLiteral(":/Resources/js.api"));
         m_apis->prepare();
         m_editor->setAutoCompletionSource(QsciScintilla::AcsAPIs);
         m_editor->setAutoCompletionThreshold(2);
-        m_editor->setMarginType(0, QsciScintilla::NumberMargin);
-        m_editor->setMarginWidth(0, QStringLiteral("000"));
         m_editor->setText(QString::fromUtf8(sampleScript));
         layout->addWidget(m_editor);
 
