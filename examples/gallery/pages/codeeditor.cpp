@@ -3,6 +3,7 @@
 #include <Qsci/qscilexerjavascript.h>
 #include <Qsci/qsciscintilla.h>
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 
@@ -16,6 +17,8 @@ QsciScintilla* createJavaScriptEditor()
         fixed.setFamily(QStringLiteral("monospace"));
         fixed.setStyleHint(QFont::TypeWriter);
     }
+    // The size of the text around it, not the platform's code size.
+    fixed.setPointSizeF(QApplication::font().pointSizeF());
     auto* lexer = new QsciLexerJavaScript(editor);
     lexer->setFont(fixed);
     editor->setLexer(lexer);
