@@ -163,6 +163,63 @@ private Q_SLOTS:
         QVERIFY(svg.contains(QLatin1String("C002")));
     }
 
+    void everyPageTellsTheNumberOfPages_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("PDF, painted from the recording") << QStringLiteral("pdf");
+        QTest::newRow("HTML") << QStringLiteral("html");
+        QTest::newRow("SVG") << QStringLiteral("svg");
+    }
+
+    void everyPageTellsTheNumberOfPages()
+    {
+        QFETCH(QString, format);
+        if (format == QLatin1String("pdf"))
+            REQUIRE_PDFTOTEXT();
+        QTemporaryDir dir;
+        Customers c;
+        QVERIFY2(c.report.load(), qPrintable(c.report.error().toString()));
+        const QString target = dir.filePath(QStringLiteral("clientes.") + format);
+        QStringList pages;
+        if (format == QLatin1String("pdf")) {
+            QVERIFY2(c.report.runReportToPdf(target), qPrintable(c.report.error().toString()));
+            for (const QString& page : pdfText(target).split(QLatin1Char('\f'))) {
+                if (!page.trimmed().isEmpty())
+                    pages.append(textLines(page).join(QLatin1Char(' ')));
+            }
+        } else if (format == QLatin1String("html")) {
+            QVERIFY2(c.report.runReportToHtml(target), qPrintable(c.report.error().toString()));
+            QFile html(target);
+            QVERIFY(html.open(QIODevice::ReadOnly));
+            QDomDocument document;
+            QVERIFY(document.setContent(&html));
+            const QDomNodeList divs = document.elementsByTagName(QStringLiteral("div"));
+            for (int i = 0; i < divs.size(); ++i) {
+                if (divs.at(i).toElement().attribute(QStringLiteral("class")) != QLatin1String("page"))
+                    continue;
+                QStringList words;
+                texts(divs.at(i), words);
+                pages.append(words.join(QLatin1Char(' ')));
+            }
+        } else {
+            QVERIFY2(c.report.runReportToSvg(target), qPrintable(c.report.error().toString()));
+            for (const QString& name : QDir(target).entryList({QStringLiteral("*.svg")}, QDir::Files, QDir::Name)) {
+                QFile svg(QDir(target).filePath(name));
+                QVERIFY(svg.open(QIODevice::ReadOnly));
+                QDomDocument document;
+                QVERIFY(document.setContent(&svg));
+                QStringList words;
+                texts(document.documentElement(), words);
+                pages.append(words.join(QLatin1Char(' ')));
+            }
+        }
+        QCOMPARE(pages.size(), 3);
+        for (int page = 0; page < pages.size(); ++page) {
+            const QString footer = QStringLiteral("Página %1 de 3").arg(page + 1);
+            QVERIFY2(pages.at(page).contains(footer), qPrintable(footer + QLatin1String(": ") + pages.at(page)));
+        }
+    }
+
     void theCsvHoldsTheDetailRowsAsTheDataGivesThem()
     {
         if (!pythonHas(QStringLiteral("csv")))

@@ -757,6 +757,10 @@ Do you want to save your changes?</source>
             <source>Send by e-mail…</source>
             <translation>Enviar por correo…</translation>
         </message>
+        <message>
+            <source>Counting the pages…</source>
+            <translation>Contando las páginas…</translation>
+        </message>
     </context>
     <context>
         <name>NCReportRecordingOutput</name>

@@ -757,6 +757,10 @@ Do you want to save your changes?</source>
             <source>Send by e-mail…</source>
             <translation>通过电子邮件发送…</translation>
         </message>
+        <message>
+            <source>Counting the pages…</source>
+            <translation>正在统计页数…</translation>
+        </message>
     </context>
     <context>
         <name>NCReportRecordingOutput</name>
