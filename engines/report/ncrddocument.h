@@ -5,11 +5,18 @@
 
 #include <QDomDocument>
 #include <QHash>
+#include <QPair>
 #include <QPointer>
+#include <QRectF>
+#include <QVector>
 #include <QWidget>
 
+class NCRDCanvas;
+class NCRDCanvasView;
+struct NCRDAttributeChange;
 class QAction;
 class QLayout;
+class QUndoStack;
 class QPrinter;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -17,10 +24,15 @@ class QTreeWidgetItem;
 /*!
     One report file open in the designer. The document is the report's XML, kept as a DOM so
     that saving gives back every element and attribute it was read with; the report (the
-    definition with its data sources) is read again from the DOM after every edit, and is what
-    prints.
+    definition with its data sources) is read again from the DOM after every edit (after moves
+    and resizes, when it is next asked for), and is what prints.
 
-    The view lists the report's sections and their items; an item's text (a label's text, a
+    The canvas (NCRDCanvasView over NCRDCanvas) shows the page with its bands and items as they
+    print, where they are selected, moved, resized and drawn. Every change, on the canvas, in the
+    outline or through a dialog, is a step of the document's undo stack, and the document is
+    modified while the stack is away from the state last saved.
+
+    The outline lists the report's sections and their items; an item's text (a label's text, a
     field's or barcode's expression, an image's file) is edited in place. The section editor
     works on the current row: it adds items to a section, groups to a detail, details and the
     page header and footer to the report, removes and reorders them, and opens the property
@@ -51,7 +63,7 @@ public:
     void setCustomDataSourceProvider(NCReportCustomDSProvider* provider);
 
     // The report read from the current XML; null before a file was opened.
-    NCReport* report() const { return m_report.get(); }
+    NCReport* report() const;
     NCReportDef* reportDef() const;
     // Replaces the XML (from the designer's dialogs); false, and nothing changed, when the
     // engine cannot read it.
@@ -86,7 +98,37 @@ public:
     bool moveCurrent(int step);
 
     bool isModified() const { return isWindowModified(); }
+    // False also marks the undo stack's current state as the saved one.
     void setModified(bool modified);
+
+    NCRDCanvas* canvas() const { return m_canvas; }
+    NCRDCanvasView* canvasView() const { return m_view; }
+    QUndoStack* undoStack() const { return m_undoStack; }
+
+    // Edits from the canvas, each one step of the undo stack. Geometries are in millimetres in
+    // the item's section (see NCRDCanvasItem).
+    void setItemGeometries(const QVector<QPair<QDomElement, QRectF>>& geometries, const QString& text);
+    void setSectionHeight(const QDomElement& section, qreal height);
+    // Moves the items into `section`, at the geometries given there.
+    bool moveItemsToSection(const QVector<QPair<QDomElement, QRectF>>& items, const QDomElement& section);
+    // Adds an item ("label", "field", ...) to `section` and selects it.
+    bool addItemAt(const QString& tag, const QDomElement& section, const QRectF& geometry,
+                   const QString& text = QString());
+    bool removeSelection();
+    // Brings the selected items in front of the others of their sections, or sends them behind.
+    bool raiseSelection(bool toFront);
+    void copySelection();
+    bool cutSelection();
+    // Pastes items copied from a report into the section of the selection (or the first band).
+    bool paste();
+    // Copies of the selected items a grid step to the right and down.
+    bool duplicateSelection();
+    // Opens the property dialog of an item or a section.
+    bool editElementProperties(const QDomElement& element);
+
+    // Where an element is: its index among its parent's child elements, from the root down.
+    static QVector<int> elementPath(const QDomElement& element);
+    QDomElement elementAt(const QVector<int>& path) const;
 
     QString errorString() const { return m_errorString; }
 
@@ -97,9 +139,28 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool load(const QDomDocument& xml, const QString& fileName);
-    // Reads the report from `xml`; the document's report is kept when the engine refuses it.
-    bool readReport(const QDomDocument& xml, const QString& fileName);
+    friend class NCRDAttributeCommand;
+    friend class NCRDSnapshotCommand;
+
+    // What the undo commands do: attributes set to their values before or after the change;
+    // the whole document put back.
+    void applyAttributes(QVector<NCRDAttributeChange>& changes, bool after, bool geometryOnly);
+    void restoreXml(const QDomDocument& xml);
+    // Records the edit from `before` to the document as it is now on the undo stack.
+    void pushSnapshot(const QString& text, const QDomDocument& before);
+    QDomDocument snapshot() const { return m_xml.cloneNode(true).toDocument(); }
+    // Shows the document in the outline and on the canvas again.
+    void refreshViews();
+    void createCanvasActions(QLayout* layout);
+    void syncSelectionFromCanvas();
+    void syncSelectionFromTree();
+    QDomElement pasteTarget() const;
+    bool insertItems(const QList<QDomElement>& items, QDomElement section, const QPointF& offset, const QString& text);
+    // `source`, when given, is the file `xml` was read from.
+    bool load(const QDomDocument& xml, const QString& fileName, const QByteArray& source = QByteArray());
+    // Reads the report from `xml` (or from `source`, the same as text); the document's report is
+    // kept when the engine refuses it.
+    bool readReport(const QDomDocument& xml, const QString& fileName, const QByteArray& source = QByteArray());
     bool fail(const NCReportError& error);
     void fillTree();
     void itemTextEdited(QTreeWidgetItem* row, int column);
@@ -107,7 +168,7 @@ private:
     void updateActions();
     // Re-reads the report after the section editor changed the XML, or puts `before` (a copy
     // of the whole document) back when the engine refuses it. Then shows `current`.
-    bool applyStructureEdit(const QDomDocument& before, const QDomElement& current);
+    bool applyStructureEdit(const QDomDocument& before, const QDomElement& current, const QString& text);
     QString uniqueId(const QString& tag, const QString& stem) const;
     void setElementText(QDomElement& element, const QString& text);
     // Asks whether to save a modified document; false when the user cancels.
@@ -122,7 +183,13 @@ private:
 
     QString m_fileName;
     QDomDocument m_xml;
-    std::unique_ptr<NCReport> m_report;
+    // Read again on demand after edits of lengths only; see reportDef().
+    mutable std::unique_ptr<NCReport> m_report;
+    mutable bool m_reportStale = false;
+    QUndoStack* m_undoStack;
+    NCRDCanvas* m_canvas;
+    NCRDCanvasView* m_view;
+    bool m_syncingSelection = false;
     QPointer<NCReportCustomDSProvider> m_provider;
     QString m_errorString;
     QTreeWidget* m_tree;

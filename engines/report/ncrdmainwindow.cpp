@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -16,10 +17,14 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
+#include <QUndoView>
 
 NCRDMainWindow::NCRDMainWindow(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
     , m_def(std::make_unique<NCReportDef>())
+    , m_undoGroup(new QUndoGroup(this))
     , m_mdiArea(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("NCRDMainWindow"));
@@ -31,8 +36,11 @@ NCRDMainWindow::NCRDMainWindow(QWidget* parent, Qt::WindowFlags flags)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (window)
             m_currentWindow = window;
+        if (NCRDDocument* document = activeDocument())
+            m_undoGroup->setActiveStack(document->undoStack());
     });
     createActions();
+    createEditActions();
 }
 
 NCRDMainWindow::~NCRDMainWindow() = default;
@@ -84,6 +92,35 @@ void NCRDMainWindow::createActions()
     fileMenu->addAction(quitAction);
 }
 
+void NCRDMainWindow::createEditActions()
+{
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
+    editMenu->setObjectName(QStringLiteral("menuEdit"));
+    QAction* undo = m_undoGroup->createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_undoGroup->createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    editMenu->addAction(undo);
+    editMenu->addAction(redo);
+
+    auto* history = new QDockWidget(tr("History"), this);
+    history->setObjectName(QStringLiteral("historyDock"));
+    auto* view = new QUndoView(m_undoGroup, history);
+    view->setObjectName(QStringLiteral("historyView"));
+    view->setAccessibleName(tr("History"));
+    view->setEmptyLabel(tr("<opened>"));
+    history->setWidget(view);
+    addDockWidget(Qt::RightDockWidgetArea, history);
+    history->hide();
+    QAction* showHistory = history->toggleViewAction();
+    showHistory->setObjectName(QStringLiteral("actionHistory"));
+    showHistory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    editMenu->addSeparator();
+    editMenu->addAction(showHistory);
+}
+
 NCRDDocument* NCRDMainWindow::activeDocument() const
 {
     // currentSubWindow(), not activeSubWindow(): the designer keeps its current document while
@@ -124,6 +161,8 @@ NCRDDocument* NCRDMainWindow::openReportFile(const QString& fileName)
     }
     document->reportDef()->setZintPath(m_def->zintPath());
     bindItemModels(document.get());
+    m_undoGroup->addStack(document->undoStack());
+    m_undoGroup->setActiveStack(document->undoStack());
     QMdiSubWindow* window = m_mdiArea->addSubWindow(document.get());
     // The tabbed area maximises a document only when it activates one while it is visible; a
     // file opened before the window is shown (the designer's own start) would stay small.

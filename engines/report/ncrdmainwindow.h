@@ -12,6 +12,7 @@ class NCReportDef;
 class QMdiArea;
 class QMdiSubWindow;
 class QPrinter;
+class QUndoGroup;
 
 /*!
     The report designer: a document area of report files, each in its own window, with the
@@ -53,6 +54,8 @@ public:
     QPrinter* printer();
 
     QString errorString() const { return m_errorString; }
+    // The undo stacks of the documents; the current document's is the active one.
+    QUndoGroup* undoGroup() const { return m_undoGroup; }
 
 Q_SIGNALS:
     void aboutToClose();
@@ -62,6 +65,7 @@ protected:
 
 private:
     void createActions();
+    void createEditActions();
     void open();
     void save();
     void saveAs();
@@ -72,6 +76,7 @@ private:
 
     std::unique_ptr<NCReportDef> m_def;
     std::unique_ptr<QPrinter> m_printer;
+    QUndoGroup* m_undoGroup;
     QPointer<NCReportCustomDSProvider> m_provider;
     QMdiArea* m_mdiArea;
     QPointer<QMdiSubWindow> m_currentWindow;

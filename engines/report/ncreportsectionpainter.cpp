@@ -31,31 +31,36 @@ void NCReportSectionPainter::paint(const NCReportSection& section, qreal top)
     for (const NCReportItem& item : section.items) {
         if (!item.printWhen.isEmpty() && !conditionHolds(item.printWhen))
             continue;
-        const QRectF rect = toDevice(item.geometry, top);
-        switch (item.type) {
-        case NCReportItem::Label:
-        case NCReportItem::Field:
-            useFont(item);
-            usePen(item.color, 0);
-            m_painter->drawText(rect, int(item.alignment), itemText(item));
-            break;
-        case NCReportItem::Line:
-            usePen(item.color, item.lineWidth);
-            m_painter->drawLine(rect.topLeft(), rect.bottomRight());
-            break;
-        case NCReportItem::Rectangle:
-            usePen(item.color, item.lineWidth);
-            m_painter->setBrush(item.fillColor.isValid() ? QBrush(item.fillColor) : QBrush());
-            m_painter->drawRect(rect);
-            break;
-        case NCReportItem::Image:
-            paintImage(item, rect);
-            break;
-        case NCReportItem::Barcode:
-            NCReportBarcodePainter::paint(m_painter, rect, item.barcodeType, itemText(item), item.color);
-            m_pen = QPen(Qt::NoPen);  // the barcode painter may leave its own pen
-            break;
-        }
+        const bool needsText = item.type != NCReportItem::Line && item.type != NCReportItem::Rectangle;
+        paintItem(item, toDevice(item.geometry, top), needsText ? itemText(item) : QString());
+    }
+}
+
+void NCReportSectionPainter::paintItem(const NCReportItem& item, const QRectF& rect, const QString& text)
+{
+    switch (item.type) {
+    case NCReportItem::Label:
+    case NCReportItem::Field:
+        useFont(item);
+        usePen(item.color, 0);
+        m_painter->drawText(rect, int(item.alignment), text);
+        break;
+    case NCReportItem::Line:
+        usePen(item.color, item.lineWidth);
+        m_painter->drawLine(rect.topLeft(), rect.bottomRight());
+        break;
+    case NCReportItem::Rectangle:
+        usePen(item.color, item.lineWidth);
+        m_painter->setBrush(item.fillColor.isValid() ? QBrush(item.fillColor) : QBrush());
+        m_painter->drawRect(rect);
+        break;
+    case NCReportItem::Image:
+        paintImage(text, rect);
+        break;
+    case NCReportItem::Barcode:
+        NCReportBarcodePainter::paint(m_painter, rect, item.barcodeType, text, item.color);
+        m_pen = QPen(Qt::NoPen);  // the barcode painter may leave its own pen
+        break;
     }
 }
 
@@ -109,9 +114,9 @@ void NCReportSectionPainter::useFont(const NCReportItem& item)
     m_painter->setFont(m_font);
 }
 
-void NCReportSectionPainter::paintImage(const NCReportItem& item, const QRectF& rect)
+void NCReportSectionPainter::paintImage(const QString& fileName, const QRectF& rect)
 {
-    const QImage image = m_images.image(itemText(item));
+    const QImage image = m_images.image(fileName);
     if (image.isNull() || rect.isEmpty())
         return;
     // Fitted inside the rectangle, centred, keeping its proportions.

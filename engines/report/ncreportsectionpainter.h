@@ -25,6 +25,11 @@ public:
     void setPainter(QPainter* painter);
     // Paints `section` with its top `top` millimetres below the top of the printable area.
     void paint(const NCReportSection& section, qreal top);
+    // Paints one item into `rect` (device pixels) showing `text` (a field's or image's text as it
+    // was evaluated, a barcode's data). The designer paints its items one by one through this.
+    void paintItem(const NCReportItem& item, const QRectF& rect, const QString& text);
+    // Device pixels per millimetre of the painter's device.
+    qreal pixelsPerMillimetre() const { return m_pixelsPerMillimetre; }
     // Whether a print or page-break condition holds now. One that cannot be evaluated does not
     // hold, and is reported once with a warning.
     bool conditionHolds(const QString& condition);
@@ -34,7 +39,7 @@ private:
     QString itemText(const NCReportItem& item) const;
     void usePen(const QColor& color, qreal widthMillimetres);
     void useFont(const NCReportItem& item);
-    void paintImage(const NCReportItem& item, const QRectF& rect);
+    void paintImage(const QString& fileName, const QRectF& rect);
 
     NCReportEvaluator* m_evaluator;
     QPainter* m_painter = nullptr;

@@ -170,6 +170,162 @@ Do you want to save your changes?</source>
             <source>Page footer</source>
             <translation>Pie de página</translation>
         </message>
+        <message>
+            <source>Outline</source>
+            <translation>Esquema</translation>
+        </message>
+        <message>
+            <source>Edit the report</source>
+            <translation>Editar el informe</translation>
+        </message>
+        <message>
+            <source>Edit the text</source>
+            <translation>Editar el texto</translation>
+        </message>
+        <message>
+            <source>Properties of %1</source>
+            <translation>Propiedades de %1</translation>
+        </message>
+        <message>
+            <source>Add %1</source>
+            <translation>Añadir %1</translation>
+        </message>
+        <message>
+            <source>Add a group</source>
+            <translation>Añadir un grupo</translation>
+        </message>
+        <message>
+            <source>Add a detail</source>
+            <translation>Añadir un detalle</translation>
+        </message>
+        <message>
+            <source>Remove %1</source>
+            <translation>Quitar %1</translation>
+        </message>
+        <message>
+            <source>Edit %1</source>
+            <translation>Editar %1</translation>
+        </message>
+        <message>
+            <source>Height of %1</source>
+            <translation>Altura de %1</translation>
+        </message>
+        <message>
+            <source>Move to %1</source>
+            <translation>Mover a %1</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>Bring to front</source>
+            <translation>Traer al frente</translation>
+        </message>
+        <message>
+            <source>Send to back</source>
+            <translation>Enviar al fondo</translation>
+        </message>
+        <message>
+            <source>Paste</source>
+            <translation>Pegar</translation>
+        </message>
+        <message>
+            <source>Duplicate</source>
+            <translation>Duplicar</translation>
+        </message>
+        <message>
+            <source>Page</source>
+            <translation>Página</translation>
+        </message>
+        <message>
+            <source>Select</source>
+            <translation>Seleccionar</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Edición</translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>Cortar</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>Select all in the band</source>
+            <translation>Seleccionar todo en la banda</translation>
+        </message>
+        <message>
+            <source>Align</source>
+            <translation>Alinear</translation>
+        </message>
+        <message>
+            <source>Align left edges</source>
+            <translation>Alinear bordes izquierdos</translation>
+        </message>
+        <message>
+            <source>Align right edges</source>
+            <translation>Alinear bordes derechos</translation>
+        </message>
+        <message>
+            <source>Align top edges</source>
+            <translation>Alinear bordes superiores</translation>
+        </message>
+        <message>
+            <source>Align bottom edges</source>
+            <translation>Alinear bordes inferiores</translation>
+        </message>
+        <message>
+            <source>Align centres horizontally</source>
+            <translation>Centrar horizontalmente</translation>
+        </message>
+        <message>
+            <source>Align centres vertically</source>
+            <translation>Centrar verticalmente</translation>
+        </message>
+        <message>
+            <source>Same width</source>
+            <translation>Mismo ancho</translation>
+        </message>
+        <message>
+            <source>Same height</source>
+            <translation>Misma altura</translation>
+        </message>
+        <message>
+            <source>Distribute horizontally</source>
+            <translation>Distribuir horizontalmente</translation>
+        </message>
+        <message>
+            <source>Distribute vertically</source>
+            <translation>Distribuir verticalmente</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>Acercar</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Alejar</translation>
+        </message>
+        <message>
+            <source>Fit width</source>
+            <translation>Ajustar al ancho</translation>
+        </message>
+        <message>
+            <source>Fit page</source>
+            <translation>Ajustar a la página</translation>
+        </message>
+        <message>
+            <source>Snap to grid</source>
+            <translation>Ajustar a la cuadrícula</translation>
+        </message>
+        <message>
+            <source>Grid step</source>
+            <translation>Paso de la cuadrícula</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -324,6 +480,26 @@ Do you want to save your changes?</source>
         <message>
             <source>No printer is installed: the report was written to %1</source>
             <translation>No hay ninguna impresora instalada: el informe se ha guardado en %1</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Edición</translation>
+        </message>
+        <message>
+            <source>&amp;Undo</source>
+            <translation>&amp;Deshacer</translation>
+        </message>
+        <message>
+            <source>&amp;Redo</source>
+            <translation>&amp;Rehacer</translation>
+        </message>
+        <message>
+            <source>History</source>
+            <translation>Historial</translation>
+        </message>
+        <message>
+            <source>&lt;opened&gt;</source>
+            <translation>&lt;abierto&gt;</translation>
         </message>
     </context>
     <context>
@@ -709,6 +885,56 @@ Do you want to save your changes?</source>
         <message>
             <source>The sort %1 names no column in one of its entries</source>
             <translation>La ordenación %1 no nombra ninguna columna en una de sus entradas</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvas</name>
+        <message>
+            <source>Page header</source>
+            <translation>Cabecera de página</translation>
+        </message>
+        <message>
+            <source>Report header</source>
+            <translation>Cabecera del informe</translation>
+        </message>
+        <message>
+            <source>Group header</source>
+            <translation>Cabecera de grupo</translation>
+        </message>
+        <message>
+            <source>Detail</source>
+            <translation>Detalle</translation>
+        </message>
+        <message>
+            <source>Group footer</source>
+            <translation>Pie de grupo</translation>
+        </message>
+        <message>
+            <source>Report footer</source>
+            <translation>Pie del informe</translation>
+        </message>
+        <message>
+            <source>Page footer</source>
+            <translation>Pie de página</translation>
+        </message>
+        <message>
+            <source>Move</source>
+            <translation>Mover</translation>
+        </message>
+        <message>
+            <source>Resize</source>
+            <translation>Cambiar tamaño</translation>
+        </message>
+        <message>
+            <source>Align</source>
+            <translation>Alinear</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvasView</name>
+        <message>
+            <source>Report page</source>
+            <translation>Página del informe</translation>
         </message>
     </context>
 </TS>

@@ -170,6 +170,162 @@ Do you want to save your changes?</source>
             <source>Page footer</source>
             <translation>页脚</translation>
         </message>
+        <message>
+            <source>Outline</source>
+            <translation>大纲</translation>
+        </message>
+        <message>
+            <source>Edit the report</source>
+            <translation>编辑报表</translation>
+        </message>
+        <message>
+            <source>Edit the text</source>
+            <translation>编辑文本</translation>
+        </message>
+        <message>
+            <source>Properties of %1</source>
+            <translation>%1 的属性</translation>
+        </message>
+        <message>
+            <source>Add %1</source>
+            <translation>添加 %1</translation>
+        </message>
+        <message>
+            <source>Add a group</source>
+            <translation>添加分组</translation>
+        </message>
+        <message>
+            <source>Add a detail</source>
+            <translation>添加明细</translation>
+        </message>
+        <message>
+            <source>Remove %1</source>
+            <translation>移除 %1</translation>
+        </message>
+        <message>
+            <source>Edit %1</source>
+            <translation>编辑 %1</translation>
+        </message>
+        <message>
+            <source>Height of %1</source>
+            <translation>%1 的高度</translation>
+        </message>
+        <message>
+            <source>Move to %1</source>
+            <translation>移到 %1</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>删除</translation>
+        </message>
+        <message>
+            <source>Bring to front</source>
+            <translation>置于顶层</translation>
+        </message>
+        <message>
+            <source>Send to back</source>
+            <translation>置于底层</translation>
+        </message>
+        <message>
+            <source>Paste</source>
+            <translation>粘贴</translation>
+        </message>
+        <message>
+            <source>Duplicate</source>
+            <translation>复制一份</translation>
+        </message>
+        <message>
+            <source>Page</source>
+            <translation>页面</translation>
+        </message>
+        <message>
+            <source>Select</source>
+            <translation>选择</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>编辑</translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>剪切</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>复制</translation>
+        </message>
+        <message>
+            <source>Select all in the band</source>
+            <translation>选择区段内全部</translation>
+        </message>
+        <message>
+            <source>Align</source>
+            <translation>对齐</translation>
+        </message>
+        <message>
+            <source>Align left edges</source>
+            <translation>左边缘对齐</translation>
+        </message>
+        <message>
+            <source>Align right edges</source>
+            <translation>右边缘对齐</translation>
+        </message>
+        <message>
+            <source>Align top edges</source>
+            <translation>上边缘对齐</translation>
+        </message>
+        <message>
+            <source>Align bottom edges</source>
+            <translation>下边缘对齐</translation>
+        </message>
+        <message>
+            <source>Align centres horizontally</source>
+            <translation>水平居中对齐</translation>
+        </message>
+        <message>
+            <source>Align centres vertically</source>
+            <translation>垂直居中对齐</translation>
+        </message>
+        <message>
+            <source>Same width</source>
+            <translation>相同宽度</translation>
+        </message>
+        <message>
+            <source>Same height</source>
+            <translation>相同高度</translation>
+        </message>
+        <message>
+            <source>Distribute horizontally</source>
+            <translation>水平分布</translation>
+        </message>
+        <message>
+            <source>Distribute vertically</source>
+            <translation>垂直分布</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>放大</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>缩小</translation>
+        </message>
+        <message>
+            <source>Fit width</source>
+            <translation>适合宽度</translation>
+        </message>
+        <message>
+            <source>Fit page</source>
+            <translation>适合页面</translation>
+        </message>
+        <message>
+            <source>Snap to grid</source>
+            <translation>对齐网格</translation>
+        </message>
+        <message>
+            <source>Grid step</source>
+            <translation>网格间距</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -324,6 +480,26 @@ Do you want to save your changes?</source>
         <message>
             <source>No printer is installed: the report was written to %1</source>
             <translation>未安装打印机：报表已保存到 %1</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>编辑(&amp;E)</translation>
+        </message>
+        <message>
+            <source>&amp;Undo</source>
+            <translation>撤销(&amp;U)</translation>
+        </message>
+        <message>
+            <source>&amp;Redo</source>
+            <translation>重做(&amp;R)</translation>
+        </message>
+        <message>
+            <source>History</source>
+            <translation>历史</translation>
+        </message>
+        <message>
+            <source>&lt;opened&gt;</source>
+            <translation>&lt;已打开&gt;</translation>
         </message>
     </context>
     <context>
@@ -709,6 +885,56 @@ Do you want to save your changes?</source>
         <message>
             <source>The sort %1 names no column in one of its entries</source>
             <translation>排序 %1 的某一项未指定列</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvas</name>
+        <message>
+            <source>Page header</source>
+            <translation>页眉</translation>
+        </message>
+        <message>
+            <source>Report header</source>
+            <translation>报表头</translation>
+        </message>
+        <message>
+            <source>Group header</source>
+            <translation>组头</translation>
+        </message>
+        <message>
+            <source>Detail</source>
+            <translation>明细</translation>
+        </message>
+        <message>
+            <source>Group footer</source>
+            <translation>组尾</translation>
+        </message>
+        <message>
+            <source>Report footer</source>
+            <translation>报表尾</translation>
+        </message>
+        <message>
+            <source>Page footer</source>
+            <translation>页脚</translation>
+        </message>
+        <message>
+            <source>Move</source>
+            <translation>移动</translation>
+        </message>
+        <message>
+            <source>Resize</source>
+            <translation>调整大小</translation>
+        </message>
+        <message>
+            <source>Align</source>
+            <translation>对齐</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvasView</name>
+        <message>
+            <source>Report page</source>
+            <translation>报表页面</translation>
         </message>
     </context>
 </TS>
