@@ -1068,7 +1068,7 @@ void NCRDDocument::createCanvasActions(QLayout* layout)
     for (const auto& kind : kinds) {
         const QString tag = QLatin1String(kind.first);
         const QByteArray name = tag.isEmpty() ? QByteArray("actionToolSelect") : "actionTool_" + tag.toLatin1();
-        QAction* action = add(bar, name.constData(), kind.second, QKeySequence(Qt::ALT | Qt::SHIFT | (Qt::Key_0 + number++)),
+        QAction* action = add(bar, name.constData(), kind.second, QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key(Qt::Key_0 + number++)),
                               [this, tag] { m_canvas->setTool(tag); });
         action->setCheckable(true);
         action->setChecked(tag.isEmpty());
@@ -1099,7 +1099,7 @@ void NCRDDocument::createCanvasActions(QLayout* layout)
     editAction->setMenu(editMenu);
 
     auto* alignMenu = new QMenu(tr("Align"), this);
-    const std::tuple<const char*, QString, NCRDCanvas::Alignment, int> alignments[] = {
+    const std::tuple<const char*, QString, NCRDCanvas::Alignment, Qt::Key> alignments[] = {
         {"actionAlignLeft", tr("Align left edges"), NCRDCanvas::AlignLeft, Qt::Key_Left},
         {"actionAlignRight", tr("Align right edges"), NCRDCanvas::AlignRight, Qt::Key_Right},
         {"actionAlignTop", tr("Align top edges"), NCRDCanvas::AlignTop, Qt::Key_Up},
