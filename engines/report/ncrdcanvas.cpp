@@ -2,6 +2,7 @@
 
 #include "ncrdbanditem.h"
 #include "ncrdcanvasitem.h"
+#include "ncrddatapanel.h"
 #include "ncrddocument.h"
 #include "ncreportdef.h"
 #include "ncreportsectionpainter.h"
@@ -10,7 +11,9 @@
 #include <QCoreApplication>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
+#include <QGraphicsSceneDragDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 
 #include <algorithm>
@@ -822,6 +825,31 @@ void NCRDCanvas::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+void NCRDCanvas::dragEnterEvent(QGraphicsSceneDragDropEvent* event)
+{
+    event->setAccepted(event->mimeData()->hasFormat(NCRDDataPanel::mimeType));
+}
+
+void NCRDCanvas::dragMoveEvent(QGraphicsSceneDragDropEvent* event)
+{
+    event->setAccepted(event->mimeData()->hasFormat(NCRDDataPanel::mimeType) && bandAt(event->scenePos()));
+}
+
+void NCRDCanvas::dropEvent(QGraphicsSceneDragDropEvent* event)
+{
+    NCRDBandItem* band = bandAt(event->scenePos());
+    if (!band || !event->mimeData()->hasFormat(NCRDDataPanel::mimeType)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    const QStringList references =
+        QString::fromUtf8(event->mimeData()->data(NCRDDataPanel::mimeType)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QPointF at = event->scenePos() - band->pos();
+    m_document->addFieldsAt(references, band->element(), QPointF(snap(at.x()), snap(at.y())),
+                            event->modifiers() & Qt::AltModifier);
 }
 
 void NCRDCanvas::drawBackground(QPainter* painter, const QRectF& rect)

@@ -24,7 +24,9 @@ class NCReportSectionPainter;
     changes a band's height by its lower edge, and draws a new item with the chosen tool. The
     arrow keys move the selection one grid step, with Shift a tenth of a millimetre. Positions
     snap to the grid and to the edges and centres of the other items, with guides drawn while
-    dragging. Every change goes to the document, through its undo stack.
+    dragging. References dragged from the data panel (NCRDDataPanel) and dropped on a band
+    become fields there; with Alt, also labels with the columns' names (see
+    NCRDDocument::addFieldsAt()). Every change goes to the document, through its undo stack.
 */
 class NCREPORT_EXPORT NCRDCanvas : public QGraphicsScene
 {
@@ -88,6 +90,9 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QGraphicsSceneDragDropEvent* event) override;
+    void dragMoveEvent(QGraphicsSceneDragDropEvent* event) override;
+    void dropEvent(QGraphicsSceneDragDropEvent* event) override;
 
 private:
     enum class Drag { None, Move, Resize, BandHeight, Draw };

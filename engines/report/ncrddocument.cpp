@@ -341,14 +341,20 @@ void NCRDDocument::fillTree()
     const QSignalBlocker blocker(m_tree);
     m_tree->clear();
     m_elements.clear();
-    // Sections nest (groups inside details, headers inside groups); items are their leaves.
+    // Sections nest (groups inside details, headers inside groups); items are their leaves. The
+    // rows are built apart and given to the tree at once: one insertion rather than one a row.
+    QList<QTreeWidgetItem*> topLevel;
     std::function<void(const QDomElement&, QTreeWidgetItem*)> add = [&](const QDomElement& parent,
                                                                         QTreeWidgetItem* parentRow) {
         for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
             const QString tag = e.tagName();
             if (!isSection(tag) && !isItem(tag))
                 continue;
-            auto* row = parentRow ? new QTreeWidgetItem(parentRow) : new QTreeWidgetItem(m_tree);
+            auto* row = new QTreeWidgetItem;
+            if (parentRow)
+                parentRow->addChild(row);
+            else
+                topLevel.append(row);
             const QString id = e.attribute(QStringLiteral("id"));
             row->setText(0, id.isEmpty() ? tag : tag + QLatin1Char(' ') + id);
             m_elements.insert(row, e);
@@ -360,6 +366,7 @@ void NCRDDocument::fillTree()
         }
     };
     add(m_xml.documentElement(), nullptr);
+    m_tree->addTopLevelItems(topLevel);
     m_tree->expandAll();
     updateActions();
 }
@@ -436,6 +443,10 @@ void NCRDDocument::createToolBar(QLayout* layout)
         [this] { addPageSection(QStringLiteral("pageHeader")); });
     add(sections, QStringLiteral("actionAddPageFooter"), tr("Page footer"),
         [this] { addPageSection(QStringLiteral("pageFooter")); });
+    add(sections, QStringLiteral("actionAddReportHeader"), tr("Report header"),
+        [this] { addPageSection(QStringLiteral("reportHeader")); });
+    add(sections, QStringLiteral("actionAddReportFooter"), tr("Report footer"),
+        [this] { addPageSection(QStringLiteral("reportFooter")); });
     add(bar, QStringLiteral("actionRemove"), tr("Remove"), [this] { removeCurrent(); });
     add(bar, QStringLiteral("actionMoveUp"), tr("Move up"), [this] { moveCurrent(-1); });
     add(bar, QStringLiteral("actionMoveDown"), tr("Move down"), [this] { moveCurrent(1); });
@@ -459,7 +470,9 @@ void NCRDDocument::updateActions()
         enable("actionAddGroup", !ancestorOrSelf(current, QStringLiteral("detail")).isNull()),
         enable("actionAddDetail", !report.isNull()),
         enable("actionAddPageHeader", lacks(QStringLiteral("pageHeader"))),
-        enable("actionAddPageFooter", lacks(QStringLiteral("pageFooter")))};
+        enable("actionAddPageFooter", lacks(QStringLiteral("pageFooter"))),
+        enable("actionAddReportHeader", lacks(QStringLiteral("reportHeader"))),
+        enable("actionAddReportFooter", lacks(QStringLiteral("reportFooter")))};
     enable("actionAddSection", std::find(std::begin(addableSections), std::end(addableSections), true)
                                    != std::end(addableSections));
     enable("actionRemove", !current.isNull());
@@ -596,8 +609,10 @@ bool NCRDDocument::addDetail()
 bool NCRDDocument::addPageSection(const QString& tag)
 {
     QDomElement report = m_xml.documentElement();
+    static const QStringList tags{QStringLiteral("pageHeader"), QStringLiteral("pageFooter"),
+                                  QStringLiteral("reportHeader"), QStringLiteral("reportFooter")};
     const bool header = tag == QLatin1String("pageHeader");
-    if ((!header && tag != QLatin1String("pageFooter")) || report.isNull() || !report.firstChildElement(tag).isNull())
+    if (!tags.contains(tag) || report.isNull() || !report.firstChildElement(tag).isNull())
         return false;
     const QDomDocument before = m_xml.cloneNode(true).toDocument();
     QDomElement section = m_xml.createElement(tag);
@@ -713,9 +728,105 @@ void NCRDDocument::refreshViews()
     m_canvas->rebuild();
 }
 
-void NCRDDocument::pushSnapshot(const QString& text, const QDomDocument& before)
+void NCRDDocument::pushSnapshot(const QString& text, const QDomDocument& before, const QString& mergeKey)
 {
-    m_undoStack->push(new NCRDSnapshotCommand(this, text, before, snapshot()));
+    m_undoStack->push(new NCRDSnapshotCommand(this, text, before, snapshot(), mergeKey));
+}
+
+bool NCRDDocument::setElementAttribute(const QList<QDomElement>& elements, const QString& attribute, const QString& value)
+{
+    if (elements.isEmpty() || attribute.isEmpty())
+        return false;
+    const bool isText = attribute == QLatin1String("#text");
+    struct Previous {
+        QDomElement element;
+        bool present;
+        QString value;
+    };
+    QVector<Previous> previous;
+    QString key = attribute;
+    for (QDomElement element : elements) {
+        previous.append({element, isText || element.hasAttribute(attribute),
+                         isText ? element.text() : element.attribute(attribute)});
+        for (const int index : elementPath(element))
+            key += QLatin1Char('/') + QString::number(index);
+        key += QLatin1Char(';');
+    }
+    const QDomDocument before = snapshot();
+    for (QDomElement element : elements) {
+        if (isText)
+            setElementText(element, value);
+        else if (value.isEmpty())
+            element.removeAttribute(attribute);
+        else
+            element.setAttribute(attribute, value);
+    }
+    if (!readReport(m_xml, m_fileName)) {
+        // The engine refuses it: every element gets back what it had; the report stays read.
+        for (Previous& old : previous) {
+            if (isText)
+                setElementText(old.element, old.value);
+            else if (old.present)
+                old.element.setAttribute(attribute, old.value);
+            else
+                old.element.removeAttribute(attribute);
+        }
+        return false;
+    }
+    const QList<QDomElement> selected = m_canvas->selectedElements();
+    const QDomElement current = currentElement();
+    {
+        const QSignalBlocker blocker(m_tree);
+        refreshViews();
+        setCurrentElement(current);
+    }
+    m_canvas->selectElements(selected);
+    pushSnapshot(tr("Set %1").arg(isText ? tr("the text") : attribute), before, key);
+    return true;
+}
+
+bool NCRDDocument::addFieldsAt(const QStringList& references, const QDomElement& section, const QPointF& at,
+                               bool withLabels)
+{
+    if (references.isEmpty() || !holdsItems(section.tagName()))
+        return false;
+    // The labels go to the page header, or for a group footer to its group's header.
+    QDomElement header = section.tagName() == QLatin1String("footer")
+                             ? section.parentNode().firstChildElement(QStringLiteral("header"))
+                             : m_xml.documentElement().firstChildElement(QStringLiteral("pageHeader"));
+    if (!withLabels || header == section)
+        header = QDomElement();
+    const QDomDocument before = snapshot();
+    constexpr qreal width = 40;
+    constexpr qreal height = 6;
+    const qreal labelTop = qMax<qreal>(0, header.attribute(QStringLiteral("height")).toDouble() - height);
+    QDomElement target = section;
+    QList<QDomElement> added;
+    qreal x = at.x();
+    for (const QString& reference : references) {
+        const bool isColumn = reference.startsWith(QLatin1String("$D{"));
+        QDomElement field = m_xml.createElement(QStringLiteral("field"));
+        for (const auto& attribute : NCRDCanvasItem::geometryAttributes(field.tagName(), QRectF(x, at.y(), width, height)))
+            field.setAttribute(attribute.first, attribute.second);
+        setElementText(field, reference);
+        target.appendChild(field);
+        added.append(field);
+        if (!header.isNull() && isColumn) {
+            // "$D{ventas.importe}": the column's name, without its data source.
+            QString name = reference.mid(3, reference.size() - 4);
+            name = name.mid(name.indexOf(QLatin1Char('.')) + 1);
+            QDomElement label = m_xml.createElement(QStringLiteral("label"));
+            for (const auto& attribute : NCRDCanvasItem::geometryAttributes(label.tagName(), QRectF(x, labelTop, width, height)))
+                label.setAttribute(attribute.first, attribute.second);
+            setElementText(label, name);
+            header.appendChild(label);
+        }
+        x += width;
+    }
+    if (!applyStructureEdit(before, added.first(), tr("Add fields")))
+        return false;
+    m_canvas->selectElements(added);
+    return true;
 }
 
 void NCRDDocument::restoreXml(const QDomDocument& xml)
@@ -1021,6 +1132,7 @@ void NCRDDocument::syncSelectionFromCanvas()
 
 void NCRDDocument::syncSelectionFromTree()
 {
+    Q_EMIT currentElementChanged();
     if (m_syncingSelection)
         return;
     const QDomElement current = currentElement();

@@ -91,7 +91,8 @@ public:
     bool addGroup();
     // Adds a detail over the first data source after the last one, and makes it current.
     bool addDetail();
-    // Adds the page header or footer ("pageHeader", "pageFooter") to a report that has none.
+    // Adds the page or report header or footer ("pageHeader", "pageFooter", "reportHeader",
+    // "reportFooter") to a report that has none.
     bool addPageSection(const QString& tag);
     bool removeCurrent();
     // Moves the current item or section one place up (-1) or down (1) among its kind.
@@ -125,6 +126,14 @@ public:
     bool duplicateSelection();
     // Opens the property dialog of an item or a section.
     bool editElementProperties(const QDomElement& element);
+    // Sets an attribute ("#text": the element's text) of every element, or removes it when
+    // `value` is empty; false, and nothing changed, when the engine cannot read the result.
+    // Edits of the same attribute of the same elements in a row are one step of the stack.
+    bool setElementAttribute(const QList<QDomElement>& elements, const QString& attribute, const QString& value);
+    // Fields printing `references` ("$D{ventas.importe}", ...) side by side from `at` in
+    // `section`; with `withLabels`, a label with each column's name above it, at the same x, in
+    // the page header (in the group's header for a group footer).
+    bool addFieldsAt(const QStringList& references, const QDomElement& section, const QPointF& at, bool withLabels);
 
     // Where an element is: its index among its parent's child elements, from the root down.
     static QVector<int> elementPath(const QDomElement& element);
@@ -134,6 +143,8 @@ public:
 
 Q_SIGNALS:
     void modificationChanged(bool modified);
+    // The outline's current row changed.
+    void currentElementChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -147,7 +158,7 @@ private:
     void applyAttributes(QVector<NCRDAttributeChange>& changes, bool after, bool geometryOnly);
     void restoreXml(const QDomDocument& xml);
     // Records the edit from `before` to the document as it is now on the undo stack.
-    void pushSnapshot(const QString& text, const QDomDocument& before);
+    void pushSnapshot(const QString& text, const QDomDocument& before, const QString& mergeKey = QString());
     QDomDocument snapshot() const { return m_xml.cloneNode(true).toDocument(); }
     // Shows the document in the outline and on the canvas again.
     void refreshViews();

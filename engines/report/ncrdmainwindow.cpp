@@ -1,6 +1,9 @@
 #include "ncrdmainwindow.h"
 
+#include "ncrddatapanel.h"
 #include "ncrddocument.h"
+#include "ncrdpropertypanel.h"
+#include "ncreport.h"
 #include "ncreportdef.h"
 
 #include <QAction>
@@ -25,6 +28,8 @@ NCRDMainWindow::NCRDMainWindow(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
     , m_def(std::make_unique<NCReportDef>())
     , m_undoGroup(new QUndoGroup(this))
+    , m_dataPanel(new NCRDDataPanel)
+    , m_propertyPanel(new NCRDPropertyPanel)
     , m_mdiArea(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("NCRDMainWindow"));
@@ -36,11 +41,38 @@ NCRDMainWindow::NCRDMainWindow(QWidget* parent, Qt::WindowFlags flags)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (window)
             m_currentWindow = window;
-        if (NCRDDocument* document = activeDocument())
-            m_undoGroup->setActiveStack(document->undoStack());
+        showDocument(activeDocument());
     });
     createActions();
     createEditActions();
+    createDocks();
+}
+
+void NCRDMainWindow::createDocks()
+{
+    const auto addDock = [this](QWidget* panel, const QString& title, const char* name, const QKeySequence& key) {
+        auto* dock = new QDockWidget(title, this);
+        dock->setObjectName(QLatin1String(name));
+        dock->setWidget(panel);
+        addDockWidget(Qt::LeftDockWidgetArea, dock);
+        QAction* toggle = dock->toggleViewAction();
+        toggle->setObjectName(QLatin1String(name) + QStringLiteral("Action"));
+        toggle->setShortcut(key);
+        return toggle;
+    };
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+    viewMenu->setObjectName(QStringLiteral("menuView"));
+    viewMenu->addAction(addDock(m_dataPanel, tr("Data"), "dataDock", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)));
+    viewMenu->addAction(
+        addDock(m_propertyPanel, tr("Properties"), "propertyDock", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)));
+}
+
+void NCRDMainWindow::showDocument(NCRDDocument* document)
+{
+    if (document)
+        m_undoGroup->setActiveStack(document->undoStack());
+    m_dataPanel->setDocument(document);
+    m_propertyPanel->setDocument(document);
 }
 
 NCRDMainWindow::~NCRDMainWindow() = default;
@@ -65,6 +97,8 @@ void NCRDMainWindow::createActions()
     add("actionSave", tr("&Save"), QKeySequence::Save, &NCRDMainWindow::save);
     add("actionSaveAs", tr("Save &as..."), QKeySequence::SaveAs, &NCRDMainWindow::saveAs);
     add("actionPrint", tr("&Print..."), QKeySequence::Print, &NCRDMainWindow::print);
+    QAction* preview = add("actionPreview", tr("Pre&view"), QKeySequence::UnknownKey, &NCRDMainWindow::preview);
+    preview->setShortcut(QKeySequence(Qt::Key_F5));
     auto* dataSources = new QAction(tr("&Data sources..."), this);
     dataSources->setObjectName(QStringLiteral("actionDataSources"));
     connect(dataSources, &QAction::triggered, this, [this] {
@@ -162,7 +196,7 @@ NCRDDocument* NCRDMainWindow::openReportFile(const QString& fileName)
     document->reportDef()->setZintPath(m_def->zintPath());
     bindItemModels(document.get());
     m_undoGroup->addStack(document->undoStack());
-    m_undoGroup->setActiveStack(document->undoStack());
+    showDocument(document.get());
     QMdiSubWindow* window = m_mdiArea->addSubWindow(document.get());
     // The tabbed area maximises a document only when it activates one while it is visible; a
     // file opened before the window is shown (the designer's own start) would stay small.
@@ -199,14 +233,44 @@ bool NCRDMainWindow::printReport()
     return false;
 }
 
+QString NCRDMainWindow::pdfBeside(const NCRDDocument* document) const
+{
+    const QFileInfo report(document->fileName());
+    return report.dir().filePath(report.completeBaseName() + QStringLiteral(".pdf"));
+}
+
+bool NCRDMainWindow::previewReport()
+{
+    m_pdfFileName.clear();
+    NCRDDocument* document = activeDocument();
+    if (!document || document->fileName().isEmpty()) {
+        m_errorString = document ? tr("The report has no file to write the preview beside") : tr("No report is open");
+        return false;
+    }
+    bindItemModels(document);
+    const QString pdf = pdfBeside(document);
+    if (!document->report()->runReportToPdf(pdf)) {
+        m_errorString = document->report()->error().toString();
+        return false;
+    }
+    m_pdfFileName = pdf;
+    statusBar()->showMessage(tr("The preview was written to %1").arg(QDir::toNativeSeparators(pdf)));
+    return true;
+}
+
+void NCRDMainWindow::preview()
+{
+    if (activeDocument() && !previewReport())
+        showError();
+}
+
 bool NCRDMainWindow::printBeside(NCRDDocument* document)
 {
     if (document->fileName().isEmpty()) {
         m_errorString = tr("No printer is installed, and the report has no file to write the PDF beside");
         return false;
     }
-    const QFileInfo report(document->fileName());
-    const QString pdf = report.dir().filePath(report.completeBaseName() + QStringLiteral(".pdf"));
+    const QString pdf = pdfBeside(document);
     QPrinter* target = printer();
     target->setOutputFileName(pdf);
     const bool printed = document->print(target);

@@ -7,7 +7,9 @@
 
 #include <memory>
 
+class NCRDDataPanel;
 class NCRDDocument;
+class NCRDPropertyPanel;
 class NCReportDef;
 class QMdiArea;
 class QMdiSubWindow;
@@ -48,7 +50,10 @@ public:
     // Prints the current document on printer(), without asking. With no printer installed the
     // document is written as a PDF beside its file instead, and the status bar says where.
     bool printReport();
-    // The PDF the last printReport() wrote for want of a printer; empty when it printed on one.
+    // Runs the current document with the registered models and writes it as a PDF beside its
+    // file (see printReport()); the status bar says where.
+    bool previewReport();
+    // The PDF the last printReport() or previewReport() wrote; empty when it printed on a printer.
     QString pdfFileName() const { return m_pdfFileName; }
     // Where printReport() prints; the print command sets it up through the print dialog.
     QPrinter* printer();
@@ -56,6 +61,9 @@ public:
     QString errorString() const { return m_errorString; }
     // The undo stacks of the documents; the current document's is the active one.
     QUndoGroup* undoGroup() const { return m_undoGroup; }
+    // The docks beside the documents, showing the current one's data and properties.
+    NCRDDataPanel* dataPanel() const { return m_dataPanel; }
+    NCRDPropertyPanel* propertyPanel() const { return m_propertyPanel; }
 
 Q_SIGNALS:
     void aboutToClose();
@@ -66,10 +74,15 @@ protected:
 private:
     void createActions();
     void createEditActions();
+    void createDocks();
+    void showDocument(NCRDDocument* document);
+    // The PDF beside the document's file: the report's name with ".pdf".
+    QString pdfBeside(const NCRDDocument* document) const;
     void open();
     void save();
     void saveAs();
     void print();
+    void preview();
     void bindItemModels(NCRDDocument* document) const;
     bool printBeside(NCRDDocument* document);
     void showError();
@@ -77,6 +90,8 @@ private:
     std::unique_ptr<NCReportDef> m_def;
     std::unique_ptr<QPrinter> m_printer;
     QUndoGroup* m_undoGroup;
+    NCRDDataPanel* m_dataPanel;
+    NCRDPropertyPanel* m_propertyPanel;
     QPointer<NCReportCustomDSProvider> m_provider;
     QMdiArea* m_mdiArea;
     QPointer<QMdiSubWindow> m_currentWindow;

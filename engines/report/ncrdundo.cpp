@@ -22,9 +22,10 @@ void NCRDAttributeCommand::redo()
 }
 
 NCRDSnapshotCommand::NCRDSnapshotCommand(NCRDDocument* document, const QString& text, const QDomDocument& before,
-                                         const QDomDocument& after)
+                                         const QDomDocument& after, const QString& mergeKey)
     : QUndoCommand(text)
     , m_document(document)
+    , m_mergeKey(mergeKey)
     , m_before(before)
     , m_after(after)
 {
@@ -43,4 +44,13 @@ void NCRDSnapshotCommand::redo()
         return;
     }
     m_document->restoreXml(m_after);
+}
+
+bool NCRDSnapshotCommand::mergeWith(const QUndoCommand* other)
+{
+    const auto* next = static_cast<const NCRDSnapshotCommand*>(other);
+    if (next->m_mergeKey != m_mergeKey)
+        return false;
+    m_after = next->m_after;
+    return true;
 }

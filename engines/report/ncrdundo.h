@@ -53,14 +53,19 @@ private:
 class NCREPORT_EXPORT NCRDSnapshotCommand : public QUndoCommand
 {
 public:
+    // Commands with the same non-empty `mergeKey` pushed in a row are one step (a property typed
+    // a character at a time).
     NCRDSnapshotCommand(NCRDDocument* document, const QString& text, const QDomDocument& before,
-                        const QDomDocument& after);
+                        const QDomDocument& after, const QString& mergeKey = QString());
 
+    int id() const override { return m_mergeKey.isEmpty() ? -1 : 1; }
+    bool mergeWith(const QUndoCommand* other) override;
     void undo() override;
     void redo() override;
 
 private:
     NCRDDocument* m_document;
+    QString m_mergeKey;
     QDomDocument m_before;
     QDomDocument m_after;
     bool m_pushed = true;

@@ -6,7 +6,10 @@
 #include <ncrdcanvas.h>
 #include <ncrdcanvasitem.h>
 #include <ncrdcanvasview.h>
+#include <ncrddatapanel.h>
 #include <ncrddocument.h>
+#include <ncrdmainwindow.h>
+#include <ncrdpropertypanel.h>
 #include <ncrdfieldpropdialog.h>
 #include <ncrdreportxml.h>
 
@@ -14,10 +17,14 @@
 #include <QClipboard>
 #include <QDirIterator>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QUndoGroup>
 #include <QUndoStack>
 
 using namespace reporttest;
@@ -128,6 +135,26 @@ QByteArray detailReport(const QString& items, const QString& height = QStringLit
                           "</datasources><detail id=\"d\" dataSource=\"ds\" height=\"%1\">%2</detail></report>\n")
         .arg(height, items)
         .toUtf8();
+}
+
+// Two data sources (an item model first), a parameter and a variable.
+const char panelReport[] = R"(<report name="Datos">
+  <datasources>
+    <datasource id="clientes" type="4" itemModel="clientes"/>
+    <datasource id="ventas" type="3" delimiter=";" header="true"><string>ciudad;cliente;importe</string></datasource>
+  </datasources>
+  <parameters><parameter name="desde" value="2026-01-01"/></parameters>
+  <variables><variable id="total" expression="$D{ventas.importe}"/></variables>
+  <detail id="d" dataSource="ventas" height="6"/>
+</report>
+)";
+
+QStringList rowTexts(const QAbstractItemModel* model, const QModelIndex& parent)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(parent); ++row)
+        texts.append(model->index(row, 0, parent).data().toString());
+    return texts;
 }
 
 } // namespace
@@ -494,6 +521,153 @@ private Q_SLOTS:
         NCRDDocument reopened;
         QVERIFY(reopened.openFile(fixture.dir.filePath(QStringLiteral("copia.xml"))));
         QCOMPARE(reopened.xml().toString(), original);
+    }
+
+    void theDataPanelListsWhatTheReportCanPrint()
+    {
+        Fixture fixture(panelReport);
+        QStandardItemModel clientes;
+        fillTable(clientes, {QStringLiteral("Nombre,Ciudad")});
+        fixture.document.report()->addItemModel(QStringLiteral("clientes"), &clientes);
+        NCRDDataPanel panel;
+        panel.setDocument(&fixture.document);
+        const QAbstractItemModel* model = panel.model();
+        const QModelIndex sources = model->index(0, 0);
+        QCOMPARE(model->rowCount(sources), 2);
+        // The item model's headers at once; the string list's columns once expanded (opened).
+        QCOMPARE(rowTexts(model, model->index(0, 0, sources)), QStringList({"Nombre", "Ciudad"}));
+        QCOMPARE(model->rowCount(model->index(1, 0, sources)), 0);
+        panel.expand(model->index(1, 0, sources));
+        QCOMPARE(rowTexts(model, model->index(1, 0, sources)), QStringList({"ciudad", "cliente", "importe"}));
+        QCOMPARE(rowTexts(model, model->index(1, 0)), QStringList({"desde"}));
+        QCOMPARE(rowTexts(model, model->index(2, 0)), QStringList({"total"}));
+        // A column drags as its reference.
+        std::unique_ptr<QMimeData> data(model->mimeData({model->index(1, 0, model->index(1, 0, sources))}));
+        QVERIFY(data);
+        QCOMPARE(data->text(), QStringLiteral("$D{ventas.cliente}"));
+    }
+
+    void droppedColumnsBecomeFields_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QStringList>("pageHeader");
+        QTest::newRow("a column dropped on a band is a field there") << Qt::KeyboardModifiers() << QStringList{"Ventas"};
+        QTest::newRow("with Alt, its name goes above it in the page header")
+            << Qt::KeyboardModifiers(Qt::AltModifier) << QStringList{"Ventas", "importe"};
+    }
+
+    void droppedColumnsBecomeFields()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        Fixture fixture;
+        const QString original = fixture.xml();
+        auto* data = new QMimeData;
+        data->setData(NCRDDataPanel::mimeType, "$D{ventas.importe}");
+        const QPoint pos = fixture.at(QPointF(10, detailTop) + QPointF(140.2, 0.1));
+        QDragEnterEvent enter(pos, Qt::CopyAction, data, Qt::LeftButton, modifiers);
+        QApplication::sendEvent(fixture.viewport(), &enter);
+        QDragMoveEvent move(pos, Qt::CopyAction, data, Qt::LeftButton, modifiers);
+        QApplication::sendEvent(fixture.viewport(), &move);
+        QVERIFY(move.isAccepted());
+        QDropEvent drop(pos, Qt::CopyAction, data, Qt::LeftButton, modifiers);
+        QApplication::sendEvent(fixture.viewport(), &drop);
+        const QDomElement field = fixture.element("field", 2);
+        QCOMPARE(field.text(), QStringLiteral("$D{ventas.importe}"));
+        QCOMPARE(NCRDCanvasItem::geometryOf(field).topLeft(), QPointF(140, 0));
+        QStringList labels;
+        for (QDomElement label = fixture.element("pageHeader").firstChildElement(); !label.isNull();
+             label = label.nextSiblingElement())
+            labels.append(label.text());
+        QTEST(labels, "pageHeader");
+        fixture.document.undoStack()->undo();
+        QCOMPARE(fixture.xml(), original);
+        delete data;
+    }
+
+    void thePropertyPanelEditsWhatIsSelected_data()
+    {
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("an item's position") << QStringList{"field"} << "x" << "25" << true;
+        QTest::newRow("two items' font size together") << QStringList{"field", "label"} << "fontSize" << "14" << true;
+        QTest::newRow("a field's format") << QStringList{"field"} << "format" << "currency" << true;
+        QTest::newRow("a colour the engine cannot read is not applied") << QStringList{"field"} << "color" << "#zz" << false;
+        QTest::newRow("the report's page size when nothing is selected") << QStringList{} << "pageSize" << "A5" << true;
+        QTest::newRow("a detail's sort") << QStringList{"detail"} << "sort" << "cliente desc" << true;
+    }
+
+    void thePropertyPanelEditsWhatIsSelected()
+    {
+        QFETCH(QStringList, selected);
+        QFETCH(QString, attribute);
+        QFETCH(QString, typed);
+        QFETCH(bool, applied);
+        Fixture fixture;
+        const QString original = fixture.xml();
+        NCRDPropertyPanel panel;
+        panel.setDocument(&fixture.document);
+        QList<QDomElement> elements;
+        for (const QString& tag : qAsConst(selected))
+            elements.append(tag == QLatin1String("label") ? fixture.element(tag, 1) : fixture.element(tag));
+        if (selected == QStringList{"detail"})
+            fixture.document.setCurrentElement(elements.first());
+        else
+            fixture.canvas()->selectElements(elements);
+        if (elements.isEmpty()) {
+            fixture.document.findChild<QTreeWidget*>(QStringLiteral("sectionTree"))->setCurrentItem(nullptr);
+            elements.append(fixture.document.xml().documentElement());
+        }
+        QCOMPARE(panel.elements(), elements);
+        QLineEdit* editor = panel.editor(attribute);
+        QVERIFY(editor);
+        QStringList before;
+        for (const QDomElement& element : qAsConst(elements))
+            before.append(element.attribute(attribute));
+        // Typed a character at a time: one step of the stack.
+        editor->clear();
+        QTest::keyClicks(editor, typed);
+        for (int i = 0; i < elements.size(); ++i)
+            QCOMPARE(elements.at(i).attribute(attribute), applied ? typed : before.at(i));
+        QCOMPARE(fixture.document.undoStack()->count(), applied ? 1 : 0);
+        QCOMPARE(editor->toolTip().isEmpty(), applied);
+        fixture.document.undoStack()->undo();
+        QCOMPARE(fixture.xml(), original);
+    }
+
+    void reportHeaderAndFooterAreAddedAndRemoved()
+    {
+        Fixture fixture(detailReport(QStringLiteral("<label x=\"0\" y=\"0\" width=\"9\" height=\"4\">a</label>")));
+        fixture.trigger("actionAddReportHeader");
+        fixture.trigger("actionAddReportFooter");
+        QCOMPARE(bandLabels(fixture.canvas()), QStringList({"Report header", "Detail d", "Report footer"}));
+        QVERIFY(fixture.document.setCurrentElement(fixture.element("reportHeader")));
+        fixture.trigger("actionRemove");
+        QCOMPARE(bandLabels(fixture.canvas()), QStringList({"Detail d", "Report footer"}));
+        fixture.document.undoStack()->undo();
+        QCOMPARE(bandLabels(fixture.canvas()), QStringList({"Report header", "Detail d", "Report footer"}));
+    }
+
+    void theMainWindowPreviewsAndShowsTheCurrentDocumentInItsDocks()
+    {
+        QTemporaryDir dir;
+        const QString fileName = dir.filePath(QStringLiteral("ventas.xml"));
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(layoutReport) > 0);
+        file.close();
+        NCRDMainWindow window;
+        NCRDDocument* document = window.openReportFile(fileName);
+        QVERIFY(document);
+        QCOMPARE(window.dataPanel()->document(), document);
+        QCOMPARE(window.propertyPanel()->document(), document);
+        QCOMPARE(window.undoGroup()->activeStack(), document->undoStack());
+        QAction* preview = window.findChild<QAction*>(QStringLiteral("actionPreview"));
+        QVERIFY(preview);
+        QCOMPARE(preview->shortcut(), QKeySequence(Qt::Key_F5));
+        preview->trigger();
+        QCOMPARE(window.pdfFileName(), dir.filePath(QStringLiteral("ventas.pdf")));
+        QVERIFY(QFileInfo(window.pdfFileName()).size() > 0);
     }
 
     // Every report file of the repository, opened and saved without a change, reads as it did.
