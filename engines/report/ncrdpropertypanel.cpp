@@ -140,7 +140,7 @@ void NCRDPropertyPanel::showElements(const QList<QDomElement>& elements)
     }
     const QString tag = m_elements.first().tagName();
     const QString id = m_elements.first().attribute(QStringLiteral("id"));
-    m_title->setText(m_elements.size() > 1 ? tr("%n items", nullptr, int(m_elements.size()))
+    m_title->setText(m_elements.size() > 1 ? tr("%1 items").arg(m_elements.size())
                                            : (id.isEmpty() ? tag : tag + QLatin1Char(' ') + id));
     for (const QString& property : qAsConst(properties)) {
         auto* editor = new QLineEdit(m_fields);

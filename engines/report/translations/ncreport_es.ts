@@ -326,6 +326,26 @@ Do you want to save your changes?</source>
             <source>Grid step</source>
             <translation>Paso de la cuadrícula</translation>
         </message>
+        <message>
+            <source>Set %1</source>
+            <translation>Cambiar %1</translation>
+        </message>
+        <message>
+            <source>the text</source>
+            <translation>el texto</translation>
+        </message>
+        <message>
+            <source>Add fields</source>
+            <translation>Añadir campos</translation>
+        </message>
+        <message>
+            <source>Report header</source>
+            <translation>Cabecera del informe</translation>
+        </message>
+        <message>
+            <source>Report footer</source>
+            <translation>Pie del informe</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -500,6 +520,30 @@ Do you want to save your changes?</source>
         <message>
             <source>&lt;opened&gt;</source>
             <translation>&lt;abierto&gt;</translation>
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation>&amp;Ver</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Datos</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>Propiedades</translation>
+        </message>
+        <message>
+            <source>Pre&amp;view</source>
+            <translation>&amp;Vista previa</translation>
+        </message>
+        <message>
+            <source>The report has no file to write the preview beside</source>
+            <translation>El informe no tiene archivo junto al que escribir la vista previa</translation>
+        </message>
+        <message>
+            <source>The preview was written to %1</source>
+            <translation>La vista previa se escribió en %1</translation>
         </message>
     </context>
     <context>
@@ -935,6 +979,44 @@ Do you want to save your changes?</source>
         <message>
             <source>Report page</source>
             <translation>Página del informe</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDPropertyPanel</name>
+        <message>
+            <source>Properties</source>
+            <translation>Propiedades</translation>
+        </message>
+        <message>
+            <source>%1 items</source>
+            <translation>%1 elementos</translation>
+        </message>
+        <message>
+            <source>Text or expression</source>
+            <translation>Texto o expresión</translation>
+        </message>
+        <message>
+            <source>(several values)</source>
+            <translation>(varios valores)</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDDataPanel</name>
+        <message>
+            <source>Data</source>
+            <translation>Datos</translation>
+        </message>
+        <message>
+            <source>Data sources</source>
+            <translation>Orígenes de datos</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parámetros</translation>
+        </message>
+        <message>
+            <source>Variables</source>
+            <translation>Variables</translation>
         </message>
     </context>
 </TS>

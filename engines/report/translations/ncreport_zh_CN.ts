@@ -326,6 +326,26 @@ Do you want to save your changes?</source>
             <source>Grid step</source>
             <translation>网格间距</translation>
         </message>
+        <message>
+            <source>Set %1</source>
+            <translation>设置 %1</translation>
+        </message>
+        <message>
+            <source>the text</source>
+            <translation>文本</translation>
+        </message>
+        <message>
+            <source>Add fields</source>
+            <translation>添加字段</translation>
+        </message>
+        <message>
+            <source>Report header</source>
+            <translation>报表头</translation>
+        </message>
+        <message>
+            <source>Report footer</source>
+            <translation>报表尾</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -500,6 +520,30 @@ Do you want to save your changes?</source>
         <message>
             <source>&lt;opened&gt;</source>
             <translation>&lt;已打开&gt;</translation>
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation>视图(&amp;V)</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>数据</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>属性</translation>
+        </message>
+        <message>
+            <source>Pre&amp;view</source>
+            <translation>预览(&amp;V)</translation>
+        </message>
+        <message>
+            <source>The report has no file to write the preview beside</source>
+            <translation>报表没有文件，无法在其旁边写入预览</translation>
+        </message>
+        <message>
+            <source>The preview was written to %1</source>
+            <translation>预览已写入 %1</translation>
         </message>
     </context>
     <context>
@@ -935,6 +979,44 @@ Do you want to save your changes?</source>
         <message>
             <source>Report page</source>
             <translation>报表页面</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDPropertyPanel</name>
+        <message>
+            <source>Properties</source>
+            <translation>属性</translation>
+        </message>
+        <message>
+            <source>%1 items</source>
+            <translation>%1 个项目</translation>
+        </message>
+        <message>
+            <source>Text or expression</source>
+            <translation>文本或表达式</translation>
+        </message>
+        <message>
+            <source>(several values)</source>
+            <translation>(多个值)</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDDataPanel</name>
+        <message>
+            <source>Data</source>
+            <translation>数据</translation>
+        </message>
+        <message>
+            <source>Data sources</source>
+            <translation>数据源</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>参数</translation>
+        </message>
+        <message>
+            <source>Variables</source>
+            <translation>变量</translation>
         </message>
     </context>
 </TS>
