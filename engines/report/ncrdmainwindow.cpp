@@ -5,6 +5,9 @@
 #include "ncrdpropertypanel.h"
 #include "ncreport.h"
 #include "ncreportdef.h"
+#ifdef NCREPORT_WITH_MAIL
+#include "ncrdmaildialog.h"
+#endif
 
 #include <QAction>
 #include <QCloseEvent>
@@ -99,6 +102,9 @@ void NCRDMainWindow::createActions()
     add("actionPrint", tr("&Print..."), QKeySequence::Print, &NCRDMainWindow::print);
     QAction* preview = add("actionPreview", tr("Pre&view"), QKeySequence::UnknownKey, &NCRDMainWindow::preview);
     preview->setShortcut(QKeySequence(Qt::Key_F5));
+#ifdef NCREPORT_WITH_MAIL
+    add("actionSendMail", tr("Send by &e-mail..."), QKeySequence::UnknownKey, &NCRDMainWindow::sendByMail);
+#endif
     auto* dataSources = new QAction(tr("&Data sources..."), this);
     dataSources->setObjectName(QStringLiteral("actionDataSources"));
     connect(dataSources, &QAction::triggered, this, [this] {
@@ -334,6 +340,16 @@ void NCRDMainWindow::print()
     QPrintDialog dialog(printer(), this);
     if (dialog.exec() == QDialog::Accepted && !printReport())
         showError();
+}
+
+void NCRDMainWindow::sendByMail()
+{
+#ifdef NCREPORT_WITH_MAIL
+    if (NCRDDocument* document = activeDocument()) {
+        bindItemModels(document);
+        NCRDMailDialog::sendReport(this, document->report());
+    }
+#endif
 }
 
 void NCRDMainWindow::closeEvent(QCloseEvent* event)

@@ -83,6 +83,7 @@ private:
     void saveAs();
     void print();
     void preview();
+    void sendByMail();
     void bindItemModels(NCRDDocument* document) const;
     bool printBeside(NCRDDocument* document);
     void showError();

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QHoverEvent>
 #include <QMainWindow>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <QStyleOptionDockWidget>
 #include <QTabBar>
@@ -24,6 +25,9 @@ constexpr int hideDelayMs = 500;
 constexpr int nearMargin = 10;
 
 constexpr qint32 recordMagic = 3340;
+
+// How many changes of auto-hide mode are under way (GUI thread only); see changeAutoHide().
+int modeChangesRunning = 0;
 constexpr qint8 recordVersion = 1;
 
 struct SideToolBar {
@@ -265,31 +269,55 @@ QList<ZCDockWidget*> ZCDockWidget::areaMates() const
 
 void ZCDockWidget::SetAutoOcultable(bool autoHide, bool applyToArea)
 {
+    changeAutoHide(autoHide, applyToArea, true);
+}
+
+void ZCDockWidget::changeAutoHide(bool autoHide, bool applyToArea, bool collapse)
+{
+    // Gathered before anything changes: an area mate is one that is auto-hidden or shown now.
+    QList<ZCDockWidget*> changed{this};
+    if (applyToArea) {
+        for (ZCDockWidget* dock : areaMates()) {
+            if (dock->m_autoHide != autoHide)
+                changed.append(dock);
+        }
+    }
+    // A dock that leaves auto-hide is shown, and a dock shown would join its area's mode, which
+    // is still the old one for the mates not changed yet.
+    const QScopedValueRollback<int> changing(modeChangesRunning, modeChangesRunning + 1);
+    for (ZCDockWidget* dock : qAsConst(changed))
+        dock->applyAutoHide(autoHide, collapse);
+}
+
+void ZCDockWidget::applyAutoHide(bool autoHide, bool collapse)
+{
     const bool wasAutoHidden = m_autoHide;
     m_autoHide = autoHide;
     m_titleBar->ShowAutoHideState(autoHide, isFloating());
-    QMainWindow* window = mainWindow();
     if (autoHide) {
+        QMainWindow* window = mainWindow();
         const Qt::DockWidgetArea area = window ? window->dockWidgetArea(this) : Qt::NoDockWidgetArea;
         if (area != Qt::NoDockWidgetArea && !isFloating())
             onLocationChanged(area);
+        // Turned on from code the pointer is elsewhere: the dock goes to its tab now, as it does
+        // when the pointer leaves it after the title-bar button. Only a dock with a tab, or it
+        // could not be brought back.
+        if (collapse && GetTabToolbarMain() >= 0) {
+            m_hideTimer->stop();
+            hide();
+        }
     } else {
         removeTab();
         if (wasAutoHidden && !isVisible())
             show();
-    }
-    if (!applyToArea || !window)
-        return;
-    for (ZCDockWidget* dock : areaMates()) {
-        if (dock->m_autoHide != autoHide)
-            dock->SetAutoOcultable(autoHide, false);
     }
 }
 
 void ZCDockWidget::SetAutoOcultableSegunArea()
 {
     const QList<ZCDockWidget*> mates = areaMates();
-    SetAutoOcultable(!mates.isEmpty() && mates.constFirst()->m_autoHide, false);
+    // Joining the area is no order to collapse: the dock was just shown or dropped there.
+    changeAutoHide(!mates.isEmpty() && mates.constFirst()->m_autoHide, false, false);
 }
 
 void ZCDockWidget::removeTab()
@@ -359,7 +387,8 @@ void ZCDockWidget::onFloating()
 
 void ZCDockWidget::onAutoOcultable()
 {
-    SetAutoOcultable(!m_autoHide, true);
+    // The pointer is on the title bar: the docks collapse once it leaves them.
+    changeAutoHide(!m_autoHide, true, false);
 }
 
 bool ZCDockWidget::isNear(const QPoint& globalPos) const
@@ -456,8 +485,9 @@ void ZCDockWidget::setVisible(bool visible)
     const bool wasVisible = isVisible();
     QDockWidget::setVisible(visible);
     QMainWindow* window = mainWindow();
-    // A dock shown again joins the mode of its area.
-    if (!wasVisible && isVisible() && !m_autoHide && !isFloating() && window && window->isVisible())
+    // A dock shown again joins the mode of its area, unless it is shown by a change of that mode.
+    if (!wasVisible && isVisible() && !m_autoHide && !isFloating() && window && window->isVisible()
+        && modeChangesRunning == 0)
         SetAutoOcultableSegunArea();
 }
 

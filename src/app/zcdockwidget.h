@@ -76,6 +76,10 @@ private:
     void Init();
     QMainWindow* mainWindow() const;
     void attachTo(QWidget* parent);
+    // SetAutoOcultable(), with \a collapse telling whether docks turned to auto-hide go to their
+    // tab at once.
+    void changeAutoHide(bool autoHide, bool applyToArea, bool collapse);
+    void applyAutoHide(bool autoHide, bool collapse);
     QList<ZCDockWidget*> areaMates() const;
     void removeTab();
     void installTitleBar(bool floating);

@@ -71,6 +71,10 @@ void ZCBuscarReemplazarWidget::SetEditor(ZCBuscarReemplazarEditor* editor)
     m_editorWidget = editor ? editor->GetEditor() : nullptr;
     if (m_editorWidget)
         m_editorWidget->installEventFilter(this);
+    // The form follows the editor it serves now: one form for several editors (a tab each) hid
+    // with the editor it served before and comes back with a visible one. Without an editor
+    // there is nothing to follow, and the form is as the user left it.
+    followEditorVisibility(!m_editorWidget || m_editorWidget->isVisible());
 }
 
 ZCBuscarReemplazarEditor* ZCBuscarReemplazarWidget::GetEditor() const
@@ -197,9 +201,11 @@ void ZCBuscarReemplazarWidget::followEditorVisibility(bool editorShown)
         m_wasVisible = false;
         return;
     }
-    m_wasVisible = isVisible();
-    if (m_wasVisible)
-        shownWindow()->hide();
+    // Already hidden with an editor: it still has to come back when the next one shows.
+    if (m_wasVisible || !isVisible())
+        return;
+    m_wasVisible = true;
+    shownWindow()->hide();
 }
 
 bool ZCBuscarReemplazarWidget::eventFilter(QObject* watched, QEvent* event)

@@ -42,6 +42,13 @@ struct Fixture {
 #endif
         QApplication::sendEvent(&window, &event);
     }
+    // The pointer over the tab of an auto-hidden dock, which brings the dock out.
+    void hoverTab(int side, int tab)
+    {
+        QCoreApplication::processEvents();
+        hover(tabs(side)->mapTo(&window, tabs(side)->tabRect(tab).center()));
+        QCoreApplication::processEvents();
+    }
 
     ZCMainWindow window{QStringLiteral("Prueba")};
     QList<ZCDockWidget*> docks;
@@ -73,6 +80,9 @@ private slots:
     void sideToolBarsComeWithTheFirstDock();
     void autoHideSpreadsOverItsArea_data();
     void autoHideSpreadsOverItsArea();
+    void autoHideFromCodeCollapsesTheArea();
+    void pinningACollapsedDockPinsItsWholeArea_data();
+    void pinningACollapsedDockPinsItsWholeArea();
     void tabFollowsTitleAndArea();
     void destroyedDockTakesItsTab();
     void dockMovedToAnotherWindowTakesItsTab();
@@ -165,6 +175,53 @@ void TestZCDockWidget::autoHideSpreadsOverItsArea()
     QVERIFY(bar->findChild<QToolButton*>(QStringLiteral("autoHideButton"))->isDown());
 }
 
+void TestZCDockWidget::autoHideFromCodeCollapsesTheArea()
+{
+    Fixture f({Qt::LeftDockWidgetArea, Qt::LeftDockWidgetArea, Qt::RightDockWidgetArea});
+    f.docks.at(0)->SetAutoOcultable(true, true);
+    // Into their tabs at once, not left over the content until the pointer passes by.
+    QVERIFY(f.docks.at(0)->isHidden());
+    QVERIFY(f.docks.at(1)->isHidden());
+    QVERIFY(f.docks.at(2)->isVisible());
+    QCOMPARE(f.tabs(0)->count(), 2);
+
+    f.hoverTab(0, 1);
+    QVERIFY(f.docks.at(1)->isVisible());
+    QVERIFY(f.docks.at(0)->isHidden());
+}
+
+void TestZCDockWidget::pinningACollapsedDockPinsItsWholeArea_data()
+{
+    QTest::addColumn<int>("expanded");  // the dock out of its tab when the area is pinned, -1 none
+    QTest::addColumn<int>("pinned");    // the dock whose SetAutoOcultable(false, true) is called
+
+    QTest::newRow("pinning a collapsed dock while every dock is collapsed") << -1 << 0;
+    QTest::newRow("pinning a collapsed dock while its mate is out") << 1 << 0;
+    QTest::newRow("pinning the dock that is out") << 1 << 1;
+}
+
+void TestZCDockWidget::pinningACollapsedDockPinsItsWholeArea()
+{
+    QFETCH(int, expanded);
+    QFETCH(int, pinned);
+
+    Fixture f({Qt::LeftDockWidgetArea, Qt::LeftDockWidgetArea});
+    f.docks.at(0)->SetAutoOcultable(true, true);
+    f.docks.at(0)->hide();
+    f.docks.at(1)->hide();
+    if (expanded >= 0)
+        f.hoverTab(0, expanded);
+
+    f.docks.at(pinned)->SetAutoOcultable(false, true);
+    for (const ZCDockWidget* dock : qAsConst(f.docks)) {
+        QVERIFY(!dock->EsAutoOcultable());
+        QVERIFY(dock->isVisible());
+        QVERIFY(!dock->GetTimerHide()->isActive());
+    }
+    QCOMPARE(f.tabs(0)->count(), 0);
+    QVERIFY(f.side(0)->isHidden());
+}
+
 void TestZCDockWidget::tabFollowsTitleAndArea()
 {
     Fixture f({Qt::LeftDockWidgetArea});
@@ -234,6 +291,8 @@ void TestZCDockWidget::hideWaitsAndIsCancelledNearTheDock()
     Fixture f({Qt::LeftDockWidgetArea});
     ZCDockWidget* dock = f.docks.at(0);
     dock->SetAutoOcultable(true, true);
+    QVERIFY(!dock->isVisible());
+    f.hoverTab(0, 0);
     QVERIFY(dock->isVisible());
     const QRect dockRect(dock->mapTo(&f.window, QPoint(0, 0)), dock->size());
     const QPoint far = dockRect.topRight() + QPoint(200, 50);
@@ -249,10 +308,6 @@ void TestZCDockWidget::hideWaitsAndIsCancelledNearTheDock()
     QVERIFY(dock->isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!dock->isVisible(), 2000);
 
-    // Over its tab the dock comes back.
-    const QRect tab = f.tabs(0)->tabRect(0);
-    f.hover(f.tabs(0)->mapTo(&f.window, tab.center()));
-    QVERIFY(dock->isVisible());
 }
 
 void TestZCDockWidget::showingOneDockHidesItsWaitingMates()
@@ -274,6 +329,7 @@ void TestZCDockWidget::realPointerOverTheCentralWidgetStartsTheHide()
 {
     Fixture f({Qt::RightDockWidgetArea});
     f.docks.at(0)->SetAutoOcultable(true, true);
+    f.hoverTab(1, 0);
     // Through the window system: the window hears the hover over any of its children.
     QTest::mouseMove(f.window.centralWidget(), QPoint(20, 20));
     QTRY_VERIFY(f.docks.at(0)->GetTimerHide()->isActive());
@@ -381,6 +437,7 @@ void TestZCDockWidget::settingsKeepAutoHiddenDocksReachable()
     QVERIFY(restored.window.LoadSettings(0x4, &names));
     QCOMPARE(names, (QStringList{"dock0", "dock1"}));
     QVERIFY(restored.docks.at(0)->EsAutoOcultable());
+    QVERIFY(restored.docks.at(0)->isHidden());  // restored into its tab
     QVERIFY(!restored.docks.at(1)->EsAutoOcultable());
     QVERIFY(restored.side(0)->isVisible());
     QVERIFY(restored.side(3)->isHidden());

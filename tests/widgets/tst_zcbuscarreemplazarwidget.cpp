@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -97,6 +98,8 @@ private slots:
     void reIniciarTakesTheWordUnderTheCursor();
     void formHidesAndShowsWithItsEditor_data();
     void formHidesAndShowsWithItsEditor();
+    void oneFormFollowsTheEditorItServesNow_data();
+    void oneFormFollowsTheEditorItServesNow();
     void nothingHappensOnceTheEditorIsGone_data();
     void nothingHappensOnceTheEditorIsGone();
     void anEditorDroppedOnTheAnnouncementIsLeftAlone_data();
@@ -235,6 +238,64 @@ void TestZCBuscarReemplazarWidget::formHidesAndShowsWithItsEditor()
     QVERIFY(!shown->isVisible());
     fixture.editor->show();
     QCOMPARE(shown->isVisible(), shownBefore);
+}
+
+void TestZCBuscarReemplazarWidget::oneFormFollowsTheEditorItServesNow_data()
+{
+    QTest::addColumn<bool>("switchTabFirst");
+    QTest::addColumn<bool>("inDialog");
+
+    QTest::newRow("a panel hidden with its tab comes back for the visible editor it is given") << true << false;
+    QTest::newRow("a panel given the editor of a hidden tab waits for that tab") << false << false;
+    QTest::newRow("a dialog hidden with its tab comes back for the visible editor it is given") << true << true;
+}
+
+void TestZCBuscarReemplazarWidget::oneFormFollowsTheEditorItServesNow()
+{
+    QFETCH(bool, switchTabFirst);
+    QFETCH(bool, inDialog);
+
+    // One form for the editors of two tabs, as a host with one find panel per window has it.
+    QWidget window;
+    auto* tabs = new QTabWidget(&window);
+    auto* form = new ZCBuscarReemplazarWidget(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(tabs);
+    QDialog dialog(&window);
+    QWidget* shown = form;
+    if (inDialog) {
+        (new QVBoxLayout(&dialog))->addWidget(form);
+        form->SetDlgBuscarReemplazar(&dialog);
+        shown = &dialog;
+    } else {
+        layout->addWidget(form);
+    }
+    QTextEdit* editors[] = {new QTextEdit, new QTextEdit};
+    tabs->addTab(editors[0], QStringLiteral("uno"));
+    tabs->addTab(editors[1], QStringLiteral("dos"));
+    ZCBuscarReemplazarEditorTextEdit first(editors[0]);
+    ZCBuscarReemplazarEditorTextEdit second(editors[1]);
+    form->SetEditor(&first);
+    window.show();
+    shown->show();
+    QVERIFY(form->isVisible());
+
+    if (switchTabFirst) {
+        tabs->setCurrentIndex(1);
+        QVERIFY(!shown->isVisible());
+        form->SetEditor(&second);
+    } else {
+        form->SetEditor(&second);
+        QVERIFY(!shown->isVisible());
+        tabs->setCurrentIndex(1);
+    }
+    QVERIFY(shown->isVisible());
+
+    // Back on the first tab: the form served the second editor and hid with it.
+    tabs->setCurrentIndex(0);
+    QVERIFY(!shown->isVisible());
+    form->SetEditor(&first);
+    QVERIFY(shown->isVisible());
 }
 
 void TestZCBuscarReemplazarWidget::nothingHappensOnceTheEditorIsGone_data()

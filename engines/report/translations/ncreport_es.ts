@@ -544,6 +544,8 @@ Do you want to save your changes?</source>
         <message>
             <source>The preview was written to %1</source>
             <translation>La vista previa se escribió en %1</translation>
+            <source>Send by &amp;e-mail...</source>
+            <translation>Enviar por &amp;correo...</translation>
         </message>
     </context>
     <context>
@@ -1017,6 +1019,213 @@ Do you want to save your changes?</source>
         <message>
             <source>Variables</source>
             <translation>Variables</translation>
+        <name>NCReportMailer</name>
+        <message>
+            <source>"%1" is not a valid e-mail address</source>
+            <translation>"%1" no es una dirección de correo válida</translation>
+        </message>
+        <message>
+            <source>The message has no sender</source>
+            <translation>El mensaje no tiene remitente</translation>
+        </message>
+        <message>
+            <source>The message has no recipient</source>
+            <translation>El mensaje no tiene destinatario</translation>
+        </message>
+        <message>
+            <source>The attachment %1 cannot be read: %2</source>
+            <translation>No se puede leer el adjunto %1: %2</translation>
+        </message>
+        <message>
+            <source>No report is given to attach</source>
+            <translation>No se ha indicado ningún informe que adjuntar</translation>
+        </message>
+        <message>
+            <source>The report engine cannot write reports as %1; attach them as PDF</source>
+            <translation>El motor de informes no puede generar informes en %1; adjúntelos en PDF</translation>
+        </message>
+        <message>
+            <source>No temporary folder for the report: %1</source>
+            <translation>No hay carpeta temporal para el informe: %1</translation>
+        </message>
+        <message>
+            <source>The report's output cannot be read: %1</source>
+            <translation>No se puede leer el resultado del informe: %1</translation>
+        </message>
+        <message>
+            <source>No mail server is given</source>
+            <translation>No se ha indicado ningún servidor de correo</translation>
+        </message>
+        <message>
+            <source>Sending through %1 was cancelled</source>
+            <translation>Se canceló el envío a través de %1</translation>
+        </message>
+        <message>
+            <source>"%1" is not the name of a mail server</source>
+            <translation>"%1" no es el nombre de un servidor de correo</translation>
+        </message>
+        <message>
+            <source>The mail server %1 did not answer within %2 seconds</source>
+            <translation>El servidor de correo %1 no respondió en %2 segundos</translation>
+        </message>
+        <message>
+            <source>The mail server %1 offers no way to log in that can be used here</source>
+            <translation>El servidor de correo %1 no ofrece ninguna forma de iniciar sesión que se pueda usar aquí</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the connection (%2)</source>
+            <translation>El servidor de correo %1 rechazó la conexión (%2)</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused to encrypt the connection; the message was not sent unencrypted (%2)</source>
+            <translation>El servidor de correo %1 se negó a cifrar la conexión; el mensaje no se envió sin cifrar (%2)</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the user name or password (%2)</source>
+            <translation>El servidor de correo %1 rechazó el usuario o la contraseña (%2)</translation>
+        </message>
+        <message>
+            <source>The mail server %1 requires logging in (%2)</source>
+            <translation>El servidor de correo %1 exige iniciar sesión (%2)</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the sender %2 (%3)</source>
+            <translation>El servidor de correo %1 rechazó el remitente %2 (%3)</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the recipient %2 (%3)</source>
+            <translation>El servidor de correo %1 rechazó el destinatario %2 (%3)</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the message (%2)</source>
+            <translation>El servidor de correo %1 rechazó el mensaje (%2)</translation>
+        </message>
+        <message>
+            <source>The mail server %1 answered with an error (%2)</source>
+            <translation>El servidor de correo %1 respondió con un error (%2)</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the message as too large (%2)</source>
+            <translation>El servidor de correo %1 rechazó el mensaje por ser demasiado grande (%2)</translation>
+        </message>
+        <message>
+            <source>The mail server %1 was not found</source>
+            <translation>No se encontró el servidor de correo %1</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the connection or cannot be reached</source>
+            <translation>El servidor de correo %1 rechazó la conexión o no es accesible</translation>
+        </message>
+        <message>
+            <source>The mail server %1 does not offer encryption (STARTTLS); the message was not sent unencrypted</source>
+            <translation>El servidor de correo %1 no ofrece cifrado (STARTTLS); el mensaje no se envió sin cifrar</translation>
+        </message>
+        <message>
+            <source>The certificate of the mail server %1 is not trusted (%2)</source>
+            <translation>El certificado del servidor de correo %1 no es de confianza (%2)</translation>
+        </message>
+        <message>
+            <source>The encrypted connection to the mail server %1 failed (%2)</source>
+            <translation>Falló la conexión cifrada con el servidor de correo %1 (%2)</translation>
+        </message>
+        <message>
+            <source>The mail server %1 closed the connection before the message was sent</source>
+            <translation>El servidor de correo %1 cerró la conexión antes de que se enviara el mensaje</translation>
+        </message>
+        <message>
+            <source>Sending through the mail server %1 failed (%2)</source>
+            <translation>Falló el envío a través del servidor de correo %1 (%2)</translation>
+        </message>
+        <message>
+            <source>A message is already being sent</source>
+            <translation>Ya se está enviando un mensaje</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDMailDialog</name>
+        <message>
+            <source>Accept a certificate the system does not trust</source>
+            <translation>Aceptar un certificado en el que el sistema no confía</translation>
+        </message>
+        <message>
+            <source>Send by e-mail</source>
+            <translation>Enviar por correo</translation>
+        </message>
+        <message>
+            <source>name@example.com, another@example.com</source>
+            <translation>nombre@ejemplo.com, otro@ejemplo.com</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Ninguno</translation>
+        </message>
+        <message>
+            <source>&amp;To:</source>
+            <translation>&amp;Para:</translation>
+        </message>
+        <message>
+            <source>&amp;Cc:</source>
+            <translation>&amp;CC:</translation>
+        </message>
+        <message>
+            <source>&amp;Subject:</source>
+            <translation>&amp;Asunto:</translation>
+        </message>
+        <message>
+            <source>&amp;Message:</source>
+            <translation>&amp;Mensaje:</translation>
+        </message>
+        <message>
+            <source>&amp;Attach as:</source>
+            <translation>Ad&amp;juntar como:</translation>
+        </message>
+        <message>
+            <source>Mail server</source>
+            <translation>Servidor de correo</translation>
+        </message>
+        <message>
+            <source>&amp;From:</source>
+            <translation>&amp;De:</translation>
+        </message>
+        <message>
+            <source>Se&amp;rver:</source>
+            <translation>Se&amp;rvidor:</translation>
+        </message>
+        <message>
+            <source>&amp;Port:</source>
+            <translation>Puer&amp;to:</translation>
+        </message>
+        <message>
+            <source>&amp;Encryption:</source>
+            <translation>Ci&amp;frado:</translation>
+        </message>
+        <message>
+            <source>&amp;User:</source>
+            <translation>&amp;Usuario:</translation>
+        </message>
+        <message>
+            <source>Pass&amp;word:</source>
+            <translation>Contrase&amp;ña:</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Enviar</translation>
+        </message>
+        <message>
+            <source>Sending to %1: %2%</source>
+            <translation>Enviando a %1: %2%</translation>
+        </message>
+        <message>
+            <source>The report was sent to %1</source>
+            <translation>El informe se envió a %1</translation>
+        </message>
+        <message>
+            <source>The report could not be sent</source>
+            <translation>No se pudo enviar el informe</translation>
+        </message>
+        <message>
+            <source>Sending to %1...</source>
+            <translation>Enviando a %1...</translation>
         </message>
     </context>
 </TS>

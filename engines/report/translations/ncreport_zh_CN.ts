@@ -544,6 +544,8 @@ Do you want to save your changes?</source>
         <message>
             <source>The preview was written to %1</source>
             <translation>预览已写入 %1</translation>
+            <source>Send by &amp;e-mail...</source>
+            <translation>通过电子邮件发送(&amp;E)...</translation>
         </message>
     </context>
     <context>
@@ -1017,6 +1019,213 @@ Do you want to save your changes?</source>
         <message>
             <source>Variables</source>
             <translation>变量</translation>
+        <name>NCReportMailer</name>
+        <message>
+            <source>"%1" is not a valid e-mail address</source>
+            <translation>"%1" 不是有效的电子邮件地址</translation>
+        </message>
+        <message>
+            <source>The message has no sender</source>
+            <translation>邮件没有发件人</translation>
+        </message>
+        <message>
+            <source>The message has no recipient</source>
+            <translation>邮件没有收件人</translation>
+        </message>
+        <message>
+            <source>The attachment %1 cannot be read: %2</source>
+            <translation>无法读取附件 %1：%2</translation>
+        </message>
+        <message>
+            <source>No report is given to attach</source>
+            <translation>未指定要附加的报表</translation>
+        </message>
+        <message>
+            <source>The report engine cannot write reports as %1; attach them as PDF</source>
+            <translation>报表引擎无法将报表输出为 %1；请以 PDF 格式附加</translation>
+        </message>
+        <message>
+            <source>No temporary folder for the report: %1</source>
+            <translation>没有可用于报表的临时文件夹：%1</translation>
+        </message>
+        <message>
+            <source>The report's output cannot be read: %1</source>
+            <translation>无法读取报表的输出：%1</translation>
+        </message>
+        <message>
+            <source>No mail server is given</source>
+            <translation>未指定邮件服务器</translation>
+        </message>
+        <message>
+            <source>Sending through %1 was cancelled</source>
+            <translation>通过 %1 的发送已取消</translation>
+        </message>
+        <message>
+            <source>"%1" is not the name of a mail server</source>
+            <translation>"%1" 不是邮件服务器的名称</translation>
+        </message>
+        <message>
+            <source>The mail server %1 did not answer within %2 seconds</source>
+            <translation>邮件服务器 %1 在 %2 秒内没有响应</translation>
+        </message>
+        <message>
+            <source>The mail server %1 offers no way to log in that can be used here</source>
+            <translation>邮件服务器 %1 未提供可在此使用的登录方式</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the connection (%2)</source>
+            <translation>邮件服务器 %1 拒绝了连接（%2）</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused to encrypt the connection; the message was not sent unencrypted (%2)</source>
+            <translation>邮件服务器 %1 拒绝加密连接；邮件未以未加密方式发送（%2）</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the user name or password (%2)</source>
+            <translation>邮件服务器 %1 拒绝了用户名或密码（%2）</translation>
+        </message>
+        <message>
+            <source>The mail server %1 requires logging in (%2)</source>
+            <translation>邮件服务器 %1 要求登录（%2）</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the sender %2 (%3)</source>
+            <translation>邮件服务器 %1 拒绝了发件人 %2（%3）</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the recipient %2 (%3)</source>
+            <translation>邮件服务器 %1 拒绝了收件人 %2（%3）</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the message (%2)</source>
+            <translation>邮件服务器 %1 拒绝了该邮件（%2）</translation>
+        </message>
+        <message>
+            <source>The mail server %1 answered with an error (%2)</source>
+            <translation>邮件服务器 %1 返回了错误（%2）</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the message as too large (%2)</source>
+            <translation>邮件服务器 %1 因邮件过大而拒绝（%2）</translation>
+        </message>
+        <message>
+            <source>The mail server %1 was not found</source>
+            <translation>找不到邮件服务器 %1</translation>
+        </message>
+        <message>
+            <source>The mail server %1 refused the connection or cannot be reached</source>
+            <translation>邮件服务器 %1 拒绝了连接或无法访问</translation>
+        </message>
+        <message>
+            <source>The mail server %1 does not offer encryption (STARTTLS); the message was not sent unencrypted</source>
+            <translation>邮件服务器 %1 不提供加密（STARTTLS）；邮件未以未加密方式发送</translation>
+        </message>
+        <message>
+            <source>The certificate of the mail server %1 is not trusted (%2)</source>
+            <translation>邮件服务器 %1 的证书不受信任（%2）</translation>
+        </message>
+        <message>
+            <source>The encrypted connection to the mail server %1 failed (%2)</source>
+            <translation>与邮件服务器 %1 的加密连接失败（%2）</translation>
+        </message>
+        <message>
+            <source>The mail server %1 closed the connection before the message was sent</source>
+            <translation>邮件服务器 %1 在邮件发送完成前关闭了连接</translation>
+        </message>
+        <message>
+            <source>Sending through the mail server %1 failed (%2)</source>
+            <translation>通过邮件服务器 %1 发送失败（%2）</translation>
+        </message>
+        <message>
+            <source>A message is already being sent</source>
+            <translation>已有邮件正在发送</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDMailDialog</name>
+        <message>
+            <source>Accept a certificate the system does not trust</source>
+            <translation>接受系统不信任的证书</translation>
+        </message>
+        <message>
+            <source>Send by e-mail</source>
+            <translation>通过电子邮件发送</translation>
+        </message>
+        <message>
+            <source>name@example.com, another@example.com</source>
+            <translation>name@example.com, another@example.com</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>无</translation>
+        </message>
+        <message>
+            <source>&amp;To:</source>
+            <translation>收件人(&amp;T)：</translation>
+        </message>
+        <message>
+            <source>&amp;Cc:</source>
+            <translation>抄送(&amp;C)：</translation>
+        </message>
+        <message>
+            <source>&amp;Subject:</source>
+            <translation>主题(&amp;S)：</translation>
+        </message>
+        <message>
+            <source>&amp;Message:</source>
+            <translation>正文(&amp;M)：</translation>
+        </message>
+        <message>
+            <source>&amp;Attach as:</source>
+            <translation>附件格式(&amp;A)：</translation>
+        </message>
+        <message>
+            <source>Mail server</source>
+            <translation>邮件服务器</translation>
+        </message>
+        <message>
+            <source>&amp;From:</source>
+            <translation>发件人(&amp;F)：</translation>
+        </message>
+        <message>
+            <source>Se&amp;rver:</source>
+            <translation>服务器(&amp;R)：</translation>
+        </message>
+        <message>
+            <source>&amp;Port:</source>
+            <translation>端口(&amp;P)：</translation>
+        </message>
+        <message>
+            <source>&amp;Encryption:</source>
+            <translation>加密(&amp;E)：</translation>
+        </message>
+        <message>
+            <source>&amp;User:</source>
+            <translation>用户(&amp;U)：</translation>
+        </message>
+        <message>
+            <source>Pass&amp;word:</source>
+            <translation>密码(&amp;W)：</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>发送</translation>
+        </message>
+        <message>
+            <source>Sending to %1: %2%</source>
+            <translation>正在发送至 %1：%2%</translation>
+        </message>
+        <message>
+            <source>The report was sent to %1</source>
+            <translation>报表已发送至 %1</translation>
+        </message>
+        <message>
+            <source>The report could not be sent</source>
+            <translation>无法发送报表</translation>
+        </message>
+        <message>
+            <source>Sending to %1...</source>
+            <translation>正在发送至 %1...</translation>
         </message>
     </context>
 </TS>
