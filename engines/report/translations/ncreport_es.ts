@@ -502,6 +502,10 @@ Do you want to save your changes?</source>
             <translation>No hay ninguna impresora instalada: el informe se ha guardado en %1</translation>
         </message>
         <message>
+            <source>Send by &amp;e-mail...</source>
+            <translation>Enviar por &amp;correo...</translation>
+        </message>
+        <message>
             <source>&amp;Edit</source>
             <translation>&amp;Edición</translation>
         </message>
@@ -544,8 +548,6 @@ Do you want to save your changes?</source>
         <message>
             <source>The preview was written to %1</source>
             <translation>La vista previa se escribió en %1</translation>
-            <source>Send by &amp;e-mail...</source>
-            <translation>Enviar por &amp;correo...</translation>
         </message>
     </context>
     <context>
@@ -934,91 +936,6 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
-        <name>NCRDCanvas</name>
-        <message>
-            <source>Page header</source>
-            <translation>Cabecera de página</translation>
-        </message>
-        <message>
-            <source>Report header</source>
-            <translation>Cabecera del informe</translation>
-        </message>
-        <message>
-            <source>Group header</source>
-            <translation>Cabecera de grupo</translation>
-        </message>
-        <message>
-            <source>Detail</source>
-            <translation>Detalle</translation>
-        </message>
-        <message>
-            <source>Group footer</source>
-            <translation>Pie de grupo</translation>
-        </message>
-        <message>
-            <source>Report footer</source>
-            <translation>Pie del informe</translation>
-        </message>
-        <message>
-            <source>Page footer</source>
-            <translation>Pie de página</translation>
-        </message>
-        <message>
-            <source>Move</source>
-            <translation>Mover</translation>
-        </message>
-        <message>
-            <source>Resize</source>
-            <translation>Cambiar tamaño</translation>
-        </message>
-        <message>
-            <source>Align</source>
-            <translation>Alinear</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCRDCanvasView</name>
-        <message>
-            <source>Report page</source>
-            <translation>Página del informe</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCRDPropertyPanel</name>
-        <message>
-            <source>Properties</source>
-            <translation>Propiedades</translation>
-        </message>
-        <message>
-            <source>%1 items</source>
-            <translation>%1 elementos</translation>
-        </message>
-        <message>
-            <source>Text or expression</source>
-            <translation>Texto o expresión</translation>
-        </message>
-        <message>
-            <source>(several values)</source>
-            <translation>(varios valores)</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCRDDataPanel</name>
-        <message>
-            <source>Data</source>
-            <translation>Datos</translation>
-        </message>
-        <message>
-            <source>Data sources</source>
-            <translation>Orígenes de datos</translation>
-        </message>
-        <message>
-            <source>Parameters</source>
-            <translation>Parámetros</translation>
-        </message>
-        <message>
-            <source>Variables</source>
-            <translation>Variables</translation>
         <name>NCReportMailer</name>
         <message>
             <source>"%1" is not a valid e-mail address</source>
@@ -1226,6 +1143,94 @@ Do you want to save your changes?</source>
         <message>
             <source>Sending to %1...</source>
             <translation>Enviando a %1...</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvas</name>
+        <message>
+            <source>Page header</source>
+            <translation>Cabecera de página</translation>
+        </message>
+        <message>
+            <source>Report header</source>
+            <translation>Cabecera del informe</translation>
+        </message>
+        <message>
+            <source>Group header</source>
+            <translation>Cabecera de grupo</translation>
+        </message>
+        <message>
+            <source>Detail</source>
+            <translation>Detalle</translation>
+        </message>
+        <message>
+            <source>Group footer</source>
+            <translation>Pie de grupo</translation>
+        </message>
+        <message>
+            <source>Report footer</source>
+            <translation>Pie del informe</translation>
+        </message>
+        <message>
+            <source>Page footer</source>
+            <translation>Pie de página</translation>
+        </message>
+        <message>
+            <source>Move</source>
+            <translation>Mover</translation>
+        </message>
+        <message>
+            <source>Resize</source>
+            <translation>Cambiar tamaño</translation>
+        </message>
+        <message>
+            <source>Align</source>
+            <translation>Alinear</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvasView</name>
+        <message>
+            <source>Report page</source>
+            <translation>Página del informe</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDPropertyPanel</name>
+        <message>
+            <source>Properties</source>
+            <translation>Propiedades</translation>
+        </message>
+        <message>
+            <source>%1 items</source>
+            <translation>%1 elementos</translation>
+        </message>
+        <message>
+            <source>Text or expression</source>
+            <translation>Texto o expresión</translation>
+        </message>
+        <message>
+            <source>(several values)</source>
+            <translation>(varios valores)</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDDataPanel</name>
+        <message>
+            <source>Data</source>
+            <translation>Datos</translation>
+        </message>
+        <message>
+            <source>Data sources</source>
+            <translation>Orígenes de datos</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parámetros</translation>
+        </message>
+        <message>
+            <source>Variables</source>
+            <translation>Variables</translation>
         </message>
     </context>
 </TS>

@@ -502,6 +502,10 @@ Do you want to save your changes?</source>
             <translation>未安装打印机：报表已保存到 %1</translation>
         </message>
         <message>
+            <source>Send by &amp;e-mail...</source>
+            <translation>通过电子邮件发送(&amp;E)...</translation>
+        </message>
+        <message>
             <source>&amp;Edit</source>
             <translation>编辑(&amp;E)</translation>
         </message>
@@ -544,8 +548,6 @@ Do you want to save your changes?</source>
         <message>
             <source>The preview was written to %1</source>
             <translation>预览已写入 %1</translation>
-            <source>Send by &amp;e-mail...</source>
-            <translation>通过电子邮件发送(&amp;E)...</translation>
         </message>
     </context>
     <context>
@@ -934,91 +936,6 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
-        <name>NCRDCanvas</name>
-        <message>
-            <source>Page header</source>
-            <translation>页眉</translation>
-        </message>
-        <message>
-            <source>Report header</source>
-            <translation>报表头</translation>
-        </message>
-        <message>
-            <source>Group header</source>
-            <translation>组头</translation>
-        </message>
-        <message>
-            <source>Detail</source>
-            <translation>明细</translation>
-        </message>
-        <message>
-            <source>Group footer</source>
-            <translation>组尾</translation>
-        </message>
-        <message>
-            <source>Report footer</source>
-            <translation>报表尾</translation>
-        </message>
-        <message>
-            <source>Page footer</source>
-            <translation>页脚</translation>
-        </message>
-        <message>
-            <source>Move</source>
-            <translation>移动</translation>
-        </message>
-        <message>
-            <source>Resize</source>
-            <translation>调整大小</translation>
-        </message>
-        <message>
-            <source>Align</source>
-            <translation>对齐</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCRDCanvasView</name>
-        <message>
-            <source>Report page</source>
-            <translation>报表页面</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCRDPropertyPanel</name>
-        <message>
-            <source>Properties</source>
-            <translation>属性</translation>
-        </message>
-        <message>
-            <source>%1 items</source>
-            <translation>%1 个项目</translation>
-        </message>
-        <message>
-            <source>Text or expression</source>
-            <translation>文本或表达式</translation>
-        </message>
-        <message>
-            <source>(several values)</source>
-            <translation>(多个值)</translation>
-        </message>
-    </context>
-    <context>
-        <name>NCRDDataPanel</name>
-        <message>
-            <source>Data</source>
-            <translation>数据</translation>
-        </message>
-        <message>
-            <source>Data sources</source>
-            <translation>数据源</translation>
-        </message>
-        <message>
-            <source>Parameters</source>
-            <translation>参数</translation>
-        </message>
-        <message>
-            <source>Variables</source>
-            <translation>变量</translation>
         <name>NCReportMailer</name>
         <message>
             <source>"%1" is not a valid e-mail address</source>
@@ -1226,6 +1143,94 @@ Do you want to save your changes?</source>
         <message>
             <source>Sending to %1...</source>
             <translation>正在发送至 %1...</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvas</name>
+        <message>
+            <source>Page header</source>
+            <translation>页眉</translation>
+        </message>
+        <message>
+            <source>Report header</source>
+            <translation>报表头</translation>
+        </message>
+        <message>
+            <source>Group header</source>
+            <translation>组头</translation>
+        </message>
+        <message>
+            <source>Detail</source>
+            <translation>明细</translation>
+        </message>
+        <message>
+            <source>Group footer</source>
+            <translation>组尾</translation>
+        </message>
+        <message>
+            <source>Report footer</source>
+            <translation>报表尾</translation>
+        </message>
+        <message>
+            <source>Page footer</source>
+            <translation>页脚</translation>
+        </message>
+        <message>
+            <source>Move</source>
+            <translation>移动</translation>
+        </message>
+        <message>
+            <source>Resize</source>
+            <translation>调整大小</translation>
+        </message>
+        <message>
+            <source>Align</source>
+            <translation>对齐</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvasView</name>
+        <message>
+            <source>Report page</source>
+            <translation>报表页面</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDPropertyPanel</name>
+        <message>
+            <source>Properties</source>
+            <translation>属性</translation>
+        </message>
+        <message>
+            <source>%1 items</source>
+            <translation>%1 个项目</translation>
+        </message>
+        <message>
+            <source>Text or expression</source>
+            <translation>文本或表达式</translation>
+        </message>
+        <message>
+            <source>(several values)</source>
+            <translation>(多个值)</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDDataPanel</name>
+        <message>
+            <source>Data</source>
+            <translation>数据</translation>
+        </message>
+        <message>
+            <source>Data sources</source>
+            <translation>数据源</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>参数</translation>
+        </message>
+        <message>
+            <source>Variables</source>
+            <translation>变量</translation>
         </message>
     </context>
 </TS>
