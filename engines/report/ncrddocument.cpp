@@ -190,7 +190,12 @@ NCRDDocument::NCRDDocument(QWidget* parent)
 
 NCRDDocument::~NCRDDocument()
 {
-    // The commands and the canvas reach into the document: they go while it is whole.
+    // The commands and the canvas reach into the document: they go while it is whole, and
+    // quietly, so that no panel watching the document looks into it while it goes.
+    blockSignals(true);
+    m_undoStack->blockSignals(true);
+    m_canvas->blockSignals(true);
+    m_tree->blockSignals(true);
     m_undoStack->clear();
     delete m_view;
     delete m_canvas;
@@ -662,7 +667,7 @@ bool NCRDDocument::applyEdit(QDomElement& element, const QDomNode& before)
 }
 
 template<class Dialog>
-bool NCRDDocument::editElement(const QString& tag)
+bool NCRDDocument::editElement(const QString& tag, const QString& text)
 {
     QDomElement element = m_xml.documentElement().firstChildElement(tag);
     if (element.isNull())
@@ -676,18 +681,18 @@ bool NCRDDocument::editElement(const QString& tag)
     if (!accepted || !applyEdit(element, before))
         return false;
     refreshViews();
-    pushSnapshot(tr("Edit %1").arg(tag), document);
+    pushSnapshot(text, document);
     return true;
 }
 
 bool NCRDDocument::editDataSources()
 {
-    return editElement<NCRDDataSourceDialog>(QStringLiteral("datasources"));
+    return editElement<NCRDDataSourceDialog>(QStringLiteral("datasources"), tr("Edit the data sources"));
 }
 
 bool NCRDDocument::editVariables()
 {
-    return editElement<NCRDVariableDialog>(QStringLiteral("variables"));
+    return editElement<NCRDVariableDialog>(QStringLiteral("variables"), tr("Edit the variables"));
 }
 
 bool NCRDDocument::maybeSave()

@@ -188,9 +188,10 @@ private:
     // After a dialog edited `element` in place: re-reads the report, or puts back `before` when
     // the engine refuses the edit. False then.
     bool applyEdit(QDomElement& element, const QDomNode& before);
-    // Runs `dialog` on the report's element `tag`, which the dialog edits in place.
+    // Runs `dialog` on the report's element `tag`, which the dialog edits in place; `text` names
+    // the step on the undo stack.
     template<class Dialog>
-    bool editElement(const QString& tag);
+    bool editElement(const QString& tag, const QString& text);
 
     QString m_fileName;
     QDomDocument m_xml;

@@ -346,6 +346,14 @@ Do you want to save your changes?</source>
             <source>Report footer</source>
             <translation>Pie del informe</translation>
         </message>
+        <message>
+            <source>Edit the data sources</source>
+            <translation>Editar los orígenes de datos</translation>
+        </message>
+        <message>
+            <source>Edit the variables</source>
+            <translation>Editar las variables</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>

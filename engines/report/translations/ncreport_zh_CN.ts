@@ -346,6 +346,14 @@ Do you want to save your changes?</source>
             <source>Report footer</source>
             <translation>报表尾</translation>
         </message>
+        <message>
+            <source>Edit the data sources</source>
+            <translation>编辑数据源</translation>
+        </message>
+        <message>
+            <source>Edit the variables</source>
+            <translation>编辑变量</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
