@@ -2,8 +2,11 @@
 // provider and evaluator, against painting the same texts at the same places with
 // QPainter::drawText on a QPdfWriter (page breaks included). Then the same report with its
 // numeric fields as money in a Spanish locale and its rows sorted on two columns, against the
-// plain report: what formats and sorting add. Everything writes into memory.
+// plain report: what formats and sorting add. Everything writes into memory. Last, the plain
+// report as a spreadsheet and as delimited text (each a run that records the pages, then the
+// file), against its run to PDF.
 #include "benchmark.h"
+#include "reportbench.h"
 
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 
@@ -16,6 +19,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QStandardItemModel>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -23,21 +27,6 @@ constexpr int rowCount = 10000;
 constexpr int fieldCount = 5;
 constexpr qreal rowHeight = 5;    // millimetres
 constexpr qreal fieldWidth = 36;  // millimetres
-
-void fillModel(QStandardItemModel& model)
-{
-    model.setColumnCount(fieldCount);
-    model.setHorizontalHeaderLabels({QStringLiteral("Código"), QStringLiteral("Nombre"), QStringLiteral("Ciudad"),
-                                     QStringLiteral("Fecha"), QStringLiteral("Importe")});
-    for (int row = 0; row < rowCount; ++row) {
-        const QList<QStandardItem*> items{new QStandardItem(QString::number(100000 + row)),
-                                          new QStandardItem(QStringLiteral("Cliente %1").arg(row)),
-                                          new QStandardItem(QStringLiteral("Ciudad %1").arg(row % 97)),
-                                          new QStandardItem(QStringLiteral("2026-%1-15").arg(row % 12 + 1)),
-                                          new QStandardItem(QString::number(row * 1.25, 'f', 2))};
-        model.appendRow(items);
-    }
-}
 
 // The report of the model's five columns; `formatted` prints the numeric ones (code and amount)
 // as money under es_ES and sorts the rows by city and, within a city, by amount downwards.
@@ -70,15 +59,6 @@ bool loadReport(NCReport& report, ZCNCReportCustomDSProvider& provider, QStandar
     report.addItemModel(QStringLiteral("m"), &model);
     report.setReportSource(reportXml(formatted));
     return report.load();
-}
-
-void runToPdf(NCReport& report)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    NCReportPagedOutput output(&writer);
-    report.run(&output);
 }
 
 // The baseline: the report's page layout, the same font, a row every 5 mm and a new page when
@@ -116,7 +96,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QStandardItemModel model;
-    fillModel(model);
+    bench::fillSales(model, rowCount);
 
     ZCNCReportCustomDSProvider provider;
     NCReport report;
@@ -126,11 +106,19 @@ int main(int argc, char** argv)
     const QPageLayout layout = report.reportDef()->pageLayout();
 
     bench::compare(
-        QStringLiteral("report of 10000 item-model rows to PDF"), [&] { runToPdf(report); },
+        QStringLiteral("report of 10000 item-model rows to PDF"), [&] { bench::runToPdf(report); },
         [&] { paintBaseline(model, layout); }, 1);
     // Budget: 1.5.
     bench::compare(
         QStringLiteral("the same report with money fields and a two-column sort, against it plain"),
-        [&] { runToPdf(formattedReport); }, [&] { runToPdf(report); }, 1);
+        [&] { bench::runToPdf(formattedReport); }, [&] { bench::runToPdf(report); }, 1);
+    QTemporaryDir dir;
+    // Budget: 1.5 each.
+    bench::compare(
+        QStringLiteral("the report of 10000 rows to XLSX, against it to PDF"),
+        [&] { report.runReportToXlsx(dir.filePath(QStringLiteral("bench.xlsx"))); }, [&] { bench::runToPdf(report); }, 1);
+    bench::compare(
+        QStringLiteral("the report of 10000 rows to CSV, against it to PDF"),
+        [&] { report.runReportToCsv(dir.filePath(QStringLiteral("bench.csv"))); }, [&] { bench::runToPdf(report); }, 1);
     return 0;
 }

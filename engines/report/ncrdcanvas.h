@@ -4,6 +4,7 @@
 
 #include <QDomElement>
 #include <QGraphicsScene>
+#include <QHash>
 #include <QPointer>
 
 #include <memory>

@@ -1,10 +1,16 @@
 #include "ncreport.h"
 
+#include "ncreportcsvwriter.h"
 #include "ncreportdef.h"
 #include "ncreportdirector.h"
 #include "ncreportevaluator.h"
+#include "ncreporthtmlwriter.h"
 #include "ncreportimageoutput.h"
 #include "ncreportpagedoutput.h"
+#include "ncreportpreviewwindow.h"
+#include "ncreportrecordingoutput.h"
+#include "ncreportsvgwriter.h"
+#include "ncreportxlsxwriter.h"
 #include "ncreportxmldefreader.h"
 
 #include <QPdfWriter>
@@ -51,11 +57,12 @@ bool NCReport::load()
     m_error = NCReportError();
     if (m_reportFile.isEmpty() && m_reportSource.isEmpty())
         return fail(tr("No report file or report text is given"));
+    // The models first: the reader checks a sort against the columns of a registered model.
     auto def = std::make_unique<NCReportDef>();
-    if (!readDefinition(def.get(), &m_error))
-        return false;
     for (auto it = m_itemModels.cbegin(); it != m_itemModels.cend(); ++it)
         def->addItemModel(it.key(), it.value());
+    if (!readDefinition(def.get(), &m_error))
+        return false;
     m_def = std::move(def);
     return true;
 }
@@ -120,6 +127,62 @@ bool NCReport::runReportToImages(QVector<QImage>& pages, int dotsPerInch)
     const bool ok = run(&output);
     pages = output.pages();
     return ok;
+}
+
+bool NCReport::runReportToPreview(QWidget* parent)
+{
+    auto* window = new NCReportPreviewWindow(parent, Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window->run(this);
+}
+
+template <typename Write>
+bool NCReport::recordAndWrite(Write write)
+{
+    const auto pages = recordPages();
+    if (!pages)
+        return false;
+    QString why;
+    return write(*pages, &why) || fail(why);
+}
+
+bool NCReport::runReportToSvg(const QString& folder)
+{
+    return recordAndWrite([&](const NCReportRecordedPages& pages, QString* why) {
+        return NCReportSvgWriter::write(pages, folder, why);
+    });
+}
+
+bool NCReport::runReportToHtml(const QString& fileName)
+{
+    return recordAndWrite([&](const NCReportRecordedPages& pages, QString* why) {
+        return NCReportHtmlWriter::write(pages, fileName, why);
+    });
+}
+
+bool NCReport::runReportToCsv(const QString& fileName)
+{
+    return recordAndWrite([&](const NCReportRecordedPages& pages, QString* why) {
+        return NCReportCsvWriter::write(pages, fileName, why);
+    });
+}
+
+bool NCReport::runReportToXlsx(const QString& fileName)
+{
+    return recordAndWrite([&](const NCReportRecordedPages& pages, QString* why) {
+        return NCReportXlsxWriter::write(pages, fileName, why);
+    });
+}
+
+std::shared_ptr<NCReportRecordedPages> NCReport::recordPages()
+{
+    NCReportRecordingOutput output;
+    if (!run(&output))
+        return nullptr;
+    output.pages()->setLocale(m_def->locale());
+    output.pages()->setReportName(m_def->reportName());
+    return output.pages();
 }
 
 bool NCReport::run(NCReportOutput* output)

@@ -17,7 +17,9 @@
 class NCReportDef;
 class NCReportEvaluator;
 class NCReportOutput;
+class NCReportRecordedPages;
 class QPrinter;
+class QWidget;
 
 /*!
     A report to fill and print: its definition, read from a report file or from XML text, the
@@ -65,6 +67,21 @@ public:
     bool runReportToPdf(const QString& fileName);
     bool runReportToPrinter(QPrinter* printer);
     bool runReportToImages(QVector<QImage>& pages, int dotsPerInch = 96);
+    // Runs the report into a new preview window (NCReportPreviewWindow) of its own, a top-level
+    // window over `parent`, deleted when it is closed; the window shows the pages as they are
+    // laid out and stays open after the run. False when the run fails or is cancelled.
+    bool runReportToPreview(QWidget* parent = nullptr);
+    // Outputs of the recorded pages (NCReportSvgWriter, NCReportHtmlWriter, NCReportCsvWriter,
+    // NCReportXlsxWriter): one SVG file a page in `folder`, one self-contained HTML file, the
+    // detail rows as delimited text, a spreadsheet. Each file is written whole or not at all;
+    // false when the run fails or a file cannot be written (error() says which and why).
+    bool runReportToSvg(const QString& folder);
+    bool runReportToHtml(const QString& fileName);
+    bool runReportToCsv(const QString& fileName);
+    bool runReportToXlsx(const QString& fileName);
+    // Runs the report once and keeps its pages as laid out, for a preview and for outputs that
+    // replay them; null when the run fails (error() says why).
+    std::shared_ptr<NCReportRecordedPages> recordPages();
     bool run(NCReportOutput* output);
     // The director of the run in progress, null between runs.
     NCReportDirector* director() const { return m_director; }
@@ -74,6 +91,9 @@ public:
 
 private:
     bool fail(const QString& message);
+    // Records the pages and hands them to `write`, which says why it fails.
+    template <typename Write>
+    bool recordAndWrite(Write write);
     void useProviderEvaluator();
 
     QString m_reportFile;

@@ -89,7 +89,7 @@ bool NCReportDirector::runPages()
 {
     m_pageNumber = 0;
     m_accumulators = QVector<Accumulator>(m_def->variables().size());
-    bool ok = startPage() && printSection(m_def->reportHeader());
+    bool ok = openDetailSources() && startPage() && printSection(m_def->reportHeader());
     for (int index = 0; ok && index < m_def->details().size(); ++index) {
         m_detailIndex = index;
         ok = runDetail(m_def->details().at(index));
@@ -98,21 +98,67 @@ bool NCReportDirector::runPages()
     ok = ok && printSection(m_def->reportFooter());
     if (ok)
         finishPage();
+    closeDetailSources();
     return ok;
+}
+
+bool NCReportDirector::openDetailSources()
+{
+    m_openSources.clear();
+    for (int index = 0; index < m_def->details().size(); ++index) {
+        const NCReportDetail& detail = m_def->details().at(index);
+        NCReportDataSource* source = m_def->dataSource(detail.dataSourceId);
+        if (!source)
+            return fail(tr("The detail %1 uses the unknown data source %2").arg(detail.id, detail.dataSourceId));
+        if (openedSource(source))
+            continue;
+        source->setParameters(m_evaluator->parameters());
+        m_openSources.append({source, -1});
+        if (!source->open())
+            return fail(tr("The data source %1 cannot be opened: %2").arg(source->id(), source->errorString()));
+        if (!orderRows(index, source))
+            return false;
+        // The report header sees the first row the detail will run.
+        source->first();
+    }
+    return true;
+}
+
+void NCReportDirector::closeDetailSources()
+{
+    for (const OpenSource& open : qAsConst(m_openSources)) {
+        if (open.source)
+            open.source->close();
+    }
+    m_openSources.clear();
+}
+
+NCReportDirector::OpenSource* NCReportDirector::openedSource(NCReportDataSource* source)
+{
+    for (OpenSource& open : m_openSources) {
+        if (open.source == source)
+            return &open;
+    }
+    return nullptr;
+}
+
+bool NCReportDirector::orderRows(int detailIndex, NCReportDataSource* source)
+{
+    OpenSource* open = openedSource(source);
+    if (!open)
+        return false;
+    if (open->orderedBy == detailIndex)
+        return true;
+    open->orderedBy = detailIndex;
+    source->setRowOrder({});
+    return sortRows(m_def->details().at(detailIndex), source);
 }
 
 bool NCReportDirector::runDetail(const NCReportDetail& detail)
 {
     NCReportDataSource* source = m_def->dataSource(detail.dataSourceId);
-    if (!source)
-        return fail(tr("The detail %1 uses the unknown data source %2").arg(detail.id, detail.dataSourceId));
-    source->setParameters(m_evaluator->parameters());
-    if (!source->open())
-        return fail(tr("The data source %1 cannot be opened: %2").arg(source->id(), source->errorString()));
-    if (!sortRows(detail, source)) {
-        source->close();
+    if (!source || !orderRows(m_detailIndex, source))
         return false;
-    }
 
     const int groups = detail.groups.size();
     QStringList keys;
@@ -139,11 +185,11 @@ bool NCReportDirector::runDetail(const NCReportDetail& detail)
         accumulateVariables();
         ok = ok && printSection(detail.section);
     }
+    // The group footers, and after the last detail the report footer, see the last row.
     if (ok && source->rowCount() > 0) {
         source->seek(source->rowCount() - 1);
         ok = printGroupFooters(detail, 0);
     }
-    source->close();
     return ok;
 }
 
@@ -275,7 +321,11 @@ bool NCReportDirector::printSection(const NCReportSection& section)
 
 void NCReportDirector::paintSection(const NCReportSection& section, qreal top)
 {
-    if (m_output)
+    if (!m_output)
+        return;
+    if (m_output->recordsPages())
+        m_output->recordBand(section, m_sectionPainter.record(section, top));
+    else
         m_sectionPainter.paint(section, top);
 }
 
@@ -290,10 +340,12 @@ bool NCReportDirector::breakPageWhen(const QString& condition)
 bool NCReportDirector::startPage()
 {
     if (m_output) {
-        QPainter* painter = m_output->newPage();
-        if (!painter)
+        const bool records = m_output->recordsPages();
+        QPainter* painter = records ? nullptr : m_output->newPage();
+        if (records ? !m_output->recordPage() : !painter)
             return fail(tr("Cannot start page %1: %2").arg(m_pageNumber + 1).arg(m_output->errorString()));
-        m_sectionPainter.setPainter(painter);
+        if (painter)
+            m_sectionPainter.setPainter(painter);
     }
     ++m_pageNumber;
     paintSection(m_def->pageHeader(), 0);

@@ -20,7 +20,9 @@ class NCReportOutput;
     every row of its data source through the group headers and footers (a group changes where
     its expression's value does) and the detail section, starting a new page where a section no
     longer fits; the report footer once, after the last detail. Variables accumulate on every
-    detail row and start again with the groups that reset them.
+    detail row and start again with the groups that reset them. The details' data sources are
+    open for the whole run: the report header reads them at their first rows, the report footer
+    at their last.
 
     A report that shows the number of pages ($V{pageCount}) is laid out twice: first without
     painting anything, to count its pages, then onto the output.
@@ -53,6 +55,10 @@ public:
     void warnOnce(const QString& message);
 
 private:
+    struct OpenSource {
+        QPointer<NCReportDataSource> source;
+        int orderedBy = -1;
+    };
     struct Accumulator {
         int count = 0;
         int numbers = 0;
@@ -64,7 +70,15 @@ private:
     bool fail(const QString& message);
     // Lays out every page: painted onto m_output, or only counted while it is null.
     bool runPages();
+    // Opens the data source of every detail for the whole run, so that the report header (at
+    // their first rows) and footer (at their last) read them too; each in the order of the first
+    // detail that runs it.
+    bool openDetailSources();
+    void closeDetailSources();
+    OpenSource* openedSource(NCReportDataSource* source);
     bool runDetail(const NCReportDetail& detail);
+    // Puts the rows of `source` in the order of the detail `detailIndex`, unless they are already.
+    bool orderRows(int detailIndex, NCReportDataSource* source);
     // Puts the rows of the detail's open source in the detail's order, if it has one.
     bool sortRows(const NCReportDetail& detail, NCReportDataSource* source);
     QStringList groupKeys(const NCReportDetail& detail);
@@ -85,6 +99,8 @@ private:
     NCReportError m_error;
     QVector<Accumulator> m_accumulators;
     QSet<QString> m_warnings;
+    // The sources the run opened, and the detail whose order each has (-1: their own).
+    QVector<OpenSource> m_openSources;
     int m_detailIndex = -1;
     int m_pageNumber = 0;
     // Counted by a first run when the report shows it; 0 otherwise.

@@ -117,13 +117,20 @@ NCReportEvaluator::NCReportEvaluator(const NCReportEvaluator& other) = default;
 NCReportEvaluator& NCReportEvaluator::operator=(const NCReportEvaluator& other) = default;
 NCReportEvaluator::~NCReportEvaluator() = default;
 
-bool NCReportEvaluator::evaluate(QString& text, NCReportItem::SourceType type, const NCReportValueFormat& format)
+bool NCReportEvaluator::evaluate(QString& text, NCReportItem::SourceType type, const NCReportValueFormat& format,
+                                 QVariant* value)
 {
     bool ok = true;
-    if (type == NCReportItem::Template && !isOneReference(text))
+    if (type == NCReportItem::Template && !isOneReference(text)) {
         text = templateText(text, format, ok);
-    else
-        text = format.text(evaluateValue(text, type, &ok), m_locale);
+        if (value)
+            *value = QVariant();
+    } else {
+        const QVariant result = evaluateValue(text, type, &ok);
+        text = format.text(result, m_locale);
+        if (value)
+            *value = result;
+    }
     return ok;
 }
 
@@ -152,6 +159,9 @@ bool NCReportEvaluator::evaluateCondition(const QString& condition, bool* ok)
 QString NCReportEvaluator::valueText(const QVariant& value)
 {
     const int type = value.userType();
+    // The char-sized integers are numbers to the report (quint8, qint8), not characters.
+    if (type == QMetaType::Char || type == QMetaType::SChar || type == QMetaType::UChar)
+        return QString::number(value.toInt());
     if (type != QMetaType::Double && type != QMetaType::Float)
         return value.toString();
     const double number = value.toDouble();

@@ -52,7 +52,10 @@ public:
     // Replaces `text` by its value as the source type reads it, each reference's value printed
     // in `format`; false (the text left as far as it was evaluated) when a reference is unknown,
     // unclosed or cannot be read.
-    bool evaluate(QString& text, NCReportItem::SourceType type, const NCReportValueFormat& format = {});
+    // When `value` is given it gets the value itself where the text is one reference (a number
+    // stays a number), and an invalid value where it is text with references in it.
+    bool evaluate(QString& text, NCReportItem::SourceType type, const NCReportValueFormat& format = {},
+                  QVariant* value = nullptr);
     // The value itself: a template that is one reference gives that reference's value, not text.
     QVariant evaluateValue(const QString& text, NCReportItem::SourceType type, bool* ok = nullptr);
     // Whether a condition holds: a template whose value is not empty, "false" or zero, or two

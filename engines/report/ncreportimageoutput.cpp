@@ -7,6 +7,11 @@ namespace {
 constexpr qint64 maximumPagePixels = qint64(1) << 26;
 constexpr qint64 bytesPerPixel = 4;
 
+bool fitsInImage(const QSize& size)
+{
+    return !size.isEmpty() && qint64(size.width()) * size.height() <= maximumPagePixels;
+}
+
 } // namespace
 
 NCReportImageOutput::NCReportImageOutput(int dotsPerInch, qint64 budgetBytes)
@@ -46,11 +51,17 @@ bool NCReportImageOutput::begin(const QPageLayout& layout)
     return true;
 }
 
-QImage NCReportImageOutput::blankPage(const QSize& size) const
+QImage NCReportImageOutput::blankPage(const QPageLayout& layout, int dotsPerInch)
+{
+    const QSize size = layout.fullRectPixels(dotsPerInch).size();
+    return fitsInImage(size) ? blankImage(size, dotsPerInch) : QImage();
+}
+
+QImage NCReportImageOutput::blankImage(const QSize& size, int dotsPerInch)
 {
     QImage page(size, QImage::Format_RGB32);
     page.fill(Qt::white);
-    const int dotsPerMeter = qRound(m_dotsPerInch / 0.0254);
+    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
     page.setDotsPerMeterX(dotsPerMeter);
     page.setDotsPerMeterY(dotsPerMeter);
     return page;
@@ -61,7 +72,7 @@ QPainter* NCReportImageOutput::newPage()
     if (m_painter.isActive())
         m_painter.end();
     const QSize size = m_layout.fullRectPixels(m_dotsPerInch).size();
-    if (size.isEmpty() || qint64(size.width()) * size.height() > maximumPagePixels) {
+    if (!fitsInImage(size)) {
         setErrorString(tr("The page is too large for an image at %1 dpi").arg(m_dotsPerInch));
         return nullptr;
     }
@@ -73,11 +84,11 @@ QPainter* NCReportImageOutput::newPage()
                                .arg(m_budgetBytes >> 20));
             return nullptr;
         }
-        m_pages.append(blankPage(size));
+        m_pages.append(blankImage(size, m_dotsPerInch));
         device = &m_pages.last();
     } else {
         // Same resolution, so the page is laid out as the kept ones are.
-        m_scratch = blankPage(QSize(1, 1));
+        m_scratch = blankImage(QSize(1, 1), m_dotsPerInch);
         device = &m_scratch;
     }
     ++m_pageCount;

@@ -38,10 +38,13 @@ public:
     int pageCount() const { return m_pageCount; }
     // What one page takes as an image of that layout at that resolution.
     static qint64 pageBytes(const QPageLayout& layout, int dotsPerInch);
+    // A white page of the paper's full size at that resolution; null when it would be empty or
+    // too large for an image.
+    static QImage blankPage(const QPageLayout& layout, int dotsPerInch);
 
 private:
     bool isKept(int page) const;
-    QImage blankPage(const QSize& size) const;
+    static QImage blankImage(const QSize& size, int dotsPerInch);
 
     int m_dotsPerInch;
     qint64 m_budgetBytes;

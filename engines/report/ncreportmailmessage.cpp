@@ -55,15 +55,26 @@ bool NCReportMailMessage::attachReport(NCReport* report, ReportFormat format, co
         const QString reportName = report->reportName();
         name = (reportName.isEmpty() ? QStringLiteral("report") : reportName) + QLatin1Char('.') + suffix(format);
     }
-    if (!canAttach(format)) {
-        return fail(QCoreApplication::translate("NCReportMailer", "The report engine cannot write reports as %1; attach them as PDF")
-                        .arg(suffix(format).toUpper()));
-    }
     QTemporaryDir folder;
     if (!folder.isValid())
         return fail(QCoreApplication::translate("NCReportMailer", "No temporary folder for the report: %1").arg(folder.errorString()));
     const QString path = folder.filePath(QStringLiteral("report.") + suffix(format));
-    if (!report->runReportToPdf(path)) {
+    bool written = false;
+    switch (format) {
+    case ReportFormat::Pdf:
+        written = report->runReportToPdf(path);
+        break;
+    case ReportFormat::Html:
+        written = report->runReportToHtml(path);
+        break;
+    case ReportFormat::Csv:
+        written = report->runReportToCsv(path);
+        break;
+    case ReportFormat::Xlsx:
+        written = report->runReportToXlsx(path);
+        break;
+    }
+    if (!written) {
         if (error)
             *error = report->error();
         return false;
@@ -75,9 +86,9 @@ bool NCReportMailMessage::attachReport(NCReport* report, ReportFormat format, co
     return true;
 }
 
-bool NCReportMailMessage::canAttach(ReportFormat format)
+bool NCReportMailMessage::canAttach(ReportFormat)
 {
-    return format == ReportFormat::Pdf;
+    return true;
 }
 
 QString NCReportMailMessage::suffix(ReportFormat format)

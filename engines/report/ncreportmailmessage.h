@@ -47,7 +47,7 @@ public:
     QVector<Attachment> attachments() const { return m_attachments; }
     void clearAttachments() { m_attachments.clear(); }
 
-    // Whether the engine can write a report in `format` (PDF; the others come with their outputs).
+    // Whether the engine can write a report in `format`: every format it has an output for.
     static bool canAttach(ReportFormat format);
     static QString suffix(ReportFormat format);
     static QString mimeType(ReportFormat format);

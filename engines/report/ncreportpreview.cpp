@@ -1,15 +1,31 @@
 #include "ncreportpreview.h"
 
 #include "ncreport.h"
-#include "ncreportdef.h"
-#include "ncreportimageoutput.h"
+#include "ncreportrecordedpages.h"
 
 #include <limits>
 
+namespace {
+
+int cacheCost(qint64 budgetBytes)
+{
+    return int(qBound(qint64(0), budgetBytes, qint64(std::numeric_limits<int>::max())));
+}
+
+} // namespace
+
 NCReportPreview::NCReportPreview(NCReport* report, int dotsPerInch, qint64 budgetBytes)
     : m_report(report)
-    , m_dotsPerInch(dotsPerInch)
-    , m_pages(int(qBound(qint64(0), budgetBytes / 2, qint64(std::numeric_limits<int>::max()))))
+    , m_dotsPerInch(qBound(1, dotsPerInch, 2400))
+    , m_images(cacheCost(budgetBytes))
+{
+}
+
+NCReportPreview::NCReportPreview(std::shared_ptr<const NCReportRecordedPages> pages, int dotsPerInch,
+                                 qint64 budgetBytes)
+    : m_pages(std::move(pages))
+    , m_dotsPerInch(qBound(1, dotsPerInch, 2400))
+    , m_images(cacheCost(budgetBytes))
 {
 }
 
@@ -17,49 +33,37 @@ NCReportPreview::~NCReportPreview() = default;
 
 void NCReportPreview::reset()
 {
-    m_pages.clear();
-    m_pageCount = -1;
+    m_images.clear();
+    if (m_report)
+        m_pages.reset();
     m_error = NCReportError();
+}
+
+std::shared_ptr<const NCReportRecordedPages> NCReportPreview::recordedPages()
+{
+    if (!m_pages && m_report) {
+        m_pages = m_report->recordPages();
+        m_error = m_report->error();
+    }
+    return m_pages;
 }
 
 int NCReportPreview::pageCount()
 {
-    if (m_pageCount < 0)
-        render(0, 0);
-    return m_pageCount;
+    const auto pages = recordedPages();
+    return pages ? pages->pageCount() : -1;
 }
 
 QImage NCReportPreview::page(int index)
 {
-    if (const QImage* cached = m_pages.object(index))
+    if (const QImage* cached = m_images.object(index))
         return *cached;
-    if (index < 0 || (m_pageCount >= 0 && index >= m_pageCount) || !m_report)
+    const auto pages = recordedPages();
+    if (!pages)
         return QImage();
-    const qint64 pageBytes = NCReportImageOutput::pageBytes(m_report->reportDef()->pageLayout(), m_dotsPerInch);
-    const int ahead = int(qBound(qint64(1), qint64(m_pages.maxCost()) / qMax<qint64>(1, pageBytes),
-                                         qint64(m_pageCount >= 0 ? m_pageCount - index : std::numeric_limits<int>::max())));
-    return render(index, ahead).value(0);
-}
-
-QVector<QImage> NCReportPreview::render(int first, int count)
-{
-    m_pageCount = -1;
-    if (!m_report)
-        return {};
-    // Half the budget for the pages kept, half for those the run paints; a page larger than
-    // that is painted all the same, and shown without being kept.
-    const qint64 pageBytes = NCReportImageOutput::pageBytes(m_report->reportDef()->pageLayout(), m_dotsPerInch);
-    NCReportImageOutput output(m_dotsPerInch, qMax<qint64>(m_pages.maxCost(), pageBytes));
-    output.setPageRange(first, count);
-    if (!m_report->run(&output)) {
-        m_error = m_report->error();
-        return {};
-    }
-    m_error = NCReportError();
-    m_pageCount = output.pageCount();
-    const QVector<QImage> pages = output.pages();
-    // Backwards, so that the page asked for is the one viewed most recently.
-    for (int i = pages.size() - 1; i >= 0; --i)
-        m_pages.insert(first + i, new QImage(pages.at(i)), int(pages.at(i).sizeInBytes()));
-    return pages;
+    const QImage image = pages->pageImage(index, m_dotsPerInch);
+    // A page larger than the whole budget is shown without being kept.
+    if (!image.isNull() && image.sizeInBytes() <= m_images.maxCost())
+        m_images.insert(index, new QImage(image), int(image.sizeInBytes()));
+    return image;
 }

@@ -4,6 +4,7 @@
 #include "ncreportvalueformat.h"
 
 #include <QCollator>
+#include <QSet>
 
 #include <algorithm>
 #include <numeric>
@@ -30,13 +31,14 @@ public:
     void append(const QVariant& value, const QCollator& collator)
     {
         double number = 0;
+        QDate date;
         QDateTime dateTime;
         if (NCReportValueFormat::readNumber(value, number)) {
             add(Kind::Number, number, -1);
             return;
         }
-        if (NCReportValueFormat::readDateTime(value, dateTime)) {
-            add(Kind::Number, double(dateTime.toMSecsSinceEpoch()), -1);
+        if (NCReportValueFormat::readDate(value, date, dateTime)) {
+            add(Kind::Number, wallClock(date, dateTime), -1);
             return;
         }
         const QString text = value.toString();
@@ -56,6 +58,18 @@ public:
     }
 
 private:
+    // Days by their Julian day and times by the clock, in milliseconds: a date never goes through
+    // its local midnight, which does not exist where daylight saving time begins at midnight.
+    // Below 2^53 for any date a report shows, so exact in a double.
+    static double wallClock(const QDate& date, const QDateTime& dateTime)
+    {
+        constexpr double millisecondsPerDay = 24 * 60 * 60 * 1000;
+        if (dateTime.isNull())
+            return double(date.toJulianDay()) * millisecondsPerDay;
+        const QDateTime local = dateTime.toLocalTime();
+        return double(local.date().toJulianDay()) * millisecondsPerDay + local.time().msecsSinceStartOfDay();
+    }
+
     void add(Kind kind, double number, int text)
     {
         m_kinds.push_back(kind);
@@ -96,24 +110,34 @@ bool NCReportRowSorter::sort(NCReportDataSource* source, const QVector<NCReportS
                              QString& missingColumn) const
 {
     const int rows = source->rowCount();
+    // A column that comes again (under another name that the source reads as the same column)
+    // cannot change the order: each is read once, so keys cost no more than the source's cells.
     QVector<int> columnIndexes;
+    QVector<NCReportSortKey> uniqueKeys;
+    QSet<QString> byName;
     for (const NCReportSortKey& key : keys) {
         const int index = source->columnIndexByName(key.column);
         if (index < 0 && index != NCReportDataSource::ColumnByName) {
             missingColumn = key.column;
             return false;
         }
+        const bool repeated = index >= 0 ? columnIndexes.contains(index) : byName.contains(key.column);
+        if (repeated)
+            continue;
+        if (index < 0)
+            byName.insert(key.column);
         columnIndexes.append(index);
+        uniqueKeys.append(key);
     }
     const QCollator collator(m_locale);
     std::vector<SortColumn> columns;
-    columns.reserve(size_t(keys.size()));
-    for (const NCReportSortKey& key : keys)
+    columns.reserve(size_t(uniqueKeys.size()));
+    for (const NCReportSortKey& key : qAsConst(uniqueKeys))
         columns.emplace_back(key.descending, rows);
     for (int row = 0; source->seek(row); ++row) {
-        for (int key = 0; key < keys.size(); ++key) {
+        for (int key = 0; key < uniqueKeys.size(); ++key) {
             const int index = columnIndexes.at(key);
-            columns[size_t(key)].append(index >= 0 ? source->value(index) : source->valueByName(keys.at(key).column),
+            columns[size_t(key)].append(index >= 0 ? source->value(index) : source->valueByName(uniqueKeys.at(key).column),
                                         collator);
         }
     }

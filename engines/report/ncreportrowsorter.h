@@ -16,9 +16,10 @@ struct NCREPORT_EXPORT NCReportSortKey {
 
 /*!
     Orders the rows of an open data source by a list of columns, before a detail runs them:
-    numbers (and text that reads as one) as numbers, dates by time, text as the report's locale
-    sorts it, so that "Ávila" comes before "Burgos" in Spanish. Within a column empty cells come
-    first, then numbers and dates, then text; rows that tie on every column keep their order.
+    numbers (and text that reads as one) as numbers, dates by day and time, text as the report's
+    locale sorts it, so that "Ávila" comes before "Burgos" in Spanish. Within a column empty cells
+    come first, then numbers and dates, then text; rows that tie on every column keep their order.
+    A column named again is read once: it cannot change the order.
 */
 class NCREPORT_EXPORT NCReportRowSorter
 {

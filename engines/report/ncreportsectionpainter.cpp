@@ -9,6 +9,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <cmath>
+
 NCReportSectionPainter::NCReportSectionPainter(NCReportEvaluator* evaluator)
     : m_evaluator(evaluator)
 {
@@ -24,15 +26,69 @@ void NCReportSectionPainter::setPainter(QPainter* painter)
     m_fontSet = false;
     m_pen = QPen(Qt::NoPen);
     m_defaultFamily = QGuiApplication::font().family();
+    m_images.startPage();
 }
 
 void NCReportSectionPainter::paint(const NCReportSection& section, qreal top)
 {
-    for (const NCReportItem& item : section.items) {
+    // Images are read as they are painted, at the size they are painted at.
+    paintBand(section, record(section, top, false));
+}
+
+NCReportBand NCReportSectionPainter::record(const NCReportSection& section, qreal top, bool withImages)
+{
+    NCReportBand band;
+    band.top = top;
+    band.items.reserve(section.items.size());
+    for (int index = 0; index < section.items.size(); ++index) {
+        const NCReportItem& item = section.items.at(index);
         if (!item.printWhen.isEmpty() && !conditionHolds(item.printWhen))
             continue;
-        const bool needsText = item.type != NCReportItem::Line && item.type != NCReportItem::Rectangle;
-        paintItem(item, toDevice(item.geometry, top), needsText ? itemText(item) : QString());
+        NCReportBandItem printed;
+        printed.item = index;
+        switch (item.type) {
+        case NCReportItem::Label:
+            printed.text = item.text;
+            break;
+        case NCReportItem::Field:
+            printed.text = itemText(item, &printed.value);
+            break;
+        case NCReportItem::Line:
+        case NCReportItem::Rectangle:
+            break;
+        case NCReportItem::Image: {
+            if (!withImages)
+                break;
+            printed.text = itemText(item);
+            const QImage image = m_images.image(printed.text);
+            if (!image.isNull()) {
+                printed.image = band.images.size();
+                band.images.append(image);
+            }
+            break;
+        }
+        case NCReportItem::Barcode:
+            printed.text = itemText(item);
+            break;
+        }
+        band.items.append(printed);
+    }
+    return band;
+}
+
+void NCReportSectionPainter::paintBand(const NCReportSection& section, const NCReportBand& band)
+{
+    for (const NCReportBandItem& printed : band.items) {
+        if (printed.item < 0 || printed.item >= section.items.size())
+            continue;
+        const NCReportItem& item = section.items.at(printed.item);
+        const QRectF rect = toDevice(item.geometry, band.top);
+        if (item.type != NCReportItem::Image)
+            paintItem(item, rect, printed.text);
+        else if (printed.image >= 0 && printed.image < band.images.size())
+            drawImage(band.images.at(printed.image), rect);
+        else if (m_evaluator && printed.text.isEmpty())
+            paintImage(itemText(item), rect);
     }
 }
 
@@ -82,13 +138,17 @@ QRectF NCReportSectionPainter::toDevice(const QRectF& rect, qreal top) const
                   rect.width() * m_pixelsPerMillimetre, rect.height() * m_pixelsPerMillimetre);
 }
 
-QString NCReportSectionPainter::itemText(const NCReportItem& item) const
+QString NCReportSectionPainter::itemText(const NCReportItem& item, QVariant* value) const
 {
     if (item.sourceType == NCReportItem::Static)
         return item.text;
     // A field that cannot be read prints nothing rather than a half-evaluated expression.
     QString text = item.text;
-    return m_evaluator->evaluate(text, item.sourceType, item.format) ? text : QString();
+    if (m_evaluator->evaluate(text, item.sourceType, item.format, value))
+        return text;
+    if (value)
+        *value = QVariant();
+    return QString();
 }
 
 void NCReportSectionPainter::usePen(const QColor& color, qreal widthMillimetres)
@@ -116,8 +176,12 @@ void NCReportSectionPainter::useFont(const NCReportItem& item)
 
 void NCReportSectionPainter::paintImage(const QString& fileName, const QRectF& rect)
 {
-    const QImage image = m_images.image(fileName);
-    if (image.isNull() || rect.isEmpty())
+    if (rect.isEmpty())
+        return;
+    // Decoded at the size it is painted at: more pixels than the device shows only cost memory.
+    const QSize bounds = QSizeF(std::ceil(rect.width()), std::ceil(rect.height())).toSize();
+    const QImage image = m_images.image(fileName, bounds);
+    if (image.isNull())
         return;
     // Fitted inside the rectangle, centred, keeping its proportions.
     QSizeF size = image.size();
@@ -125,4 +189,13 @@ void NCReportSectionPainter::paintImage(const QString& fileName, const QRectF& r
     QRectF target(QPointF(), size);
     target.moveCenter(rect.center());
     m_painter->drawImage(target, image);
+}
+
+void NCReportSectionPainter::drawImage(const QImage& image, const QRectF& rect)
+{
+    if (image.isNull() || rect.isEmpty())
+        return;
+    // As paintImage() places it: the whole image centred in the rectangle.
+    const QSizeF fitted = QSizeF(image.size()).scaled(rect.size(), Qt::KeepAspectRatio);
+    m_painter->drawImage(QRectF(rect.center() - QPointF(fitted.width(), fitted.height()) / 2, fitted), image);
 }

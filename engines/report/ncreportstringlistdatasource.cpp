@@ -1,5 +1,7 @@
 #include "ncreportstringlistdatasource.h"
 
+#include "ncreportdelimited_p.h"
+
 NCReportStringListDataSource::NCReportStringListDataSource(const QString& id, QObject* parent)
     : NCReportStringListDataSource(id, StringList, parent)
 {
@@ -14,26 +16,21 @@ NCReportStringListDataSource::~NCReportStringListDataSource() = default;
 
 QStringList NCReportStringListDataSource::splitFields(const QString& line, QChar delimiter)
 {
-    const QChar quote = QLatin1Char('"');
     QStringList fields;
     QString field;
-    bool quoted = false;
-    for (int i = 0; i < line.size(); ++i) {
-        const QChar ch = line.at(i);
-        if (quoted) {
-            if (ch != quote)
-                field += ch;
-            else if (i + 1 < line.size() && line.at(i + 1) == quote)
-                field += line.at(++i);
-            else
-                quoted = false;
-        } else if (ch == delimiter) {
+    NCReportDelimitedReader reader(line, delimiter, false);
+    while (!reader.atEnd()) {
+        switch (reader.step()) {
+        case NCReportDelimitedReader::Text:
+            field += line.at(reader.position());
+            break;
+        case NCReportDelimitedReader::FieldEnd:
             fields.append(field);
             field.clear();
-        } else if (ch == quote) {
-            quoted = true;
-        } else {
-            field += ch;
+            break;
+        case NCReportDelimitedReader::Quote:
+        case NCReportDelimitedReader::RecordEnd:
+            break;
         }
     }
     fields.append(field);

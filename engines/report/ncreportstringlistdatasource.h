@@ -4,7 +4,8 @@
 
 /*!
     Rows given as strings, each split into columns at the delimiter (a tab by default). A field
-    may be quoted with '"' to hold the delimiter; "" inside quotes is one quote. With a header,
+    that starts with '"' is quoted and may hold the delimiter; "" inside quotes is one quote; a
+    '"' anywhere else is text (an inch mark: `Monitor 24";199`). With a header,
     the first string names the columns; otherwise they are "col0", "col1", ...
 */
 class NCREPORT_EXPORT NCReportStringListDataSource : public NCReportTableDataSource

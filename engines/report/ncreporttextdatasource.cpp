@@ -1,5 +1,7 @@
 #include "ncreporttextdatasource.h"
 
+#include "ncreportdelimited_p.h"
+
 namespace {
 
 // The text from `start` to `end`, a line: the "\r" of a "\r\n" goes, a blank line is skipped.
@@ -25,24 +27,22 @@ bool NCReportTextDataSource::readStrings(QStringList& strings, QString& error)
     QByteArray content;
     if (!readFile(source(), content, error))
         return false;
-    strings = splitRecords(QString::fromUtf8(content));
+    strings = splitRecords(QString::fromUtf8(content), delimiter());
     return true;
 }
 
-QStringList NCReportTextDataSource::splitRecords(const QString& text)
+QStringList NCReportTextDataSource::splitRecords(const QString& text, QChar delimiter)
 {
     // Quotes come first: a line break inside a quoted field (as spreadsheets write one) belongs
-    // to the field. A quote inside a quoted field is doubled, so counting quotes is enough.
+    // to the field. The fields of each record are split by the same rules later.
     QStringList records;
-    bool quoted = false;
+    NCReportDelimitedReader reader(text, delimiter, true);
     int start = 0;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (ch == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (ch == QLatin1Char('\n') && !quoted) {
-            appendRecord(records, text, start, i);
-            start = i + 1;
+    while (!reader.atEnd()) {
+        if (reader.step() == NCReportDelimitedReader::RecordEnd) {
+            const int end = int(reader.position());
+            appendRecord(records, text, start, end);
+            start = end + 1;
         }
     }
     appendRecord(records, text, start, text.size());

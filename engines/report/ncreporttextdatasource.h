@@ -15,8 +15,9 @@ public:
     NCReportTextDataSource(const QString& id, QObject* parent = nullptr);
     ~NCReportTextDataSource() override;
 
-    // The records of a file's text: its lines, but for line breaks inside quotes.
-    static QStringList splitRecords(const QString& text);
+    // The records of a file's text: its lines, but for line breaks inside quoted fields (a
+    // quote opens one only at the start of a field, which the delimiter tells).
+    static QStringList splitRecords(const QString& text, QChar delimiter);
 
 protected:
     bool readStrings(QStringList& strings, QString& error) override;

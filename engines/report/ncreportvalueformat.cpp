@@ -18,12 +18,21 @@ bool NCReportValueFormat::readNumber(const QVariant& value, double& number)
 {
     bool ok = false;
     switch (value.userType()) {
+    // Every arithmetic type a model may hand out, down to the char-sized integers; a bool is a
+    // truth and a char16_t or char32_t a character, not numbers.
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::Short:
+    case QMetaType::UShort:
     case QMetaType::Int:
     case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
     case QMetaType::LongLong:
     case QMetaType::ULongLong:
-    case QMetaType::Double:
     case QMetaType::Float:
+    case QMetaType::Double:
         number = value.toDouble(&ok);
         break;
     case QMetaType::QString:
@@ -35,31 +44,47 @@ bool NCReportValueFormat::readNumber(const QVariant& value, double& number)
     return ok && std::isfinite(number);
 }
 
-bool NCReportValueFormat::readDateTime(const QVariant& value, QDateTime& dateTime)
+bool NCReportValueFormat::readDate(const QVariant& value, QDate& date, QDateTime& dateTime)
 {
+    dateTime = QDateTime();
     switch (value.userType()) {
     case QMetaType::QDate:
-        dateTime = QDateTime(value.toDate(), QTime(0, 0));
+        date = value.toDate();
         break;
     case QMetaType::QDateTime:
         dateTime = value.toDateTime();
+        date = dateTime.date();
         break;
     case QMetaType::QString: {
+        // A date alone stays a date: its local midnight may not exist.
         const QString text = value.toString().trimmed();
+        date = QDate::fromString(text, Qt::ISODate);
+        if (date.isValid())
+            break;
         dateTime = QDateTime::fromString(text, Qt::ISODate);
-        if (!dateTime.isValid())
-            dateTime = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
+        date = dateTime.date();
         break;
     }
     default:
         return false;
     }
+    return date.isValid() && (dateTime.isNull() || dateTime.isValid());
+}
+
+bool NCReportValueFormat::readDateTime(const QVariant& value, QDateTime& dateTime)
+{
+    QDate date;
+    if (!readDate(value, date, dateTime))
+        return false;
+    if (dateTime.isNull())
+        dateTime = date.startOfDay();
     return dateTime.isValid();
 }
 
 QString NCReportValueFormat::text(const QVariant& value, const QLocale& locale) const
 {
     double number = 0;
+    QDate date;
     QDateTime dateTime;
     switch (type) {
     case Number:
@@ -68,9 +93,8 @@ QString NCReportValueFormat::text(const QVariant& value, const QLocale& locale) 
             return numberText(number, locale);
         break;
     case Date:
-        if (readDateTime(value, dateTime))
-            return dateFormat.isEmpty() ? locale.toString(dateTime.date(), QLocale::ShortFormat)
-                                        : locale.toString(dateTime.date(), dateFormat);
+        if (readDate(value, date, dateTime))
+            return dateFormat.isEmpty() ? locale.toString(date, QLocale::ShortFormat) : locale.toString(date, dateFormat);
         break;
     case DateTime:
         if (readDateTime(value, dateTime))
@@ -106,9 +130,10 @@ bool NCReportValueFormat::typeByName(const QString& name, Type& type)
 
 bool NCReportValueFormat::dateFormatShowsValues() const
 {
-    // Two moments that differ in every field a format can show, AM/PM included.
-    const QDateTime early(QDate(2001, 2, 3), QTime(4, 5, 6, 7));
-    const QDateTime late(QDate(2034, 11, 25), QTime(16, 47, 58, 890));
+    // Two moments that differ in every field a format can show, the weekday (a Saturday and a
+    // Monday) and AM/PM included.
+    const QDateTime early(QDate(2001, 2, 3), QTime(4, 5, 6, 7), Qt::UTC);
+    const QDateTime late(QDate(2034, 11, 27), QTime(16, 47, 58, 890), Qt::UTC);
     const QLocale c = QLocale::c();
     if (type == DateTime)
         return c.toString(early, dateFormat) != c.toString(late, dateFormat);

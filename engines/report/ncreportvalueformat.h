@@ -28,8 +28,13 @@ struct NCREPORT_EXPORT NCReportValueFormat {
     // A number held as one, or as text in the C locale (item models and text files give text);
     // false for anything else, infinities and NaN included.
     static bool readNumber(const QVariant& value, double& number);
-    // A date and time held as one (a date at midnight), or as ISO 8601 text ("2026-01-15",
-    // "2026-01-15T10:30:00"); false for anything else.
+    // A date, or a date and time, held as one or as ISO 8601 text ("2026-01-15",
+    // "2026-01-15T10:30:00"); false for anything else. A date alone leaves `dateTime` null (its
+    // local midnight may not exist where daylight saving time begins at midnight); a date and
+    // time gives its date in `date` too.
+    static bool readDate(const QVariant& value, QDate& date, QDateTime& dateTime);
+    // The same as a moment: a date alone at the start of its day (01:00 where the day begins
+    // with daylight saving time); false for anything else.
     static bool readDateTime(const QVariant& value, QDateTime& dateTime);
 
     // The type named `name` ("text", "number", "currency", "date", "datetime"); false when no

@@ -351,12 +351,14 @@ private:
     }
 
     // "ciudad, importe desc": columns separated by commas, each optionally followed by "asc" or
-    // "desc". A column name may hold spaces; an entry with no name is refused.
+    // "desc". A column name may hold spaces; an entry with no name is refused. A column named
+    // again is dropped: once the rows are ordered by it, it cannot order them any further.
     bool readSort(QVector<NCReportSortKey>& keys)
     {
         const QString sort = text(QStringLiteral("sort"));
         if (sort.trimmed().isEmpty())
             return true;
+        QSet<QString> columns;
         for (const QString& entry : sort.split(QLatin1Char(','))) {
             NCReportSortKey key;
             key.column = entry.trimmed();
@@ -368,7 +370,10 @@ private:
             }
             if (key.column.isEmpty())
                 return fail(NCReportXMLDefReader::tr("The sort %1 names no column in one of its entries").arg(sort));
-            keys.append(key);
+            if (!columns.contains(key.column)) {
+                columns.insert(key.column);
+                keys.append(key);
+            }
         }
         return true;
     }
@@ -499,9 +504,21 @@ private:
     {
         for (int i = 0; i < def->details().size(); ++i) {
             const NCReportDetail& detail = def->details().at(i);
-            if (!def->dataSource(detail.dataSourceId)) {
-                line = detailLines.value(i);
+            NCReportDataSource* source = def->dataSource(detail.dataSourceId);
+            line = detailLines.value(i);
+            if (!source) {
                 message = NCReportXMLDefReader::tr("The detail %1 uses the unknown data source %2").arg(detail.id, detail.dataSourceId);
+                return false;
+            }
+            // Different names for more columns than there are: some name none (or, where a
+            // source reads names as numbers, the same one twice).
+            const int columns = knownColumnCount(source);
+            if (columns >= 0 && detail.sort.size() > columns) {
+                message = NCReportXMLDefReader::tr("The detail %1 is sorted by %2 columns, more than its data source %3 has (%4)")
+                              .arg(detail.id)
+                              .arg(detail.sort.size())
+                              .arg(source->id())
+                              .arg(columns);
                 return false;
             }
         }
@@ -514,6 +531,21 @@ private:
             }
         }
         return true;
+    }
+
+    // The columns of a source before the report runs, where the definition tells them: inline
+    // strings (read by opening them, which reads nothing else) and an item model registered
+    // before loading. -1 where only the run can tell: files, queries, a model registered later.
+    static int knownColumnCount(NCReportDataSource* source)
+    {
+        if (auto* model = qobject_cast<NCReportItemModelDataSource*>(source))
+            return model->itemModel() ? model->columnCount() : -1;
+        if (!qobject_cast<NCReportStringListDataSource*>(source) || source->dataSourceType() != NCReportDataSource::StringList
+            || !source->open())
+            return -1;
+        const int columns = source->columnCount();
+        source->close();
+        return columns;
     }
 
     QXmlStreamReader& xml;

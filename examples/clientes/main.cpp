@@ -11,12 +11,32 @@
 
 #include <Mirokit/ZApplication.h>
 #include <Mirokit/ZCApplication.h>
+#include <Mirokit/ZCSettingsMainWindow.h>
 
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+// The program's application object: the widget style the user chose last time comes back, and
+// is kept again when the program ends.
+class ClientesApplication : public ZCApplication
+{
+public:
+    ClientesApplication() : ZCApplication(QStringLiteral("Clientes")) { LoadSettings(); }
+    ~ClientesApplication() override { SaveSettings(); }
+};
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    ZCApplication::OnInitMain();
+    // "clientes:--selftest%20/tmp/demo", as a link starts the program, becomes two arguments.
+    QList<QByteArray> uriArguments;
+    QSharedPointer<char*> uriArgv;
+    ZCApplication::GetArgsFromUri(argc, argv, QStringLiteral("clientes:"), uriArguments, uriArgv);
+
     const QStringList arguments = [&] {
         QStringList list;
         for (int i = 1; i < argc; ++i)
@@ -27,7 +47,6 @@ int main(int argc, char** argv)
     if (selftest >= 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    ZCApplication::OnInitMain();
     ZApplication application(argc, argv);
     // A program for Spain: numbers, money and dates in Spanish formats, the report engine's
     // messages in Spanish too (the library's own texts are Spanish already).
@@ -35,7 +54,7 @@ int main(int argc, char** argv)
     QTranslator engineTexts;
     if (engineTexts.load(QStringLiteral(":/Resources/ncreport_es.qm")))
         application.installTranslator(&engineTexts);
-    ZCApplication mirokit(QStringLiteral("Clientes"));
+    ClientesApplication mirokit;
     mirokit.SetRobotoFont();
 
     ClientesModel clientes(GenerarClientes(2000, 2026));
@@ -45,9 +64,9 @@ int main(int argc, char** argv)
 
     window.resize(1100, 700);
     // Tool bars and docks exist by now, so their saved layout can be restored.
-    window.LoadSettings(0x7);
+    window.LoadSettings(ZCSettingsMainWindow::AllSections);
     window.show();
     const int status = application.exec();
-    window.SaveSettings(0x7);
+    window.SaveSettings(ZCSettingsMainWindow::AllSections);
     return status;
 }

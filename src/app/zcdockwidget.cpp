@@ -300,17 +300,40 @@ void ZCDockWidget::applyAutoHide(bool autoHide, bool collapse)
         if (area != Qt::NoDockWidgetArea && !isFloating())
             onLocationChanged(area);
         // Turned on from code the pointer is elsewhere: the dock goes to its tab now, as it does
-        // when the pointer leaves it after the title-bar button. Only a dock with a tab, or it
-        // could not be brought back.
-        if (collapse && GetTabToolbarMain() >= 0) {
-            m_hideTimer->stop();
-            hide();
-        }
+        // when the pointer leaves it after the title-bar button.
+        if (collapse)
+            Colapsar();
     } else {
         removeTab();
         if (wasAutoHidden && !isVisible())
             show();
     }
+    if (wasAutoHidden != autoHide)
+        emit autoOcultableCambiado(autoHide);
+}
+
+bool ZCDockWidget::EstaColapsado() const
+{
+    return m_autoHide && isHidden();
+}
+
+void ZCDockWidget::Expandir()
+{
+    if (!m_autoHide)
+        return;
+    // From code the mates of the area may be out with no hide pending: they go back too.
+    for (ZCDockWidget* dock : areaMates())
+        dock->Colapsar();
+    ShowDockAutoOcultable();
+}
+
+void ZCDockWidget::Colapsar()
+{
+    // Only a dock with a tab: without one it could not be brought back.
+    if (!m_autoHide || GetTabToolbarMain() < 0)
+        return;
+    m_hideTimer->stop();
+    hide();
 }
 
 void ZCDockWidget::SetAutoOcultableSegunArea()

@@ -23,10 +23,15 @@ class ZCTitleBarWidget;
 
     SaveMainWindowState() and RestoreMainWindowState() write and read the record of the
     auto-hide flags of every dock of a window (the settings key StateDocks).
+
+    From code: SetAutoOcultable() switches the mode (an auto-hidden dock then waits in its tab,
+    collapsed), Expandir() brings an auto-hidden dock out of its tab now and Colapsar() sends it
+    back; autoOcultableCambiado() tells each change of mode.
 */
 class MIROKIT_EXPORT ZCDockWidget : public QDockWidget
 {
     Q_OBJECT
+    Q_PROPERTY(bool autoOcultable READ EsAutoOcultable NOTIFY autoOcultableCambiado)
 
 public:
     ZCDockWidget(const QString& title, QWidget* parent = nullptr, Qt::WindowFlags flags = {});
@@ -36,8 +41,14 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void setVisible(bool visible) override;
 
+    //! Turns auto-hide on (the dock collapses into its tab) or off (the dock is shown, pinned).
+    //! With \a applyToArea the other docks of this dock's area that are shown or auto-hidden take
+    //! the same mode, as the title-bar button does; without it this dock alone changes, as
+    //! restoring the dock record does.
     void SetAutoOcultable(bool autoHide, bool applyToArea);
     bool EsAutoOcultable() const;
+    //! Auto-hidden and waiting in its tab (not out over the content).
+    bool EstaColapsado() const;
 
     int GetTabToolbarMain() const;
     QTabBar* GetTabBar() const;
@@ -58,6 +69,20 @@ public:
     void setWindowTitle(const QString& title);
     // Qt's, public so that the title bar can draw the dock's title.
     void initStyleOption(QStyleOptionDockWidget* option) const;
+
+public slots:
+    //! An auto-hidden dock out of its tab now, the other docks of its area back in theirs, as
+    //! when the pointer comes over its tab; it goes back half a second after the pointer has
+    //! left it. Nothing for a dock that is not auto-hidden.
+    void Expandir();
+    //! An auto-hidden dock back into its tab now. Nothing for a dock that is not auto-hidden.
+    void Colapsar();
+
+signals:
+    //! This dock's mode changed, whatever changed it (the title-bar button, SetAutoOcultable(),
+    //! the dock record, floating, joining an area). Every dock of an area reports a change of
+    //! the area's mode, so any one of them tells it.
+    void autoOcultableCambiado(bool autoHide);
 
 protected slots:
     void onLocationChanged(Qt::DockWidgetArea area);

@@ -60,6 +60,13 @@ ZCMainWindow::~ZCMainWindow()
         s_currentMainWindow = nullptr;
     s_mainWindows.removeAll(this);
     GetGestorEstiloCalendario()->SaleWidget(this);
+    // Views among the window's own widgets are destroyed after this destructor, by QWidget's,
+    // while their pointer to the window still looks alive: they must not come back to a list
+    // that is gone.
+    for (ZCView* view : qAsConst(m_views)) {
+        if (view)
+            view->m_mainWindow = nullptr;
+    }
 }
 
 const QString& ZCMainWindow::GetNombreAplicacion() const

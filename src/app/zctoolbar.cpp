@@ -3,6 +3,7 @@
 #include "zceventposition_p.h"
 #include "zcpopupplacement_p.h"
 
+#include <QActionEvent>
 #include <QApplication>
 #include <QCursor>
 #include <QDebug>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <QToolButton>
+#include <QWidgetAction>
 
 #include <algorithm>
 
@@ -30,22 +32,40 @@ QAction* ZCToolBar::addWidget(QWidget* widget)
         qWarning().noquote() << tr("ZCToolBar::addWidget: el widget es nulo");
         return nullptr;
     }
-    auto* button = qobject_cast<QToolButton*>(widget);
-    if ((m_options & HoverMenus) && button) {
-        button->setPopupMode(QToolButton::InstantPopup);
-        button->installEventFilter(this);
-        if (QMenu* menu = button->menu())
-            menu->installEventFilter(this);
-    }
     return QToolBar::addWidget(widget);
+}
+
+// Every way a widget comes into the bar ends here: this addWidget, QToolBar's through a
+// QToolBar pointer, insertWidget, or a QWidgetAction of the host's.
+void ZCToolBar::actionEvent(QActionEvent* event)
+{
+    QToolBar::actionEvent(event);
+    if (event->type() != QEvent::ActionAdded || !(m_options & HoverMenus)
+        || !qobject_cast<QWidgetAction*>(event->action()))
+        return;
+    auto* button = qobject_cast<QToolButton*>(widgetForAction(event->action()));
+    if (!button)
+        return;
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->installEventFilter(this);
+    if (QMenu* menu = button->menu())
+        menu->installEventFilter(this);
 }
 
 bool ZCToolBar::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::Enter:
-        hoverButton(watched);
+    case QEvent::Enter: {
+        // Qt 6 sends an Enter to the widget under a resting pointer when a pop-up closes (Qt 5
+        // waits for the pointer to move): a menu just closed with Escape or a click must not
+        // open again under a pointer that has not moved.
+        const bool reentered = m_pointerAtMenuClose == QCursor::pos();
+        if (isHoverButton(watched))
+            m_pointerAtMenuClose.reset();
+        if (!reentered)
+            hoverButton(watched);
         break;
+    }
     case QEvent::MouseMove:
         // An open menu grabs the pointer, so the other buttons of the bar get no Enter while
         // it is open: the menu's own moves over the bar tell where the pointer went.
@@ -56,14 +76,18 @@ bool ZCToolBar::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::Leave:
-        if (qobject_cast<QMenu*>(watched)
-            && !keepsMenusOpenAt(QApplication::widgetAt(QCursor::pos())))
+        if (isHoverButton(watched))
+            m_pointerAtMenuClose.reset();
+        else if (qobject_cast<QMenu*>(watched) && !keepsMenusOpenAt(QApplication::widgetAt(QCursor::pos())))
             scheduleMenuChange(nullptr);
         break;
     case QEvent::Show:
     case QEvent::Hide:
-        if (qobject_cast<QMenu*>(watched))
+        if (qobject_cast<QMenu*>(watched)) {
+            if (event->type() == QEvent::Hide)
+                m_pointerAtMenuClose = QCursor::pos();
             syncButtonsDown();
+        }
         break;
     default:
         break;

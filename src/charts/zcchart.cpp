@@ -300,12 +300,29 @@ void applyRange(QAbstractAxis* axis, double min, double max)
     }
 }
 
+// Ticks at 1, 2 or 5 times a power of ten, labelled with the decimals that step needs and no
+// more (Qt's own labels carry one decimal more than the step, whatever it is).
+void applyNiceTicks(QValueAxis* axis)
+{
+    const double span = axis->max() - axis->min();
+    if (!(span > 0) || !std::isfinite(span))
+        return;
+    axis->applyNiceNumbers();
+    const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
+    // The step is a power of ten times 1, 2 or 5, give or take the rounding of the division.
+    const int decimals = std::clamp(int(std::ceil(-std::log10(step) - 1e-9)), 0, 15);
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
+}
+
 } // namespace
 
+// Axis labels in the chart's locale, the application's (the default QLocale) unless the host
+// sets another, with its decimal point and digit grouping.
 ZCChart::ZCChart(QGraphicsItem* parent)
     : QChart(parent)
     , m_items(new ZCChartItemTable)
 {
+    setLocalizeNumbers(true);
 }
 
 ZCChart::~ZCChart() = default;
@@ -344,6 +361,12 @@ void ZCChart::RepresentaGeneradoresSeries(const QList<ZCGeneradorSeriesChart*>& 
     m_rebuild.reset();
     AddAllSeries();
     AddEjes();
+    if (m_ajustarEjeValor) {
+        for (QAbstractAxis* axis : axes()) {
+            if (auto* values = qobject_cast<QValueAxis*>(axis))
+                applyNiceTicks(values);
+        }
+    }
     connectLegendMarkers();
     update();
 }
@@ -1174,7 +1197,7 @@ void ZCChart::AjustaEjeValor()
     if (!axis)
         return;
     applyRange(axis, min, max);
-    axis->applyNiceNumbers();
+    applyNiceTicks(axis);
 }
 
 void ZCChart::AplicaTemaPorDefecto()

@@ -33,6 +33,10 @@ class ZCGeneradorSeriesChart;
     find the item in constant time, and translate a click into itemClicked or, when no item is
     found, seriesClicked.
 
+    While value-axis fitting is on (the default), every value axis of a rebuild and the one that
+    AjustaEjeValor fits get ticks at 1, 2 or 5 times a power of ten. Axis labels follow the
+    chart's locale, which is the application's unless the host sets another.
+
     The generators stay the caller's and must outlive the representation made from them.
 */
 class MIROKIT_CHARTS_EXPORT ZCChart : public QtCharts::QChart

@@ -6,6 +6,7 @@
 #include "zcsettings.h"
 #include "zfont.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -13,6 +14,8 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSpinBox>
+
+#include <algorithm>
 
 ZDateTimeEdit::ZDateTimeEdit(QWidget* parent)
     : QDateTimeEdit(parent)
@@ -209,6 +212,19 @@ bool ZDateTimeEdit::ShowCalendar(bool show)
     }
     if (isCalendarShown())
         return true;
+    const QStyleOptionComboBox comboOption = comboBoxOption();
+    const QRect arrow = style()->subControlRect(QStyle::CC_ComboBox, &comboOption,
+                                                QStyle::SC_ComboBoxArrow, this);
+    QMouseEvent press(QEvent::MouseButtonPress, arrow.center(), mapToGlobal(arrow.center()),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    mousePressEvent(&press);
+    return isCalendarShown();
+}
+
+// With the calendar pop-up on, QDateTimeEdit draws itself, and places its text, as an editable
+// combo box: the spin box's own state in a combo box's option.
+QStyleOptionComboBox ZDateTimeEdit::comboBoxOption() const
+{
     QStyleOptionSpinBox spinOption;
     initStyleOption(&spinOption);
     QStyleOptionComboBox comboOption;
@@ -218,12 +234,54 @@ bool ZDateTimeEdit::ShowCalendar(bool show)
     comboOption.subControls = spinOption.subControls;
     comboOption.activeSubControls = spinOption.activeSubControls;
     comboOption.state = spinOption.state;
-    const QRect arrow = style()->subControlRect(QStyle::CC_ComboBox, &comboOption,
-                                                QStyle::SC_ComboBoxArrow, this);
-    QMouseEvent press(QEvent::MouseButtonPress, arrow.center(), mapToGlobal(arrow.center()),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    mousePressEvent(&press);
-    return isCalendarShown();
+    return comboOption;
+}
+
+// Qt measures the texts of the earliest and the latest value only, which with month or weekday
+// names are seldom the widest, and sizes the editor as a spin box even when the calendar pop-up
+// has turned the spin buttons off and its drop-down arrow takes their place.
+QSize ZDateTimeEdit::sizeHint() const
+{
+    ensurePolished();
+    // As Qt does: the text, a space and room for the blinking cursor.
+    const QSize text(widestTextWidth() + fontMetrics().horizontalAdvance(QLatin1Char(' ')) + 2,
+                     lineEdit()->sizeHint().height());
+    QSize hint;
+    if (calendarPopup()) {
+        const QStyleOptionComboBox option = comboBoxOption();
+        hint = style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
+    } else {
+        QStyleOptionSpinBox option;
+        initStyleOption(&option);
+        hint = style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
+    }
+    return hint.expandedTo(QDateTimeEdit::sizeHint());
+}
+
+QSize ZDateTimeEdit::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+// Every day of a leap year shows every month name, every weekday name and every day number,
+// and a morning and an evening time both halves of the day. The widths of the sections add
+// up, so the widest of these texts is the widest the format can show (in digits as wide as
+// one another, as most fonts draw them).
+int ZDateTimeEdit::widestTextWidth() const
+{
+    const QString key = displayFormat() + QLatin1Char('\n') + locale().bcp47Name() + QLatin1Char('\n')
+                        + font().key();
+    if (key == m_measuredFor)
+        return m_widestTextWidth;
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 0;
+    for (QDate day(2024, 1, 1); day.year() == 2024; day = day.addDays(1)) {
+        for (const QTime& time : {QTime(10, 58, 58, 888), QTime(22, 58, 58, 888)})
+            widest = std::max(widest, metrics.horizontalAdvance(textFromDateTime(QDateTime(day, time))));
+    }
+    m_measuredFor = key;
+    m_widestTextWidth = widest;
+    return widest;
 }
 
 bool ZDateTimeEdit::isWholeTextSelected() const

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QStyleOptionComboBox;
 class ZCCalendarWidget;
 
 /*!
@@ -62,6 +63,11 @@ public:
     // An empty editor is not stepped: it becomes now, with its first section selected.
     void stepBy(int steps) override;
 
+    // Wide enough for the widest text of the display format, whichever month, weekday and
+    // time it shows; the minimum is the same, as with Qt's date editors.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 public slots:
     void setDateTime(const QDateTime& dateTime);
     void setDate(const QDate& date);
@@ -98,6 +104,8 @@ private:
     void fillWithNow();
     void takeOnlyPickedDays();
     bool isCalendarShown() const;
+    QStyleOptionComboBox comboBoxOption() const;
+    int widestTextWidth() const;
     static QStringView leadingDay(const QString& text);
     bool isDayTypedFirst() const;
     bool acceptsMissingDay(const QString& input) const;
@@ -109,4 +117,7 @@ private:
     bool m_showCalendarOnFocus = false;
     bool m_februaryThree = false;
     bool m_showingTypedDay = false;
+    // The widest text measured for the format, locale and font named by the key.
+    mutable QString m_measuredFor;
+    mutable int m_widestTextWidth = 0;
 };

@@ -1,8 +1,7 @@
 #include "zfont.h"
 
 #include <QDebug>
-#include <cmath>
-#include <iterator>
+#include <cstdlib>
 #include <limits>
 #include <QJSEngine>
 #include <QQmlEngine>
@@ -23,24 +22,23 @@ constexpr double maximumSpacing = 33554431;
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 // Scripts keep Qt 5's weights (0 to 99, Normal 50, Bold 75) whatever the Qt; Qt 6 weighs fonts
-// from 1 to 1000. The named weights of the two scales stand for each other and the weights
-// between them are spread evenly; each Qt 5 weight gets a Qt 6 weight of its own, so a weight a
-// script sets reads back unchanged.
+// from 1 to 1000. A weight goes to the other scale as Qt 6 takes legacy weights
+// (QFont::setLegacyWeight, QFont::legacyWeight): to the named weight nearest to it there, the
+// lower of two equally near. So 99 is Black, every weight of Qt 6 reads as one of Qt 5's, and a
+// weight read and set again stays where it is.
 constexpr int namedWeights[][2] = {
     {0, QFont::Thin}, {12, QFont::ExtraLight}, {25, QFont::Light}, {50, QFont::Normal}, {57, QFont::Medium},
-    {63, QFont::DemiBold}, {75, QFont::Bold}, {81, QFont::ExtraBold}, {87, QFont::Black}, {99, 1000},
+    {63, QFont::DemiBold}, {75, QFont::Bold}, {81, QFont::ExtraBold}, {87, QFont::Black},
 };
 
 int convertedWeight(int weight, int fromScale)
 {
-    const int toScale = 1 - fromScale;
-    std::size_t upper = 1;
-    while (upper + 1 < std::size(namedWeights) && weight > namedWeights[upper][fromScale])
-        ++upper;
-    const auto& low = namedWeights[upper - 1];
-    const auto& high = namedWeights[upper];
-    const double share = double(weight - low[fromScale]) / (high[fromScale] - low[fromScale]);
-    return int(std::lround(low[toScale] + share * (high[toScale] - low[toScale])));
+    const int* nearest = namedWeights[0];
+    for (const int* named : namedWeights) {
+        if (std::abs(named[fromScale] - weight) < std::abs(nearest[fromScale] - weight))
+            nearest = named;
+    }
+    return nearest[1 - fromScale];
 }
 #endif
 } // namespace

@@ -173,6 +173,8 @@ void ZTextEdit::createToolBars()
             box->lineEdit()->setAccessibleName(box->accessibleName());
         m_formatToolBar->addWidget(box);
     }
+    for (QToolBar* toolBar : {m_editToolBar, m_styleToolBar, m_alignToolBar, m_listToolBar, m_formatToolBar})
+        toolBar->installEventFilter(this);
     connect(m_fontFamilyBox, &QComboBox::textActivated, this, &ZTextEdit::OnTextFamily);
     connect(m_fontSizeBox, &QComboBox::textActivated, this, &ZTextEdit::OnTextSize);
 }
@@ -523,7 +525,40 @@ bool ZTextEdit::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        if (qobject_cast<QToolBar*>(watched))
+            wrapToolBars();
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void ZTextEdit::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    wrapToolBars();
+}
+
+// The tool bars along the top in as many rows as the width needs: a tool bar too long for its
+// row would hide its last commands behind the extension button, two clicks away.
+void ZTextEdit::wrapToolBars()
+{
+    // A few pixels spare for the tool-bar area's own margins.
+    constexpr int areaMargins = 8;
+    const int available = contentsRect().width() - areaMargins;
+    int rowWidth = 0;
+    for (QToolBar* toolBar : {m_editToolBar, m_styleToolBar, m_alignToolBar, m_listToolBar, m_formatToolBar}) {
+        if (toolBar->isHidden() || toolBar->isFloating() || toolBarArea(toolBar) != Qt::TopToolBarArea)
+            continue;
+        const int width = toolBar->sizeHint().width();
+        const bool startsRow = rowWidth > 0 && rowWidth + width > available;
+        rowWidth = startsRow ? width : rowWidth + width;
+        if (toolBarBreak(toolBar) == startsRow)
+            continue;
+        if (startsRow)
+            insertToolBarBreak(toolBar);
+        else
+            removeToolBarBreak(toolBar);
+    }
 }
 
 QString ZTextEdit::text() const { return GetText(); }

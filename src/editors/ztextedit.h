@@ -92,6 +92,9 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Below the width of one row the tool bars wrap onto further rows, so that every command
+    // stays one click away.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QAction* createAction(const QString& text, const QString& icon, const QKeySequence& shortcut,
@@ -108,6 +111,7 @@ private:
     void updateListActions();
     void showGroupedToolBar(QToolBar* toolBar, QActionGroup* group, bool show);
     void updateFormattingVisibility();
+    void wrapToolBars();
     bool canPasteText() const;
     bool textBoxHasFocus() const;
 

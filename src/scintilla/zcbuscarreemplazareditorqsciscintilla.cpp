@@ -43,7 +43,12 @@ bool ZCBuscarReemplazarEditorQsciScintilla::findFrom(long position, const QStrin
                                                      bool wholeWords, bool backwards)
 {
     moveCaret(position);
-    return m_editor->findFirst(text, false, caseSensitive, wholeWords, false, !backwards);
+    if (!EsExpresionRegular())
+        return m_editor->findFirst(text, false, caseSensitive, wholeWords, false, !backwards);
+    // The C++11 (ECMAScript) syntax is the one closest to QRegularExpression's; Scintilla's
+    // whole-word flag does not apply to expressions, the pattern's word boundaries do.
+    return m_editor->findFirst(regexPattern(text, wholeWords), true, caseSensitive, false, false, !backwards, -1, -1,
+                               true, false, true);
 }
 
 // A Latin-1 document holds no character above U+00FF: QScintilla would search for the '?' it
@@ -57,11 +62,7 @@ bool ZCBuscarReemplazarEditorQsciScintilla::canHold(const QString& text) const
 void ZCBuscarReemplazarEditorQsciScintilla::Buscar(const QString& text, bool caseSensitive, bool wholeWords,
                                                    bool backwards)
 {
-    if (!m_editor) {
-        SetEstadoVuelta(NoEncontrado);
-        return;
-    }
-    if (!canHold(text)) {
+    if (!m_editor || !EsBuscable(text) || !canHold(text)) {
         SetEstadoVuelta(NoEncontrado);
         return;
     }
@@ -72,7 +73,7 @@ void ZCBuscarReemplazarEditorQsciScintilla::Buscar(const QString& text, bool cas
     const long from = backwards ? selectionStart() : selectionEnd();
     SetEstadoVuelta(Encontrado);
     bool found = findFrom(from, text, caseSensitive, wholeWords, backwards);
-    if (!found) {
+    if (!found && DaLaVuelta()) {
         SetEstadoVuelta(backwards ? VueltaPorElPrincipio : VueltaPorElFinal);
         const long restart = backwards ? send(QsciScintillaBase::SCI_GETLENGTH) : 0;
         found = findFrom(restart, text, caseSensitive, wholeWords, backwards);

@@ -18,6 +18,7 @@
 #include <QJsonObject>
 #include <QMenu>
 #include <QStyle>
+#include <QWidget>
 #include <QXmlStreamReader>
 
 namespace {
@@ -162,6 +163,7 @@ bool ZCGestorTemasEstilo::SetTema(int index)
     makeCurrent(index);
     if (!m_hostLook->ownStyleSheet)
         qApp->setStyleSheet(styleSheet);
+    repaintWidgets();
     emit temaChanged(index);
     return true;
 }
@@ -173,6 +175,7 @@ void ZCGestorTemasEstilo::QuitarTema()
     makeCurrent(-1);
     if (!m_hostLook->ownStyleSheet)
         qApp->setStyleSheet(m_hostLook->styleSheet);
+    repaintWidgets();
     emit temaChanged(-1);
 }
 
@@ -258,7 +261,8 @@ const ZCTemaEstilo& ZCGestorTemasEstilo::drawingThemeOf(const QString& iconName)
 
 QString ZCGestorTemasEstilo::GetPathFromTheme(const QString& iconName) const
 {
-    return svgPath(drawingThemeOf(iconName), iconName);
+    const ZCTemaEstilo& theme = drawingThemeOf(iconName);
+    return hasDrawing(theme, iconName) ? svgPath(theme, iconName) : QString();
 }
 
 bool ZCGestorTemasEstilo::ExistsIconFromTheme(const QString& iconName) const
@@ -286,6 +290,38 @@ QIcon ZCGestorTemasEstilo::FromTheme(const QString& iconName, EEstadoIcono state
     return icon;
 }
 
+QIcon ZCGestorTemasEstilo::GetIconoTema(const QString& iconName, EEstadoIcono state)
+{
+    if (!m_iconosTema)
+        m_iconosTema = std::make_unique<ZCCacheIconos>();
+    if (m_iconosTema->Contains(iconName, state))
+        return m_iconosTema->GetIcon(iconName, state);
+    const QIcon icon(ZCSVGIconEngine::followingTheme(iconName, state));
+    releaseWithApplication();
+    m_iconosTema->SetIcon(iconName, state, icon);
+    return icon;
+}
+
+void ZCGestorTemasEstilo::warnMissingIcon(const QString& iconName)
+{
+    if (m_missingIconsWarned.contains(iconName))
+        return;
+    m_missingIconsWarned.insert(iconName);
+    qWarning().noquote() << tr("No se encuentra el icono '%1' ni en el tema '%2' ni en el tema por defecto")
+                                .arg(iconName, themeInForce().GetNombre());
+}
+
+// Icons drawn from the theme follow it at their next painting; a host whose own style sheet
+// stays (no repolish) or QuitarTema still has to have them painted again.
+void ZCGestorTemasEstilo::repaintWidgets() const
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows)
+        window->update();
+}
+
 QMenu* ZCGestorTemasEstilo::GetMenuTemas()
 {
     if (m_menuTemas)
@@ -295,18 +331,36 @@ QMenu* ZCGestorTemasEstilo::GetMenuTemas()
     m_menuTemas = new QMenu;
     auto* group = new QActionGroup(m_menuTemas);
     group->setExclusive(true);
-    for (int index = 0; index < m_temas.size(); ++index) {
-        auto* action = new QAction(m_temas.at(index).GetNombre(), group);
+    const auto addChoice = [this, group](const QString& text, int index) {
+        auto* action = new QAction(text, group);
         action->setCheckable(true);
-        action->setChecked(index == m_currentIndex);
-        connect(action, &QAction::triggered, this, [this, index] { SetTema(index); });
+        action->setData(index);
         m_menuTemas->addAction(action);
+        return action;
+    };
+    for (int index = 0; index < m_temas.size(); ++index) {
+        // A theme that fails to apply must not keep the check the click gave it.
+        connect(addChoice(m_temas.at(index).GetNombre(), index), &QAction::triggered, this, [this, index] {
+            SetTema(index);
+            checkThemeInForce();
+        });
     }
     if (!m_temas.isEmpty()) {
+        connect(addChoice(tr("Sin tema"), -1), &QAction::triggered, this, &ZCGestorTemasEstilo::QuitarTema);
         m_menuTemas->addSeparator();
         m_menuTemas->addAction(GetActionRefresh());
     }
+    // The check follows the theme in force, however it was chosen.
+    connect(this, &ZCGestorTemasEstilo::temaChanged, m_menuTemas, [this] { checkThemeInForce(); });
+    checkThemeInForce();
     return m_menuTemas;
+}
+
+void ZCGestorTemasEstilo::checkThemeInForce()
+{
+    for (QAction* action : m_menuTemas->actions())
+        if (action->isCheckable())
+            action->setChecked(action->data().toInt() == m_currentIndex);
 }
 
 QAction* ZCGestorTemasEstilo::GetActionRefresh()
@@ -354,4 +408,5 @@ void ZCGestorTemasEstilo::releaseGuiObjects()
     delete self->m_menuTemas;
     delete self->m_actionRefresh;
     self->m_caches.clear();
+    self->m_iconosTema.reset();
 }

@@ -8,8 +8,10 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -68,8 +70,18 @@ public:
     void QuitarTema();
 
     QIcon FromTheme(const QString& iconName, EEstadoIcono state);
+    //! An icon for a host to ask for at any time, even before the first SetTema: it looks its
+    //! name up whenever it is drawn, in the theme in force, else the default theme, else Qt's
+    //! icon theme, so it follows SetTema() and QuitarTema() without being asked for again. A
+    //! name that none of them has draws nothing and is warned about once.
+    QIcon GetIconoTema(const QString& iconName, EEstadoIcono state = EstadoNormal);
+    //! The SVG file that draws the icon now: the theme in force's, else the default theme's;
+    //! empty when neither has one.
     QString GetPathFromTheme(const QString& iconName) const;
 
+    //! The themes (built once: themes added later are not in it), "Sin tema", and the refresh
+    //! action. The check is on the theme in force, also when SetTema or QuitarTema is called
+    //! elsewhere.
     QMenu* GetMenuTemas();
     QAction* GetActionRefresh();
 
@@ -89,6 +101,9 @@ private:
     friend class ZCSVGIconEngine;
 
     bool ExistsIconFromTheme(const QString& iconName) const;
+    // One warning per icon name that no theme draws, however often it is painted.
+    void warnMissingIcon(const QString& iconName);
+    void repaintWidgets() const;
     // The host's current theme, or the library's default one while the host has chosen none.
     const ZCTemaEstilo& themeInForce() const;
     // The theme whose folder holds the icon's drawing: the theme in force, or the default theme
@@ -101,12 +116,16 @@ private:
     bool parseStyleSheet(int index, QString& styleSheet);
     bool hasWellFormedIcons(const ZCTemaEstilo& theme) const;
     void onRefresh();
+    void checkThemeInForce();
     void releaseWithApplication();
     static void releaseGuiObjects();
 
     QList<ZCTemaEstilo> m_temas;
     int m_currentIndex = -1;
     QMap<int, ZCCacheIconos> m_caches;
+    // GetIconoTema's icons: one per name and state, whatever the theme, since they follow it.
+    std::unique_ptr<ZCCacheIconos> m_iconosTema;
+    QSet<QString> m_missingIconsWarned;
     QPointer<QMenu> m_menuTemas;
     QPointer<QAction> m_actionRefresh;
     // Bumped by every SetTema, so icon engines know their drawings may be stale (new colours,

@@ -186,7 +186,9 @@ QString& recycledScratch()
 }
 
 // The declarations of a :root block: a line feed ends one, and so does a ';' outside quotes and
-// parentheses, so `--a: x; --b: y;` on one line declares two variables as CSS reads it.
+// parentheses, so `--a: x; --b: y;` on one line declares two variables as CSS reads it. A quote or
+// parenthesis left open (an apostrophe in `--nota: l'app;`) ends with its line: it must not
+// swallow the declarations below it.
 QStringList declarationsOf(const QString& content)
 {
     QStringList declarations;
@@ -194,20 +196,22 @@ QStringList declarationsOf(const QString& content)
     QChar quote;
     int depth = 0;
     for (const QChar c : content) {
-        if (!quote.isNull()) {
-            quote = c == quote ? QChar() : quote;
-        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            quote = c;
-        } else if (c == QLatin1Char('(')) {
-            ++depth;
-        } else if (c == QLatin1Char(')')) {
-            depth = qMax(0, depth - 1);
-        } else if (c == QLatin1Char('\n') || (c == QLatin1Char(';') && depth == 0)) {
+        const bool ends = c == QLatin1Char('\n') || (c == QLatin1Char(';') && quote.isNull() && depth == 0);
+        if (ends) {
             declarations.append(current);
             current.clear();
+            quote = QChar();
             depth = 0;
             continue;
         }
+        if (!quote.isNull())
+            quote = c == quote ? QChar() : quote;
+        else if (c == QLatin1Char('"') || c == QLatin1Char('\''))
+            quote = c;
+        else if (c == QLatin1Char('('))
+            ++depth;
+        else if (c == QLatin1Char(')'))
+            depth = qMax(0, depth - 1);
         current.append(c);
     }
     declarations.append(current);
@@ -607,7 +611,8 @@ QSize renderSize(const QString& svgPath, const QIcon& icon, const QSize& request
 {
     if (!requested.isEmpty())
         return requested;
-    QSize natural = QSvgRenderer(svgPath).defaultSize();
+    // No drawing of the theme's: the icon comes from Qt's icon theme.
+    QSize natural = svgPath.isEmpty() ? QSize() : QSvgRenderer(svgPath).defaultSize();
     if (natural.isEmpty() && !icon.availableSizes().isEmpty())
         natural = icon.availableSizes().constLast();
     if (natural.isEmpty())

@@ -140,6 +140,20 @@ ZCSVGIconEngine::ZCSVGIconEngine(const QString& iconName, ZCGestorTemasEstilo::E
 
 ZCSVGIconEngine::~ZCSVGIconEngine() = default;
 
+ZCSVGIconEngine* ZCSVGIconEngine::followingTheme(const QString& iconName, ZCGestorTemasEstilo::EEstadoIcono state)
+{
+    auto* engine = new ZCSVGIconEngine(iconName, state);
+    engine->m_followsTheme = true;
+    return engine;
+}
+
+QIcon ZCSVGIconEngine::fallback()
+{
+    if (!m_fallback)
+        m_fallback = m_followsTheme ? QIcon::fromTheme(m_iconName) : QIcon();
+    return *m_fallback;
+}
+
 QByteArray ZCSVGIconEngine::recolour(const QByteArray& svg, const QColor& colour)
 {
     const QString colourText = colour.name();
@@ -164,6 +178,7 @@ void ZCSVGIconEngine::dropStaleDrawing()
     m_revision = revision;
     m_style = style;
     m_renderer.reset();
+    m_fallback.reset();
     m_pixmaps.clear();
 }
 
@@ -175,10 +190,16 @@ QSvgRenderer* ZCSVGIconEngine::renderer()
     const ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
     // The colours are the theme in force's even when the drawing is the default theme's.
     const ZCTemaEstilo& theme = manager->themeInForce();
-    QFile file(manager->GetPathFromTheme(m_iconName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning().noquote()
-            << tr("No se encuentra el icono '%1' en el tema '%2'").arg(m_iconName, theme.GetNombre());
+    // No theme draws the name: the path is empty, and QFile would complain about it.
+    const QString path = manager->GetPathFromTheme(m_iconName);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        if (!m_followsTheme) {
+            qWarning().noquote()
+                << tr("No se encuentra el icono '%1' en el tema '%2'").arg(m_iconName, theme.GetNombre());
+        } else if (fallback().isNull()) {
+            GetGestorTemasEstilo()->warnMissingIcon(m_iconName);
+        }
         return nullptr;
     }
     m_renderer = std::make_unique<QSvgRenderer>(recolour(file.readAll(), theme.GetColor(m_state)));
@@ -198,6 +219,8 @@ void ZCSVGIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mo
     }
     if (QSvgRenderer* svg = renderer())
         svg->render(painter, QRectF(rect));
+    else if (!fallback().isNull())
+        fallback().paint(painter, rect, Qt::AlignCenter, mode, state);
 }
 
 QPixmap ZCSVGIconEngine::renderPixmap(const QSize& size)
@@ -211,13 +234,15 @@ QPixmap ZCSVGIconEngine::renderPixmap(const QSize& size)
     return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
 }
 
-QPixmap ZCSVGIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State)
+QPixmap ZCSVGIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state)
 {
     // Styles ask for the icon at the size left inside a button, which a squeezed button makes
     // empty: there is nothing to draw, and a painter on an empty image only complains.
     if (size.isEmpty())
         return QPixmap();
     dropStaleDrawing();
+    if (m_followsTheme && !renderer() && !fallback().isNull())
+        return fallback().pixmap(size, mode, state);
     const quint64 key = pixmapKey(size, mode);
     const auto cached = m_pixmaps.constFind(key);
     if (cached != m_pixmaps.constEnd())
@@ -237,7 +262,9 @@ QPixmap ZCSVGIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::Stat
 
 QIconEngine* ZCSVGIconEngine::clone() const
 {
-    return new ZCSVGIconEngine(m_iconName, m_state);
+    auto* engine = new ZCSVGIconEngine(m_iconName, m_state);
+    engine->m_followsTheme = m_followsTheme;
+    return engine;
 }
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)

@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QStyle;
 class QSvgRenderer;
@@ -40,17 +41,28 @@ public:
     static QByteArray recolour(const QByteArray& svg, const QColor& colour);
 
 private:
+    friend class ZCGestorTemasEstilo;
+
+    // An engine for ZCGestorTemasEstilo::GetIconoTema(): a name no theme draws comes from Qt's
+    // icon theme, else draws nothing with one warning for the name.
+    static ZCSVGIconEngine* followingTheme(const QString& iconName, ZCGestorTemasEstilo::EEstadoIcono state);
+
     void dropStaleDrawing();
+    // Qt's icon theme's icon of the name, for an engine that follows the theme and has no
+    // drawing; null otherwise.
+    QIcon fallback();
     QSvgRenderer* renderer();
     QPixmap renderPixmap(const QSize& size);
 
     QString m_iconName;
     ZCGestorTemasEstilo::EEstadoIcono m_state;
+    bool m_followsTheme = false;
 
     // Cache: valid for one theme revision and one application style (disabled pixmaps come
     // from the style).
     quint64 m_revision = 0;
     QPointer<QStyle> m_style;
     std::unique_ptr<QSvgRenderer> m_renderer;
+    std::optional<QIcon> m_fallback;
     QHash<quint64, QPixmap> m_pixmaps;  // by pixel size and mode
 };

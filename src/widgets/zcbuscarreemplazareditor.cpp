@@ -1,5 +1,7 @@
 #include "zcbuscarreemplazareditor.h"
 
+#include <QRegularExpression>
+
 ZCBuscarReemplazarEditor::ZCBuscarReemplazarEditor(QObject* parent)
     : QObject(parent)
 {
@@ -13,6 +15,43 @@ ZCBuscarReemplazarEditor::EEstadoVuelta ZCBuscarReemplazarEditor::GetEstadoVuelt
 void ZCBuscarReemplazarEditor::SetEstadoVuelta(EEstadoVuelta estado)
 {
     m_estadoVuelta = estado;
+}
+
+void ZCBuscarReemplazarEditor::SetExpresionRegular(bool regular)
+{
+    m_expresionRegular = regular;
+}
+
+bool ZCBuscarReemplazarEditor::EsExpresionRegular() const
+{
+    return m_expresionRegular;
+}
+
+void ZCBuscarReemplazarEditor::SetDarLaVuelta(bool wrap)
+{
+    m_darLaVuelta = wrap;
+}
+
+bool ZCBuscarReemplazarEditor::DaLaVuelta() const
+{
+    return m_darLaVuelta;
+}
+
+bool ZCBuscarReemplazarEditor::EsBuscable(const QString& text, QString* error) const
+{
+    if (text.isEmpty())
+        return false;
+    if (!m_expresionRegular)
+        return true;
+    const QRegularExpression expression(text);
+    if (error)
+        *error = expression.errorString();
+    return expression.isValid();
+}
+
+QString ZCBuscarReemplazarEditor::regexPattern(const QString& text, bool wholeWords) const
+{
+    return wholeWords ? QStringLiteral("\\b(?:%1)\\b").arg(text) : text;
 }
 
 bool ZCBuscarReemplazarEditor::Reemplazar(const QString& text, bool caseSensitive, bool wholeWords,

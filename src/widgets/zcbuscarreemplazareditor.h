@@ -29,6 +29,21 @@ public:
 
     EEstadoVuelta GetEstadoVuelta() const;
 
+    // Two options that hold for every later Buscar(), Reemplazar() and ReemplazarTodos(), besides
+    // their arguments. With a regular expression the search text is a pattern in the syntax of
+    // QRegularExpression (whole words: the match begins and ends at a word boundary); the
+    // replacement is still inserted as it is written. False at construction.
+    void SetExpresionRegular(bool regular);
+    bool EsExpresionRegular() const;
+    // Whether a search that reaches the end of the document (the beginning, backwards) goes on
+    // from the other end; without it such a search ends NoEncontrado, the cursor as it was. True
+    // at construction.
+    void SetDarLaVuelta(bool wrap);
+    bool DaLaVuelta() const;
+    // Whether \a text, as the options take it, can be searched for: not empty and, as a regular
+    // expression, well formed (\a error then says what is wrong).
+    bool EsBuscable(const QString& text, QString* error = nullptr) const;
+
 public slots:
     // The editor driven; null once it has been deleted.
     virtual QWidget* GetEditor() = 0;
@@ -51,6 +66,9 @@ public slots:
 
 protected:
     void SetEstadoVuelta(EEstadoVuelta estado);
+    // The search text of a regular-expression search as the pattern to run: for whole words,
+    // between word boundaries.
+    QString regexPattern(const QString& text, bool wholeWords) const;
 
     // The steps Reemplazar() and ReemplazarTodos() are made of; called only while the editor
     // exists.
@@ -68,4 +86,6 @@ protected:
 
 private:
     EEstadoVuelta m_estadoVuelta = Encontrado;
+    bool m_expresionRegular = false;
+    bool m_darLaVuelta = true;
 };

@@ -1,7 +1,10 @@
 #include "zcbuscarreemplazareditortextedit.h"
 
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include <functional>
 
 ZCBuscarReemplazarEditorTextEdit::ZCBuscarReemplazarEditorTextEdit(QTextEdit* editor, QObject* parent)
     : ZCBuscarReemplazarEditor(parent)
@@ -30,21 +33,31 @@ void ZCBuscarReemplazarEditorTextEdit::setCursor(const QTextCursor& cursor)
 void ZCBuscarReemplazarEditorTextEdit::Buscar(const QString& text, bool caseSensitive, bool wholeWords,
                                               bool backwards)
 {
-    if (!m_editor) {
+    if (!m_editor || !EsBuscable(text)) {
         SetEstadoVuelta(NoEncontrado);
         return;
     }
     QTextDocument::FindFlags flags;
-    flags.setFlag(QTextDocument::FindCaseSensitively, caseSensitive);
-    flags.setFlag(QTextDocument::FindWholeWords, wholeWords);
     flags.setFlag(QTextDocument::FindBackward, backwards);
-
+    // The document sets an expression's case option from this flag.
+    flags.setFlag(QTextDocument::FindCaseSensitively, caseSensitive);
     const QTextDocument* document = m_editor->document();
+    std::function<QTextCursor(int)> findFrom;
+    if (EsExpresionRegular()) {
+        const QRegularExpression expression(regexPattern(text, wholeWords));
+        findFrom = [=](int position) { return document->find(expression, position, flags); };
+    } else {
+        QTextDocument::FindFlags textFlags = flags;
+        textFlags.setFlag(QTextDocument::FindWholeWords, wholeWords);
+        findFrom = [=](int position) { return document->find(text, position, textFlags); };
+    }
+
+    const QTextCursor current = cursor();
     SetEstadoVuelta(Encontrado);
-    QTextCursor found = document->find(text, cursor(), flags);
-    if (found.isNull()) {
+    QTextCursor found = findFrom(backwards ? current.selectionStart() : current.selectionEnd());
+    if (found.isNull() && DaLaVuelta()) {
         SetEstadoVuelta(backwards ? VueltaPorElPrincipio : VueltaPorElFinal);
-        found = document->find(text, backwards ? document->characterCount() - 1 : 0, flags);
+        found = findFrom(backwards ? document->characterCount() - 1 : 0);
     }
     // Not found: the cursor and its selection stay as they were.
     if (found.isNull())

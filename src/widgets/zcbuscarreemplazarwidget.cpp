@@ -13,10 +13,17 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 constexpr int notFoundMessageTime = 5000;
 constexpr int wrappedMessageTime = 1000;
 constexpr int replacedMessageTime = 5000;
+
+constexpr ZCBuscarReemplazarWidget::EOpcionBuscar allOptions[] = {
+    ZCBuscarReemplazarWidget::CoincidirMayusculas, ZCBuscarReemplazarWidget::PalabrasCompletas,
+    ZCBuscarReemplazarWidget::HaciaAtras, ZCBuscarReemplazarWidget::ExpresionRegular,
+    ZCBuscarReemplazarWidget::DarLaVuelta};
 } // namespace
 
 ZCBuscarReemplazarWidget::ZCBuscarReemplazarWidget(QWidget* parent)
@@ -26,6 +33,8 @@ ZCBuscarReemplazarWidget::ZCBuscarReemplazarWidget(QWidget* parent)
     , m_mayusculas(new QCheckBox(tr("Coincidir minúsculas y mayúsculas"), this))
     , m_palabrasCompletas(new QCheckBox(tr("Palabras completas"), this))
     , m_haciaAtras(new QCheckBox(tr("Hacia atras"), this))
+    , m_expresionRegular(new QCheckBox(tr("Expresión regular"), this))
+    , m_darLaVuelta(new QCheckBox(tr("Dar la vuelta al documento"), this))
     , m_botonBuscar(new QPushButton(tr("&Buscar"), this))
     , m_botonReemplazar(new QPushButton(tr("&Reemplazar"), this))
     , m_botonReemplazarTodos(new QPushButton(tr("Reemplazar &todos"), this))
@@ -45,6 +54,25 @@ ZCBuscarReemplazarWidget::ZCBuscarReemplazarWidget(QWidget* parent)
     grid->addWidget(m_mayusculas, 2, 0, 1, 2);
     grid->addWidget(m_palabrasCompletas, 3, 0, 1, 2);
     grid->addWidget(m_haciaAtras, 4, 0, 1, 2);
+    grid->addWidget(m_expresionRegular, 5, 0, 1, 2);
+    grid->addWidget(m_darLaVuelta, 6, 0, 1, 2);
+    m_darLaVuelta->setChecked(true);
+
+    const std::pair<QObject*, const char*> names[] = {
+        {m_textoBuscar, "textoBuscar"},
+        {m_textoReemplazar, "textoReemplazar"},
+        {m_mayusculas, "mayusculas"},
+        {m_palabrasCompletas, "palabrasCompletas"},
+        {m_haciaAtras, "haciaAtras"},
+        {m_expresionRegular, "expresionRegular"},
+        {m_darLaVuelta, "darLaVuelta"},
+        {m_botonBuscar, "botonBuscar"},
+        {m_botonReemplazar, "botonReemplazar"},
+        {m_botonReemplazarTodos, "botonReemplazarTodos"},
+        {m_statusBar, "estado"},
+    };
+    for (const auto& [object, name] : names)
+        object->setObjectName(QLatin1String(name));
 
     // A grip would resize the window from the middle of the form.
     m_statusBar->setSizeGripEnabled(false);
@@ -75,6 +103,63 @@ void ZCBuscarReemplazarWidget::SetEditor(ZCBuscarReemplazarEditor* editor)
     // with the editor it served before and comes back with a visible one. Without an editor
     // there is nothing to follow, and the form is as the user left it.
     followEditorVisibility(!m_editorWidget || m_editorWidget->isVisible());
+}
+
+void ZCBuscarReemplazarWidget::SetTextoBuscar(const QString& text)
+{
+    m_textoBuscar->setText(text);
+}
+
+QString ZCBuscarReemplazarWidget::GetTextoBuscar() const
+{
+    return m_textoBuscar->text();
+}
+
+void ZCBuscarReemplazarWidget::SetTextoReemplazar(const QString& text)
+{
+    m_textoReemplazar->setText(text);
+}
+
+QString ZCBuscarReemplazarWidget::GetTextoReemplazar() const
+{
+    return m_textoReemplazar->text();
+}
+
+QCheckBox* ZCBuscarReemplazarWidget::optionBox(EOpcionBuscar option) const
+{
+    switch (option) {
+    case CoincidirMayusculas:
+        return m_mayusculas;
+    case PalabrasCompletas:
+        return m_palabrasCompletas;
+    case HaciaAtras:
+        return m_haciaAtras;
+    case ExpresionRegular:
+        return m_expresionRegular;
+    case DarLaVuelta:
+        return m_darLaVuelta;
+    }
+    return nullptr;
+}
+
+void ZCBuscarReemplazarWidget::SetOpcion(EOpcionBuscar option, bool on)
+{
+    if (QCheckBox* box = optionBox(option))
+        box->setChecked(on);
+}
+
+void ZCBuscarReemplazarWidget::SetOpciones(EOpcionesBuscar options)
+{
+    for (EOpcionBuscar option : allOptions)
+        SetOpcion(option, options.testFlag(option));
+}
+
+ZCBuscarReemplazarWidget::EOpcionesBuscar ZCBuscarReemplazarWidget::GetOpciones() const
+{
+    EOpcionesBuscar options;
+    for (EOpcionBuscar option : allOptions)
+        options.setFlag(option, optionBox(option)->isChecked());
+    return options;
 }
 
 ZCBuscarReemplazarEditor* ZCBuscarReemplazarWidget::GetEditor() const
@@ -123,47 +208,112 @@ void ZCBuscarReemplazarWidget::ReIniciar()
     m_botonBuscar->setDefault(true);
 }
 
-void ZCBuscarReemplazarWidget::buscar(bool backwards)
+bool ZCBuscarReemplazarWidget::prepareSearch()
+{
+    m_editor->SetExpresionRegular(m_expresionRegular->isChecked());
+    m_editor->SetDarLaVuelta(m_darLaVuelta->isChecked());
+    QString error;
+    if (m_editor->EsBuscable(m_textoBuscar->text(), &error))
+        return true;
+    // An empty text is simply not found; a broken expression says why.
+    if (m_textoBuscar->text().isEmpty())
+        showNotFound();
+    else
+        m_statusBar->showMessage(tr("La expresión regular no es válida: %1").arg(error), notFoundMessageTime);
+    return false;
+}
+
+bool ZCBuscarReemplazarWidget::reportSearch()
+{
+    CheckShowBuscarHaDadoLaVuelta();
+    const bool found = m_editor && m_editor->GetEstadoVuelta() != ZCBuscarReemplazarEditor::NoEncontrado;
+    emit encontrado(found);
+    return found;
+}
+
+bool ZCBuscarReemplazarWidget::buscar(bool backwards)
 {
     if (!announce())
-        return;
+        return false;
+    if (!prepareSearch()) {
+        emit encontrado(false);
+        return false;
+    }
     m_editor->Buscar(m_textoBuscar->text(), m_mayusculas->isChecked(), m_palabrasCompletas->isChecked(),
                      backwards);
-    CheckShowBuscarHaDadoLaVuelta();
+    return reportSearch();
 }
 
 void ZCBuscarReemplazarWidget::onBuscar()
 {
-    buscar(m_haciaAtras->isChecked());
+    Buscar();
 }
 
 void ZCBuscarReemplazarWidget::onBuscarSiguiente()
 {
-    buscar(false);
+    BuscarSiguiente();
 }
 
 void ZCBuscarReemplazarWidget::onBuscarAnterior()
 {
-    buscar(true);
+    BuscarAnterior();
 }
 
 void ZCBuscarReemplazarWidget::onReemplazar()
 {
-    if (!announce())
-        return;
-    m_editor->Reemplazar(m_textoBuscar->text(), m_mayusculas->isChecked(), m_palabrasCompletas->isChecked(),
-                         m_haciaAtras->isChecked(), m_textoReemplazar->text(), true);
-    CheckShowBuscarHaDadoLaVuelta();
+    Reemplazar();
 }
 
 void ZCBuscarReemplazarWidget::onReemplazarTodos()
 {
+    ReemplazarTodos();
+}
+
+bool ZCBuscarReemplazarWidget::Buscar()
+{
+    return buscar(m_haciaAtras->isChecked());
+}
+
+bool ZCBuscarReemplazarWidget::BuscarSiguiente()
+{
+    return buscar(false);
+}
+
+bool ZCBuscarReemplazarWidget::BuscarAnterior()
+{
+    return buscar(true);
+}
+
+bool ZCBuscarReemplazarWidget::Reemplazar()
+{
     if (!announce())
-        return;
-    const int count = m_editor->ReemplazarTodos(m_textoBuscar->text(), m_mayusculas->isChecked(),
-                                                m_palabrasCompletas->isChecked(), m_haciaAtras->isChecked(),
-                                                m_textoReemplazar->text());
-    m_statusBar->showMessage(tr("%1 coincidencias cambiadas").arg(count), replacedMessageTime);
+        return false;
+    bool replaced = false;
+    if (prepareSearch()) {
+        replaced = m_editor->Reemplazar(m_textoBuscar->text(), m_mayusculas->isChecked(),
+                                        m_palabrasCompletas->isChecked(), m_haciaAtras->isChecked(),
+                                        m_textoReemplazar->text(), true);
+        reportSearch();
+    } else {
+        emit encontrado(false);
+    }
+    emit reemplazados(replaced ? 1 : 0);
+    return replaced;
+}
+
+int ZCBuscarReemplazarWidget::ReemplazarTodos()
+{
+    if (!announce())
+        return 0;
+    int count = 0;
+    if (prepareSearch()) {
+        count = m_editor->ReemplazarTodos(m_textoBuscar->text(), m_mayusculas->isChecked(),
+                                          m_palabrasCompletas->isChecked(), m_haciaAtras->isChecked(),
+                                          m_textoReemplazar->text());
+        m_statusBar->showMessage(tr("%1 coincidencias cambiadas").arg(count), replacedMessageTime);
+    }
+    emit reemplazados(count);
+    return count;
 }
 
 void ZCBuscarReemplazarWidget::CheckShowBuscarHaDadoLaVuelta()
@@ -180,10 +330,15 @@ void ZCBuscarReemplazarWidget::CheckShowBuscarHaDadoLaVuelta()
         m_statusBar->showMessage(tr("Se ha llegado al %1 del documento").arg(tr("final")), wrappedMessageTime);
         break;
     case ZCBuscarReemplazarEditor::NoEncontrado:
-        m_statusBar->showMessage(tr("No se puede encontrar el texto \"%1\"").arg(m_textoBuscar->text()),
-                                 notFoundMessageTime);
+        showNotFound();
         break;
     }
+}
+
+void ZCBuscarReemplazarWidget::showNotFound()
+{
+    m_statusBar->showMessage(tr("No se puede encontrar el texto \"%1\"").arg(m_textoBuscar->text()),
+                             notFoundMessageTime);
 }
 
 QWidget* ZCBuscarReemplazarWidget::shownWindow()

@@ -15,16 +15,47 @@ class ZCBuscarReemplazarEditor;
 
 /*!
     The find-and-replace form: search text, replacement, the case, whole-word and backward
-    options, the Buscar, Reemplazar and Reemplazar todos buttons and a status bar for the
-    outcome. It works on an editor through a ZCBuscarReemplazarEditor adapter, which it does not
-    own, and hides and shows again with that editor (its dialog with it, when it has one).
+    options (and the regular-expression and wrap options), the Buscar, Reemplazar and Reemplazar
+    todos buttons and a status bar for the outcome. It works on an editor through a
+    ZCBuscarReemplazarEditor adapter, which it does not own, and hides and shows again with the
+    editor it serves (its dialog with it, when it has one).
+
+    A host drives it from code as the user does: SetTextoBuscar(), SetTextoReemplazar() and
+    SetOpciones() fill the fields, and Buscar(), BuscarSiguiente(), BuscarAnterior(),
+    Reemplazar() and ReemplazarTodos() do what the buttons and F3/Shift+F3 do, status message
+    included; encontrado() and reemplazados() tell the outcome, whoever gave the command. The
+    fields carry object names (textoBuscar, textoReemplazar, mayusculas, palabrasCompletas,
+    haciaAtras, expresionRegular, darLaVuelta, botonBuscar, botonReemplazar,
+    botonReemplazarTodos, estado) for style sheets and tests.
 */
 class MIROKIT_EXPORT ZCBuscarReemplazarWidget : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString textoBuscar READ GetTextoBuscar WRITE SetTextoBuscar)
+    Q_PROPERTY(QString textoReemplazar READ GetTextoReemplazar WRITE SetTextoReemplazar)
+    Q_PROPERTY(EOpcionesBuscar opciones READ GetOpciones WRITE SetOpciones)
 
 public:
+    //! The options of a search, each a check box of the form.
+    enum EOpcionBuscar {
+        CoincidirMayusculas = 0x01,  // "Coincidir minúsculas y mayúsculas"
+        PalabrasCompletas = 0x02,    // "Palabras completas"
+        HaciaAtras = 0x04,           // "Hacia atras": the direction of Buscar() and Reemplazar()
+        ExpresionRegular = 0x08,     // the search text is a regular expression
+        DarLaVuelta = 0x10           // past the end (or beginning) go on from the other end; on at first
+    };
+    Q_DECLARE_FLAGS(EOpcionesBuscar, EOpcionBuscar)
+    Q_FLAG(EOpcionesBuscar)
+
     explicit ZCBuscarReemplazarWidget(QWidget* parent = nullptr);
+
+    void SetTextoBuscar(const QString& text);
+    QString GetTextoBuscar() const;
+    void SetTextoReemplazar(const QString& text);
+    QString GetTextoReemplazar() const;
+    void SetOpciones(EOpcionesBuscar options);
+    EOpcionesBuscar GetOpciones() const;
+    void SetOpcion(EOpcionBuscar option, bool on);
 
     void SetEditor(ZCBuscarReemplazarEditor* editor);
     ZCBuscarReemplazarEditor* GetEditor() const;
@@ -40,9 +71,24 @@ public slots:
     void onBuscarSiguiente();
     void onBuscarAnterior();
 
+    // The commands of the form, for code. Each returns what encontrado() or reemplazados()
+    // reports; without an editor they do nothing and return false or 0.
+    // Buscar: in the direction of HaciaAtras; BuscarSiguiente/BuscarAnterior: forwards/backwards.
+    bool Buscar();
+    bool BuscarSiguiente();
+    bool BuscarAnterior();
+    // Replaces the selected match and selects the next one; whether something was replaced.
+    bool Reemplazar();
+    // Replaces every match from the top of the document in one undo step; how many.
+    int ReemplazarTodos();
+
 signals:
     // Before every search or replacement, and from ReIniciar().
     void preBuscarReemplazar();
+    // After every search, the one that ends Reemplazar() included: whether a match is selected.
+    void encontrado(bool found);
+    // After Reemplazar() (0 or 1) and ReemplazarTodos(): how many matches were replaced.
+    void reemplazados(int count);
 
 protected slots:
     void onBuscar();
@@ -55,8 +101,14 @@ protected:
 
 private:
     bool hasEditor() const;
+    QCheckBox* optionBox(EOpcionBuscar option) const;
     bool announce();
-    void buscar(bool backwards);
+    bool buscar(bool backwards);
+    // Hands the regular-expression and wrap options to the adapter; false, saying so in the
+    // status bar, when the search text cannot be searched for as it stands.
+    bool prepareSearch();
+    bool reportSearch();
+    void showNotFound();
     void followEditorVisibility(bool editorShown);
     // The dialog when the form has one, the form itself otherwise.
     QWidget* shownWindow();
@@ -66,6 +118,8 @@ private:
     QCheckBox* m_mayusculas;
     QCheckBox* m_palabrasCompletas;
     QCheckBox* m_haciaAtras;
+    QCheckBox* m_expresionRegular;
+    QCheckBox* m_darLaVuelta;
     QPushButton* m_botonBuscar;
     QPushButton* m_botonReemplazar;
     QPushButton* m_botonReemplazarTodos;
@@ -78,3 +132,5 @@ private:
     QPointer<QDialog> m_dialog;
     bool m_wasVisible = false;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(ZCBuscarReemplazarWidget::EOpcionesBuscar)

@@ -3,63 +3,65 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <limits>
 
-// The item of an added widget. Qt deletes it by itself when the widget is deleted or moved to
-// another parent; it then tells the layout, which must not keep a record of it.
-class ZCFlowLayout::WidgetItem : public QWidgetItem
+namespace {
+
+/*
+    Stands in a line for one of the flow's items: the line sizes and places it as an item of its
+    own, and all of that reaches the flow's item. The item stays the flow's: a stand-in never
+    deletes it, and one left behind by a change of the flow's items (an item taken, replaced or
+    deleted) is never asked anything, since every change invalidates the flow and the lines are
+    rebuilt before their next use.
+*/
+class LineItem : public QLayoutItem
 {
 public:
-    WidgetItem(QWidget* widget, ZCFlowLayout* owner) : QWidgetItem(widget), owner(owner) {}
-    ~WidgetItem() override
-    {
-        if (owner)
-            owner->forget(this);
-    }
+    explicit LineItem(QLayoutItem* item) : m_item(item) {}
 
-    // A pass asks for the sizes several times (the flow, the line, the outer box). As Qt's own
-    // widget items do, the item keeps them until it is invalidated: by every activation of the
-    // layout system, and by the flow layout's own invalidate(), which a widget's
-    // updateGeometry() reaches.
-    QSize sizeHint() const override
-    {
-        if (!m_sizeHint.isValid())
-            m_sizeHint = QWidgetItem::sizeHint();
-        return m_sizeHint;
-    }
-    QSize minimumSize() const override
-    {
-        if (!m_minimumSize.isValid())
-            m_minimumSize = QWidgetItem::minimumSize();
-        return m_minimumSize;
-    }
-    QSize maximumSize() const override
-    {
-        if (!m_maximumSize.isValid())
-            m_maximumSize = QWidgetItem::maximumSize();
-        return m_maximumSize;
-    }
-    void invalidate() override { m_sizeHint = m_minimumSize = m_maximumSize = QSize(); }
+    QLayoutItem* item() const { return m_item; }
 
-    ZCFlowLayout* owner;
+    QSize sizeHint() const override { return m_item->sizeHint(); }
+    QSize minimumSize() const override { return m_item->minimumSize(); }
+    QSize maximumSize() const override { return m_item->maximumSize(); }
+    Qt::Orientations expandingDirections() const override { return m_item->expandingDirections(); }
+    bool isEmpty() const override { return m_item->isEmpty(); }
+    void setGeometry(const QRect& rect) override { m_item->setGeometry(rect); }
+    QRect geometry() const override { return m_item->geometry(); }
+    bool hasHeightForWidth() const override { return m_item->hasHeightForWidth(); }
+    int heightForWidth(int width) const override { return m_item->heightForWidth(width); }
+    int minimumHeightForWidth(int width) const override { return m_item->minimumHeightForWidth(width); }
+    QSizePolicy::ControlTypes controlTypes() const override { return m_item->controlTypes(); }
+    // The line reads a widget's stretch from its size policy, as for its own items.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QWidget* widget() override { return m_item->widget(); }
+#else
+    QWidget* widget() const override { return m_item->widget(); }
+#endif
 
 private:
-    mutable QSize m_sizeHint;
-    mutable QSize m_minimumSize;
-    mutable QSize m_maximumSize;
+    QLayoutItem* const m_item;
 };
+
+bool isHorizontal(QBoxLayout::Direction direction)
+{
+    return direction == QBoxLayout::LeftToRight || direction == QBoxLayout::RightToLeft;
+}
+
+} // namespace
 
 ZCFlowLayout::ZCFlowLayout(EOrientacion orientacion, QWidget* parent)
     : QBoxLayout(orientacion != Filas ? LeftToRight : TopToBottom, parent)
+    , m_stack(new QBoxLayout(direction()))
 {
+    // A child, so that the lines' spacing comes from this layout and its widget's style as it
+    // would for nested layouts. Marked changed from the start, so that rebuilding the lines
+    // never asks Qt for another layout pass.
+    m_stack->setParent(this);
+    m_stack->invalidate();
 }
 
-ZCFlowLayout::~ZCFlowLayout()
-{
-    // QBoxLayout deletes the lines and their items after this destructor has run: nothing may
-    // tell this layout about it then.
-    for (const Record& record : qAsConst(m_records))
-        release(record);
-}
+ZCFlowLayout::~ZCFlowLayout() = default;
 
 ZCFlowLayout::EOrientacion ZCFlowLayout::GetOrientacion() const
 {
@@ -68,202 +70,160 @@ ZCFlowLayout::EOrientacion ZCFlowLayout::GetOrientacion() const
 
 bool ZCFlowLayout::flowsInRows() const
 {
-    return direction() == TopToBottom;
+    return !isHorizontal(direction());
 }
 
 void ZCFlowLayout::addWidget(QWidget* widget, int stretch, Qt::Alignment alignment)
 {
-    if (!widget)
-        return;
-    addChildWidget(widget);
-    auto* item = new WidgetItem(widget, this);
-    item->setAlignment(alignment);
-    append({item, Widget, stretch, nullptr});
+    QBoxLayout::addWidget(widget, stretch, alignment);
 }
 
-// A layout that already has a parent would be refused by every line. One that its owner deletes
-// leaves its line by itself (QLayout sees its child go) and this flow here.
 void ZCFlowLayout::addLayout(QLayout* layout, int stretch)
 {
-    if (!layout || layout->parent())
-        return;
-    const QLayoutItem* item = layout;
-    connect(layout, &QObject::destroyed, this, [this, item] { forget(item); });
-    append({layout, Layout, stretch, layout});
+    QBoxLayout::addLayout(layout, stretch);
 }
 
 void ZCFlowLayout::addSpacing(int size)
 {
-    auto* spacer = flowsInRows() ? new QSpacerItem(size, 0, QSizePolicy::Fixed, QSizePolicy::Minimum)
-                                 : new QSpacerItem(0, size, QSizePolicy::Minimum, QSizePolicy::Fixed);
-    append({spacer, Spacer, 0, nullptr});
+    insertSpacing(-1, size);
 }
 
 void ZCFlowLayout::addStretch(int stretch)
 {
-    auto* spacer = flowsInRows() ? new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum)
-                                 : new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    append({spacer, Spacer, stretch, nullptr});
+    insertStretch(-1, stretch);
 }
 
-// Items given through QLayout's own interface (QLayout::addWidget, uic) flow as well.
-void ZCFlowLayout::addItem(QLayoutItem* item)
+void ZCFlowLayout::insertSpacing(int index, int size)
 {
-    if (QWidget* widget = item->widget()) {
-        const Qt::Alignment alignment = item->alignment();
-        delete item;
-        addWidget(widget, 0, alignment);
-    } else if (QLayout* layout = item->layout()) {
-        addLayout(layout);
-    } else {
-        append({item, Spacer, 0, nullptr});
-    }
+    insertSpacerItem(index, spacerAlongTheFlow(size, QSizePolicy::Fixed));
 }
 
-// A new item waits in the last line until the next geometry pass puts it in its place.
-void ZCFlowLayout::append(const Record& record)
+void ZCFlowLayout::insertStretch(int index, int stretch)
 {
-    m_records.append(record);
-    moveIntoLine(m_lines.isEmpty() ? newLine() : m_lines.constLast(), record);
-    invalidate();
+    insertSpacerItem(index, spacerAlongTheFlow(0, QSizePolicy::Expanding));
+    setStretch(index < 0 ? count() - 1 : index, stretch);
 }
 
-QBoxLayout* ZCFlowLayout::newLine()
+QSpacerItem* ZCFlowLayout::spacerAlongTheFlow(int size, QSizePolicy::Policy policy) const
 {
-    auto* line = new QBoxLayout(flowsInRows() ? LeftToRight : TopToBottom);
-    QBoxLayout::addLayout(line);
-    if (alignment())
-        setAlignment(line, alignment());
-    m_lines.append(line);
-    return line;
-}
-
-void ZCFlowLayout::moveIntoLine(QBoxLayout* line, const Record& record)
-{
-    if (record.kind == Layout) {
-        line->addLayout(record.layout, record.stretch);
-        return;
-    }
-    line->addItem(record.item);
-    if (record.stretch != 0)
-        line->setStretch(line->count() - 1, record.stretch);
-}
-
-void ZCFlowLayout::forget(const QLayoutItem* item)
-{
-    m_records.erase(std::remove_if(m_records.begin(), m_records.end(),
-                                   [item](const Record& record) { return record.item == item; }),
-                    m_records.end());
-    invalidate();
-}
-
-// The item no longer tells this layout about its end.
-void ZCFlowLayout::release(const Record& record)
-{
-    if (record.kind == Widget)
-        static_cast<WidgetItem*>(record.item)->owner = nullptr;
-    else if (record.kind == Layout)
-        disconnect(record.layout, &QObject::destroyed, this, nullptr);
-}
-
-int ZCFlowLayout::count() const
-{
-    return m_records.size();
-}
-
-QLayoutItem* ZCFlowLayout::itemAt(int index) const
-{
-    return index >= 0 && index < m_records.size() ? m_records.at(index).item : nullptr;
-}
-
-// What is taken belongs to the caller: it leaves its line (a layout also its parent there).
-QLayoutItem* ZCFlowLayout::takeAt(int index)
-{
-    if (index < 0 || index >= m_records.size())
-        return nullptr;
-    const Record record = m_records.takeAt(index);
-    release(record);
-    for (QBoxLayout* line : qAsConst(m_lines)) {
-        const int position = line->indexOf(record.item);
-        if (position >= 0) {
-            line->takeAt(position);
-            break;
-        }
-    }
-    invalidate();
-    return record.item;
-}
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-int ZCFlowLayout::indexOf(QWidget* widget) const
-#else
-int ZCFlowLayout::indexOf(const QWidget* widget) const
-#endif
-{
-    if (!widget)
-        return -1;
-    for (int i = 0; i < m_records.size(); ++i)
-        if (m_records.at(i).item->widget() == widget)
-            return i;
-    return -1;
+    return flowsInRows() ? new QSpacerItem(size, 0, policy, QSizePolicy::Minimum)
+                         : new QSpacerItem(0, size, QSizePolicy::Minimum, policy);
 }
 
 void ZCFlowLayout::invalidate()
 {
     m_dirty = true;
-    for (const Record& record : qAsConst(m_records))
-        if (record.kind == Widget)
-            record.item->invalidate();
-    // Qt's activation walks the items this layout answers for, not its lines; their cached
-    // sizes are dropped here.
-    for (QBoxLayout* line : qAsConst(m_lines))
-        line->invalidate();
     QBoxLayout::invalidate();
 }
 
+// QLayout's, not QBoxLayout's: the items are placed by the lines, not in one box.
 void ZCFlowLayout::setGeometry(const QRect& rect)
 {
-    if (rect != m_lastRect || m_dirty) {
+    QLayout::setGeometry(rect);
+    arrange(rect);
+    m_stack->setGeometry(rect);
+}
+
+QSize ZCFlowLayout::sizeHint() const
+{
+    return arranged()->sizeHint();
+}
+
+// The largest minimum of any item: narrower than that, no line arrangement helps.
+QSize ZCFlowLayout::minimumSize() const
+{
+    const QBoxLayout* stack = arranged();
+    QSize largest(0, 0);
+    for (int i = 0; i < count(); ++i) {
+        const QLayoutItem* item = itemAt(i);
+        if (!item->isEmpty())
+            largest = largest.expandedTo(item->minimumSize());
+    }
+    const QMargins margins = contentsMargins();
+    largest += QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    return largest.boundedTo(stack->minimumSize());
+}
+
+QSize ZCFlowLayout::maximumSize() const
+{
+    return arranged()->maximumSize();
+}
+
+Qt::Orientations ZCFlowLayout::expandingDirections() const
+{
+    return arranged()->expandingDirections();
+}
+
+bool ZCFlowLayout::hasHeightForWidth() const
+{
+    return arranged()->hasHeightForWidth();
+}
+
+int ZCFlowLayout::heightForWidth(int width) const
+{
+    return arranged()->heightForWidth(width);
+}
+
+int ZCFlowLayout::minimumHeightForWidth(int width) const
+{
+    return arranged()->minimumHeightForWidth(width);
+}
+
+// The lines as the last rectangle arranged them, brought up to date with the items.
+const QBoxLayout* ZCFlowLayout::arranged() const
+{
+    arrange(m_lastRect);
+    return m_stack;
+}
+
+// Before the first rectangle every item waits in one line.
+void ZCFlowLayout::arrange(const QRect& rect) const
+{
+    if (m_dirty || rect != m_lastRect) {
         m_lastRect = rect;
         m_dirty = false;
-        int left, top, right, bottom;
-        getContentsMargins(&left, &top, &right, &bottom);
-        // The outer box caches its lines' sizes: a changed line must reach it before it lays out.
-        if (rebuildLines(assignLines(rect.adjusted(left, top, -right, -bottom))))
-            QBoxLayout::invalidate();
+        const QMargins margins = contentsMargins();
+        m_stack->setContentsMargins(margins);
+        if (m_stack->direction() != direction())
+            m_stack->setDirection(direction());
+        const int extent = !rect.isValid() ? std::numeric_limits<int>::max()
+                           : flowsInRows()  ? rect.width() - margins.left() - margins.right()
+                                            : rect.height() - margins.top() - margins.bottom();
+        rebuildLines(assignLines(extent));
+        // The items' sizes may have changed with no line changing.
+        for (QBoxLayout* line : qAsConst(m_lines))
+            line->invalidate();
+        m_stack->invalidate();
     }
-    QBoxLayout::setGeometry(rect);
+    alignLines();
 }
 
 /*
-    The line of every record, walking the items along the flow: an item that would pass the far
+    The line of every item, walking the items along the flow: an item that would pass the far
     edge starts a new line, unless the line holds nothing yet. Hidden widgets take no room.
 */
-QVector<int> ZCFlowLayout::assignLines(const QRect& area) const
+QVector<int> ZCFlowLayout::assignLines(int extent) const
 {
     const bool rows = flowsInRows();
     const int space = std::max(0, spacing());
-    const int start = rows ? area.left() : area.top();
-    // One past the last pixel: an item that ends exactly at the edge still fits.
-    const int end = start + (rows ? area.width() : area.height());
-    QVector<int> lineOf(m_records.size());
-    int position = start;
+    QVector<int> lineOf(count());
+    qint64 position = 0;
     int line = 0;
     int lineDepth = 0;
-    for (int i = 0; i < m_records.size(); ++i) {
-        const Record& record = m_records.at(i);
-        const QLayoutItem* item = record.item;
+    for (int i = 0; i < count(); ++i) {
+        QLayoutItem* item = itemAt(i);
         lineOf[i] = line;
-        if (record.kind != Spacer && item->isEmpty())
+        const bool isSpacer = item->spacerItem() != nullptr;
+        if (!isSpacer && item->isEmpty())
             continue;
         const QSize hint = item->sizeHint();
         const int along = rows ? hint.width() : hint.height();
         // Box layouts put no spacing around spacers.
-        const int gap = record.kind == Spacer ? 0 : space;
+        const int gap = isSpacer ? 0 : space;
         position += along + gap;
-        if (position - gap > end && lineDepth >= 1) {
+        if (position - gap > extent && lineDepth >= 1) {
             lineOf[i] = ++line;
-            position = start + along + gap;
+            position = along + gap;
             lineDepth = 0;
         }
         lineDepth = std::max(lineDepth, rows ? hint.height() : hint.width());
@@ -271,65 +231,59 @@ QVector<int> ZCFlowLayout::assignLines(const QRect& area) const
     return lineOf;
 }
 
-/*
-    Puts every record into its line. Lines that already hold exactly their records are left
-    alone, so a reflow that moves a few items costs little; the items of the other lines are all
-    taken out before any is put back, since an item may only be in one line at a time.
-    Lines left empty stay for later reflows; as empty box layouts they take no room.
-    Returns whether any line changed.
-*/
-bool ZCFlowLayout::rebuildLines(const QVector<int>& lineOfRecord)
+// Lines left empty stay for later reflows; as empty box layouts they take no room.
+void ZCFlowLayout::rebuildLines(const QVector<int>& lineOfItem) const
 {
-    const int lineCount = lineOfRecord.isEmpty() ? 0 : lineOfRecord.constLast() + 1;
-    QVector<int> firstRecord(lineCount + 1, m_records.size());
-    // Lines follow the records in order and none is empty.
-    for (int i = m_records.size() - 1; i >= 0; --i)
-        firstRecord[lineOfRecord.at(i)] = i;
-
-    QVector<bool> changed(std::max(lineCount, int(m_lines.size())), true);
-    for (int line = 0; line < m_lines.size(); ++line) {
-        const QBoxLayout* box = m_lines.at(line);
-        if (line >= lineCount) {
-            changed[line] = box->count() > 0;
-            continue;
-        }
-        const int first = firstRecord.at(line);
-        bool same = box->count() == firstRecord.at(line + 1) - first;
-        for (int k = 0; same && k < box->count(); ++k)
-            same = box->itemAt(k) == m_records.at(first + k).item;
-        changed[line] = !same;
+    const Direction across = flowsInRows() ? LeftToRight : TopToBottom;
+    const int lineCount = lineOfItem.isEmpty() ? 0 : lineOfItem.constLast() + 1;
+    while (m_lines.size() < lineCount) {
+        auto* line = new QBoxLayout(across);
+        m_stack->addLayout(line);
+        m_lines.append(line);
     }
-    if (!changed.contains(true))
-        return false;
-
-    for (int line = 0; line < m_lines.size(); ++line) {
-        QBoxLayout* box = m_lines.at(line);
-        while (changed.at(line) && box->count() > 0)
-            box->takeAt(box->count() - 1);
+    // Lines follow the items in order; those past the last one are emptied.
+    int first = 0;
+    for (int index = 0; index < m_lines.size(); ++index) {
+        QBoxLayout* line = m_lines.at(index);
+        if (line->direction() != across)
+            line->setDirection(across);
+        int end = first;
+        while (end < lineOfItem.size() && lineOfItem.at(end) == index)
+            ++end;
+        refill(line, first, end);
+        first = end;
     }
-    while (m_lines.size() < lineCount)
-        newLine();
-    for (int line = 0; line < lineCount; ++line) {
-        if (!changed.at(line))
-            continue;
-        for (int i = firstRecord.at(line); i < firstRecord.at(line + 1); ++i)
-            moveIntoLine(m_lines.at(line), m_records.at(i));
-    }
-    return true;
 }
 
-// The largest minimum of any item: narrower than that, no line arrangement helps.
-QSize ZCFlowLayout::minimumSize() const
+// A line that already holds exactly these items is left alone, so a reflow that moves a few
+// items costs little.
+void ZCFlowLayout::refill(QBoxLayout* line, int first, int end) const
 {
-    QSize largest(0, 0);
-    for (const QBoxLayout* line : m_lines) {
-        for (int k = 0; k < line->count(); ++k) {
-            const QLayoutItem* item = line->itemAt(k);
-            if (!item->isEmpty())
-                largest = largest.expandedTo(item->minimumSize());
-        }
+    bool same = line->count() == end - first;
+    for (int k = 0; same && k < line->count(); ++k)
+        same = static_cast<const LineItem*>(line->itemAt(k))->item() == itemAt(first + k)
+               && line->stretch(k) == stretch(first + k);
+    if (same)
+        return;
+    while (line->count() > 0)
+        delete line->takeAt(line->count() - 1);
+    for (int i = first; i < end; ++i) {
+        line->addItem(new LineItem(itemAt(i)));
+        if (stretch(i) != 0)
+            line->setStretch(line->count() - 1, stretch(i));
     }
-    const QMargins margins = contentsMargins();
-    largest += QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
-    return largest.boundedTo(QBoxLayout::minimumSize());
+}
+
+// The flow's alignment places the lines, and each line's items, as a box layout's alignment
+// does; it may have been set at any time since the last pass.
+void ZCFlowLayout::alignLines() const
+{
+    const Qt::Alignment flowAlignment = alignment();
+    if (m_stack->alignment() != flowAlignment) {
+        m_stack->setAlignment(flowAlignment);
+        m_stack->invalidate();
+    }
+    for (QBoxLayout* line : qAsConst(m_lines))
+        if (line->alignment() != flowAlignment)
+            m_stack->setAlignment(line, flowAlignment);
 }

@@ -6,10 +6,13 @@
 #include <QVector>
 
 /*!
-    A layout that wraps its items into rows (or columns) like words in a paragraph. Each row is a
-    box layout of its own inside this one, so the items of a row share its width (or a column's
-    height) as in any box layout. The rows are worked out again whenever the rectangle or an
-    item changes; an item moves to another row only when it has to.
+    A layout that wraps its items into rows (or columns) like words in a paragraph. Its items are
+    those of an ordinary box layout: count(), itemAt(), takeAt(), indexOf(), insertWidget(),
+    replaceWidget(), removeWidget(), setStretch() and setAlignment() answer for them and act on
+    them exactly as in a QBoxLayout. Only the geometry differs: the items are laid out in lines,
+    each line a box layout of the flow's own, so the items of a line share its width (or a
+    column's height) as in any box layout. The lines are worked out again whenever the rectangle
+    or an item changes; an item moves to another line only when it has to.
 */
 class MIROKIT_EXPORT ZCFlowLayout : public QBoxLayout
 {
@@ -27,49 +30,38 @@ public:
 
     void addWidget(QWidget* widget, int stretch = 0, Qt::Alignment alignment = Qt::Alignment());
     void addLayout(QLayout* layout, int stretch = 0);
+    // A spacing or a stretch runs along the flow, not across it as QBoxLayout's would.
     void addSpacing(int size);
     void addStretch(int stretch = 0);
-    void addItem(QLayoutItem* item) override;
-
-    // The items added to the flow, in the order they were added; the lines it builds from them
-    // are its own business.
-    int count() const override;
-    QLayoutItem* itemAt(int index) const override;
-    QLayoutItem* takeAt(int index) override;
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    int indexOf(QWidget* widget) const override;
-#else
-    int indexOf(const QWidget* widget) const override;
-#endif
-    using QBoxLayout::indexOf;
+    void insertSpacing(int index, int size);
+    void insertStretch(int index, int stretch = 0);
 
     EOrientacion GetOrientacion() const;
 
     void setGeometry(const QRect& rect) override;
+    QSize sizeHint() const override;
     QSize minimumSize() const override;
+    QSize maximumSize() const override;
+    Qt::Orientations expandingDirections() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
+    int minimumHeightForWidth(int width) const override;
     void invalidate() override;
 
 private:
-    class WidgetItem;
-    enum Kind { Widget, Layout, Spacer };
-    struct Record {
-        QLayoutItem* item;
-        Kind kind;
-        int stretch;
-        QLayout* layout; // for added layouts, forgotten when their owner deletes them
-    };
-
     bool flowsInRows() const;
-    void append(const Record& record);
-    void forget(const QLayoutItem* item);
-    void release(const Record& record);
-    QBoxLayout* newLine();
-    QVector<int> assignLines(const QRect& area) const;
-    bool rebuildLines(const QVector<int>& lineOfRecord);
-    void moveIntoLine(QBoxLayout* line, const Record& record);
+    QSpacerItem* spacerAlongTheFlow(int size, QSizePolicy::Policy policy) const;
+    const QBoxLayout* arranged() const;
+    void arrange(const QRect& rect) const;
+    QVector<int> assignLines(int extent) const;
+    void rebuildLines(const QVector<int>& lineOfItem) const;
+    void refill(QBoxLayout* line, int first, int end) const;
+    void alignLines() const;
 
-    QVector<Record> m_records;
-    QVector<QBoxLayout*> m_lines; // owned as items of this layout
-    QRect m_lastRect;
-    bool m_dirty = true;
+    // The lines, one after the other; a child of this layout but none of its items. The lines
+    // hold stand-ins for this layout's items, rebuilt from them before any use after a change.
+    QBoxLayout* m_stack;
+    mutable QVector<QBoxLayout*> m_lines;
+    mutable QRect m_lastRect;
+    mutable bool m_dirty = true;
 };

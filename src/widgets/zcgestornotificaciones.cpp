@@ -3,8 +3,11 @@
 #include "zccontenedornotificacionesdlg.h"
 
 #include "app/zcmainwindow.h"
+#include "style/zcgestortemasestilo.h"
 
 #include <QDebug>
+
+#include <iterator>
 
 namespace {
 
@@ -52,6 +55,22 @@ void ZCGestorNotificaciones::AddNotificacion(const QString& szTexto, const QIcon
         emit notificacionAdded(szTexto, iconoTexto, iconoCierre, nSecsDuracion);
     else
         emit requestInitContenedor(szTexto, iconoTexto, iconoCierre, nSecsDuracion);
+}
+
+void ZCGestorNotificaciones::AddNotificacion(const QString& szTexto, ENivelNotificacion nivel, int nSecsDuracion)
+{
+    // Icons are made on the GUI thread, where the theme manager lives: called there, at once.
+    QMetaObject::invokeMethod(this, [this, szTexto, nivel, nSecsDuracion] {
+        static const QLatin1String names[] = {QLatin1String("info"), QLatin1String("warning"),
+                                              QLatin1String("error")};
+        const int level = qBound(0, int(nivel), int(std::size(names)) - 1);
+        ZCGestorTemasEstilo* temas = GetGestorTemasEstilo();
+        const QIcon icon = temas->GetIconoTema(names[level], nivel == NivelInformacion
+                                                                 ? ZCGestorTemasEstilo::EstadoNormal
+                                                                 : ZCGestorTemasEstilo::EstadoNotify);
+        AddNotificacion(szTexto, icon, temas->GetIconoTema(QStringLiteral("close"), ZCGestorTemasEstilo::EstadoNotify),
+                        nSecsDuracion);
+    });
 }
 
 void ZCGestorNotificaciones::OnRequestInitContenedor(const QString& szTexto, const QIcon& iconoTexto,

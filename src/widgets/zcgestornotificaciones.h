@@ -23,6 +23,15 @@ class MIROKIT_EXPORT ZCGestorNotificaciones : public QObject
     Q_OBJECT
 
 public:
+    //! How much a notification matters; each level has its icon in the theme ("info",
+    //! "warning", "error"), which the default theme draws.
+    enum ENivelNotificacion {
+        NivelInformacion,
+        NivelAviso,
+        NivelError
+    };
+    Q_ENUM(ENivelNotificacion)
+
     ZCGestorNotificaciones();
     ~ZCGestorNotificaciones() override;
 
@@ -32,6 +41,9 @@ public:
     //! From any thread; the icons, though, must be made on the GUI thread, as every QIcon.
     void AddNotificacion(const QString& szTexto, const QIcon& iconoTexto, const QIcon& iconoCierre,
                          int nSecsDuracion);
+    //! From any thread: a notification with the theme's icon of its level and the theme's close
+    //! icon, both made on the GUI thread and following the theme while it is shown.
+    void AddNotificacion(const QString& szTexto, ENivelNotificacion nivel, int nSecsDuracion);
 
 signals:
     void notificacionAdded(const QString& szTexto, const QIcon& iconoTexto, const QIcon& iconoCierre,

@@ -83,6 +83,9 @@ private slots:
     void autoHideFromCodeCollapsesTheArea();
     void pinningACollapsedDockPinsItsWholeArea_data();
     void pinningACollapsedDockPinsItsWholeArea();
+    void autoHiddenDocksCollapseAndExpandFromCode();
+    void everyChangeOfModeIsAnnounced_data();
+    void everyChangeOfModeIsAnnounced();
     void tabFollowsTitleAndArea();
     void destroyedDockTakesItsTab();
     void dockMovedToAnotherWindowTakesItsTab();
@@ -220,6 +223,91 @@ void TestZCDockWidget::pinningACollapsedDockPinsItsWholeArea()
     }
     QCOMPARE(f.tabs(0)->count(), 0);
     QVERIFY(f.side(0)->isHidden());
+}
+
+void TestZCDockWidget::autoHiddenDocksCollapseAndExpandFromCode()
+{
+    Fixture f({Qt::LeftDockWidgetArea, Qt::LeftDockWidgetArea, Qt::RightDockWidgetArea});
+    f.docks.at(0)->SetAutoOcultable(true, true);
+    QVERIFY(f.docks.at(0)->EstaColapsado());
+    QVERIFY(f.docks.at(1)->EstaColapsado());
+
+    f.docks.at(1)->Expandir();
+    QVERIFY(f.docks.at(1)->isVisible());
+    QVERIFY(!f.docks.at(1)->EstaColapsado());
+    QCOMPARE(f.tabs(0)->currentIndex(), 1);
+
+    // Another dock of the area brought out sends the first back, hide pending or not.
+    f.docks.at(0)->Expandir();
+    QVERIFY(f.docks.at(0)->isVisible());
+    QVERIFY(f.docks.at(1)->EstaColapsado());
+    QCOMPARE(f.tabs(0)->currentIndex(), 0);
+
+    f.docks.at(0)->Colapsar();
+    QVERIFY(f.docks.at(0)->EstaColapsado());
+    QVERIFY(f.docks.at(0)->EsAutoOcultable());
+
+    // A pinned dock is neither collapsed nor expanded.
+    f.docks.at(2)->Colapsar();
+    QVERIFY(f.docks.at(2)->isVisible());
+    QVERIFY(!f.docks.at(2)->EstaColapsado());
+    f.docks.at(2)->hide();
+    f.docks.at(2)->Expandir();
+    QVERIFY(f.docks.at(2)->isHidden());
+}
+
+void TestZCDockWidget::everyChangeOfModeIsAnnounced_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::addColumn<QList<int>>("firstDock");   // the values announced by each dock, in order
+    QTest::addColumn<QList<int>>("secondDock");
+
+    QTest::newRow("the title-bar button announces it on every dock of the area") << 0 << QList<int>{1}
+                                                                                  << QList<int>{1};
+    QTest::newRow("a change for the area is announced by each dock") << 1 << QList<int>{1, 0} << QList<int>{1, 0};
+    QTest::newRow("a change of one dock is announced by that dock") << 2 << QList<int>{1} << QList<int>{};
+    QTest::newRow("a dock that floats leaves auto-hide and says so") << 3 << QList<int>{1, 0} << QList<int>{1};
+    QTest::newRow("asking for the mode a dock has announces nothing") << 4 << QList<int>{} << QList<int>{};
+}
+
+void TestZCDockWidget::everyChangeOfModeIsAnnounced()
+{
+    QFETCH(int, how);
+    QFETCH(QList<int>, firstDock);
+    QFETCH(QList<int>, secondDock);
+
+    Fixture f({Qt::LeftDockWidgetArea, Qt::LeftDockWidgetArea});
+    QSignalSpy first(f.docks.at(0), &ZCDockWidget::autoOcultableCambiado);
+    QSignalSpy second(f.docks.at(1), &ZCDockWidget::autoOcultableCambiado);
+    switch (how) {
+    case 0:
+        f.docks.at(0)->findChild<QToolButton*>(QStringLiteral("autoHideButton"))->click();
+        break;
+    case 1:
+        f.docks.at(0)->SetAutoOcultable(true, true);
+        f.docks.at(1)->SetAutoOcultable(false, true);
+        break;
+    case 2:
+        f.docks.at(0)->SetAutoOcultable(true, false);
+        break;
+    case 3:
+        f.docks.at(0)->SetAutoOcultable(true, true);
+        f.docks.at(0)->show();
+        f.docks.at(0)->setFloating(true);
+        break;
+    case 4:
+        f.docks.at(0)->SetAutoOcultable(false, true);
+        break;
+    }
+    const auto values = [](const QSignalSpy& spy) {
+        QList<int> announced;
+        for (const QList<QVariant>& arguments : spy)
+            announced.append(arguments.at(0).toBool() ? 1 : 0);
+        return announced;
+    };
+    QCOMPARE(values(first), firstDock);
+    QCOMPARE(values(second), secondDock);
+    QCOMPARE(f.docks.at(0)->property("autoOcultable").toBool(), f.docks.at(0)->EsAutoOcultable());
 }
 
 void TestZCDockWidget::tabFollowsTitleAndArea()

@@ -85,6 +85,7 @@ private slots:
     void broadcastReachesEachLiveViewOnce_data();
     void broadcastReachesEachLiveViewOnce();
     void viewLeavesTheWindowItJoined();
+    void viewsInsideTheWindowDieWithIt();
     void currentMainWindowInSingleMode();
     void currentMainWindowInMultipleMode();
 
@@ -174,6 +175,21 @@ void TestZCMainWindow::viewLeavesTheWindowItJoined()
     // The first window's list holds no dangling entry.
     first.UpdateAllViews(nullptr, 0);
     QCOMPARE(firstSender.calls, 1);
+}
+
+// Document views in tabs are children of the window: its destruction takes them along after
+// the window's own part is gone.
+void TestZCMainWindow::viewsInsideTheWindowDieWithIt()
+{
+    struct WidgetView : QLabel, CountingView {};
+    auto window = std::make_unique<TestWindow>();
+    auto* inside = new WidgetView;
+    window->setCentralWidget(inside);
+    window->UpdateAllViews(nullptr, 0);
+    QCOMPARE(inside->calls, 1);
+    QPointer<QLabel> watched(inside);
+    window.reset();
+    QVERIFY(!watched);
 }
 
 void TestZCMainWindow::currentMainWindowInSingleMode()

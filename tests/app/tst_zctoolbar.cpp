@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QSizeGrip>
 #include <QToolButton>
+#include <QWidgetAction>
 
 #include <climits>
 
@@ -57,6 +58,11 @@ struct BarFixture {
     static void movePointerTo(const QPoint& global)
     {
         QCursor::setPos(global);
+        settle();
+    }
+    // What follows an event runs too: the platform's own events and the zero-delay timers.
+    static void settle()
+    {
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
     }
@@ -84,7 +90,7 @@ QPoint centreOf(const QWidget* widget)
 } // namespace
 
 // Where the pointer goes in a hover-menu scenario.
-enum class Target { Outside, First, Second, Plain, OpenMenu, BarGap, Escape };
+enum class Target { Outside, First, Second, Plain, OpenMenu, BarGap, Escape, Choose };
 Q_DECLARE_METATYPE(QVector<Target>)
 
 class TestZCToolBar : public QObject
@@ -106,6 +112,8 @@ private slots:
     void orientationSwitchesMenuButtonStyle();
     void hoverMenusFollowThePointer_data();
     void hoverMenusFollowThePointer();
+    void hoverMenusWhicheverWayTheButtonIsAdded_data();
+    void hoverMenusWhicheverWayTheButtonIsAdded();
     void verticalBarOpensMenusToTheRight();
 
     void widgetPopup();
@@ -281,6 +289,10 @@ void TestZCToolBar::hoverMenusFollowThePointer_data()
         << QVector<T>{T::First, T::OpenMenu, T::Outside} << 0;
     QTest::newRow("Escape closes the menu and lifts its button")
         << QVector<T>{T::First, T::Second, T::Escape} << 0;
+    QTest::newRow("after Escape the next button entered opens its menu")
+        << QVector<T>{T::First, T::Second, T::Escape, T::First} << 1;
+    QTest::newRow("choosing an entry closes the menu and lifts its button")
+        << QVector<T>{T::Second, T::Choose} << 0;
 }
 
 void TestZCToolBar::hoverMenusFollowThePointer()
@@ -316,7 +328,15 @@ void TestZCToolBar::hoverMenusFollowThePointer()
         case Target::Escape:
             QVERIFY(f.buttonWithOpenMenu());
             QTest::keyClick(f.buttonWithOpenMenu()->menu(), Qt::Key_Escape);
+            f.settle();
             break;
+        case Target::Choose: {
+            QVERIFY(f.buttonWithOpenMenu());
+            QMenu* menu = f.buttonWithOpenMenu()->menu();
+            QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(menu->actions().first()).center());
+            f.settle();
+            break;
+        }
         }
     }
 
@@ -329,6 +349,55 @@ void TestZCToolBar::hoverMenusFollowThePointer()
         const QPoint buttonBottomLeft = expected->mapToGlobal(QPoint(0, expected->height() - 1));
         QCOMPARE(expected->menu()->pos(), buttonBottomLeft);
     }
+}
+
+void TestZCToolBar::hoverMenusWhicheverWayTheButtonIsAdded_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::addColumn<bool>("hoverMenu");
+
+    QTest::newRow("QToolBar::addWidget through a QToolBar pointer") << 0 << true;
+    QTest::newRow("QToolBar::insertWidget") << 1 << true;
+    QTest::newRow("a QWidgetAction of the host's") << 2 << true;
+    QTest::newRow("the button the bar makes for an action with a menu stays as Qt makes it") << 3 << false;
+}
+
+void TestZCToolBar::hoverMenusWhicheverWayTheButtonIsAdded()
+{
+    QFETCH(int, how);
+    QFETCH(bool, hoverMenu);
+
+    BarFixture f(ZCToolBar::HoverMenus);
+    QToolBar* qtBar = f.bar;
+    auto* menu = new QMenu(&f.window);
+    menu->addAction(QStringLiteral("Uno"));
+    QToolButton* button = nullptr;
+    if (how == 3) {
+        QAction* action = qtBar->addAction(QStringLiteral("Ver"));
+        action->setMenu(menu);
+        button = qobject_cast<QToolButton*>(qtBar->widgetForAction(action));
+    } else {
+        button = new QToolButton;
+        button->setText(QStringLiteral("Ver"));
+        button->setMenu(menu);
+        if (how == 0) {
+            qtBar->addWidget(button);
+        } else if (how == 1) {
+            qtBar->insertWidget(qtBar->actions().constFirst(), button);
+        } else {
+            auto* action = new QWidgetAction(f.bar);
+            action->setDefaultWidget(button);
+            qtBar->addAction(action);
+        }
+    }
+    QVERIFY(button);
+    QCOMPARE(button->popupMode() == QToolButton::InstantPopup, hoverMenu);
+    QVERIFY(f.show());
+    f.movePointerTo(f.window.mapToGlobal(QPoint(200, 200)));
+    f.movePointerTo(centreOf(button));
+    QCOMPARE(menu->isVisible(), hoverMenu);
+    QCOMPARE(button->isDown(), hoverMenu);
+    menu->hide();
 }
 
 void TestZCToolBar::verticalBarOpensMenusToTheRight()

@@ -127,6 +127,8 @@ private slots:
     void defaultAxesCoverEveryOrientation_data();
     void defaultAxesCoverEveryOrientation();
     void fitsTheValueAxisToWhatIsShown();
+    void valueAxesTickAtNiceNumbersInTheApplicationsLocale_data();
+    void valueAxesTickAtNiceNumbersInTheApplicationsLocale();
     void legendTogglesWhatItStandsFor_data();
     void legendTogglesWhatItStandsFor();
     void clicksReachTheModel_data();
@@ -309,7 +311,7 @@ void tst_ZCChart::defaultAxesCoverEveryOrientation_data()
     QTest::newRow("two lines share one value axis that spans both") << QList<int>{0} << "categories 3" << "value 1..6";
     QTest::newRow("bars rise from zero") << QList<int>{2} << "categories 3" << "value 0..6";
     QTest::newRow("horizontal bars have their values across") << QList<int>{8} << "value 0..6" << "categories 3";
-    QTest::newRow("stacked bars span their stacks") << QList<int>{3} << "categories 3" << "value 0..9";
+    QTest::newRow("stacked bars span their stacks, to the next tick") << QList<int>{3} << "categories 3" << "value 0..10";
     QTest::newRow("a line and bars share the value axis") << QList<int>{0, 2} << "categories 3" << "value 0..6";
     QTest::newRow("upright and horizontal bars each get a value axis")
         << QList<int>{2, 8} << "categories 3, value 0..6" << "categories 3, value 0..6";
@@ -353,6 +355,52 @@ void tst_ZCChart::fitsTheValueAxisToWhatIsShown()
     auto* barAxis = qobject_cast<QValueAxis*>(g.chart->axes(Qt::Vertical).value(0));
     QVERIFY(barAxis);
     QVERIFY2(barAxis->max() < 10, qPrintable(QString::number(barAxis->max())));
+}
+
+void tst_ZCChart::valueAxesTickAtNiceNumbersInTheApplicationsLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<QStringList>("labels");
+
+    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    QTest::newRow("thousands grouped the Spanish way") << spanish << QList<double>{0, 40000, 99999}
+        << QStringList{"0", "20.000", "40.000", "60.000", "80.000", "100.000"};
+    QTest::newRow("thousands grouped the American way") << QLocale(QLocale::English, QLocale::UnitedStates)
+        << QList<double>{0, 40000, 99999}
+        << QStringList{"0", "20,000", "40,000", "60,000", "80,000", "100,000"};
+    QTest::newRow("whole steps show no decimals") << spanish << QList<double>{12.6, 50, 96}
+        << QStringList{"0", "20", "40", "60", "80", "100"};
+    QTest::newRow("steps of tenths show one decimal, after a comma") << spanish << QList<double>{0.12, 0.5, 0.87}
+        << QStringList{"0,0", "0,2", "0,4", "0,6", "0,8", "1,0"};
+}
+
+void tst_ZCChart::valueAxesTickAtNiceNumbersInTheApplicationsLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QList<double>, values);
+    QFETCH(QStringList, labels);
+
+    const QLocale before;
+    QLocale::setDefault(locale);
+    Fixture f;
+    QLocale::setDefault(before);
+    auto& lines = *f.generadores.emplace_back(new ZCGeneradorSeriesChart(QAbstractSeries::SeriesTypeLine));
+    for (int i = 0; i < values.size(); ++i)
+        lines.AddDato(QString::number(i), QString::number(i), values.at(i), QStringLiteral("a"), QStringLiteral("A"));
+    f.draw();
+    f.layOut();
+
+    auto* axis = qobject_cast<QValueAxis*>(f.chart->axes(Qt::Vertical).value(0));
+    QVERIFY(axis);
+    QCOMPARE(axis->tickCount(), labels.size());
+    QStringList shown;
+    for (const QGraphicsItem* item : f.view.scene()->items()) {
+        if (item->isVisible() && item->type() == QGraphicsTextItem::Type)
+            shown.append(static_cast<const QGraphicsTextItem*>(item)->toPlainText());
+    }
+    for (const QString& label : qAsConst(labels))
+        QVERIFY2(shown.contains(label), qPrintable(label + QStringLiteral(" is not among ") + shown.join(QLatin1Char(' '))));
 }
 
 void tst_ZCChart::legendTogglesWhatItStandsFor_data()

@@ -119,6 +119,8 @@ private slots:
     void calendarWidgetEmphasisAndRules();
     void calendarGoesWhileADateIsTyped();
     void browserPropertiesReachTheEditor();
+    void anEditorIsWideEnoughForEveryDateOfItsFormat_data();
+    void anEditorIsWideEnoughForEveryDateOfItsFormat();
 };
 
 void TestZDateTimeEdit::startingValues_data()
@@ -512,6 +514,68 @@ void TestZDateTimeEdit::browserPropertiesReachTheEditor()
     QCOMPARE(edit->minimumTime(), QTime(8, 0));
     QVERIFY(browser.setProperty("calendarPopup", true));
     QVERIFY(qobject_cast<ZCCalendarWidget*>(edit->calendarWidget()));
+}
+
+void TestZDateTimeEdit::anEditorIsWideEnoughForEveryDateOfItsFormat_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("calendarPopup");
+
+    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+    const QLocale american(QLocale::English, QLocale::UnitedStates);
+    for (const QLocale& locale : {spanish, american}) {
+        const QString name = locale.name();
+        const QList<QPair<const char*, QString>> formats{
+            {"short", locale.dateFormat(QLocale::ShortFormat)},
+            {"long", locale.dateFormat(QLocale::LongFormat)},
+            {"ISO", QStringLiteral("yyyy-MM-dd")}};
+        for (const auto& format : formats) {
+            for (bool popup : {false, true}) {
+                QTest::addRow("%s %s format, %s", qPrintable(name), format.first,
+                              popup ? "with the calendar pop-up" : "with spin buttons")
+                    << locale << format.second << popup;
+            }
+        }
+    }
+}
+
+// Laid out at its size hint, an editor shows the widest text of its format whole, whichever day
+// of whichever month it holds (month and day names differ in width, and the pop-up's arrow takes
+// room of its own).
+void TestZDateTimeEdit::anEditorIsWideEnoughForEveryDateOfItsFormat()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, format);
+    QFETCH(bool, calendarPopup);
+
+    QWidget window;
+    auto* edit = new ZDateEdit(&window);
+    edit->setLocale(locale);
+    edit->setDisplayFormat(format);
+    edit->setCalendarPopup(calendarPopup);
+    edit->resize(edit->sizeHint());
+    QCOMPARE(edit->minimumSizeHint(), edit->sizeHint());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QLineEdit* line = edit->findChild<QLineEdit*>();
+    // What QLineEdit leaves for the text before it scrolls it: its contents less a margin of 2
+    // on each side, a pixel and the cursor.
+    const int room = line->contentsRect().marginsRemoved(line->textMargins()).width() - 2 * 2 - 1
+                     - line->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, line);
+    int widest = 0;
+    QString widestText;
+    for (QDate date(2024, 1, 1); date.year() == 2024; date = date.addDays(1)) {
+        const QString text = locale.toString(date, format);
+        const int width = line->fontMetrics().horizontalAdvance(text);
+        if (width > widest) {
+            widest = width;
+            widestText = text;
+        }
+    }
+    QVERIFY2(widest <= room, qPrintable(QStringLiteral("\"%1\" needs %2 pixels, the editor leaves %3")
+                                            .arg(widestText).arg(widest).arg(room)));
 }
 
 MIROKIT_TEST_MAIN(TestZDateTimeEdit)

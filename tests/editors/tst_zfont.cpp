@@ -14,6 +14,8 @@ class TestZFont : public QObject
 private slots:
     void scriptSettersKeepToTheirRange_data();
     void scriptSettersKeepToTheirRange();
+    void qt5WeightsGoToTheFontAsQtTakesThem();
+    void qt6WeightsReadWithinQt5sScale();
     void letterSpacingTruncatesTowardZero_data();
     void letterSpacingTruncatesTowardZero();
 
@@ -32,7 +34,7 @@ void TestZFont::scriptSettersKeepToTheirRange_data()
     const auto row = [](const char* name, const char* attribute, int value, bool accepted) {
         QTest::newRow(name) << QByteArray(attribute) << value << accepted;
     };
-    row("weight 99", "weight", 99, true);
+    row("black weight", "weight", int(ZFont::Black), true);
     row("weight above 99", "weight", 100, false);
     row("negative weight", "weight", -1, false);
     row("stretch 4000", "stretch", 4000, true);
@@ -73,6 +75,80 @@ void TestZFont::scriptSettersKeepToTheirRange()
     const QStringList warning{QStringLiteral("ZFont: el valor %1 está fuera de rango para %2 y se ignora")
                                   .arg(value).arg(QString::fromLatin1(attribute))};
     QCOMPARE(log.texts(QtWarningMsg), accepted ? QStringList() : warning);
+}
+
+namespace {
+
+// What Qt itself makes of a weight of Qt 5's scale, and how it reads a font's weight on it.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+int qtWeightOfLegacy(int legacy)
+{
+    QFont font;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    font.setLegacyWeight(legacy);
+#else
+    font.setWeight(legacy);
+#endif
+    return font.weight();
+}
+
+int legacyWeightOf(const QFont& font)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return font.legacyWeight();
+#else
+    return font.weight();
+#endif
+}
+QT_WARNING_POP
+
+} // namespace
+
+// Every weight a script may set reaches the font as Qt's own conversion puts it, reads back as
+// Qt reads it, and stays put when set again.
+void TestZFont::qt5WeightsGoToTheFontAsQtTakesThem()
+{
+    MessageLogCapture log;
+    for (int legacy = 0; legacy <= 99; ++legacy) {
+        ZFont font(QStringLiteral("Roboto"), 10, nullptr);
+        font.setWeight(legacy);
+        const int fontWeight = font.font().weight();
+        QCOMPARE(fontWeight, qtWeightOfLegacy(legacy));
+        const int readBack = font.weight();
+        QCOMPARE(readBack, legacyWeightOf(font.font()));
+        font.setWeight(readBack);
+        QCOMPARE(font.font().weight(), fontWeight);
+        QCOMPARE(font.weight(), readBack);
+    }
+    QCOMPARE(log.texts(QtWarningMsg), QStringList());
+
+    // The named weights come back unchanged under either Qt.
+    for (int named : {ZFont::Light, ZFont::Normal, ZFont::DemiBold, ZFont::Bold, ZFont::Black}) {
+        ZFont font;
+        font.setWeight(named);
+        QCOMPARE(font.weight(), named);
+    }
+}
+
+// A font made under Qt 6 (a host's, a style's) may carry any weight from 1 to 1000: scripts read
+// it on Qt 5's scale, and setting what they read keeps its place there.
+void TestZFont::qt6WeightsReadWithinQt5sScale()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QSKIP("Qt 5 weighs fonts on the scripts' own scale");
+#else
+    for (int weight = 1; weight <= 1000; ++weight) {
+        QFont qtFont(QStringLiteral("Roboto"), 10);
+        qtFont.setWeight(QFont::Weight(weight));
+        ZFont font(qtFont, nullptr);
+        const int legacy = font.weight();
+        QVERIFY2(legacy >= 0 && legacy <= 99, qPrintable(QStringLiteral("%1 reads %2").arg(weight).arg(legacy)));
+        QCOMPARE(legacy, legacyWeightOf(qtFont));
+        font.setWeight(legacy);
+        QCOMPARE(font.weight(), legacy);
+    }
+#endif
 }
 
 void TestZFont::letterSpacingTruncatesTowardZero_data()

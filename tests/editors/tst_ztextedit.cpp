@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextList>
 #include <QToolBar>
@@ -65,6 +66,8 @@ private slots:
     void anUneditedRichTextComesBackTheSame_data();
     void anUneditedRichTextComesBackTheSame();
     void formattingToolsFollowTheModeAndTheSwitches();
+    void toolBarsWrapSoEveryCommandStaysInView_data();
+    void toolBarsWrapSoEveryCommandStaysInView();
     void readOnlyDisablesEditingAndGivesItBack();
     void readOnlyUnchangedLeavesEveryToolAlone_data();
     void readOnlyUnchangedLeavesEveryToolAlone();
@@ -164,6 +167,44 @@ void TestZTextEdit::formattingToolsFollowTheModeAndTheSwitches()
     QVERIFY(!action(editor, QStringLiteral("&Negrita"))->isVisible());
     editor.showStyleToolBar();
     QVERIFY(shown(editor, QStringLiteral("Estilo")));
+}
+
+void TestZTextEdit::toolBarsWrapSoEveryCommandStaysInView_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<bool>("oneRow");
+
+    QTest::newRow("a narrow editor puts its tool bars on further rows") << 500 << false;
+    QTest::newRow("a very narrow editor still shows every command") << 320 << false;
+    QTest::newRow("a wide editor keeps them on one row") << 1200 << true;
+}
+
+void TestZTextEdit::toolBarsWrapSoEveryCommandStaysInView()
+{
+    QFETCH(int, width);
+    QFETCH(bool, oneRow);
+
+    ZTextEdit editor;
+    editor.resize(width, 400);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    // Hiding a tool bar and showing it again wraps the rows anew.
+    editor.hideStyleToolBar();
+    editor.showStyleToolBar();
+    QCoreApplication::processEvents();
+
+    QSet<int> rows;
+    const QList<QToolBar*> toolBars = editor.findChildren<QToolBar*>();
+    QCOMPARE(toolBars.size(), 5);
+    for (const QToolBar* toolBar : toolBars) {
+        QVERIFY2(toolBar->isVisible(), qPrintable(toolBar->windowTitle()));
+        rows.insert(toolBar->y());
+        // The extension button is how a tool bar shows that commands did not fit.
+        const auto* extension = toolBar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
+        QVERIFY2(!extension || !extension->isVisible(), qPrintable(toolBar->windowTitle()));
+        QVERIFY2(toolBar->geometry().right() < editor.width(), qPrintable(toolBar->windowTitle()));
+    }
+    QCOMPARE(rows.size() == 1, oneRow);
 }
 
 void TestZTextEdit::readOnlyDisablesEditingAndGivesItBack()

@@ -1,7 +1,7 @@
 #include "mirokittest.h"
 
 #include "galleryapplication.h"
-#include "gallerypage.h"
+#include "gallerypagetest.h"
 
 #include <QAccessible>
 
@@ -87,19 +87,12 @@ private:
 
 void tst_Accessibility::everyControlOfEveryPageHasAName_data()
 {
-    QTest::addColumn<int>("page");
-    const QVector<GalleryPage> pages = GalleryPages::all();
-    QVERIFY(!pages.isEmpty());
-    for (int i = 0; i < pages.size(); ++i)
-        QTest::newRow(qPrintable(pages.at(i).title)) << i;
+    GalleryPageTest::addPageRows();
 }
 
 void tst_Accessibility::everyControlOfEveryPageHasAName()
 {
-    QFETCH(int, page);
-    const std::unique_ptr<QWidget> widget(GalleryPages::all().at(page).create());
-    widget->resize(1100, 720);
-    widget->show();
+    const std::unique_ptr<QWidget> widget = GalleryPageTest::shownPage();
     QVERIFY(QTest::qWaitForWindowExposed(widget.get()));
 
     QStringList unnamed;

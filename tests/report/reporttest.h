@@ -2,6 +2,8 @@
 
 #include <Mirokit/ZCModel.h>
 
+#include <ncreportdatasource.h>
+
 #include <QProcess>
 #include <QStandardItemModel>
 #include <QStandardPaths>
@@ -55,6 +57,19 @@ public:
 private:
     QVector<QStringList> m_rows;
 };
+
+// The rows of a data source, cells joined by '|'.
+inline QStringList rowsOf(NCReportDataSource* source)
+{
+    QStringList rows;
+    for (int row = 0; source->seek(row); ++row) {
+        QStringList cells;
+        for (int column = 0; column < source->columnCount(); ++column)
+            cells.append(source->value(column).toString());
+        rows.append(cells.join(QLatin1Char('|')));
+    }
+    return rows;
+}
 
 // A report over one data source: `body` goes inside the detail, `extra` after the data sources.
 inline QByteArray report(const QString& dataSource, const QString& body, const QString& extra = QString())

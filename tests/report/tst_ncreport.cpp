@@ -67,19 +67,6 @@ QString createPeople(const QTemporaryDir& dir)
     return file;
 }
 
-// The rows of a data source, cells joined by '|'.
-QStringList rowsOf(NCReportDataSource* source)
-{
-    QStringList rows;
-    for (int row = 0; source->seek(row); ++row) {
-        QStringList cells;
-        for (int column = 0; column < source->columnCount(); ++column)
-            cells.append(source->value(column).toString());
-        rows.append(cells.join(QLatin1Char('|')));
-    }
-    return rows;
-}
-
 // The text of each page of a PDF file on one line.
 QStringList pagesOf(const QString& pdf)
 {

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 using namespace reporttest;
@@ -79,6 +80,33 @@ bool hasInk(const QImage& page)
         }
     }
     return false;
+}
+
+// A PNG of `side` by `side` pixels in random 4-pixel blocks, so that no output compresses it to
+// nothing.
+QString writeNoise(const QTemporaryDir& dir, const QString& name, int side, quint32 seed)
+{
+    QImage blocks(side / 4, side / 4, QImage::Format_RGB888);
+    QRandomGenerator(seed).fillRange(reinterpret_cast<quint32*>(blocks.bits()), blocks.sizeInBytes() / 4);
+    const QString fileName = dir.filePath(name);
+    return blocks.scaled(side, side).save(fileName, "PNG") ? fileName : QString();
+}
+
+// The size of the PDF of `pages` pages whose header paints the images `first` and `second` side
+// by side, each 90 mm square: at the PDF's 1200 dpi, more pixels than the images have.
+qint64 pdfWithHeaderImages(const QTemporaryDir& dir, const QString& first, const QString& second, int pages)
+{
+    QString xml = QString::fromUtf8(pagePerRow(pages));
+    xml.replace(QStringLiteral("<detail "),
+                QStringLiteral("<pageHeader height=\"92\"><image x=\"0\" y=\"0\" width=\"90\" height=\"90\" file=\"%1\"/>"
+                               "<image x=\"95\" y=\"0\" width=\"90\" height=\"90\" file=\"%2\"/></pageHeader><detail ")
+                    .arg(first, second));
+    NCReport report;
+    report.setReportSource(xml.toUtf8());
+    const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(pages));
+    if (!report.load() || !report.runReportToPdf(pdf))
+        return -1;
+    return QFileInfo(pdf).size();
 }
 
 } // namespace
@@ -165,7 +193,10 @@ private Q_SLOTS:
             QVERIFY(!cache.image(file).isNull());
         QVERIFY2(cache.cachedBytes() <= budget, qPrintable(QString::number(cache.cachedBytes())));
         QVERIFY(cache.cachedBytes() > budget / 2);
-        // The most recent are kept: read again without their files.
+        // Two pages later no page holds them: the most recent are kept, read again without their
+        // files.
+        cache.startPage();
+        cache.startPage();
         QFile::remove(files.last());
         QCOMPARE(cache.image(files.last()).pixelColor(0, 0), QColor(11 * 20, 0, 0));
         QFile::remove(files.first());
@@ -174,6 +205,45 @@ private Q_SLOTS:
         for (int i = 0; i < 20000; ++i)
             cache.image(dir.filePath(QStringLiteral("falta-%1.png").arg(i)));
         QVERIFY(cache.cachedBytes() <= budget);
+    }
+
+    void imagesAreDecodedAtThePaintedSize_data()
+    {
+        QTest::addColumn<QSize>("bounds");
+        QTest::addColumn<QSize>("decoded");
+        QTest::newRow("a smaller box, proportions kept") << QSize(100, 50) << QSize(50, 50);
+        QTest::newRow("a box larger than the image decodes it whole") << QSize(900, 900) << QSize(300, 300);
+        QTest::newRow("no box decodes it whole") << QSize() << QSize(300, 300);
+    }
+
+    void imagesAreDecodedAtThePaintedSize()
+    {
+        QFETCH(QSize, bounds);
+        QTemporaryDir dir;
+        const QString file = writeImage(dir, QStringLiteral("a.png"), QSize(300, 300), Qt::blue);
+        NCReportImageCache cache;
+        const QImage image = cache.image(file, bounds);
+        QTEST(image.size(), "decoded");
+        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::blue));
+        // Each size is an image of its own; asked again, the same one (and so the same to an output).
+        QCOMPARE(cache.image(file, bounds).cacheKey(), image.cacheKey());
+        QCOMPARE(cache.image(file, QSize(10, 10)).size(), QSize(10, 10));
+    }
+
+    void aPageKeepsItsImagesWhateverTheBudget()
+    {
+        // Two images that do not fit the budget together: each page paints the same two images,
+        // which an output writes once.
+        QTemporaryDir dir;
+        const int side = 3000;
+        QVERIFY(qint64(side) * side * 4 * 2 > NCReportImageCache::defaultBudgetBytes);
+        const QString first = writeNoise(dir, QStringLiteral("a.png"), side, 1);
+        const QString second = writeNoise(dir, QStringLiteral("b.png"), side, 2);
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
+        const qint64 onePage = pdfWithHeaderImages(dir, first, second, 1);
+        const qint64 manyPages = pdfWithHeaderImages(dir, first, second, 20);
+        QVERIFY(onePage > 0);
+        QVERIFY2(manyPages < onePage * 12 / 10, qPrintable(QStringLiteral("%1 %2").arg(onePage).arg(manyPages)));
     }
 
     void aPreviewStaysWithinItsBudgetWhateverThePageCount()

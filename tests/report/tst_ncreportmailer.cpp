@@ -3,6 +3,7 @@
 
 #include <ncrdmaildialog.h>
 #include <ncrdmainwindow.h>
+#include <ncreportpreviewwindow.h>
 #include <ncreport.h>
 #include <ncreportmailer.h>
 #include <ncreportmimewriter_p.h>
@@ -93,6 +94,25 @@ NCReportMailMessage simpleMessage()
     message.subject = QStringLiteral("Prueba");
     message.body = QStringLiteral("Hola");
     return message;
+}
+
+// A report with a detail, so that every output has rows to write.
+const QByteArray salesReport =
+    "<report name=\"Ventas\"><datasources><datasource id=\"ds\" type=\"3\" delimiter=\";\" header=\"true\">"
+    "<string>cliente;importe</string><string>Íñigo;10</string><string>Ana;20</string></datasource></datasources>"
+    "<detail id=\"d\" dataSource=\"ds\" height=\"6\"><field x=\"0\" y=\"0\" width=\"50\" height=\"6\">$D{cliente}</field>"
+    "<field x=\"60\" y=\"0\" width=\"30\" height=\"6\">$D{importe}</field></detail></report>";
+
+// The mail dialog's server settings pointed at `smtp`, plain, from facturas@example.com.
+void useInSettings(const SmtpServer& smtp)
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("NCReport/Mail"));
+    settings.setValue(QStringLiteral("Host"), QStringLiteral("127.0.0.1"));
+    settings.setValue(QStringLiteral("Port"), smtp.port());
+    settings.setValue(QStringLiteral("Security"), int(NCReportMailServer::Security::None));
+    settings.setValue(QStringLiteral("User"), QString());
+    settings.setValue(QStringLiteral("From"), QStringLiteral("facturas@example.com"));
 }
 
 QByteArray randomBytes(int size)
@@ -473,25 +493,69 @@ private Q_SLOTS:
         QCOMPARE(parsed.address, address);
     }
 
-    void reportFormatsTheEngineCannotWriteFail_data()
+    void eachReportFormatArrives_data()
     {
         QTest::addColumn<NCReportMailMessage::ReportFormat>("format");
-        QTest::newRow("HTML") << NCReportMailMessage::ReportFormat::Html;
-        QTest::newRow("CSV") << NCReportMailMessage::ReportFormat::Csv;
-        QTest::newRow("XLSX") << NCReportMailMessage::ReportFormat::Xlsx;
+        QTest::addColumn<QString>("contentType");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("PDF") << NCReportMailMessage::ReportFormat::Pdf << QStringLiteral("application/pdf") << QByteArray("%PDF");
+        QTest::newRow("HTML") << NCReportMailMessage::ReportFormat::Html << QStringLiteral("text/html") << QByteArray("<");
+        QTest::newRow("CSV") << NCReportMailMessage::ReportFormat::Csv << QStringLiteral("text/csv") << QByteArray();
+        QTest::newRow("XLSX") << NCReportMailMessage::ReportFormat::Xlsx
+                              << QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet")
+                              << QByteArray("PK");
     }
 
-    void reportFormatsTheEngineCannotWriteFail()
+    void eachReportFormatArrives()
     {
         QFETCH(NCReportMailMessage::ReportFormat, format);
+        QFETCH(QString, contentType);
+        QFETCH(QByteArray, start);
+        SmtpServer smtp({});
         NCReport report;
-        report.setReportSource("<report name=\"R\"/>");
+        report.setReportSource(salesReport);
         QVERIFY(report.load());
-        NCReportMailMessage message;
+        NCReportMailMessage message = simpleMessage();
         NCReportError error;
-        QVERIFY(!message.attachReport(&report, format, QString(), &error));
-        QVERIFY(error.message.contains(NCReportMailMessage::suffix(format).toUpper()));
-        QVERIFY(message.attachments().isEmpty());
+        QVERIFY2(message.attachReport(&report, format, QString(), &error), qPrintable(error.toString()));
+        const QByteArray data = message.attachments().value(0).data;
+        QVERIFY(!data.isEmpty());
+        QVERIFY(data.startsWith(start));
+        NCReportMailer mailer;
+        mailer.setServer(serverAt(smtp));
+        QVERIFY2(mailer.send(message), qPrintable(mailer.errorString()));
+        const QJsonObject attachment = smtp.message(1).value(QStringLiteral("attachments")).toArray().at(0).toObject();
+        QCOMPARE(attachment.value(QStringLiteral("filename")).toString(),
+                 QStringLiteral("Ventas.") + NCReportMailMessage::suffix(format));
+        QCOMPARE(attachment.value(QStringLiteral("content_type")).toString(), contentType);
+        QCOMPARE(attachment.value(QStringLiteral("sha256")).toString(), sha256(data));
+    }
+
+    // The preview's command sends the pages it recorded, in the format chosen, without running
+    // the report again.
+    void previewSendsItsPages()
+    {
+        SmtpServer smtp({});
+        useInSettings(smtp);
+        NCReport report;
+        report.setReportSource(salesReport);
+        QVERIFY(report.load());
+        NCReportPreviewWindow window;
+        window.show();
+        QVERIFY(window.run(&report));
+        reporttest::onModal<NCRDMailDialog>([](NCRDMailDialog* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("to"))->setText(QStringLiteral("ana@example.com"));
+            auto* format = dialog->findChild<QComboBox*>(QStringLiteral("format"));
+            format->setCurrentIndex(format->findData(int(NCReportMailMessage::ReportFormat::Csv)));
+            dialog->findChild<QPushButton*>(QStringLiteral("send"))->click();
+        });
+        QVERIFY(window.action(NCReportPreviewWindow::SendMail));
+        window.action(NCReportPreviewWindow::SendMail)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.findChild<NCReportMailer*>(), 30000);
+        const QJsonObject attachment = smtp.message(1).value(QStringLiteral("attachments")).toArray().at(0).toObject();
+        QCOMPARE(attachment.value(QStringLiteral("filename")).toString(), QStringLiteral("Ventas.csv"));
+        QCOMPARE(attachment.value(QStringLiteral("content_type")).toString(), QStringLiteral("text/csv"));
+        QVERIFY(attachment.value(QStringLiteral("size")).toInt() > 0);
     }
 
     // What the dialog keeps: everything about the server but the password, which stays for the
@@ -546,14 +610,7 @@ private Q_SLOTS:
         QFETCH(QString, to);
         QFETCH(bool, delivered);
         SmtpServer smtp({QStringLiteral("--refuse"), QStringLiteral("nadie@example.com")});
-        QSettings settings;
-        settings.beginGroup(QStringLiteral("NCReport/Mail"));
-        settings.setValue(QStringLiteral("Host"), QStringLiteral("127.0.0.1"));
-        settings.setValue(QStringLiteral("Port"), smtp.port());
-        settings.setValue(QStringLiteral("Security"), int(Security::None));
-        settings.setValue(QStringLiteral("User"), QString());
-        settings.setValue(QStringLiteral("From"), QStringLiteral("facturas@example.com"));
-        settings.endGroup();
+        useInSettings(smtp);
         QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("ventas.xml"));
         QFile report(file);

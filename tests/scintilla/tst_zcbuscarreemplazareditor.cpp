@@ -153,6 +153,10 @@ class TestZCBuscarReemplazarEditor : public QObject
 private slots:
     void findSelectsTheMatchOrKeepsTheCursor_data();
     void findSelectsTheMatchOrKeepsTheCursor();
+    void expressionsAndWrappingFollowTheOptions_data();
+    void expressionsAndWrappingFollowTheOptions();
+    void replaceAllWithAnExpression_data();
+    void replaceAllWithAnExpression();
     void replaceReplacesOnlyARematchedSelection_data();
     void replaceReplacesOnlyARematchedSelection();
     void replaceAllCountsAndUndoesInOneStep_data();
@@ -220,6 +224,93 @@ void TestZCBuscarReemplazarEditor::findSelectsTheMatchOrKeepsTheCursor()
     editor.adapter().Buscar(text, caseSensitive, wholeWords, backwards);
     QCOMPARE(editor.marked(), expected);
     QCOMPARE(int(editor.adapter().GetEstadoVuelta()), state);
+}
+
+void TestZCBuscarReemplazarEditor::expressionsAndWrappingFollowTheOptions_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("regular");
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<bool>("caseSensitive");
+    QTest::addColumn<bool>("wholeWords");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("state");
+
+    using E = ZCBuscarReemplazarEditor;
+    addRows("an expression selects its first match", "|uno d1s d22s", "d\\d+s", true, true, false, false, false,
+            "uno [d1s] d22s", int(E::Encontrado));
+    addRows("an expression ignoring case finds other cases", "|UNO", "u.o", true, true, false, false, false,
+            "[UNO]", int(E::Encontrado));
+    addRows("a case-sensitive expression skips other cases", "|UNO uno", "u.o", true, true, true, false, false,
+            "UNO [uno]", int(E::Encontrado));
+    addRows("whole words bound an expression", "|unos uno", "un.", true, true, false, true, false, "unos [uno]",
+            int(E::Encontrado));
+    addRows("an expression searched backwards selects the previous match", "d1s d2s |", "d\\ds", true, true, false,
+            false, true, "d1s [d2s] ", int(E::Encontrado));
+    addRows("an expression goes round the end", "x1 [y] z", "x\\d", true, true, false, false, false, "[x1] y z",
+            int(E::VueltaPorElFinal));
+    addRows("a broken expression finds nothing", "|uno (", "(", true, true, false, false, false, "|uno (",
+            int(E::NoEncontrado));
+    addRows("without wrapping a search stops at the end", "uno dos [uno]", "uno", false, false, false, false,
+            false, "uno dos [uno]", int(E::NoEncontrado));
+    addRows("without wrapping a backward search stops at the beginning", "[uno] dos", "dos", false, false, false,
+            false, true, "[uno] dos", int(E::NoEncontrado));
+    addRows("without wrapping a match ahead is still found", "|uno dos", "dos", true, false, false, false, false,
+            "uno [dos]", int(E::Encontrado));
+}
+
+void TestZCBuscarReemplazarEditor::expressionsAndWrappingFollowTheOptions()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, document);
+    QFETCH(QString, text);
+    QFETCH(bool, regular);
+    QFETCH(bool, wrap);
+    QFETCH(bool, caseSensitive);
+    QFETCH(bool, wholeWords);
+    QFETCH(bool, backwards);
+    QFETCH(QString, expected);
+    QFETCH(int, state);
+
+    Editor editor(kind, document);
+    editor.adapter().SetExpresionRegular(regular);
+    editor.adapter().SetDarLaVuelta(wrap);
+    editor.adapter().Buscar(text, caseSensitive, wholeWords, backwards);
+    QCOMPARE(editor.marked(), expected);
+    QCOMPARE(int(editor.adapter().GetEstadoVuelta()), state);
+}
+
+void TestZCBuscarReemplazarEditor::replaceAllWithAnExpression_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("wholeWords");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("count");
+
+    addRows("every match of an expression is replaced, the replacement as written", "a1 b22| c", "\\d+", false,
+            "a$1 b$1 c", 2);
+    addRows("an expression whole-word pass leaves longer words alone", "uno unos| una", "un.", true, "$1 unos $1",
+            2);
+}
+
+void TestZCBuscarReemplazarEditor::replaceAllWithAnExpression()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, document);
+    QFETCH(QString, pattern);
+    QFETCH(bool, wholeWords);
+    QFETCH(QString, expected);
+    QFETCH(int, count);
+
+    Editor editor(kind, document);
+    editor.adapter().SetExpresionRegular(true);
+    QCOMPARE(editor.adapter().ReemplazarTodos(pattern, false, wholeWords, false, QStringLiteral("$1")), count);
+    QCOMPARE(editor.text(), expected);
 }
 
 void TestZCBuscarReemplazarEditor::replaceReplacesOnlyARematchedSelection_data()

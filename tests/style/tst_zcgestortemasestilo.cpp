@@ -87,13 +87,14 @@ private slots:
     void badInputLeavesTheThemeInForce();
     void aSignalFollowsTheThemeAndQuitarTemaRestoresTheHostsLook();
     void theRefreshActionReappliesAndNotifies();
-    void theMenuChecksTheThemeCurrentWhenBuilt();
+    void theMenuFollowsTheThemeInForce();
     void fromThemeCachesPerThemeAndFallsBackToQtsIconTheme();
     void recolour_data();
     void recolour();
     void eachStateIsDrawnInItsColour_data();
     void eachStateIsDrawnInItsColour();
     void aMissingIconIsTransparentWithAWarning();
+    void aHostIconFollowsTheThemeWithoutBeingAskedAgain();
     void anEmptySizeGivesNoPixmapAndNoWarning_data();
     void anEmptySizeGivesNoPixmapAndNoWarning();
     void disabledGoesThroughTheStyle();
@@ -363,23 +364,52 @@ void TestZCGestorTemasEstilo::theRefreshActionReappliesAndNotifies()
     QCOMPARE(notificacion->findChild<QTimer*>()->interval(), 3000);
 }
 
-void TestZCGestorTemasEstilo::theMenuChecksTheThemeCurrentWhenBuilt()
+void TestZCGestorTemasEstilo::theMenuFollowsTheThemeInForce()
 {
     ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
     QVERIFY(manager->SetTema(m_secondIndex));
     const QList<QAction*> actions = manager->GetMenuTemas()->actions();
-    const int menuSize = manager->AddTemaFromJSON("[]") + 3; // the themes, a separator and the refresh action
-    QCOMPARE(actions.size(), menuSize);
+    const int themes = manager->GetNumTemas();
+    // The themes, "Sin tema", a separator and the refresh action.
+    QCOMPARE(actions.size(), themes + 3);
+    QAction* none = actions.at(themes);
+    QCOMPARE(none->text(), QStringLiteral("Sin tema"));
     QCOMPARE(actions.last(), manager->GetActionRefresh());
-    QVERIFY(actions.at(m_secondIndex)->isChecked());
-    // Picking a theme in the menu applies it; a theme set elsewhere does not move the check.
+    const auto checked = [&actions] {
+        QStringList texts;
+        for (const QAction* action : actions)
+            if (action->isChecked())
+                texts.append(action->text());
+        return texts;
+    };
+    QCOMPARE(checked(), QStringList("Dos"));
+
+    // Picked in the menu, or applied and removed elsewhere: the check is always on the theme in force.
     actions.at(m_firstIndex)->trigger();
     QCOMPARE(manager->GetCurrentTema().GetNombre(), QStringLiteral("Uno"));
+    QCOMPARE(checked(), QStringList("Uno"));
     QVERIFY(manager->SetTema(m_secondIndex));
-    QVERIFY(actions.at(m_firstIndex)->isChecked() && !actions.at(m_secondIndex)->isChecked());
+    QCOMPARE(checked(), QStringList("Dos"));
+    manager->QuitarTema();
+    QCOMPARE(checked(), QStringList("Sin tema"));
+    QVERIFY(manager->SetTema(m_firstIndex));
+    none->trigger();
+    QCOMPARE(manager->GetCurrentTema().GetNombre(), QString());
+    QCOMPARE(qApp->styleSheet(), m_hostStyleSheet);
+    QCOMPARE(checked(), QStringList("Sin tema"));
+
+    // A theme that fails to apply in the menu leaves the check where the theme in force is.
+    QVERIFY(manager->SetTema(m_secondIndex));
+    m_first.write("main.qss", "QWidget { background: var(--nada); }");
+    MessageLogCapture log;
+    actions.at(m_firstIndex)->trigger();
+    QCOMPARE(log.texts(QtWarningMsg).size(), 1);
+    QCOMPARE(checked(), QStringList("Dos"));
+    m_first.write("main.qss", ":root {\n--fondo: #102030;\n}\nQWidget { background: var(--fondo); }");
+
     // Themes added later are not in the menu.
     m_second.add("Tarde", {});
-    QCOMPARE(manager->GetMenuTemas()->actions().size(), menuSize);
+    QCOMPARE(manager->GetMenuTemas()->actions().size(), themes + 3);
 }
 
 void TestZCGestorTemasEstilo::fromThemeCachesPerThemeAndFallsBackToQtsIconTheme()
@@ -467,6 +497,47 @@ void TestZCGestorTemasEstilo::aMissingIconIsTransparentWithAWarning()
     engine.pixmap(QSize(12, 10), QIcon::Normal, QIcon::Off); // looked for again, not cached
     const QString warning = "No se encuentra el icono 'gone' en el tema 'Uno'";
     QCOMPARE(log.texts(QtWarningMsg), QStringList({warning, warning}));
+}
+
+void TestZCGestorTemasEstilo::aHostIconFollowsTheThemeWithoutBeingAskedAgain()
+{
+    ZCGestorTemasEstilo* manager = GetGestorTemasEstilo();
+    manager->QuitarTema();
+    m_second.writeIcon("solo_dos");
+    const auto isBlank = [](const QIcon& icon) {
+        const QImage image = icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) > 0)
+                    return false;
+            }
+        }
+        return true;
+    };
+
+    // Asked for before any theme has it: blank, one warning however often it is drawn.
+    const QIcon icon = manager->GetIconoTema("solo_dos");
+    QCOMPARE(icon.name(), QStringLiteral("solo_dos"));
+    MessageLogCapture log;
+    QVERIFY(isBlank(icon));
+    QVERIFY(isBlank(icon));
+    QCOMPARE(manager->GetPathFromTheme("solo_dos"), QString());
+
+    // The theme that draws it is applied: the same icon shows it, in that theme's colour.
+    QVERIFY(manager->SetTema(m_secondIndex));
+    QCOMPARE(icon.pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::black));
+    QCOMPARE(manager->GetPathFromTheme("solo_dos"), m_second.icons() + "/solo_dos.svg");
+    QVERIFY(manager->SetTema(m_firstIndex));
+    QVERIFY(isBlank(icon));
+    manager->QuitarTema();
+    QVERIFY(isBlank(icon));
+    QCOMPARE(log.texts(QtWarningMsg),
+             QStringList{"No se encuentra el icono 'solo_dos' ni en el tema 'Mirokit' ni en el tema por defecto"});
+
+    // A name of the default theme is drawn before any theme, and from then on by every theme.
+    QVERIFY(!isBlank(manager->GetIconoTema("search")));
+    QCOMPARE(manager->GetIconoTema("solo_dos").cacheKey(), icon.cacheKey());
+    QVERIFY(manager->SetTema(m_firstIndex));
 }
 
 void TestZCGestorTemasEstilo::anEmptySizeGivesNoPixmapAndNoWarning_data()

@@ -178,6 +178,12 @@ void TestZCQssParser::sheets_data()
         << mainOnly(":root {\n--a 1;\n}\n") << false << "Error. Declaración de variables incorrecta. --a 1";
     QTest::newRow("a wrong declaration on a one-line block is the one named")
         << mainOnly(":root { --a: 1; --b 2; --c: 3; }\n") << false << "Error. Declaración de variables incorrecta. --b 2";
+    QTest::newRow("a line feed ends a declaration whose quote is left open")
+        << mainOnly(":root {\n--nota: l'app;\n--fondo: white;\n}\nx: var(--fondo); y: var(--nota);") << true
+        << "\nx: white; y: l'app;";
+    QTest::newRow("a line feed ends a declaration whose parenthesis is left open")
+        << mainOnly(":root {\n--ruta: url(a.png;\n--fondo: white; --borde: 1px;\n}\nx: var(--fondo) var(--borde);") << true
+        << "\nx: white 1px;";
     QTest::newRow("an unclosed root block declares nothing, and the undeclared variable is named")
         << mainOnly(":root {\n--a: 1;\nx: var(--a);") << false << "Error. La variable --a no está definida previamente";
     QTest::newRow("an undeclared variable inside the block leaves variables unresolved")

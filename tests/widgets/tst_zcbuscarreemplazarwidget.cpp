@@ -90,6 +90,9 @@ class TestZCBuscarReemplazarWidget : public QObject
     Q_OBJECT
 
 private slots:
+    void fieldsAndOptionsAreSetAndReadFromCode();
+    void commandsFromCodeActAsTheUsersDo_data();
+    void commandsFromCodeActAsTheUsersDo();
     void statusBarTellsTheOutcome_data();
     void statusBarTellsTheOutcome();
     void wrapMessageGoesAfterOneSecond();
@@ -109,6 +112,135 @@ private slots:
     void shortcutsOpenTheDialogAndRepeatTheSearch();
     void cancelHidesTheDialog();
 };
+
+void TestZCBuscarReemplazarWidget::fieldsAndOptionsAreSetAndReadFromCode()
+{
+    using W = ZCBuscarReemplazarWidget;
+    Fixture fixture{QString()};
+    ZCBuscarReemplazarWidget* form = fixture.form;
+    QCOMPARE(form->GetOpciones(), W::EOpcionesBuscar(W::DarLaVuelta));
+
+    form->SetTextoBuscar(QStringLiteral("uno"));
+    form->SetTextoReemplazar(QStringLiteral("dos"));
+    form->SetOpciones(W::CoincidirMayusculas | W::ExpresionRegular | W::HaciaAtras);
+    QCOMPARE(form->findChild<QLineEdit*>(QStringLiteral("textoBuscar"))->text(), QStringLiteral("uno"));
+    QCOMPARE(form->findChild<QLineEdit*>(QStringLiteral("textoReemplazar"))->text(), QStringLiteral("dos"));
+    const QStringList boxes{"mayusculas", "palabrasCompletas", "haciaAtras", "expresionRegular", "darLaVuelta"};
+    QStringList checked;
+    for (const QString& name : boxes) {
+        if (form->findChild<QCheckBox*>(name)->isChecked())
+            checked.append(name);
+    }
+    QCOMPARE(checked, (QStringList{"mayusculas", "haciaAtras", "expresionRegular"}));
+
+    // What the user ticks is what code reads.
+    fixture.checkBox(QStringLiteral("Palabras completas"))->setChecked(true);
+    form->SetOpcion(W::ExpresionRegular, false);
+    const W::EOpcionesBuscar expected = W::CoincidirMayusculas | W::PalabrasCompletas | W::HaciaAtras;
+    QCOMPARE(form->GetOpciones(), expected);
+    QCOMPARE(form->property("textoBuscar").toString(), QStringLiteral("uno"));
+    for (const char* name : {"botonBuscar", "botonReemplazar", "botonReemplazarTodos"})
+        QVERIFY(form->findChild<QPushButton*>(QLatin1String(name)));
+    QVERIFY(form->findChild<QStatusBar*>(QStringLiteral("estado")));
+}
+
+void TestZCBuscarReemplazarWidget::commandsFromCodeActAsTheUsersDo_data()
+{
+    using W = ZCBuscarReemplazarWidget;
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<int>("options");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("result");       // what the call returns, a bool as 0 or 1 but for ReemplazarTodos
+    QTest::addColumn<QList<int>>("found");  // what encontrado() reported
+    QTest::addColumn<int>("replaced");     // what reemplazados() reported, -1 nothing
+    QTest::addColumn<QString>("text");     // the document afterwards, the selection in brackets
+    QTest::addColumn<QString>("message");
+
+    const int wrap = W::DarLaVuelta;
+    QTest::newRow("finding selects the next match") << "uno dos uno" << "uno" << wrap << int(BuscarSiguiente) << 1
+                                                    << QList<int>{1} << -1 << "uno dos [uno]" << "";
+    QTest::newRow("finding backwards goes round the beginning")
+        << "uno dos uno" << "dos" << wrap << int(BuscarAnterior) << 1 << QList<int>{1} << -1 << "uno [dos] uno"
+        << "Se ha llegado al principio del documento";
+    QTest::newRow("Buscar goes the way the options say") << "uno dos uno" << "uno" << (wrap | W::HaciaAtras)
+                                                         << int(Buscar) << 1 << QList<int>{1} << -1
+                                                         << "[uno] dos uno" << "";
+    QTest::newRow("a text that does not occur is reported") << "uno dos" << "tres" << wrap << int(Buscar) << 0
+                                                            << QList<int>{0} << -1 << "uno dos"
+                                                            << "No se puede encontrar el texto \"tres\"";
+    QTest::newRow("without wrapping the end is not passed") << "uno dos tres" << "uno" << 0 << int(BuscarSiguiente)
+                                                            << 0 << QList<int>{0} << -1 << "uno dos tres"
+                                                            << "No se puede encontrar el texto \"uno\"";
+    QTest::newRow("an expression finds its match") << "uno d1s d2s" << "d\\ds" << (wrap | W::ExpresionRegular)
+                                                   << int(Buscar) << 1 << QList<int>{1} << -1 << "uno [d1s] d2s"
+                                                   << "";
+    QTest::newRow("a broken expression says why and finds nothing")
+        << "uno (" << "(" << (wrap | W::ExpresionRegular) << int(Buscar) << 0 << QList<int>{0} << -1 << "uno ("
+        << "La expresión regular no es válida: missing closing parenthesis";
+    QTest::newRow("replacing replaces the match and selects the next one")
+        << "uno dos uno" << "uno" << wrap << int(Reemplazar) << 1 << QList<int>{1} << 1 << "x dos [uno]" << "";
+    QTest::newRow("replacing everything counts the changes") << "uno dos uno" << "uno" << wrap
+                                                             << int(ReemplazarTodos) << 2 << QList<int>{} << 2
+                                                             << "x dos x" << "2 coincidencias cambiadas";
+}
+
+void TestZCBuscarReemplazarWidget::commandsFromCodeActAsTheUsersDo()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, search);
+    QFETCH(int, options);
+    QFETCH(int, action);
+    QFETCH(int, result);
+    QFETCH(QList<int>, found);
+    QFETCH(int, replaced);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+
+    Fixture fixture(document);
+    ZCBuscarReemplazarWidget* form = fixture.form;
+    form->SetTextoBuscar(search);
+    form->SetTextoReemplazar(QStringLiteral("x"));
+    form->SetOpciones(ZCBuscarReemplazarWidget::EOpcionesBuscar(options));
+    // The first match is selected, as a user who found it before replacing has it.
+    if (action == Reemplazar)
+        fixture.select(0, 3);
+    else
+        fixture.select(4, 4);
+    QSignalSpy foundSpy(form, &ZCBuscarReemplazarWidget::encontrado);
+    QSignalSpy replacedSpy(form, &ZCBuscarReemplazarWidget::reemplazados);
+
+    int returned = 0;
+    switch (action) {
+    case Buscar:
+        returned = form->Buscar();
+        break;
+    case BuscarSiguiente:
+        returned = form->BuscarSiguiente();
+        break;
+    case BuscarAnterior:
+        returned = form->BuscarAnterior();
+        break;
+    case Reemplazar:
+        returned = form->Reemplazar();
+        break;
+    case ReemplazarTodos:
+        returned = form->ReemplazarTodos();
+        break;
+    }
+    QCOMPARE(returned, result);
+    QList<int> reported;
+    for (const QList<QVariant>& arguments : qAsConst(foundSpy))
+        reported.append(arguments.at(0).toBool() ? 1 : 0);
+    QCOMPARE(reported, found);
+    QCOMPARE(replacedSpy.isEmpty() ? -1 : replacedSpy.constLast().at(0).toInt(), replaced);
+    QString marked = fixture.editor->toPlainText();
+    const QTextCursor cursor = fixture.editor->textCursor();
+    if (cursor.hasSelection())
+        marked.insert(cursor.selectionEnd(), QLatin1Char(']')).insert(cursor.selectionStart(), QLatin1Char('['));
+    QCOMPARE(marked, text);
+    QCOMPARE(fixture.message(), message);
+}
 
 void TestZCBuscarReemplazarWidget::statusBarTellsTheOutcome_data()
 {

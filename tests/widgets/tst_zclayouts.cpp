@@ -9,6 +9,7 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScroller>
 
@@ -76,6 +77,84 @@ struct Flow {
     QList<QPointer<QLabel>> widgets;
 };
 
+// Buttons B0, B1 and B2, 80 pixels wide, in a flow or, to hold it up against, in a plain box
+// layout, in a shown window; the label L is for the operations that bring in a widget.
+struct Buttons {
+    explicit Buttons(bool flow)
+        : layout(flow ? static_cast<QBoxLayout*>(new ZCFlowLayout(ZCFlowLayout::Filas, &window))
+                      : new QBoxLayout(QBoxLayout::LeftToRight, &window))
+    {
+        for (int i = 0; i < 3; ++i) {
+            auto* button = new QPushButton(QStringLiteral("B%1").arg(i));
+            button->setObjectName(button->text());
+            button->setFixedWidth(80);
+            if (auto* flowLayout = qobject_cast<ZCFlowLayout*>(layout))
+                flowLayout->addWidget(button);
+            else
+                layout->addWidget(button);
+            buttons.append(button);
+        }
+        label->setObjectName(QStringLiteral("L"));
+        window.resize(300, 100);
+        window.show();
+        Flow::settle();
+    }
+    ~Buttons()
+    {
+        if (!label->parent())
+            delete label;
+    }
+    static QString nameOf(QLayoutItem* item)
+    {
+        if (!item)
+            return QStringLiteral("null");
+        return item->widget() ? item->widget()->objectName() : item->layout() ? QStringLiteral("layout") : QStringLiteral("spacer");
+    }
+    QString items() const
+    {
+        QStringList names;
+        for (int i = 0; i < layout->count(); ++i)
+            names.append(nameOf(layout->itemAt(i)));
+        return names.join(QLatin1Char(' '));
+    }
+    // What the operation returns, then the items it leaves.
+    QString apply(const QString& operation)
+    {
+        QStringList result;
+        if (operation == QLatin1String("replace")) {
+            QLayoutItem* replaced = layout->replaceWidget(buttons.at(0), label);
+            result << nameOf(replaced);
+            delete replaced; // the caller's, as Qt's documentation says
+        } else if (operation == QLatin1String("indexOf")) {
+            for (QWidget* widget : QList<QWidget*>{buttons.at(0), buttons.at(1), buttons.at(2), label})
+                result << QString::number(layout->indexOf(widget));
+        } else if (operation == QLatin1String("insert")) {
+            layout->insertWidget(1, label);
+        } else if (operation == QLatin1String("take")) {
+            while (QLayoutItem* item = layout->takeAt(0)) {
+                result << nameOf(item);
+                delete item;
+            }
+        } else if (operation == QLatin1String("remove")) {
+            layout->removeWidget(buttons.at(1));
+            result << (buttons.at(1)->parentWidget() == &window ? QStringLiteral("kept") : QStringLiteral("lost"));
+        } else if (operation == QLatin1String("align")) {
+            result << QString::number(layout->setAlignment(buttons.at(1), Qt::AlignTop));
+            result << QString::number(int(layout->itemAt(1)->alignment()));
+        } else if (operation == QLatin1String("stretch")) {
+            layout->setStretch(2, 3);
+            result << QString::number(layout->stretch(2));
+        }
+        result << QStringLiteral("|") << items();
+        return result.join(QLatin1Char(' '));
+    }
+
+    QWidget window;
+    QBoxLayout* layout;
+    QList<QPushButton*> buttons;
+    QLabel* label = new QLabel(QStringLiteral("L"));
+};
+
 // Three empty sections in a splitter of the given mode, sized 100 each.
 struct Splitter : ZCSplitter {
     Splitter(Qt::Orientation orientation, ETipoRedimensionado mode) : ZCSplitter(orientation, mode)
@@ -109,6 +188,10 @@ private slots:
     void flowAnswersForTheItemsAddedToIt();
     void flowEmptiedAndRefilled_data();
     void flowEmptiedAndRefilled();
+    void flowItemsBehaveAsInABoxLayout_data();
+    void flowItemsBehaveAsInABoxLayout();
+    void flowAlignmentReachesTheLines_data();
+    void flowAlignmentReachesTheLines();
     void growModeDragsResizeTheSplitter_data();
     void growModeDragsResizeTheSplitter();
     void aDragStartsFromTheSizesTheWindowGave_data();
@@ -299,6 +382,65 @@ void TestZCLayouts::flowEmptiedAndRefilled()
     fresh.show(QSize(250, 200));
     for (int i = 0; i < 3; ++i)
         QCOMPARE(flow.widgets.at(i)->geometry(), fresh.widgets.at(i)->geometry());
+}
+
+void TestZCLayouts::flowItemsBehaveAsInABoxLayout_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::newRow("replaceWidget returns the widget's item and puts the new one in its place") << "replace";
+    QTest::newRow("indexOf finds each widget at its place and no other") << "indexOf";
+    QTest::newRow("insertWidget puts the widget at the index given") << "insert";
+    QTest::newRow("takeAt until null takes every item in order") << "take";
+    QTest::newRow("removeWidget takes the widget out, which stays in the window") << "remove";
+    QTest::newRow("setAlignment of a widget reaches its item") << "align";
+    QTest::newRow("setStretch reaches the item at the index given") << "stretch";
+}
+
+// The flow's items are a box layout's: Qt's own operations on them, virtual or not, do to a flow
+// what they do to a QBoxLayout, and whatever the flow still holds is laid out afterwards.
+void TestZCLayouts::flowItemsBehaveAsInABoxLayout()
+{
+    QFETCH(QString, operation);
+    Buttons box(false);
+    Buttons flow(true);
+    QCOMPARE(flow.apply(operation), box.apply(operation));
+    for (const QSize& size : {QSize(200, 100), QSize(400, 100), QSize(90, 300)}) {
+        flow.window.resize(size);
+        Flow::settle();
+        for (int i = 0; i < flow.layout->count(); ++i) {
+            const QWidget* widget = flow.layout->itemAt(i)->widget();
+            QTRY_VERIFY(widget->isVisible());
+            QVERIFY(flow.window.rect().contains(widget->geometry()));
+        }
+    }
+}
+
+void TestZCLayouts::flowAlignmentReachesTheLines_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("without alignment a lone widget takes its line's width") << 0;
+    QTest::newRow("aligned left and top it keeps its size hint") << int(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void TestZCLayouts::flowAlignmentReachesTheLines()
+{
+    QFETCH(int, alignment);
+    Flow flow(ZCFlowLayout::Filas, 6);
+    QList<QPushButton*> buttons;
+    for (int i = 0; i < 3; ++i) {
+        buttons.append(new QPushButton(QStringLiteral("Botón")));
+        flow.layout->addWidget(buttons.last());
+    }
+    // Set after the items, as a host may.
+    flow.layout->setAlignment(Qt::Alignment(alignment));
+    const int hint = buttons.first()->sizeHint().width();
+    flow.show(QSize(2 * hint + 6 + 40, 200));
+    QPushButton* lone = buttons.last();
+    QVERIFY(lone->y() > buttons.first()->y());
+    QCOMPARE(lone->x(), 0);
+    QCOMPARE(lone->width(), alignment ? hint : flow.window.width());
+    if (alignment)
+        QCOMPARE(buttons.first()->geometry(), QRect(QPoint(0, 0), buttons.first()->sizeHint()));
 }
 
 void TestZCLayouts::growModeDragsResizeTheSplitter_data()

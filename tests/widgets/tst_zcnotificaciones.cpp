@@ -82,6 +82,8 @@ private slots:
     void theDurationDecidesTheLifetime_data();
     void theDurationDecidesTheLifetime();
     void aNotificationWrapsItsTextBesideItsButtons();
+    void aLevelBringsItsIconsFromTheTheme_data();
+    void aLevelBringsItsIconsFromTheTheme();
     void escapeLeavesTheStackAlone();
     void aDestroyedMainWindowTakesItsStackAlong();
     void withoutAMainWindowANotificationIsDropped();
@@ -200,6 +202,52 @@ void TestZCNotificaciones::aNotificationWrapsItsTextBesideItsButtons()
     QVERIFY(!notificacion.findChild<QPushButton*>("icon")->icon().isNull());
     QVERIFY(notificacion.findChild<QPushButton*>("close")->icon().isNull());
     QCOMPARE(notificacion.findChild<QPushButton*>("close")->focusPolicy(), Qt::NoFocus);
+}
+
+void TestZCNotificaciones::aLevelBringsItsIconsFromTheTheme_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("fromWorker");
+    QTest::addColumn<QString>("iconName");
+
+    using G = ZCGestorNotificaciones;
+    QTest::newRow("information") << int(G::NivelInformacion) << false << "info";
+    QTest::newRow("a warning") << int(G::NivelAviso) << false << "warning";
+    QTest::newRow("an error") << int(G::NivelError) << false << "error";
+    QTest::newRow("an error from a worker thread") << int(G::NivelError) << true << "error";
+}
+
+void TestZCNotificaciones::aLevelBringsItsIconsFromTheTheme()
+{
+    QFETCH(int, level);
+    QFETCH(bool, fromWorker);
+    QFETCH(QString, iconName);
+
+    Stack stack;
+    const auto add = [&stack, level] {
+        stack.manager.AddNotificacion(QStringLiteral("Nivel"), ZCGestorNotificaciones::ENivelNotificacion(level), 0);
+    };
+    if (fromWorker)
+        std::thread(add).join();
+    else
+        add();
+    QTRY_COMPARE(stack.notificaciones().size(), 1);
+
+    const QWidget* notificacion = stack.notificaciones().constFirst();
+    const QIcon icon = notificacion->findChild<QPushButton*>("icon")->icon();
+    const QIcon close = notificacion->findChild<QPushButton*>("close")->icon();
+    QCOMPARE(icon.name(), iconName);
+    QCOMPARE(close.name(), QStringLiteral("close"));
+    // The default theme draws both: neither is a blank square.
+    for (const QIcon& drawn : {icon, close}) {
+        const QImage image = drawn.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+        bool painted = false;
+        for (int y = 0; y < image.height() && !painted; ++y) {
+            for (int x = 0; x < image.width() && !painted; ++x)
+                painted = qAlpha(image.pixel(x, y)) > 0;
+        }
+        QVERIFY(painted);
+    }
 }
 
 void TestZCNotificaciones::escapeLeavesTheStackAlone()

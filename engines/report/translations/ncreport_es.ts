@@ -203,10 +203,6 @@ Do you want to save your changes?</source>
             <translation>Quitar %1</translation>
         </message>
         <message>
-            <source>Edit %1</source>
-            <translation>Editar %1</translation>
-        </message>
-        <message>
             <source>Height of %1</source>
             <translation>Altura de %1</translation>
         </message>
@@ -728,6 +724,33 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
+        <name>NCReportExport</name>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>No se puede escribir %1: %2</translation>
+        </message>
+        <message>
+            <source>the folder does not exist</source>
+            <translation>la carpeta no existe</translation>
+        </message>
+        <message>
+            <source>the workbook cannot be made</source>
+            <translation>no se puede crear el libro</translation>
+        </message>
+        <message>
+            <source>the file cannot be put in place</source>
+            <translation>no se puede colocar el archivo en su sitio</translation>
+        </message>
+        <message>
+            <source>the folder cannot be made</source>
+            <translation>no se puede crear la carpeta</translation>
+        </message>
+        <message>
+            <source>the page cannot be drawn</source>
+            <translation>no se puede dibujar la página</translation>
+        </message>
+    </context>
+    <context>
         <name>NCReportImageOutput</name>
         <message>
             <source>The page is too large for an image at %1 dpi</source>
@@ -758,6 +781,212 @@ Do you want to save your changes?</source>
         <message>
             <source>Cannot start a new page</source>
             <translation>No se puede empezar una página nueva</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportPreviewWindow</name>
+        <message>
+            <source>Report preview</source>
+            <translation>Vista previa del informe</translation>
+        </message>
+        <message>
+            <source>Print…</source>
+            <translation>Imprimir…</translation>
+        </message>
+        <message>
+            <source>PDF…</source>
+            <translation>PDF…</translation>
+        </message>
+        <message>
+            <source>Find…</source>
+            <translation>Buscar…</translation>
+        </message>
+        <message>
+            <source>Find next</source>
+            <translation>Buscar siguiente</translation>
+        </message>
+        <message>
+            <source>Find previous</source>
+            <translation>Buscar anterior</translation>
+        </message>
+        <message>
+            <source>First page</source>
+            <translation>Primera página</translation>
+        </message>
+        <message>
+            <source>Previous page</source>
+            <translation>Página anterior</translation>
+        </message>
+        <message>
+            <source>Next page</source>
+            <translation>Página siguiente</translation>
+        </message>
+        <message>
+            <source>Last page</source>
+            <translation>Última página</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>Ampliar</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Reducir</translation>
+        </message>
+        <message>
+            <source>Fit width</source>
+            <translation>Ajustar al ancho</translation>
+        </message>
+        <message>
+            <source>Fit page</source>
+            <translation>Ajustar a la página</translation>
+        </message>
+        <message>
+            <source>Continuous</source>
+            <translation>Continuo</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>Vista previa</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Find</source>
+            <translation>Buscar</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Archivo</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Edición</translation>
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation>&amp;Ver</translation>
+        </message>
+        <message>
+            <source>&amp;Go</source>
+            <translation>&amp;Ir</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Thumbnails</source>
+            <translation>Miniaturas</translation>
+        </message>
+        <message>
+            <source>Page %1 of %2</source>
+            <translation>Página %1 de %2</translation>
+        </message>
+        <message>
+            <source>Laying out the report…</source>
+            <translation>Componiendo el informe…</translation>
+        </message>
+        <message>
+            <source>Pages laid out: %1</source>
+            <translation>Páginas compuestas: %1</translation>
+        </message>
+        <message>
+            <source>Pages: %1</source>
+            <translation>Páginas: %1</translation>
+        </message>
+        <message>
+            <source>Cancelled: the pages laid out so far are shown</source>
+            <translation>Cancelado: se muestran las páginas compuestas hasta ahora</translation>
+        </message>
+        <message>
+            <source>No matches</source>
+            <translation>Sin coincidencias</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 de %2</translation>
+        </message>
+        <message>
+            <source>Sent to the printer</source>
+            <translation>Enviado a la impresora</translation>
+        </message>
+        <message>
+            <source>The printer refused the pages</source>
+            <translation>La impresora rechazó las páginas</translation>
+        </message>
+        <message>
+            <source>There are no pages to export</source>
+            <translation>No hay páginas que exportar</translation>
+        </message>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>No se puede escribir %1: %2</translation>
+        </message>
+        <message>
+            <source>the pages cannot be painted</source>
+            <translation>no se pueden dibujar las páginas</translation>
+        </message>
+        <message>
+            <source>Saved to %1</source>
+            <translation>Guardado en %1</translation>
+        </message>
+        <message>
+            <source>Export to PDF</source>
+            <translation>Exportar a PDF</translation>
+        </message>
+        <message>
+            <source>PDF files (*.pdf)</source>
+            <translation>Archivos PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>HTML…</source>
+            <translation>HTML…</translation>
+        </message>
+        <message>
+            <source>SVG…</source>
+            <translation>SVG…</translation>
+        </message>
+        <message>
+            <source>CSV…</source>
+            <translation>CSV…</translation>
+        </message>
+        <message>
+            <source>Excel (XLSX)…</source>
+            <translation>Excel (XLSX)…</translation>
+        </message>
+        <message>
+            <source>Folder for the SVG pages</source>
+            <translation>Carpeta para las páginas SVG</translation>
+        </message>
+        <message>
+            <source>HTML files (*.html)</source>
+            <translation>Archivos HTML (*.html)</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>Archivos CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Excel workbooks (*.xlsx)</source>
+            <translation>Libros de Excel (*.xlsx)</translation>
+        </message>
+        <message>
+            <source>Send by e-mail…</source>
+            <translation>Enviar por correo…</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportRecordingOutput</name>
+        <message>
+            <source>The run was cancelled</source>
+            <translation>Se canceló la ejecución</translation>
         </message>
     </context>
     <context>
@@ -941,6 +1170,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The sort %1 names no column in one of its entries</source>
             <translation>La ordenación %1 no nombra ninguna columna en una de sus entradas</translation>
+        </message>
+        <message>
+            <source>The detail %1 is sorted by %2 columns, more than its data source %3 has (%4)</source>
+            <translation>El detalle %1 se ordena por %2 columnas, más de las que tiene su origen de datos %3 (%4)</translation>
         </message>
     </context>
     <context>

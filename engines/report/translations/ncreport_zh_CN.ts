@@ -203,10 +203,6 @@ Do you want to save your changes?</source>
             <translation>移除 %1</translation>
         </message>
         <message>
-            <source>Edit %1</source>
-            <translation>编辑 %1</translation>
-        </message>
-        <message>
             <source>Height of %1</source>
             <translation>%1 的高度</translation>
         </message>
@@ -728,6 +724,33 @@ Do you want to save your changes?</source>
         </message>
     </context>
     <context>
+        <name>NCReportExport</name>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>无法写入 %1：%2</translation>
+        </message>
+        <message>
+            <source>the folder does not exist</source>
+            <translation>文件夹不存在</translation>
+        </message>
+        <message>
+            <source>the workbook cannot be made</source>
+            <translation>无法创建工作簿</translation>
+        </message>
+        <message>
+            <source>the file cannot be put in place</source>
+            <translation>无法将文件放到位</translation>
+        </message>
+        <message>
+            <source>the folder cannot be made</source>
+            <translation>无法创建文件夹</translation>
+        </message>
+        <message>
+            <source>the page cannot be drawn</source>
+            <translation>无法绘制页面</translation>
+        </message>
+    </context>
+    <context>
         <name>NCReportImageOutput</name>
         <message>
             <source>The page is too large for an image at %1 dpi</source>
@@ -758,6 +781,212 @@ Do you want to save your changes?</source>
         <message>
             <source>Cannot start a new page</source>
             <translation>无法开始新页</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportPreviewWindow</name>
+        <message>
+            <source>Report preview</source>
+            <translation>报表预览</translation>
+        </message>
+        <message>
+            <source>Print…</source>
+            <translation>打印…</translation>
+        </message>
+        <message>
+            <source>PDF…</source>
+            <translation>PDF…</translation>
+        </message>
+        <message>
+            <source>Find…</source>
+            <translation>查找…</translation>
+        </message>
+        <message>
+            <source>Find next</source>
+            <translation>查找下一个</translation>
+        </message>
+        <message>
+            <source>Find previous</source>
+            <translation>查找上一个</translation>
+        </message>
+        <message>
+            <source>First page</source>
+            <translation>第一页</translation>
+        </message>
+        <message>
+            <source>Previous page</source>
+            <translation>上一页</translation>
+        </message>
+        <message>
+            <source>Next page</source>
+            <translation>下一页</translation>
+        </message>
+        <message>
+            <source>Last page</source>
+            <translation>最后一页</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>放大</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>缩小</translation>
+        </message>
+        <message>
+            <source>Fit width</source>
+            <translation>适合宽度</translation>
+        </message>
+        <message>
+            <source>Fit page</source>
+            <translation>适合页面</translation>
+        </message>
+        <message>
+            <source>Continuous</source>
+            <translation>连续</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>预览</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>导出</translation>
+        </message>
+        <message>
+            <source>Find</source>
+            <translation>查找</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>文件(&amp;F)</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>编辑(&amp;E)</translation>
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation>视图(&amp;V)</translation>
+        </message>
+        <message>
+            <source>&amp;Go</source>
+            <translation>转到(&amp;G)</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Thumbnails</source>
+            <translation>缩略图</translation>
+        </message>
+        <message>
+            <source>Page %1 of %2</source>
+            <translation>第 %1 页，共 %2 页</translation>
+        </message>
+        <message>
+            <source>Laying out the report…</source>
+            <translation>正在排版报表…</translation>
+        </message>
+        <message>
+            <source>Pages laid out: %1</source>
+            <translation>已排版页数：%1</translation>
+        </message>
+        <message>
+            <source>Pages: %1</source>
+            <translation>页数：%1</translation>
+        </message>
+        <message>
+            <source>Cancelled: the pages laid out so far are shown</source>
+            <translation>已取消：显示目前已排版的页面</translation>
+        </message>
+        <message>
+            <source>No matches</source>
+            <translation>无匹配项</translation>
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>第 %1 个，共 %2 个</translation>
+        </message>
+        <message>
+            <source>Sent to the printer</source>
+            <translation>已发送到打印机</translation>
+        </message>
+        <message>
+            <source>The printer refused the pages</source>
+            <translation>打印机拒绝了这些页面</translation>
+        </message>
+        <message>
+            <source>There are no pages to export</source>
+            <translation>没有可导出的页面</translation>
+        </message>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <translation>无法写入 %1：%2</translation>
+        </message>
+        <message>
+            <source>the pages cannot be painted</source>
+            <translation>无法绘制页面</translation>
+        </message>
+        <message>
+            <source>Saved to %1</source>
+            <translation>已保存到 %1</translation>
+        </message>
+        <message>
+            <source>Export to PDF</source>
+            <translation>导出为 PDF</translation>
+        </message>
+        <message>
+            <source>PDF files (*.pdf)</source>
+            <translation>PDF 文件 (*.pdf)</translation>
+        </message>
+        <message>
+            <source>HTML…</source>
+            <translation>HTML…</translation>
+        </message>
+        <message>
+            <source>SVG…</source>
+            <translation>SVG…</translation>
+        </message>
+        <message>
+            <source>CSV…</source>
+            <translation>CSV…</translation>
+        </message>
+        <message>
+            <source>Excel (XLSX)…</source>
+            <translation>Excel (XLSX)…</translation>
+        </message>
+        <message>
+            <source>Folder for the SVG pages</source>
+            <translation>SVG 页面的文件夹</translation>
+        </message>
+        <message>
+            <source>HTML files (*.html)</source>
+            <translation>HTML 文件 (*.html)</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation>CSV 文件 (*.csv)</translation>
+        </message>
+        <message>
+            <source>Excel workbooks (*.xlsx)</source>
+            <translation>Excel 工作簿 (*.xlsx)</translation>
+        </message>
+        <message>
+            <source>Send by e-mail…</source>
+            <translation>通过电子邮件发送…</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCReportRecordingOutput</name>
+        <message>
+            <source>The run was cancelled</source>
+            <translation>运行已取消</translation>
         </message>
     </context>
     <context>
@@ -941,6 +1170,10 @@ Do you want to save your changes?</source>
         <message>
             <source>The sort %1 names no column in one of its entries</source>
             <translation>排序 %1 的某一项未指定列</translation>
+        </message>
+        <message>
+            <source>The detail %1 is sorted by %2 columns, more than its data source %3 has (%4)</source>
+            <translation>明细 %1 按 %2 列排序，多于其数据源 %3 的列数（%4）</translation>
         </message>
     </context>
     <context>

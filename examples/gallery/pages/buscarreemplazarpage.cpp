@@ -12,8 +12,12 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace {
 
@@ -40,9 +44,33 @@ const char* const script =
     "    return `Pedido ${pedido.numero}: ${importeTotal(pedido)} €`;\n"
     "}\n";
 
+// A button that gives the form a search from code, as a host's own command would, and a label
+// that shows what the form's signals report, whoever ran the command.
+QWidget* commandsFromCode(ZCBuscarReemplazarWidget* form, const QString& buttonText,
+                          const std::function<void(ZCBuscarReemplazarWidget*)>& command)
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* button = new QPushButton(buttonText);
+    auto* outcome = new QLabel;
+    outcome->setObjectName(QStringLiteral("resultado"));
+    QObject::connect(button, &QPushButton::clicked, form, [form, command] { command(form); });
+    QObject::connect(form, &ZCBuscarReemplazarWidget::encontrado, outcome, [outcome](bool found) {
+        outcome->setText(found ? QStringLiteral("encontrado(true)") : QStringLiteral("encontrado(false)"));
+    });
+    QObject::connect(form, &ZCBuscarReemplazarWidget::reemplazados, outcome, [outcome](int count) {
+        outcome->setText(QStringLiteral("reemplazados(%1)").arg(count));
+    });
+    layout->addWidget(button);
+    layout->addWidget(outcome, 1);
+    return row;
+}
+
 // An editor above its form, which starts with the word under the editor's cursor as its search
 // text; the adapter belongs to the group.
-QGroupBox* editorWithForm(const QString& title, QWidget* editor, ZCBuscarReemplazarEditor* adapter)
+QGroupBox* editorWithForm(const QString& title, QWidget* editor, ZCBuscarReemplazarEditor* adapter,
+                          const QString& buttonText, const std::function<void(ZCBuscarReemplazarWidget*)>& command)
 {
     auto* box = new QGroupBox(title);
     auto* layout = new QVBoxLayout(box);
@@ -51,6 +79,7 @@ QGroupBox* editorWithForm(const QString& title, QWidget* editor, ZCBuscarReempla
     form->SetEditor(adapter);
     form->ReIniciar();
     layout->addWidget(editor, 1);
+    layout->addWidget(commandsFromCode(form, buttonText, command));
     layout->addWidget(form);
     return box;
 }
@@ -63,7 +92,14 @@ QWidget* textEditorBox()
     QTextCursor cursor = editor->textCursor();
     cursor.setPosition(text.indexOf(QStringLiteral("importe")));
     editor->setTextCursor(cursor);
-    return editorWithForm(QStringLiteral("Texto (QTextEdit)"), editor, new ZCBuscarReemplazarEditorTextEdit(editor));
+    return editorWithForm(QStringLiteral("Texto (QTextEdit)"), editor, new ZCBuscarReemplazarEditorTextEdit(editor),
+                          QStringLiteral("Cambiar «importe» por «total»"), [](ZCBuscarReemplazarWidget* form) {
+                              form->SetTextoBuscar(QStringLiteral("importe"));
+                              form->SetTextoReemplazar(QStringLiteral("total"));
+                              form->SetOpciones(ZCBuscarReemplazarWidget::PalabrasCompletas
+                                                | ZCBuscarReemplazarWidget::DarLaVuelta);
+                              form->ReemplazarTodos();
+                          });
 }
 
 QWidget* codeEditorBox()
@@ -80,7 +116,13 @@ QWidget* codeEditorBox()
     editor->setText(QString::fromUtf8(script));
     editor->setCursorPosition(2, 9);  // in "importe" of the third line
     return editorWithForm(QStringLiteral("Código (QsciScintilla)"), editor,
-                          new ZCBuscarReemplazarEditorQsciScintilla(editor));
+                          new ZCBuscarReemplazarEditorQsciScintilla(editor),
+                          QStringLiteral("Siguiente número (expresión regular)"), [](ZCBuscarReemplazarWidget* form) {
+                              form->SetTextoBuscar(QStringLiteral("\\b\\d+\\b"));
+                              form->SetOpciones(ZCBuscarReemplazarWidget::ExpresionRegular
+                                                | ZCBuscarReemplazarWidget::DarLaVuelta);
+                              form->BuscarSiguiente();
+                          });
 }
 
 QWidget* createBuscarReemplazarPage()

@@ -161,8 +161,8 @@ private:
     void showSelection(const ZCSeriesChart* series, const ZCItemSeriesChart* item)
     {
         if (item)
-            m_selection->setText(QStringLiteral("Selección: %1, %2: %3").arg(item->GetSeries()->GetDescripcion(),
-                                                                            item->GetTextoCategoria())
+            m_selection->setText(QStringLiteral("Selección: %1, %2: %L3").arg(item->GetSeries()->GetDescripcion(),
+                                                                             item->GetTextoCategoria())
                                      .arg(item->GetValor()));
         else if (series)
             m_selection->setText(QStringLiteral("Selección: %1").arg(series->GetDescripcion()));

@@ -20,6 +20,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -48,7 +49,7 @@ QWidget* withEmptyButton(ZDateTimeEdit* edit)
     auto* value = new QLabel;
     const auto report = [edit, value] {
         value->setText(edit->dateTime().isNull() ? QStringLiteral("(vacío)")
-                                                 : edit->dateTime().toString(Qt::ISODate));
+                                                 : QLocale().toString(edit->dateTime(), QLocale::ShortFormat));
     };
     QObject::connect(clear, &QPushButton::clicked, edit, [edit] { edit->setDateTime(QDateTime()); });
     QObject::connect(edit, &QDateTimeEdit::dateTimeChanged, value, report);

@@ -36,6 +36,15 @@ QPushButton* notifyButton(const QString& caption, const QString& message, int se
     return button;
 }
 
+// A notification of a level: its icons come from the theme, the host gives none.
+QPushButton* levelButton(const QString& caption, const QString& message, ZCGestorNotificaciones::ENivelNotificacion level)
+{
+    auto* button = new QPushButton(caption);
+    QObject::connect(button, &QPushButton::clicked,
+                     [message, level] { GetGestorNotificaciones()->AddNotificacion(message, level, 4); });
+    return button;
+}
+
 QPushButton* workerButton()
 {
     auto* button = new QPushButton(QStringLiteral("Desde un hilo de trabajo (4 s)"));
@@ -75,6 +84,16 @@ QWidget* createNotificationsPage()
     buttons->addWidget(workerButton());
     buttons->addStretch();
     layout->addLayout(buttons);
+
+    auto* levels = new QHBoxLayout;
+    levels->addWidget(levelButton(QStringLiteral("Información"), QStringLiteral("Hay una versión nueva del programa"),
+                                  ZCGestorNotificaciones::NivelInformacion));
+    levels->addWidget(levelButton(QStringLiteral("Aviso"), QStringLiteral("Quedan 3 días para cerrar el trimestre"),
+                                  ZCGestorNotificaciones::NivelAviso));
+    levels->addWidget(levelButton(QStringLiteral("Error"), QStringLiteral("No se ha podido conectar con el servidor"),
+                                  ZCGestorNotificaciones::NivelError));
+    levels->addStretch();
+    layout->addLayout(levels);
     layout->addStretch();
     return page;
 }

@@ -1,7 +1,8 @@
 // "Informes": a table of sales registered by name as an item model, a sample report over it
 // (in Spanish formats, sorted and grouped by city with totals as money, a barcode per row, a
-// grand total and "Página n de m") previewed as it is edited, and a button that prints it to PDF, and the
-// report designer opened on the sample report.
+// grand total and "Página n de m") shown in the engine's preview window, embedded beside the
+// table and run again as the table is edited, a button that prints it to PDF, and the report
+// designer opened on the sample report.
 #include "gallerypage.h"
 
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
@@ -11,7 +12,7 @@
 
 #include <ncrdgraphpropdialog.h>
 #include <ncreport.h>
-#include <ncreportpreview.h>
+#include <ncreportpreviewwindow.h>
 
 #include <QCompleter>
 #include <QFile>
@@ -21,16 +22,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
-#include <QPainter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <memory>
 
 namespace {
 
@@ -137,17 +135,6 @@ QStandardItemModel* createSales(QObject* parent)
     return model;
 }
 
-// The report's first page, drawn with a thin shadow like a sheet on the desk.
-QPixmap sheet(const QImage& page)
-{
-    QPixmap pixmap(page.size() + QSize(6, 6));
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.fillRect(QRect(QPoint(5, 5), page.size()), QColor(0, 0, 0, 50));
-    painter.drawImage(0, 0, page);
-    return pixmap;
-}
-
 QWidget* createReportPage()
 {
     auto* page = new QWidget;
@@ -169,13 +156,9 @@ QWidget* createReportPage()
     table->verticalHeader()->hide();
     splitter->addWidget(table);
 
-    auto* preview = new QLabel;
-    preview->setAlignment(Qt::AlignCenter);
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(preview);
-    scroll->setWidgetResizable(true);
-    scroll->setBackgroundRole(QPalette::Dark);
-    splitter->addWidget(scroll);
+    // The preview window as a widget of the page: tool bar, thumbnails and status bar included.
+    auto* preview = new NCReportPreviewWindow(nullptr, Qt::Widget);
+    splitter->addWidget(preview);
     splitter->setStretchFactor(1, 1);
     layout->addWidget(splitter, 1);
 
@@ -188,24 +171,21 @@ QWidget* createReportPage()
     buttons->addWidget(print);
     layout->addLayout(buttons);
 
-    // Pages are painted when they are shown, within the preview's memory budget, however long
-    // the report grows.
-    const auto pages = std::make_shared<NCReportPreview>(report, 80);
-    const auto refresh = [=] {
-        pages->reset();
-        const QImage first = pages->page(0);
-        if (first.isNull()) {
-            status->setText(pages->error().toString());
-            return;
-        }
-        preview->setPixmap(sheet(first));
-        status->setText(QStringLiteral("%1 página(s); las filas del modelo «ventas» se editan en la tabla.")
-                            .arg(pages->pageCount()));
-    };
-    // Edits arrive one cell at a time: one preview after the last of them.
+    // Edits arrive one cell at a time: one run after the last of them, and none while one runs.
     auto* delay = new QTimer(page);
     delay->setSingleShot(true);
     delay->setInterval(150);
+    const auto refresh = [=] {
+        if (preview->isRunning()) {
+            delay->start();
+            return;
+        }
+        if (preview->run(report))
+            status->setText(QStringLiteral("%1 página(s); las filas del modelo «ventas» se editan en la tabla.")
+                                .arg(preview->pageCount()));
+        else
+            status->setText(report->error().toString());
+    };
     QObject::connect(delay, &QTimer::timeout, page, refresh);
     QObject::connect(sales, &QAbstractItemModel::dataChanged, delay, QOverload<>::of(&QTimer::start));
     QObject::connect(print, &QPushButton::clicked, page, [=] {

@@ -86,12 +86,12 @@ QWidget* themeBar()
     title->setObjectName(QStringLiteral("titulo"));
     auto* chooser = new QToolButton;
     chooser->setText(QStringLiteral("Elegir tema"));
-    chooser->setIcon(manager->FromTheme(QStringLiteral("star"), ZCGestorTemasEstilo::EstadoNormal));
+    // Host icons asked for once: they follow every SetTema and QuitarTema by themselves.
+    chooser->setIcon(manager->GetIconoTema(QStringLiteral("star")));
     chooser->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     chooser->setPopupMode(QToolButton::InstantPopup);
     chooser->setMenu(manager->GetMenuTemas());
-    manager->GetActionRefresh()->setIcon(
-        manager->FromTheme(QStringLiteral("refresh"), ZCGestorTemasEstilo::EstadoNormal));
+    manager->GetActionRefresh()->setIcon(manager->GetIconoTema(QStringLiteral("refresh")));
     auto* refresh = new QToolButton;
     refresh->setDefaultAction(manager->GetActionRefresh());
     refresh->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -122,8 +122,7 @@ QWidget* sampleWidgets()
 
     auto* search = new QLineEdit;
     search->setPlaceholderText(QStringLiteral("Buscar…"));
-    search->addAction(manager->FromTheme(QStringLiteral("search"), ZCGestorTemasEstilo::EstadoNormal),
-                      QLineEdit::LeadingPosition);
+    search->addAction(manager->GetIconoTema(QStringLiteral("search")), QLineEdit::LeadingPosition);
     auto* combo = new QComboBox;
     combo->addItems({QStringLiteral("Enero"), QStringLiteral("Febrero"), QStringLiteral("Marzo")});
     auto* spin = new QSpinBox;
@@ -133,10 +132,8 @@ QWidget* sampleWidgets()
     check->setChecked(true);
     auto* radio = new QRadioButton(QStringLiteral("Opción"));
     radio->setChecked(true);
-    auto* save = new QPushButton(manager->FromTheme(QStringLiteral("save"), ZCGestorTemasEstilo::EstadoNormal),
-                                 QStringLiteral("Guardar"));
-    auto* remove = new QPushButton(manager->FromTheme(QStringLiteral("delete"), ZCGestorTemasEstilo::EstadoNormal),
-                                   QStringLiteral("Borrar"));
+    auto* save = new QPushButton(manager->GetIconoTema(QStringLiteral("save")), QStringLiteral("Guardar"));
+    auto* remove = new QPushButton(manager->GetIconoTema(QStringLiteral("delete")), QStringLiteral("Borrar"));
     remove->setEnabled(false);
     auto* slider = new QSlider(Qt::Horizontal);
     slider->setValue(60);

@@ -189,6 +189,18 @@
             <source>No se puede encontrar el texto "%1"</source>
             <translation>Cannot find the text "%1"</translation>
         </message>
+        <message>
+            <source>Expresión regular</source>
+            <translation>Regular expression</translation>
+        </message>
+        <message>
+            <source>Dar la vuelta al documento</source>
+            <translation>Wrap around the document</translation>
+        </message>
+        <message>
+            <source>La expresión regular no es válida: %1</source>
+            <translation>The regular expression is not valid: %1</translation>
+        </message>
     </context>
     <context>
         <name>ZCBuscarReemplazarWidgetDlg</name>
@@ -347,6 +359,12 @@ y: %2 </translation>
         <message>
             <source>Error. El icono %1 del tema %2 no es un SVG válido: %3 (línea %4)</source>
             <translation>Error. The icon %1 of theme %2 is not a valid SVG: %3 (line %4)</translation>
+        </message>
+        <message>
+            <source>Sin tema</source>
+            <translation>No theme</translation>
+            <source>No se encuentra el icono '%1' ni en el tema '%2' ni en el tema por defecto</source>
+            <translation>The icon '%1' is neither in the theme '%2' nor in the default theme</translation>
         </message>
     </context>
     <context>

@@ -189,6 +189,18 @@
             <source>No se puede encontrar el texto "%1"</source>
             <translation>找不到文本“%1”</translation>
         </message>
+        <message>
+            <source>Expresión regular</source>
+            <translation>正则表达式</translation>
+        </message>
+        <message>
+            <source>Dar la vuelta al documento</source>
+            <translation>到达文档末尾时从头继续</translation>
+        </message>
+        <message>
+            <source>La expresión regular no es válida: %1</source>
+            <translation>正则表达式无效：%1</translation>
+        </message>
     </context>
     <context>
         <name>ZCBuscarReemplazarWidgetDlg</name>
@@ -347,6 +359,12 @@ y: %2 </translation>
         <message>
             <source>Error. El icono %1 del tema %2 no es un SVG válido: %3 (línea %4)</source>
             <translation>错误。主题 %2 的图标 %1 不是有效的 SVG：%3（第 %4 行）</translation>
+        </message>
+        <message>
+            <source>Sin tema</source>
+            <translation>无主题</translation>
+            <source>No se encuentra el icono '%1' ni en el tema '%2' ni en el tema por defecto</source>
+            <translation>图标“%1”既不在主题“%2”中，也不在默认主题中</translation>
         </message>
     </context>
     <context>
