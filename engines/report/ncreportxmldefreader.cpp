@@ -511,8 +511,9 @@ private:
                 return false;
             }
             // Different names for more columns than there are: some name none (or, where a
-            // source reads names as numbers, the same one twice).
-            const int columns = knownColumnCount(source);
+            // source reads names as numbers, the same one twice). Counting may open the source,
+            // so an unsorted detail does not ask.
+            const int columns = detail.sort.isEmpty() ? -1 : knownColumnCount(source);
             if (columns >= 0 && detail.sort.size() > columns) {
                 message = NCReportXMLDefReader::tr("The detail %1 is sorted by %2 columns, more than its data source %3 has (%4)")
                               .arg(detail.id)

@@ -2,12 +2,14 @@
 // ZCMainWindow whose layout and docks are kept between runs.
 //
 //   mirokit-gallery                      interactive
-//   mirokit-gallery --screenshots DIR    writes one PNG per page and exits
+//   mirokit-gallery --screenshots DIR    writes one PNG per page (and the rich text editor at
+//                                        500 and 1200 px) and exits
 //   mirokit-gallery --language en|zh_cn  the library and the report designer in another language
 #include "galleryapplication.h"
 #include "gallerywindow.h"
 
 #include <Mirokit/ZApplication.h>
+#include <Mirokit/ZTextEdit.h>
 
 #include <QDir>
 #include <QRegularExpression>
@@ -57,6 +59,31 @@ QString fileNameFor(int index, const QString& title)
     return QStringLiteral("%1-%2.png").arg(index + 1, 2, 10, QLatin1Char('0')).arg(slug);
 }
 
+bool saveScreenshot(QWidget& widget, const QString& path)
+{
+    QCoreApplication::processEvents();
+    if (!widget.grab().save(path)) {
+        QTextStream(stderr) << "cannot write " << path << Qt::endl;
+        return false;
+    }
+    QTextStream(stdout) << path << Qt::endl;
+    return true;
+}
+
+// The editor's tool bars wrap onto further rows when it is narrow: one shot narrow, one wide.
+bool writeTextEditScreenshots(const QString& directory)
+{
+    for (const int width : {500, 1200}) {
+        ZTextEdit editor;
+        editor.SetText(QStringLiteral("<h3>Pedido 2041</h3><p>Entrega <b>urgente</b> en <i>almacén central</i>.</p>"));
+        editor.resize(width, 320);
+        editor.show();
+        if (!saveScreenshot(editor, QDir(directory).filePath(QStringLiteral("ztextedit-%1.png").arg(width))))
+            return false;
+    }
+    return true;
+}
+
 int writeScreenshots(GalleryWindow& window, const QString& directory)
 {
     QDir().mkpath(directory);
@@ -64,15 +91,10 @@ int writeScreenshots(GalleryWindow& window, const QString& directory)
     window.show();
     for (int i = 0; i < window.pageCount(); ++i) {
         window.showPage(i);
-        QCoreApplication::processEvents();
-        const QString path = QDir(directory).filePath(fileNameFor(i, window.pageTitle(i)));
-        if (!window.grab().save(path)) {
-            QTextStream(stderr) << "cannot write " << path << Qt::endl;
+        if (!saveScreenshot(window, QDir(directory).filePath(fileNameFor(i, window.pageTitle(i)))))
             return 1;
-        }
-        QTextStream(stdout) << path << Qt::endl;
     }
-    return 0;
+    return writeTextEditScreenshots(directory) ? 0 : 1;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "zccontenedornotificaciones.h"
 #include "zcnotificacion.h"
 
+#include <QCloseEvent>
 #include <QVBoxLayout>
 
 ZCContenedorNotificacionesDlg::ZCContenedorNotificacionesDlg(QWidget* parent)
@@ -45,6 +46,13 @@ void ZCContenedorNotificacionesDlg::OnUpdateGUI()
     }
     show();
     adjustSize();
+}
+
+void ZCContenedorNotificacionesDlg::closeEvent(QCloseEvent* event)
+{
+    // QDialog turns a close into reject(), which ignores it here: a refused close would stop
+    // the application from quitting while a notification shows.
+    event->accept();
 }
 
 void ZCContenedorNotificacionesDlg::resizeEvent(QResizeEvent* event)

@@ -10,7 +10,8 @@ class ZCContenedorNotificaciones;
 /*!
     The frameless, translucent tool window that holds the notification stack, centred on the top
     edge of its parent main window. It shows itself with the first notification, hides with the
-    last one and re-centres whenever its size changes. Escape leaves it alone.
+    last one and re-centres whenever its size changes. Escape leaves it alone; a close request
+    (the application quitting) hides it.
 */
 class MIROKIT_EXPORT ZCContenedorNotificacionesDlg : public QDialog
 {
@@ -28,6 +29,7 @@ public slots:
     void OnUpdateGUI();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

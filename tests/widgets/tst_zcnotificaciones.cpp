@@ -84,7 +84,7 @@ private slots:
     void aNotificationWrapsItsTextBesideItsButtons();
     void aLevelBringsItsIconsFromTheTheme_data();
     void aLevelBringsItsIconsFromTheTheme();
-    void escapeLeavesTheStackAlone();
+    void escapeLeavesTheStackAloneButACloseRequestDoesNot();
     void aDestroyedMainWindowTakesItsStackAlong();
     void withoutAMainWindowANotificationIsDropped();
 };
@@ -250,7 +250,7 @@ void TestZCNotificaciones::aLevelBringsItsIconsFromTheTheme()
     }
 }
 
-void TestZCNotificaciones::escapeLeavesTheStackAlone()
+void TestZCNotificaciones::escapeLeavesTheStackAloneButACloseRequestDoesNot()
 {
     Stack stack;
     stack.add(0);
@@ -259,6 +259,11 @@ void TestZCNotificaciones::escapeLeavesTheStackAlone()
     QCoreApplication::processEvents();
     QVERIFY(stack.dialog()->isVisible());
     QCOMPARE(stack.notificaciones().size(), 1);
+
+    // A close request is obeyed, though: quitting the application closes every window first and
+    // gives up when one refuses.
+    QVERIFY(stack.dialog()->close());
+    QVERIFY(!stack.dialog()->isVisible());
 }
 
 void TestZCNotificaciones::aDestroyedMainWindowTakesItsStackAlong()
