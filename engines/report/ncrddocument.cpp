@@ -256,24 +256,47 @@ bool NCRDDocument::load(const QDomDocument& xml, const QString& fileName, const 
     return true;
 }
 
-bool NCRDDocument::readReport(const QDomDocument& xml, const QString& fileName, const QByteArray& source)
+std::unique_ptr<NCReport> NCRDDocument::newReport(const QByteArray& source) const
 {
     auto report = std::make_unique<NCReport>();
     report->setCustomDataSourceProvider(m_provider);
-    // Item models the host gave the previous report stay with the document.
+    report->setReportSource(source);
+    // Item models the host gave the report stay with the document.
     if (m_report) {
         const auto models = m_report->itemModels();
         for (auto it = models.cbegin(); it != models.cend(); ++it)
             report->addItemModel(it.key(), it.value());
     }
-    report->setReportSource(source.isNull() ? NCRDReportXml::write(xml) : source);
+    return report;
+}
+
+bool NCRDDocument::readReport(const QDomDocument& xml, const QString& fileName, const QByteArray& source)
+{
+    std::unique_ptr<NCReport> report = newReport(source.isNull() ? NCRDReportXml::write(xml) : source);
     if (!report->load())
         return fail({fileName, report->error().line, report->error().message});
     report->reportDef()->setFileName(fileName);
+    // The zint folder is the window's, given once when the document opened.
+    if (m_report)
+        report->reportDef()->setZintPath(m_report->reportDef()->zintPath());
     m_report = std::move(report);
     m_reportStale = false;
     m_errorString.clear();
     return true;
+}
+
+std::unique_ptr<NCReport> NCRDDocument::reportCopy() const
+{
+    const NCReport* current = report();
+    if (!current)
+        return nullptr;
+    std::unique_ptr<NCReport> copy = newReport(NCRDReportXml::write(m_xml));
+    // What the document's report read, the copy reads too.
+    if (!copy->load())
+        return nullptr;
+    copy->reportDef()->setFileName(m_fileName);
+    copy->reportDef()->setZintPath(current->reportDef()->zintPath());
+    return copy;
 }
 
 void NCRDDocument::setCustomDataSourceProvider(NCReportCustomDSProvider* provider)

@@ -65,6 +65,10 @@ public:
     // The report read from the current XML; null before a file was opened.
     NCReport* report() const;
     NCReportDef* reportDef() const;
+    // A report of its own read from the document as it is now, with the document's provider,
+    // item models and zint folder: for a run that goes on while the document is edited (and its
+    // report read again). Null before a file was opened.
+    std::unique_ptr<NCReport> reportCopy() const;
     // Replaces the XML (from the designer's dialogs); false, and nothing changed, when the
     // engine cannot read it.
     bool setXml(const QDomDocument& xml);
@@ -167,6 +171,8 @@ private:
     void syncSelectionFromTree();
     QDomElement pasteTarget() const;
     bool insertItems(const QList<QDomElement>& items, QDomElement section, const QPointF& offset, const QString& text);
+    // A report over `source` with the document's provider and item models, not read yet.
+    std::unique_ptr<NCReport> newReport(const QByteArray& source) const;
     // `source`, when given, is the file `xml` was read from.
     bool load(const QDomDocument& xml, const QString& fileName, const QByteArray& source = QByteArray());
     // Reads the report from `xml` (or from `source`, the same as text); the document's report is

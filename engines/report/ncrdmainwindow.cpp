@@ -5,6 +5,7 @@
 #include "ncrdpropertypanel.h"
 #include "ncreport.h"
 #include "ncreportdef.h"
+#include "ncreportpreviewwindow.h"
 #ifdef NCREPORT_WITH_MAIL
 #include "ncrdmaildialog.h"
 #endif
@@ -247,26 +248,41 @@ QString NCRDMainWindow::pdfBeside(const NCRDDocument* document) const
 
 bool NCRDMainWindow::previewReport()
 {
-    m_pdfFileName.clear();
     NCRDDocument* document = activeDocument();
-    if (!document || document->fileName().isEmpty()) {
-        m_errorString = document ? tr("The report has no file to write the preview beside") : tr("No report is open");
+    if (!document || !document->report()) {
+        m_errorString = tr("No report is open");
         return false;
     }
     bindItemModels(document);
-    const QString pdf = pdfBeside(document);
-    if (!document->report()->runReportToPdf(pdf)) {
-        m_errorString = document->report()->error().toString();
+    // The window lays out a report of its own, read from the document as it is now: editing
+    // goes on while the pages come, and reads the document's report again.
+    const std::unique_ptr<NCReport> report = document->reportCopy();
+    if (!report) {
+        m_errorString = document->errorString();
         return false;
     }
-    m_pdfFileName = pdf;
-    statusBar()->showMessage(tr("The preview was written to %1").arg(QDir::toNativeSeparators(pdf)));
-    return true;
+    auto* window = new NCReportPreviewWindow(this, Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    m_previewWindow = window;
+    // The run lets events through: this window may be gone when it returns.
+    const QPointer<NCRDMainWindow> alive(this);
+    const bool ok = window->run(report.get());
+    if (alive && !ok)
+        m_errorString = report->error().toString();
+    return ok;
+}
+
+NCReportPreviewWindow* NCRDMainWindow::previewWindow() const
+{
+    return m_previewWindow;
 }
 
 void NCRDMainWindow::preview()
 {
-    if (activeDocument() && !previewReport())
+    // A run that fails says why in the preview window's own status bar.
+    const QPointer<NCReportPreviewWindow> before = m_previewWindow;
+    if (activeDocument() && !previewReport() && m_previewWindow == before)
         showError();
 }
 

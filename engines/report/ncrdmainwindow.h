@@ -10,6 +10,7 @@
 class NCRDDataPanel;
 class NCRDDocument;
 class NCRDPropertyPanel;
+class NCReportPreviewWindow;
 class NCReportDef;
 class QMdiArea;
 class QMdiSubWindow;
@@ -50,10 +51,14 @@ public:
     // Prints the current document on printer(), without asking. With no printer installed the
     // document is written as a PDF beside its file instead, and the status bar says where.
     bool printReport();
-    // Runs the current document with the registered models and writes it as a PDF beside its
-    // file (see printReport()); the status bar says where.
+    // Runs the current document as it is edited, with the registered models, into a new preview
+    // window (a top-level window over this one, deleted when it is closed), and returns when
+    // the pages are laid out; false when the run fails or is cancelled (the preview window says
+    // why too).
     bool previewReport();
-    // The PDF the last printReport() or previewReport() wrote; empty when it printed on a printer.
+    // The window of the last previewReport(), null once it is closed.
+    NCReportPreviewWindow* previewWindow() const;
+    // The PDF the last printReport() wrote; empty when it printed on a printer.
     QString pdfFileName() const { return m_pdfFileName; }
     // Where printReport() prints; the print command sets it up through the print dialog.
     QPrinter* printer();
@@ -96,6 +101,7 @@ private:
     QPointer<NCReportCustomDSProvider> m_provider;
     QMdiArea* m_mdiArea;
     QPointer<QMdiSubWindow> m_currentWindow;
+    QPointer<NCReportPreviewWindow> m_previewWindow;
     QString m_errorString;
     QString m_pdfFileName;
 };

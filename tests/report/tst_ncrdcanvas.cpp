@@ -12,6 +12,8 @@
 #include <ncrdpropertypanel.h>
 #include <ncrdfieldpropdialog.h>
 #include <ncrdreportxml.h>
+#include <ncreportpreviewwindow.h>
+#include <ncreportrecordedpages.h>
 
 #include <QAction>
 #include <QClipboard>
@@ -657,6 +659,7 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(layoutReport) > 0);
         file.close();
         NCRDMainWindow window;
+        window.reportDef()->setZintPath(QStringLiteral("/opt/zint/"));
         NCRDDocument* document = window.openReportFile(fileName);
         QVERIFY(document);
         QCOMPARE(window.dataPanel()->document(), document);
@@ -665,9 +668,27 @@ private Q_SLOTS:
         QAction* preview = window.findChild<QAction*>(QStringLiteral("actionPreview"));
         QVERIFY(preview);
         QCOMPARE(preview->shortcut(), QKeySequence(Qt::Key_F5));
+        // An edit not saved yet is what the preview shows.
+        const QDomElement label = document->xml().documentElement().firstChildElement(QStringLiteral("pageHeader")).firstChildElement();
+        QVERIFY(document->setElementAttribute({label}, QStringLiteral("#text"), QStringLiteral("Editado")));
+        QCOMPARE(document->reportDef()->zintPath(), QStringLiteral("/opt/zint/"));
         preview->trigger();
-        QCOMPARE(window.pdfFileName(), dir.filePath(QStringLiteral("ventas.pdf")));
-        QVERIFY(QFileInfo(window.pdfFileName()).size() > 0);
+        QPointer<NCReportPreviewWindow> shown = window.previewWindow();
+        QVERIFY(shown);
+        QVERIFY(shown->isVisible());
+        QCOMPARE(shown->pageCount(), 1);
+        QCOMPARE(shown->recordedPages()->find(QStringLiteral("Editado")).size(), 1);
+        QVERIFY(shown->recordedPages()->find(QStringLiteral("Ventas")).isEmpty());
+        QVERIFY(window.pdfFileName().isEmpty());
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("ventas.pdf"))));
+        // Editing and closing the report leave the pages on show.
+        document->undoStack()->undo();
+        const QPointer<NCRDDocument> edited = document;
+        QVERIFY(document->parentWidget()->close());
+        QTRY_VERIFY(!edited);
+        QCOMPARE(shown->recordedPages()->find(QStringLiteral("Editado")).size(), 1);
+        shown->close();
+        QTRY_VERIFY(!shown);
     }
 
     // Every report file of the repository, opened and saved without a change, reads as it did.
