@@ -652,6 +652,30 @@ bool NCRDDocument::addPageSection(const QString& tag)
     return applyStructureEdit(before, section, tr("Add %1").arg(tag));
 }
 
+bool NCRDDocument::setGroupSection(const QDomElement& group, const QString& tag, bool present)
+{
+    const bool header = tag == QLatin1String("header");
+    if (group.tagName() != QLatin1String("group") || (!header && tag != QLatin1String("footer"))
+        || group.firstChildElement(tag).isNull() != present)
+        return false;
+    const QDomDocument before = snapshot();
+    QDomElement owner = group;
+    if (present) {
+        QDomElement section = m_xml.createElement(tag);
+        section.setAttribute(QStringLiteral("height"), 6);
+        // The header comes first, as the engine reads them.
+        if (header)
+            owner.insertBefore(section, QDomNode());
+        else
+            owner.appendChild(section);
+    } else {
+        owner.removeChild(owner.firstChildElement(tag));
+    }
+    return applyStructureEdit(before, group,
+                              present ? (header ? tr("Add the group's header") : tr("Add the group's footer"))
+                                      : (header ? tr("Remove the group's header") : tr("Remove the group's footer")));
+}
+
 bool NCRDDocument::removeCurrent()
 {
     QDomElement current = currentElement();

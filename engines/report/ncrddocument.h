@@ -98,6 +98,9 @@ public:
     // Adds the page or report header or footer ("pageHeader", "pageFooter", "reportHeader",
     // "reportFooter") to a report that has none.
     bool addPageSection(const QString& tag);
+    // Adds (with a height of 6 mm) or removes the "header" or "footer" of a group; false when
+    // it already is as asked.
+    bool setGroupSection(const QDomElement& group, const QString& tag, bool present);
     bool removeCurrent();
     // Moves the current item or section one place up (-1) or down (1) among its kind.
     bool moveCurrent(int step);

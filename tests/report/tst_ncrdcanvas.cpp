@@ -16,7 +16,9 @@
 #include <ncreportrecordedpages.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDirIterator>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
@@ -61,6 +63,32 @@ void sendMouse(QWidget* target, QEvent::Type type, const QPoint& pos, Qt::Keyboa
     const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, pos, target->mapToGlobal(pos), button, buttons, modifiers);
     QApplication::sendEvent(target, &event);
+}
+
+// Enters `value` into a property editor as a user would: typed into boxes and fields, picked
+// from lists, ticked.
+void enter(QWidget* editor, const QString& value)
+{
+    if (auto* box = qobject_cast<QAbstractSpinBox*>(editor)) {
+        box->clear();
+        QTest::keyClicks(box, value);
+    } else if (auto* check = qobject_cast<QCheckBox*>(editor)) {
+        if (check->isChecked() != (value == QLatin1String("true")))
+            check->click();
+    } else if (auto* field = qobject_cast<QLineEdit*>(editor)) {
+        field->clear();
+        QTest::keyClicks(field, value);
+    } else if (auto* list = qobject_cast<QComboBox*>(editor); list && list->isEditable()) {
+        list->lineEdit()->clear();
+        QTest::keyClicks(list->lineEdit(), value);
+    } else {
+        // A list, or the alignment's pair of lists.
+        auto* choice = list ? list : editor->findChild<QComboBox*>(QStringLiteral("horizontal"));
+        QVERIFY(choice);
+        const int index = choice->findData(value);
+        QVERIFY(index >= 0);
+        choice->setCurrentIndex(index);
+    }
 }
 
 // Everything the tests do on a report: the document shown at 100 %, positions in millimetres.
@@ -590,22 +618,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("selected");
         QTest::addColumn<QString>("attribute");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("applied");
-        QTest::newRow("an item's position") << QStringList{"field"} << "x" << "25" << true;
-        QTest::newRow("two items' font size together") << QStringList{"field", "label"} << "fontSize" << "14" << true;
-        QTest::newRow("a field's format") << QStringList{"field"} << "format" << "currency" << true;
-        QTest::newRow("a colour the engine cannot read is not applied") << QStringList{"field"} << "color" << "#zz" << false;
-        QTest::newRow("the report's page size when nothing is selected") << QStringList{} << "pageSize" << "A5" << true;
-        QTest::newRow("a detail's sort") << QStringList{"detail"} << "sort" << "cliente desc" << true;
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("an item's position typed in millimetres") << QStringList{"field"} << "x" << "25" << "25" << false;
+        QTest::newRow("two items' font size together") << QStringList{"field", "label"} << "fontSize" << "14" << "14" << false;
+        QTest::newRow("bold ticked for two items") << QStringList{"field", "label"} << "bold" << "true" << "true" << false;
+        QTest::newRow("a field's format picked from its list") << QStringList{"field"} << "format" << "currency" << "currency" << false;
+        QTest::newRow("a colour typed by name") << QStringList{"field"} << "color" << "navy" << "navy" << false;
+        QTest::newRow("a colour the engine cannot read is not applied") << QStringList{"field"} << "color" << "#zz" << "" << true;
+        QTest::newRow("a horizontal alignment leaves the vertical default out")
+            << QStringList{"label"} << "align" << "right" << "right" << false;
+        QTest::newRow("the report's page size when nothing is selected") << QStringList{} << "pageSize" << "A5" << "A5" << false;
+        QTest::newRow("the report's orientation") << QStringList{} << "orientation" << "landscape" << "landscape" << false;
+        QTest::newRow("a margin that leaves no room stops at the last one that did")
+            << QStringList{} << "leftMargin" << "300" << "30" << true;
+        QTest::newRow("a detail's sort") << QStringList{"detail"} << "sort" << "cliente desc" << "cliente desc" << false;
     }
 
     void thePropertyPanelEditsWhatIsSelected()
     {
         QFETCH(QStringList, selected);
         QFETCH(QString, attribute);
-        QFETCH(QString, typed);
-        QFETCH(bool, applied);
+        QFETCH(QString, entered);
+        QFETCH(QString, expected);
+        QFETCH(bool, refused);
         Fixture fixture;
         const QString original = fixture.xml();
         NCRDPropertyPanel panel;
@@ -622,18 +659,59 @@ private Q_SLOTS:
             elements.append(fixture.document.xml().documentElement());
         }
         QCOMPARE(panel.elements(), elements);
-        QLineEdit* editor = panel.editor(attribute);
+        QWidget* editor = panel.editor(attribute);
         QVERIFY(editor);
-        QStringList before;
+        QVERIFY(!editor->accessibleName().isEmpty());
+        // Entered as a user does, a character at a time where it is typed: one step of the stack.
+        enter(editor, entered);
         for (const QDomElement& element : qAsConst(elements))
-            before.append(element.attribute(attribute));
-        // Typed a character at a time: one step of the stack.
-        editor->clear();
-        QTest::keyClicks(editor, typed);
-        for (int i = 0; i < elements.size(); ++i)
-            QCOMPARE(elements.at(i).attribute(attribute), applied ? typed : before.at(i));
-        QCOMPARE(fixture.document.undoStack()->count(), applied ? 1 : 0);
-        QCOMPARE(editor->toolTip().isEmpty(), applied);
+            QCOMPARE(element.attribute(attribute), expected);
+        QCOMPARE(fixture.document.undoStack()->count(), expected.isEmpty() ? 0 : 1);
+        QCOMPARE(editor->toolTip().isEmpty(), !refused);
+        fixture.document.undoStack()->undo();
+        QCOMPARE(fixture.xml(), original);
+    }
+
+    void thePropertyPanelShowsTheValuesOfWhatIsSelected()
+    {
+        Fixture fixture;
+        NCRDPropertyPanel panel;
+        panel.setDocument(&fixture.document);
+        fixture.canvas()->selectElements({fixture.element("field", 1)});
+        QCOMPARE(qobject_cast<QDoubleSpinBox*>(panel.editor("x"))->value(), 60.0);
+        QCOMPARE(qobject_cast<QComboBox*>(panel.editor("align")->findChild<QComboBox*>("horizontal"))->currentData().toString(),
+                 QStringLiteral("right"));
+        QCOMPARE(qobject_cast<QComboBox*>(panel.editor("source"))->currentData().toString(), QStringLiteral("datasource"));
+        // Values that differ are left blank, and the list of a value unset shows the default.
+        fixture.canvas()->selectElements({fixture.element("field", 0), fixture.element("field", 1)});
+        QVERIFY(qobject_cast<QDoubleSpinBox*>(panel.editor("x"))->cleanText().isEmpty());
+        QCOMPARE(qobject_cast<QComboBox*>(panel.editor("source"))->currentIndex(), -1);
+        QCOMPARE(qobject_cast<QCheckBox*>(panel.editor("bold"))->checkState(), Qt::Unchecked);
+        fixture.canvas()->selectElements({fixture.element("field", 0), fixture.element("label", 0)});
+        QCOMPARE(qobject_cast<QCheckBox*>(panel.editor("bold"))->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(fixture.document.undoStack()->count(), 0);
+    }
+
+    void aGroupsHeaderAndFooterAreTickedOnAndOff()
+    {
+        Fixture fixture;
+        const QString original = fixture.xml();
+        NCRDPropertyPanel panel;
+        panel.setDocument(&fixture.document);
+        QVERIFY(fixture.document.setCurrentElement(fixture.element("group", 1)));
+        auto* footer = qobject_cast<QCheckBox*>(panel.editor("#footer"));
+        QVERIFY(footer);
+        QVERIFY(footer->isChecked());
+        const int bands = bandLabels(fixture.canvas()).size();
+        footer->click();
+        QVERIFY(fixture.element("group", 1).firstChildElement("footer").isNull());
+        QCOMPARE(bandLabels(fixture.canvas()).size(), bands - 1);
+        QVERIFY(!fixture.element("group", 1).firstChildElement("header").isNull());
+        qobject_cast<QCheckBox*>(panel.editor("#footer"))->click();
+        QCOMPARE(fixture.element("group", 1).firstChildElement("footer").attribute("height"), QStringLiteral("6"));
+        QCOMPARE(bandLabels(fixture.canvas()).size(), bands);
+        QCOMPARE(fixture.document.undoStack()->count(), 2);
+        fixture.document.undoStack()->undo();
         fixture.document.undoStack()->undo();
         QCOMPARE(fixture.xml(), original);
     }

@@ -350,6 +350,22 @@ Do you want to save your changes?</source>
             <source>Edit the variables</source>
             <translation>Editar las variables</translation>
         </message>
+        <message>
+            <source>Add the group's header</source>
+            <translation>Añadir la cabecera del grupo</translation>
+        </message>
+        <message>
+            <source>Add the group's footer</source>
+            <translation>Añadir el pie del grupo</translation>
+        </message>
+        <message>
+            <source>Remove the group's header</source>
+            <translation>Quitar la cabecera del grupo</translation>
+        </message>
+        <message>
+            <source>Remove the group's footer</source>
+            <translation>Quitar el pie del grupo</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -1453,6 +1469,214 @@ Do you want to save your changes?</source>
         <message>
             <source>(several values)</source>
             <translation>(varios valores)</translation>
+        </message>
+        <message>
+            <source>Header</source>
+            <translation>Cabecera</translation>
+        </message>
+        <message>
+            <source>Footer</source>
+            <translation>Pie</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>Y</source>
+            <translation>Y</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>Ancho</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>Alto</translation>
+        </message>
+        <message>
+            <source>Start x</source>
+            <translation>X inicial</translation>
+        </message>
+        <message>
+            <source>Start y</source>
+            <translation>Y inicial</translation>
+        </message>
+        <message>
+            <source>End x</source>
+            <translation>X final</translation>
+        </message>
+        <message>
+            <source>End y</source>
+            <translation>Y final</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>Fuente</translation>
+        </message>
+        <message>
+            <source>Font size</source>
+            <translation>Tamaño de fuente</translation>
+        </message>
+        <message>
+            <source>Bold</source>
+            <translation>Negrita</translation>
+        </message>
+        <message>
+            <source>Italic</source>
+            <translation>Cursiva</translation>
+        </message>
+        <message>
+            <source>Alignment</source>
+            <translation>Alineación</translation>
+        </message>
+        <message>
+            <source>Colour</source>
+            <translation>Color</translation>
+        </message>
+        <message>
+            <source>Fill</source>
+            <translation>Relleno</translation>
+        </message>
+        <message>
+            <source>Line width</source>
+            <translation>Grosor de línea</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Origen</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Formato</translation>
+        </message>
+        <message>
+            <source>Decimals</source>
+            <translation>Decimales</translation>
+        </message>
+        <message>
+            <source>Date format</source>
+            <translation>Formato de fecha</translation>
+        </message>
+        <message>
+            <source>Print when</source>
+            <translation>Imprimir cuando</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Archivo</translation>
+        </message>
+        <message>
+            <source>Barcode type</source>
+            <translation>Tipo de código de barras</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Page size</source>
+            <translation>Tamaño de página</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>Orientación</translation>
+        </message>
+        <message>
+            <source>Left margin</source>
+            <translation>Margen izquierdo</translation>
+        </message>
+        <message>
+            <source>Top margin</source>
+            <translation>Margen superior</translation>
+        </message>
+        <message>
+            <source>Right margin</source>
+            <translation>Margen derecho</translation>
+        </message>
+        <message>
+            <source>Bottom margin</source>
+            <translation>Margen inferior</translation>
+        </message>
+        <message>
+            <source>Locale</source>
+            <translation>Configuración regional</translation>
+        </message>
+        <message>
+            <source>Id</source>
+            <translation>Id</translation>
+        </message>
+        <message>
+            <source>Data source</source>
+            <translation>Origen de datos</translation>
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation>Orden</translation>
+        </message>
+        <message>
+            <source>Page break when</source>
+            <translation>Salto de página cuando</translation>
+        </message>
+        <message>
+            <source>Expression</source>
+            <translation>Expresión</translation>
+        </message>
+        <message>
+            <source>Portrait</source>
+            <translation>Vertical</translation>
+        </message>
+        <message>
+            <source>Landscape</source>
+            <translation>Horizontal</translation>
+        </message>
+        <message>
+            <source>(as it comes)</source>
+            <translation>(tal cual)</translation>
+        </message>
+        <message>
+            <source>(by kind)</source>
+            <translation>(según el tipo)</translation>
+        </message>
+        <message>
+            <source> pt</source>
+            <translation> pt</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> mm</translation>
+        </message>
+        <message>
+            <source>Left</source>
+            <translation>Izquierda</translation>
+        </message>
+        <message>
+            <source>Centre</source>
+            <translation>Centro</translation>
+        </message>
+        <message>
+            <source>Right</source>
+            <translation>Derecha</translation>
+        </message>
+        <message>
+            <source>Top</source>
+            <translation>Arriba</translation>
+        </message>
+        <message>
+            <source>Middle</source>
+            <translation>En medio</translation>
+        </message>
+        <message>
+            <source>Bottom</source>
+            <translation>Abajo</translation>
+        </message>
+        <message>
+            <source>Horizontal alignment</source>
+            <translation>Alineación horizontal</translation>
+        </message>
+        <message>
+            <source>Vertical alignment</source>
+            <translation>Alineación vertical</translation>
         </message>
     </context>
     <context>

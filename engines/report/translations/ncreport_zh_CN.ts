@@ -350,6 +350,22 @@ Do you want to save your changes?</source>
             <source>Edit the variables</source>
             <translation>编辑变量</translation>
         </message>
+        <message>
+            <source>Add the group's header</source>
+            <translation>添加分组页眉</translation>
+        </message>
+        <message>
+            <source>Add the group's footer</source>
+            <translation>添加分组页脚</translation>
+        </message>
+        <message>
+            <source>Remove the group's header</source>
+            <translation>删除分组页眉</translation>
+        </message>
+        <message>
+            <source>Remove the group's footer</source>
+            <translation>删除分组页脚</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -1453,6 +1469,214 @@ Do you want to save your changes?</source>
         <message>
             <source>(several values)</source>
             <translation>(多个值)</translation>
+        </message>
+        <message>
+            <source>Header</source>
+            <translation>页眉</translation>
+        </message>
+        <message>
+            <source>Footer</source>
+            <translation>页脚</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>Y</source>
+            <translation>Y</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>宽度</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>高度</translation>
+        </message>
+        <message>
+            <source>Start x</source>
+            <translation>起点 x</translation>
+        </message>
+        <message>
+            <source>Start y</source>
+            <translation>起点 y</translation>
+        </message>
+        <message>
+            <source>End x</source>
+            <translation>终点 x</translation>
+        </message>
+        <message>
+            <source>End y</source>
+            <translation>终点 y</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>字体</translation>
+        </message>
+        <message>
+            <source>Font size</source>
+            <translation>字号</translation>
+        </message>
+        <message>
+            <source>Bold</source>
+            <translation>粗体</translation>
+        </message>
+        <message>
+            <source>Italic</source>
+            <translation>斜体</translation>
+        </message>
+        <message>
+            <source>Alignment</source>
+            <translation>对齐</translation>
+        </message>
+        <message>
+            <source>Colour</source>
+            <translation>颜色</translation>
+        </message>
+        <message>
+            <source>Fill</source>
+            <translation>填充</translation>
+        </message>
+        <message>
+            <source>Line width</source>
+            <translation>线宽</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>来源</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>格式</translation>
+        </message>
+        <message>
+            <source>Decimals</source>
+            <translation>小数位数</translation>
+        </message>
+        <message>
+            <source>Date format</source>
+            <translation>日期格式</translation>
+        </message>
+        <message>
+            <source>Print when</source>
+            <translation>打印条件</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>文件</translation>
+        </message>
+        <message>
+            <source>Barcode type</source>
+            <translation>条码类型</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>名称</translation>
+        </message>
+        <message>
+            <source>Page size</source>
+            <translation>页面大小</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>方向</translation>
+        </message>
+        <message>
+            <source>Left margin</source>
+            <translation>左边距</translation>
+        </message>
+        <message>
+            <source>Top margin</source>
+            <translation>上边距</translation>
+        </message>
+        <message>
+            <source>Right margin</source>
+            <translation>右边距</translation>
+        </message>
+        <message>
+            <source>Bottom margin</source>
+            <translation>下边距</translation>
+        </message>
+        <message>
+            <source>Locale</source>
+            <translation>区域设置</translation>
+        </message>
+        <message>
+            <source>Id</source>
+            <translation>标识</translation>
+        </message>
+        <message>
+            <source>Data source</source>
+            <translation>数据源</translation>
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation>排序</translation>
+        </message>
+        <message>
+            <source>Page break when</source>
+            <translation>分页条件</translation>
+        </message>
+        <message>
+            <source>Expression</source>
+            <translation>表达式</translation>
+        </message>
+        <message>
+            <source>Portrait</source>
+            <translation>纵向</translation>
+        </message>
+        <message>
+            <source>Landscape</source>
+            <translation>横向</translation>
+        </message>
+        <message>
+            <source>(as it comes)</source>
+            <translation>（原样）</translation>
+        </message>
+        <message>
+            <source>(by kind)</source>
+            <translation>（按类型）</translation>
+        </message>
+        <message>
+            <source> pt</source>
+            <translation> 磅</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> 毫米</translation>
+        </message>
+        <message>
+            <source>Left</source>
+            <translation>左</translation>
+        </message>
+        <message>
+            <source>Centre</source>
+            <translation>居中</translation>
+        </message>
+        <message>
+            <source>Right</source>
+            <translation>右</translation>
+        </message>
+        <message>
+            <source>Top</source>
+            <translation>顶部</translation>
+        </message>
+        <message>
+            <source>Middle</source>
+            <translation>中部</translation>
+        </message>
+        <message>
+            <source>Bottom</source>
+            <translation>底部</translation>
+        </message>
+        <message>
+            <source>Horizontal alignment</source>
+            <translation>水平对齐</translation>
+        </message>
+        <message>
+            <source>Vertical alignment</source>
+            <translation>垂直对齐</translation>
         </message>
     </context>
     <context>
