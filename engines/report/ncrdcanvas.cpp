@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGraphicsSceneContextMenuEvent>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
 #include <QGraphicsSceneDragDropEvent>
@@ -799,6 +800,28 @@ void NCRDCanvas::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
         }
     }
     QGraphicsScene::mouseDoubleClickEvent(event);
+}
+
+void NCRDCanvas::contextMenuEvent(QGraphicsSceneContextMenuEvent* event)
+{
+    event->accept();
+    NCRDBandItem* band = nullptr;
+    if (event->reason() == QGraphicsSceneContextMenuEvent::Mouse) {
+        NCRDCanvasItem* item = canvasItemAt(event->scenePos());
+        if (!item || !item->isSelected()) {
+            clearSelection();
+            if (item)
+                item->setSelected(true);
+        }
+        band = item ? item->band() : bandAt(event->scenePos());
+        if (band)
+            m_lastBand = band;
+    } else {
+        // From the keyboard: about the selection, or the band last clicked.
+        const QList<NCRDCanvasItem*> selected = selectedCanvasItems();
+        band = selected.isEmpty() ? m_lastBand : selected.first()->band();
+    }
+    Q_EMIT contextMenuRequested(band ? band->element() : QDomElement(), event->screenPos());
 }
 
 void NCRDCanvas::keyPressEvent(QKeyEvent* event)

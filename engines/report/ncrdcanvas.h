@@ -82,6 +82,9 @@ public:
 Q_SIGNALS:
     // The tool went back to selecting (after an item was drawn, or on Escape).
     void toolChanged(const QString& tag);
+    // A context menu is asked for at `screenPos`: over the selection (an item clicked is
+    // selected first), or over the band of `section` (null outside every band).
+    void contextMenuRequested(const QDomElement& section, const QPoint& screenPos);
 
 protected:
     void drawBackground(QPainter* painter, const QRectF& rect) override;
@@ -90,6 +93,7 @@ protected:
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
+    void contextMenuEvent(QGraphicsSceneContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QGraphicsSceneDragDropEvent* event) override;
     void dragMoveEvent(QGraphicsSceneDragDropEvent* event) override;

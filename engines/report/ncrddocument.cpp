@@ -1201,6 +1201,31 @@ void NCRDDocument::syncSelectionFromTree()
     m_syncingSelection = false;
 }
 
+std::unique_ptr<QMenu> NCRDDocument::createCanvasMenu(const QDomElement& section)
+{
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setObjectName(QStringLiteral("canvasMenu"));
+    const auto addActions = [&](std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            if (QAction* action = name ? m_actions.value(QLatin1String(name)) : nullptr)
+                menu->addAction(action);
+            else
+                menu->addSeparator();
+        }
+    };
+    if (!m_canvas->selectedElements().isEmpty()) {
+        addActions({"actionCut", "actionCopy", "actionPaste", "actionDuplicate", "actionDelete", nullptr, "actionAlign",
+                    "actionBringToFront", "actionSendToBack", nullptr, "actionProperties"});
+        return menu;
+    }
+    // The section commands work on the outline's current row: the band's section becomes it.
+    if (!section.isNull())
+        setCurrentElement(section);
+    addActions({"actionPaste", "actionSelectAllInBand", nullptr, "actionAddItem", "actionAddSection", "actionRemove",
+                nullptr, "actionProperties"});
+    return menu;
+}
+
 void NCRDDocument::createCanvasActions(QLayout* layout)
 {
     auto* bar = new QToolBar(this);
@@ -1238,6 +1263,9 @@ void NCRDDocument::createCanvasActions(QLayout* layout)
         action->setChecked(tag.isEmpty());
         tools->addAction(action);
     }
+    connect(m_canvas, &NCRDCanvas::contextMenuRequested, this, [this](const QDomElement& section, const QPoint& at) {
+        createCanvasMenu(section)->exec(at);
+    });
     connect(m_canvas, &NCRDCanvas::toolChanged, this, [this](const QString& tag) {
         QAction* action = m_actions.value(tag.isEmpty() ? QStringLiteral("actionToolSelect") : QStringLiteral("actionTool_") + tag);
         if (action)
@@ -1282,6 +1310,7 @@ void NCRDDocument::createCanvasActions(QLayout* layout)
     QAction* alignAction = bar->addAction(tr("Align"));
     alignAction->setObjectName(QStringLiteral("actionAlign"));
     alignAction->setMenu(alignMenu);
+    m_actions.insert(alignAction->objectName(), alignAction);
     for (QAction* menuAction : {editAction, alignAction}) {
         if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(menuAction)))
             button->setPopupMode(QToolButton::InstantPopup);

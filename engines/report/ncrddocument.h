@@ -16,6 +16,7 @@ class NCRDCanvasView;
 struct NCRDAttributeChange;
 class QAction;
 class QLayout;
+class QMenu;
 class QUndoStack;
 class QPrinter;
 class QTreeWidget;
@@ -112,6 +113,9 @@ public:
     NCRDCanvas* canvas() const { return m_canvas; }
     NCRDCanvasView* canvasView() const { return m_view; }
     QUndoStack* undoStack() const { return m_undoStack; }
+    // A command of the document by its object name ("actionAddSection", "actionCut", ...); null
+    // when it has none of that name.
+    QAction* action(const QString& name) const { return m_actions.value(name); }
 
     // Edits from the canvas, each one step of the undo stack. Geometries are in millimetres in
     // the item's section (see NCRDCanvasItem).
@@ -133,6 +137,10 @@ public:
     bool duplicateSelection();
     // Opens the property dialog of an item or a section.
     bool editElementProperties(const QDomElement& element);
+    // The canvas's context menu: the commands on the selection, or, with nothing selected, on
+    // the band of `section` (which becomes the outline's current row): paste, add an item or a
+    // section (a group to the band's detail), remove the section, its properties.
+    std::unique_ptr<QMenu> createCanvasMenu(const QDomElement& section);
     // Sets an attribute ("#text": the element's text) of every element, or removes it when
     // `value` is empty; false, and nothing changed, when the engine cannot read the result.
     // Edits of the same attribute of the same elements in a row are one step of the stack.

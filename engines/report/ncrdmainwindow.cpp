@@ -119,8 +119,24 @@ void NCRDMainWindow::createActions()
             document->editVariables();
     });
     QMenu* reportMenu = menuBar()->addMenu(tr("&Report"));
+    reportMenu->setObjectName(QStringLiteral("menuReport"));
     reportMenu->addAction(dataSources);
     reportMenu->addAction(variables);
+    // Then the current document's section commands (add a group, a detail, a header or footer;
+    // remove and reorder), which work on its selection or outline row.
+    connect(reportMenu, &QMenu::aboutToShow, this, [this, reportMenu, dataSources, variables] {
+        reportMenu->clear();
+        reportMenu->addAction(dataSources);
+        reportMenu->addAction(variables);
+        const NCRDDocument* document = activeDocument();
+        if (!document)
+            return;
+        reportMenu->addSeparator();
+        for (const char* name : {"actionAddSection", "actionRemove", "actionMoveUp", "actionMoveDown"}) {
+            if (QAction* action = document->action(QLatin1String(name)))
+                reportMenu->addAction(action);
+        }
+    });
     fileMenu->addSeparator();
     auto* closeAction = new QAction(tr("&Close"), this);
     closeAction->setObjectName(QStringLiteral("actionClose"));

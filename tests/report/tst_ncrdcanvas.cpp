@@ -23,6 +23,8 @@
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -716,6 +718,77 @@ private Q_SLOTS:
         QCOMPARE(fixture.xml(), original);
     }
 
+    void theCanvasMenuWorksOnTheBandClicked_data()
+    {
+        QTest::addColumn<QString>("band");
+        QTest::addColumn<QStringList>("commands");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<int>("added");
+        QTest::newRow("a group added to the band's detail")
+            << "Group footer ciudad" << QStringList{"actionAddSection", "actionAddGroup"} << "group" << 1;
+        QTest::newRow("a detail added from any band")
+            << "Page footer" << QStringList{"actionAddSection", "actionAddDetail"} << "detail" << 1;
+        QTest::newRow("a group's header removed") << "Group header pais" << QStringList{"actionRemove"} << "header" << -1;
+        QTest::newRow("the report footer removed") << "Report footer" << QStringList{"actionRemove"} << "reportFooter" << -1;
+        QTest::newRow("a label added to the band") << "Report header" << QStringList{"actionAddItem", "actionAdd_label"}
+                                                   << "label" << 1;
+    }
+
+    void theCanvasMenuWorksOnTheBandClicked()
+    {
+        QFETCH(QString, band);
+        QFETCH(QStringList, commands);
+        QFETCH(QString, tag);
+        QFETCH(int, added);
+        Fixture fixture;
+        const QString original = fixture.xml();
+        const int before = fixture.document.xml().elementsByTagName(tag).size();
+        const int index = bandLabels(fixture.canvas()).indexOf(band);
+        QVERIFY(index >= 0);
+        const QDomElement section = fixture.canvas()->bands().at(index)->element();
+        const std::unique_ptr<QMenu> menu = fixture.document.createCanvasMenu(section);
+        QCOMPARE(fixture.document.currentElement(), section);
+        QList<QAction*> actions = menu->actions();
+        QAction* command = nullptr;
+        for (const QString& name : qAsConst(commands)) {
+            const auto found = std::find_if(actions.cbegin(), actions.cend(),
+                                            [&](const QAction* action) { return action->objectName() == name; });
+            QVERIFY2(found != actions.cend(), qPrintable(name));
+            command = *found;
+            if (command->menu())
+                actions = command->menu()->actions();
+        }
+        QVERIFY(command->isEnabled());
+        command->trigger();
+        QCOMPARE(fixture.document.xml().elementsByTagName(tag).size(), before + added);
+        if (tag == QLatin1String("label"))
+            QCOMPARE(fixture.element("label", 1).parentNode().toElement(), section);
+        QCOMPARE(fixture.document.undoStack()->count(), 1);
+        fixture.document.undoStack()->undo();
+        QCOMPARE(fixture.xml(), original);
+    }
+
+    void theCanvasMenuOverAnItemSelectsItAndOffersItsCommands()
+    {
+        Fixture fixture;
+        fixture.canvas()->selectElements({fixture.element("label", 0)});
+        QString shown;
+        // The menu runs its own loop: it is read and closed from there.
+        QTimer::singleShot(0, [&shown] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                for (const QAction* action : popup->actions())
+                    shown += action->objectName() + QLatin1Char(' ');
+                popup->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, fixture.atItem("field", 1),
+                                fixture.viewport()->mapToGlobal(fixture.atItem("field", 1)));
+        QApplication::sendEvent(fixture.viewport(), &event);
+        QCOMPARE(fixture.canvas()->selectedElements(), QList<QDomElement>{fixture.element("field", 1)});
+        QVERIFY2(shown.contains(QLatin1String("actionCut ")) && shown.contains(QLatin1String("actionAlign ")), qPrintable(shown));
+        QVERIFY2(!shown.contains(QLatin1String("actionAddSection")), qPrintable(shown));
+    }
+
     void reportHeaderAndFooterAreAddedAndRemoved()
     {
         Fixture fixture(detailReport(QStringLiteral("<label x=\"0\" y=\"0\" width=\"9\" height=\"4\">a</label>")));
@@ -743,6 +816,12 @@ private Q_SLOTS:
         QCOMPARE(window.dataPanel()->document(), document);
         QCOMPARE(window.propertyPanel()->document(), document);
         QCOMPARE(window.undoGroup()->activeStack(), document->undoStack());
+        // The Report menu carries the document's section commands.
+        auto* reportMenu = window.findChild<QMenu*>(QStringLiteral("menuReport"));
+        QVERIFY(reportMenu);
+        reportMenu->popup(QPoint());
+        QVERIFY(reportMenu->actions().contains(document->action(QStringLiteral("actionAddSection"))));
+        reportMenu->close();
         QAction* preview = window.findChild<QAction*>(QStringLiteral("actionPreview"));
         QVERIFY(preview);
         QCOMPARE(preview->shortcut(), QKeySequence(Qt::Key_F5));
