@@ -5,6 +5,7 @@
 #include "ncreportdef.h"
 #include "ncreportitemmodeldatasource.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QUndoStack>
 
@@ -21,6 +22,30 @@ QTreeWidgetItem* addRow(QTreeWidgetItem* parent, const QString& text, const QStr
     return row;
 }
 
+// The references the rows carry, in their order; rows without one are left out.
+QStringList referencesOf(const QList<QTreeWidgetItem*>& rows)
+{
+    QStringList references;
+    for (const QTreeWidgetItem* row : rows) {
+        const QString reference = row->data(0, referenceRole).toString();
+        if (!reference.isEmpty())
+            references.append(reference);
+    }
+    return references;
+}
+
+// Right of the items already in `section`, so that the new fields do not cover them.
+qreal rightOfItems(const QDomElement& section)
+{
+    qreal right = 0;
+    for (QDomElement item = section.firstChildElement(); !item.isNull(); item = item.nextSiblingElement()) {
+        const bool line = item.tagName() == QLatin1String("line");
+        const qreal x = item.attribute(line ? QStringLiteral("x1") : QStringLiteral("x")).toDouble();
+        const qreal end = item.attribute(line ? QStringLiteral("x2") : QStringLiteral("width")).toDouble();
+        right = qMax(right, line ? qMax(x, end) : x + end);
+    }
+    return right;
+}
 } // namespace
 
 const QString NCRDDataPanel::mimeType = QStringLiteral("application/x-ncreport-reference");
@@ -112,16 +137,27 @@ QMimeData* NCRDDataPanel::mimeData(const QList<QTreeWidgetItem*>& items) const
 QMimeData* NCRDDataPanel::mimeData(const QList<QTreeWidgetItem*> items) const
 #endif
 {
-    QStringList references;
-    for (const QTreeWidgetItem* item : items) {
-        const QString reference = item->data(0, referenceRole).toString();
-        if (!reference.isEmpty())
-            references.append(reference);
-    }
+    const QStringList references = referencesOf(items);
     if (references.isEmpty())
         return nullptr;
     auto* data = new QMimeData;
     data->setData(mimeType, references.join(QLatin1Char('\n')).toUtf8());
     data->setText(references.join(QLatin1Char('\n')));
     return data;
+}
+
+void NCRDDataPanel::keyPressEvent(QKeyEvent* event)
+{
+    // Enter is the keyboard's drop: the selected rows become fields beside the items of the
+    // document's section at hand, with Alt also their labels.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QStringList references = enter && m_document ? referencesOf(selectedItems()) : QStringList();
+    if (references.isEmpty()) {
+        QTreeWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    const QDomElement section = m_document->insertionSection();
+    m_document->addFieldsAt(references, section, QPointF(rightOfItems(section), 0),
+                            event->modifiers().testFlag(Qt::AltModifier));
 }

@@ -12,7 +12,9 @@ class NCRDDocument;
     source lists the headers of the model registered under its id; the other kinds their
     columns once opened, which expanding them does), its parameters and its variables. Dragging
     a column onto a band of the canvas makes a field bound to it; a parameter or a variable,
-    a field that prints it.
+    a field that prints it. Enter does the same from the keyboard, into the section of the
+    canvas selection or of the outline's current row (NCRDDocument::insertionSection()), beside
+    the items already there; Alt+Enter adds the labels too.
 */
 class NCREPORT_EXPORT NCRDDataPanel : public QTreeWidget
 {
@@ -38,6 +40,7 @@ protected:
     QMimeData* mimeData(const QList<QTreeWidgetItem*> items) const override;
 #endif
     QStringList mimeTypes() const override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void listColumns(QTreeWidgetItem* sourceRow);

@@ -167,6 +167,14 @@ NCRDDocument::NCRDDocument(QWidget* parent)
     layout->setSpacing(0);
     createToolBar(layout);
     createCanvasActions(layout);
+    // Screen readers name the tool bars' buttons by their commands.
+    for (QToolBar* bar : findChildren<QToolBar*>()) {
+        for (QAction* action : bar->actions()) {
+            QWidget* button = bar->widgetForAction(action);
+            if (button && button->accessibleName().isEmpty())
+                button->setAccessibleName(action->iconText());
+        }
+    }
     auto* splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("documentSplitter"));
     splitter->addWidget(m_view);
@@ -439,6 +447,7 @@ void NCRDDocument::createToolBar(QLayout* layout)
 {
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("sectionToolBar"));
+    bar->setAccessibleName(tr("Sections"));
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     const auto add = [this](auto* where, const QString& name, const QString& text, const std::function<void()>& slot) {
         QAction* action = slot ? where->addAction(text, this, slot) : where->addAction(text);
@@ -455,7 +464,11 @@ void NCRDDocument::createToolBar(QLayout* layout)
             button->setPopupMode(QToolButton::InstantPopup);
         return menu;
     };
-    add(bar, QStringLiteral("actionProperties"), tr("Properties..."), [this] { editProperties(); });
+    QAction* properties = add(bar, QStringLiteral("actionProperties"), tr("Properties..."), [this] { editProperties(); });
+    properties->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Return));
+    // Only the document that has the focus takes the key: several are open at once.
+    properties->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(properties);
     QMenu* items = addMenu(QStringLiteral("actionAddItem"), tr("Add item"));
     const std::pair<const char*, QString> kinds[] = {{"label", tr("Label")},   {"field", tr("Field")},
                                                      {"image", tr("Image")},   {"barcode", tr("Barcode")},
@@ -1103,7 +1116,7 @@ bool NCRDDocument::cutSelection()
     return removeSelection();
 }
 
-QDomElement NCRDDocument::pasteTarget() const
+QDomElement NCRDDocument::insertionSection() const
 {
     const QList<QDomElement> selected = m_canvas->selectedElements();
     if (!selected.isEmpty())
@@ -1132,7 +1145,7 @@ bool NCRDDocument::paste()
         if (isItem(element.tagName()))
             elements.append(element);
     }
-    return insertItems(elements, pasteTarget(), QPointF(), tr("Paste"));
+    return insertItems(elements, insertionSection(), QPointF(), tr("Paste"));
 }
 
 bool NCRDDocument::duplicateSelection()

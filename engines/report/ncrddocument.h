@@ -133,6 +133,9 @@ public:
     bool cutSelection();
     // Pastes items copied from a report into the section of the selection (or the first band).
     bool paste();
+    // Where pasted items and fields added from the keyboard go: the section of the selection,
+    // else the outline's current section (or its item's), else the first band.
+    QDomElement insertionSection() const;
     // Copies of the selected items a grid step to the right and down.
     bool duplicateSelection();
     // Opens the property dialog of an item or a section.
@@ -180,7 +183,6 @@ private:
     void createCanvasActions(QLayout* layout);
     void syncSelectionFromCanvas();
     void syncSelectionFromTree();
-    QDomElement pasteTarget() const;
     bool insertItems(const QList<QDomElement>& items, QDomElement section, const QPointF& offset, const QString& text);
     // A report over `source` with the document's provider and item models, not read yet.
     std::unique_ptr<NCReport> newReport(const QByteArray& source) const;

@@ -57,6 +57,7 @@ void NCRDMainWindow::createDocks()
     const auto addDock = [this](QWidget* panel, const QString& title, const char* name, const QKeySequence& key) {
         auto* dock = new QDockWidget(title, this);
         dock->setObjectName(QLatin1String(name));
+        dock->setAccessibleName(title);
         dock->setWidget(panel);
         addDockWidget(Qt::LeftDockWidgetArea, dock);
         QAction* toggle = dock->toggleViewAction();
@@ -132,7 +133,8 @@ void NCRDMainWindow::createActions()
         if (!document)
             return;
         reportMenu->addSeparator();
-        for (const char* name : {"actionAddSection", "actionRemove", "actionMoveUp", "actionMoveDown"}) {
+        for (const char* name : {"actionProperties", "actionAddItem", "actionAddSection", "actionRemove", "actionMoveUp",
+                                 "actionMoveDown"}) {
             if (QAction* action = document->action(QLatin1String(name)))
                 reportMenu->addAction(action);
         }
@@ -164,6 +166,7 @@ void NCRDMainWindow::createEditActions()
 
     auto* history = new QDockWidget(tr("History"), this);
     history->setObjectName(QStringLiteral("historyDock"));
+    history->setAccessibleName(history->windowTitle());
     auto* view = new QUndoView(m_undoGroup, history);
     view->setObjectName(QStringLiteral("historyView"));
     view->setAccessibleName(tr("History"));

@@ -27,6 +27,7 @@ NCRDRuler::NCRDRuler(Qt::Orientation orientation, NCRDCanvasView* view)
     , m_view(view)
 {
     setObjectName(orientation == Qt::Horizontal ? QStringLiteral("horizontalRuler") : QStringLiteral("verticalRuler"));
+    setAccessibleName(orientation == Qt::Horizontal ? tr("Horizontal ruler") : tr("Vertical ruler"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -22,6 +22,9 @@
 #include <QDirIterator>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
+#include <QDockWidget>
+#include <QMenuBar>
+#include <QToolBar>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
@@ -579,6 +582,29 @@ private Q_SLOTS:
         QCOMPARE(data->text(), QStringLiteral("$D{ventas.cliente}"));
     }
 
+    void enterInTheDataPanelAddsFieldsBesideTheItemsOfTheSection()
+    {
+        Fixture fixture;
+        const QString original = fixture.xml();
+        NCRDDataPanel panel;
+        panel.setDocument(&fixture.document);
+        const QAbstractItemModel* model = panel.model();
+        const QModelIndex ventas = model->index(0, 0, model->index(0, 0));
+        panel.expand(ventas);
+        panel.setCurrentIndex(model->index(2, 0, ventas));
+        fixture.canvas()->selectElements({fixture.element("field", 0)});
+        QTest::keyClick(&panel, Qt::Key_Return, Qt::AltModifier);
+        const QDomElement detail = fixture.element("detail");
+        const QDomElement added = detail.lastChildElement(QStringLiteral("field"));
+        QCOMPARE(added.text(), QStringLiteral("$D{ventas.importe}"));
+        // Right of the label that ends furthest right (x 100, 30 wide).
+        QCOMPARE(added.attribute(QStringLiteral("x")).toDouble(), 130.0);
+        QCOMPARE(fixture.element("pageHeader").lastChildElement(QStringLiteral("label")).text(), QStringLiteral("importe"));
+        QCOMPARE(fixture.document.undoStack()->count(), 1);
+        fixture.document.undoStack()->undo();
+        QCOMPARE(fixture.xml(), original);
+    }
+
     void droppedColumnsBecomeFields_data()
     {
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
@@ -846,6 +872,54 @@ private Q_SLOTS:
         QCOMPARE(shown->recordedPages()->find(QStringLiteral("Editado")).size(), 1);
         shown->close();
         QTRY_VERIFY(!shown);
+    }
+
+    void everyCommandHasAKeyOrAMenuAndEveryControlAName()
+    {
+        Fixture fixture;
+        NCRDMainWindow window;
+        NCRDDocument* document = window.openReportFile(fixture.fileName);
+        QVERIFY(document);
+        window.show();
+        // What the menu bar reaches, the Report menu filled as it is when opened.
+        auto* reportMenu = window.findChild<QMenu*>(QStringLiteral("menuReport"));
+        reportMenu->popup(QPoint());
+        reportMenu->close();
+        QSet<const QAction*> reached;
+        std::function<void(const QList<QAction*>&)> reach = [&](const QList<QAction*>& actions) {
+            for (const QAction* action : actions) {
+                reached.insert(action);
+                if (action->menu())
+                    reach(action->menu()->actions());
+            }
+        };
+        reach(window.menuBar()->actions());
+        QList<QAction*> commands = window.findChildren<QAction*>();
+        for (QAction* action : commands) {
+            if (action->objectName().isEmpty() || action->isSeparator() || action->menu())
+                continue;
+            QVERIFY2(!action->shortcut().isEmpty() || reached.contains(action), qPrintable(action->objectName()));
+        }
+        QList<QWidget*> named{document->canvasView(), document->canvasView()->findChild<QWidget*>("horizontalRuler"),
+                              document->canvasView()->findChild<QWidget*>("verticalRuler"), window.dataPanel(),
+                              window.propertyPanel()};
+        for (QToolBar* bar : document->findChildren<QToolBar*>()) {
+            named.append(bar);
+            for (QAction* action : bar->actions()) {
+                if (!action->isSeparator())
+                    named.append(bar->widgetForAction(action));
+            }
+        }
+        for (QDockWidget* dock : window.findChildren<QDockWidget*>())
+            named.append(dock);
+        for (QWidget* editor : window.propertyPanel()->findChildren<QWidget*>()) {
+            if (editor->objectName().startsWith(QLatin1String("property_")))
+                named.append(editor);
+        }
+        for (const QWidget* widget : qAsConst(named)) {
+            QVERIFY(widget);
+            QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
+        }
     }
 
     // Every report file of the repository, opened and saved without a change, reads as it did.

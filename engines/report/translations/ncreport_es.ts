@@ -366,6 +366,10 @@ Do you want to save your changes?</source>
             <source>Remove the group's footer</source>
             <translation>Quitar el pie del grupo</translation>
         </message>
+        <message>
+            <source>Sections</source>
+            <translation>Secciones</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -1696,6 +1700,17 @@ Do you want to save your changes?</source>
         <message>
             <source>Variables</source>
             <translation>Variables</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDRuler</name>
+        <message>
+            <source>Horizontal ruler</source>
+            <translation>Regla horizontal</translation>
+        </message>
+        <message>
+            <source>Vertical ruler</source>
+            <translation>Regla vertical</translation>
         </message>
     </context>
 </TS>

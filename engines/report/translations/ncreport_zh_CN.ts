@@ -366,6 +366,10 @@ Do you want to save your changes?</source>
             <source>Remove the group's footer</source>
             <translation>删除分组页脚</translation>
         </message>
+        <message>
+            <source>Sections</source>
+            <translation>节</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -1696,6 +1700,17 @@ Do you want to save your changes?</source>
         <message>
             <source>Variables</source>
             <translation>变量</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDRuler</name>
+        <message>
+            <source>Horizontal ruler</source>
+            <translation>水平标尺</translation>
+        </message>
+        <message>
+            <source>Vertical ruler</source>
+            <translation>垂直标尺</translation>
         </message>
     </context>
 </TS>
