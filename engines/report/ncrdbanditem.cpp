@@ -1,12 +1,11 @@
 #include "ncrdbanditem.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
 
-// Room kept for the label of a band too low to show it; the label reaches into the next band.
-constexpr qreal labelRoom = 3.5;  // millimetres
-constexpr int labelPixelSize = 10;
+constexpr int labelPixelSize = 9;
 
 } // namespace
 
@@ -34,7 +33,7 @@ void NCRDBandItem::setHeight(qreal height)
 
 QRectF NCRDBandItem::boundingRect() const
 {
-    return QRectF(0, 0, m_width, qMax(m_height, labelRoom)).adjusted(-0.5, -0.5, 0.5, 0.5);
+    return QRectF(0, 0, m_width, m_height).adjusted(-0.5, -0.5, 0.5, 0.5);
 }
 
 QPainterPath NCRDBandItem::shape() const
@@ -50,16 +49,24 @@ void NCRDBandItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWi
     QPen edge(QColor(0x9e, 0xa7, 0xb3), 0, Qt::DashLine);
     painter->setPen(edge);
     painter->drawLine(QPointF(0, m_height), QPointF(m_width, m_height));
+    painter->restore();
+}
+
+void NCRDBandItem::paintLabel(QPainter* painter, const QRectF& room) const
+{
     // The label keeps its size in pixels whatever the zoom.
     const qreal scale = painter->worldTransform().m11();
-    if (scale > 0) {
-        painter->setClipRect(boundingRect());
-        painter->scale(1 / scale, 1 / scale);
-        QFont font = painter->font();
-        font.setPixelSize(labelPixelSize);
-        painter->setFont(font);
-        painter->setPen(QColor(0x80, 0x8a, 0x96));
-        painter->drawText(QRectF(3, 1, m_width * scale - 6, labelPixelSize + 4), Qt::AlignLeft | Qt::AlignTop, m_label);
-    }
+    if (scale <= 0)
+        return;
+    painter->save();
+    painter->translate(room.topLeft());
+    painter->scale(1 / scale, 1 / scale);
+    QFont font = painter->font();
+    font.setPixelSize(labelPixelSize);
+    painter->setFont(font);
+    const QRectF shown(0, 0, room.width() * scale, qMax<qreal>(room.height() * scale, labelPixelSize + 3));
+    const QString text = QFontMetrics(font).elidedText(m_label, Qt::ElideMiddle, int(shown.width()));
+    painter->setPen(QColor(0x6b, 0x75, 0x80));
+    painter->drawText(shown, Qt::AlignRight | Qt::AlignTop, text);
     painter->restore();
 }

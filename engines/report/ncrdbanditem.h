@@ -7,7 +7,8 @@
 
 /*!
     A section of the report on the designer's page: a band as wide as the printable area and as
-    tall as the section, labelled with its kind and id, holding the section's items as children
+    tall as the section, labelled with its kind and id (the canvas paints the labels beside the
+    paper), holding the section's items as children
     (clipped to the band, so that an item reaching out of it shows only its part inside). The
     band's lower edge is dragged to change its height; the canvas does that.
 */
@@ -32,6 +33,9 @@ public:
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+    // Paints the label right-aligned at the top of `room` (scene coordinates, beside the paper:
+    // the canvas keeps a strip for the labels there), shortened to fit.
+    void paintLabel(QPainter* painter, const QRectF& room) const;
 
 private:
     QDomElement m_element;

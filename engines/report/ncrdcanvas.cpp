@@ -32,6 +32,9 @@ constexpr qreal gridPixels = 6;
 constexpr qreal largestLength = 9999;
 
 const QColor deskColor(0xe4, 0xe7, 0xeb);
+// The desk left of the paper where the bands' labels are, in millimetres: a label on the paper
+// would cover what the band prints.
+constexpr qreal labelStrip = 32;
 const QColor marginColor(0xc9, 0xd3, 0xde);
 const QColor gridColor(0xb8, 0xc2, 0xcc);
 const QColor selectionColor(0x19, 0x76, 0xd2);
@@ -207,7 +210,7 @@ void NCRDCanvas::layoutBands()
     m_pageRect = QRectF(QPointF(0, 0), QSizeF(m_paperSize.width(), qMax(m_paperSize.height(), top + m_margins.bottom())));
     m_printableRect = m_pageRect.marginsRemoved(m_margins);
     constexpr qreal desk = 10;
-    setSceneRect(m_pageRect.adjusted(-desk, -desk, desk, desk));
+    setSceneRect(m_pageRect.adjusted(-desk - labelStrip, -desk, desk, desk));
     invalidate(sceneRect(), BackgroundLayer);
 }
 
@@ -901,6 +904,10 @@ void NCRDCanvas::drawBackground(QPainter* painter, const QRectF& rect)
 void NCRDCanvas::drawForeground(QPainter* painter, const QRectF&)
 {
     const qreal pixel = 1 / viewScale();
+    for (const NCRDBandItem* band : qAsConst(m_bands)) {
+        const QRectF row = band->sceneRect();
+        band->paintLabel(painter, QRectF(m_pageRect.left() - labelStrip, row.top(), labelStrip - 1.5, row.height()));
+    }
     painter->save();
     painter->setBrush(Qt::NoBrush);
     painter->setPen(QPen(guideColor, 0));

@@ -90,8 +90,10 @@ void NCRDDataPanel::refresh()
         row->setFlags(Qt::ItemIsEnabled);
         // Its columns are listed when it is expanded (opening a file or a query may take time).
         row->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-        if (qobject_cast<const NCReportItemModelDataSource*>(source))
+        if (qobject_cast<const NCReportItemModelDataSource*>(source)) {
             listColumns(row);
+            row->setExpanded(true);
+        }
     }
     auto* parameters = new QTreeWidgetItem(this, {tr("Parameters")});
     for (auto it = def->parameters().cbegin(); it != def->parameters().cend(); ++it)
