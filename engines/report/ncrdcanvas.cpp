@@ -13,9 +13,11 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
 #include <QGraphicsSceneDragDropEvent>
+#include <QGraphicsSceneHelpEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -803,6 +805,17 @@ void NCRDCanvas::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event)
         }
     }
     QGraphicsScene::mouseDoubleClickEvent(event);
+}
+
+void NCRDCanvas::helpEvent(QGraphicsSceneHelpEvent* event)
+{
+    // An item's tool tip is its text, made when it is asked for rather than carried by every item.
+    if (const NCRDCanvasItem* item = canvasItemAt(event->scenePos())) {
+        event->accept();
+        QToolTip::showText(event->screenPos(), NCRDCanvasItem::displayText(item->item()), event->widget());
+        return;
+    }
+    QGraphicsScene::helpEvent(event);
 }
 
 void NCRDCanvas::contextMenuEvent(QGraphicsSceneContextMenuEvent* event)

@@ -28,7 +28,6 @@ NCRDCanvasItem::NCRDCanvasItem(const QDomElement& element, const NCReportItem& i
     // Moving a selection then only blits what was drawn; drawing text is what costs.
     setCacheMode(DeviceCoordinateCache);
     setPos(m_item.geometry.normalized().topLeft());
-    setToolTip(displayText(m_item));
 }
 
 NCRDBandItem* NCRDCanvasItem::band() const

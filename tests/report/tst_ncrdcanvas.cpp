@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
+#include <QToolTip>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -792,6 +793,16 @@ private Q_SLOTS:
         QCOMPARE(fixture.document.undoStack()->count(), 1);
         fixture.document.undoStack()->undo();
         QCOMPARE(fixture.xml(), original);
+    }
+
+    void anItemsToolTipIsItsText()
+    {
+        Fixture fixture;
+        QHelpEvent event(QEvent::ToolTip, fixture.atItem("field", 1),
+                         fixture.viewport()->mapToGlobal(fixture.atItem("field", 1)));
+        QApplication::sendEvent(fixture.viewport(), &event);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("$D{importe}"));
+        QToolTip::hideText();
     }
 
     void theCanvasMenuOverAnItemSelectsItAndOffersItsCommands()
