@@ -309,6 +309,9 @@ private Q_SLOTS:
             << Error::RecipientRefused << QStringLiteral("nadie@example.com");
         QTest::newRow("a port nobody listens on") << QStringList{QStringLiteral("closed")} << Security::None << QString()
                                                   << Error::ConnectionRefused << QString();
+        // A name under .invalid never resolves, with or without a network.
+        QTest::newRow("a server name that does not resolve") << QStringList{QStringLiteral("unresolvable")}
+                                                             << Security::None << QString() << Error::HostNotFound << QString();
         QTest::newRow("a server that never answers") << QStringList{QStringLiteral("--mode"), QStringLiteral("silent")}
                                                      << Security::None << QString() << Error::TimedOut << QString();
         QTest::newRow("a server that hangs up in the middle of the message")
@@ -338,7 +341,8 @@ private Q_SLOTS:
         QFETCH(Error, error);
         QFETCH(QString, named);
         const bool closedPort = arguments == QStringList{QStringLiteral("closed")};
-        SmtpServer smtp(closedPort ? QStringList() : arguments);
+        const bool unresolvable = arguments == QStringList{QStringLiteral("unresolvable")};
+        SmtpServer smtp(closedPort || unresolvable ? QStringList() : arguments);
         NCReportMailServer server = serverAt(smtp, security);
         server.timeoutMs = 2000;
         server.acceptUntrustedCertificate = error != Error::CertificateRefused;
@@ -347,6 +351,8 @@ private Q_SLOTS:
             QVERIFY(probe.listen(QHostAddress::LocalHost));
             server.port = probe.serverPort(); // closed again when the probe goes
         }
+        if (unresolvable)
+            server.host = QStringLiteral("smtp.invalid");
         if (!password.isEmpty()) {
             server.user = QStringLiteral("ana");
             server.password = password;

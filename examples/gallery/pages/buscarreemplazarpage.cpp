@@ -1,15 +1,14 @@
 // "Buscar y reemplazar": a text editor and a code editor, each with its find-and-replace form.
 // The code editor comes from the Scintilla component, which is under the GPL (see
 // examples/gallery/CMakeLists.txt).
+#include "codeeditor.h"
 #include "gallerypage.h"
 
 #include <Mirokit/ZCBuscarReemplazarEditorQsciScintilla.h>
 #include <Mirokit/ZCBuscarReemplazarEditorTextEdit.h>
 #include <Mirokit/ZCBuscarReemplazarWidget.h>
 
-#include <Qsci/qscilexerjavascript.h>
 #include <Qsci/qsciscintilla.h>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -104,15 +103,7 @@ QWidget* textEditorBox()
 
 QWidget* codeEditorBox()
 {
-    auto* editor = new QsciScintilla;
-    editor->setUtf8(true);
-    auto* lexer = new QsciLexerJavaScript(editor);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(9);
-    lexer->setFont(font);
-    editor->setLexer(lexer);
-    editor->setMarginType(0, QsciScintilla::NumberMargin);
-    editor->setMarginWidth(0, QStringLiteral("000"));
+    QsciScintilla* editor = createJavaScriptEditor();
     editor->setText(QString::fromUtf8(script));
     editor->setCursorPosition(2, 9);  // in "importe" of the third line
     return editorWithForm(QStringLiteral("Código (QsciScintilla)"), editor,

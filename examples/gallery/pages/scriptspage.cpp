@@ -1,6 +1,7 @@
 // "Guiones": scripts as a host runs them. The code editor completes the library's members from the
 // word list :/Resources/js.api through QsciAPIs; "Ejecutar" runs the script in a QJSEngine where
 // every control on the right is reachable by its object name.
+#include "codeeditor.h"
 #include "gallerypage.h"
 
 #include <Mirokit/ZCIPEdit.h>
@@ -10,16 +11,14 @@
 #include <Mirokit/ZThumbWheel.h>
 
 #include <Qsci/qsciapis.h>
-#include <Qsci/qscilexerjavascript.h>
 #include <Qsci/qsciscintilla.h>
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QJSEngine>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QQmlEngine>
 #include <QVBoxLayout>
@@ -52,34 +51,27 @@ public:
         layout->addWidget(createControls(), 2);
     }
 
+    ~ScriptsPage() override
+    {
+        // QsciAPIs prepares its word list on a thread that reads the lexer, its parent, which
+        // QObject destroys before it: the thread must be stopped while the lexer still lives.
+        if (m_apis)
+            m_apis->cancelPreparation();
+    }
+
 private:
     QWidget* createEditor()
     {
         auto* box = new QGroupBox(QStringLiteral("Guion"));
         auto* layout = new QVBoxLayout(box);
 
-        m_editor = new QsciScintilla;
+        m_editor = createJavaScriptEditor();
         m_editor->setAccessibleName(QStringLiteral("Guion"));
-        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        // A platform without a theme (offscreen) names a proportional family here.
-        if (!QFontInfo(fixed).fixedPitch()) {
-            fixed.setFamily(QStringLiteral("monospace"));
-            fixed.setStyleHint(QFont::TypeWriter);
-        }
-        auto* lexer = new QsciLexerJavaScript(m_editor);
-        lexer->setFont(fixed);
-        m_editor->setLexer(lexer);
-        // The editor measures text in the lexer's font but draws it in the widget's, which is
-        // the application font (Roboto) unless set here. QsciScintilla::setFont() would not do:
-        // with a lexer it changes nothing.
-        m_editor->QWidget::setFont(fixed);
-        auto* apis = new QsciAPIs(lexer);
-        apis->load(QStringLiteral(":/Resources/js.api"));
-        apis->prepare();
+        m_apis = new QsciAPIs(m_editor->lexer());
+        m_apis->load(QStringLiteral(":/Resources/js.api"));
+        m_apis->prepare();
         m_editor->setAutoCompletionSource(QsciScintilla::AcsAPIs);
         m_editor->setAutoCompletionThreshold(2);
-        m_editor->setMarginType(0, QsciScintilla::NumberMargin);
-        m_editor->setMarginWidth(0, QStringLiteral("000"));
         m_editor->setText(QString::fromUtf8(sampleScript));
         layout->addWidget(m_editor);
 
@@ -138,6 +130,7 @@ private:
     }
 
     QsciScintilla* m_editor = nullptr;
+    QPointer<QsciAPIs> m_apis;
     QGroupBox* m_controls = nullptr;
     QLabel* m_result = nullptr;
     std::unique_ptr<QJSEngine> m_engine;
