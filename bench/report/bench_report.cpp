@@ -4,7 +4,8 @@
 // numeric fields as money in a Spanish locale and its rows sorted on two columns, against the
 // plain report: what formats and sorting add. Everything writes into memory. Last, the plain
 // report as a spreadsheet and as delimited text (each a run that records the pages, then the
-// file), against its run to PDF.
+// file), against its run to PDF; and the report with "Page n of m" in its footer to PDF (laid
+// out once into recorded pages, then painted from them), against the plain report.
 #include "benchmark.h"
 #include "reportbench.h"
 
@@ -29,8 +30,9 @@ constexpr qreal rowHeight = 5;    // millimetres
 constexpr qreal fieldWidth = 36;  // millimetres
 
 // The report of the model's five columns; `formatted` prints the numeric ones (code and amount)
-// as money under es_ES and sorts the rows by city and, within a city, by amount downwards.
-QByteArray reportXml(bool formatted)
+// as money under es_ES and sorts the rows by city and, within a city, by amount downwards;
+// `pageCount` adds a page footer with the page number and the number of pages.
+QByteArray reportXml(bool formatted, bool pageCount = false)
 {
     QString fields;
     const QStringList columns{QStringLiteral("Código"), QStringLiteral("Nombre"), QStringLiteral("Ciudad"),
@@ -44,20 +46,24 @@ QByteArray reportXml(bool formatted)
                       .arg(formatted && numeric ? QStringLiteral("format=\"currency\"") : QString())
                       .arg(columns.at(field));
     }
+    const QString footer = QStringLiteral("<pageFooter height=\"6\"><field x=\"0\" y=\"0\" width=\"180\" height=\"5\" "
+                                          "align=\"right\">Página $V{pageNumber} de $V{pageCount}</field></pageFooter>");
     return QStringLiteral("<report name=\"Bench\" locale=\"es_ES\"><datasources><datasource id=\"ds\" type=\"4\" "
-                          "itemModel=\"m\"/></datasources><detail id=\"d\" dataSource=\"ds\" height=\"%1\" %2>%3"
+                          "itemModel=\"m\"/></datasources>%4<detail id=\"d\" dataSource=\"ds\" height=\"%1\" %2>%3"
                           "</detail></report>")
         .arg(rowHeight)
         .arg(formatted ? QStringLiteral("sort=\"Ciudad, Importe desc\"") : QString())
         .arg(fields)
+        .arg(pageCount ? footer : QString())
         .toUtf8();
 }
 
-bool loadReport(NCReport& report, ZCNCReportCustomDSProvider& provider, QStandardItemModel& model, bool formatted)
+bool loadReport(NCReport& report, ZCNCReportCustomDSProvider& provider, QStandardItemModel& model, bool formatted,
+                bool pageCount = false)
 {
     report.setCustomDataSourceProvider(&provider);
     report.addItemModel(QStringLiteral("m"), &model);
-    report.setReportSource(reportXml(formatted));
+    report.setReportSource(reportXml(formatted, pageCount));
     return report.load();
 }
 
@@ -101,7 +107,9 @@ int main(int argc, char** argv)
     ZCNCReportCustomDSProvider provider;
     NCReport report;
     NCReport formattedReport;
-    if (!loadReport(report, provider, model, false) || !loadReport(formattedReport, provider, model, true))
+    NCReport pageCountReport;
+    if (!loadReport(report, provider, model, false) || !loadReport(formattedReport, provider, model, true)
+        || !loadReport(pageCountReport, provider, model, false, true))
         return 1;
     const QPageLayout layout = report.reportDef()->pageLayout();
 
@@ -120,5 +128,8 @@ int main(int argc, char** argv)
     bench::compare(
         QStringLiteral("the report of 10000 rows to CSV, against it to PDF"),
         [&] { report.runReportToCsv(dir.filePath(QStringLiteral("bench.csv"))); }, [&] { bench::runToPdf(report); }, 1);
+    bench::compare(
+        QStringLiteral("the report printing \"Page n of m\" to PDF, painted from its recording, against it plain"),
+        [&] { bench::runToPdf(pageCountReport); }, [&] { bench::runToPdf(report); }, 1);
     return 0;
 }

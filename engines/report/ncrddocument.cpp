@@ -1,6 +1,10 @@
 #include "ncrddocument.h"
 
 #include "ncrdbarcodepropdialog.h"
+#include "ncrdbanditem.h"
+#include "ncrdcanvas.h"
+#include "ncrdcanvasitem.h"
+#include "ncrdcanvasview.h"
 #include "ncrddatasourcedialog.h"
 #include "ncrddetaildialog.h"
 #include "ncrdfieldpropdialog.h"
@@ -10,27 +14,36 @@
 #include "ncrdreportxml.h"
 #include "ncrdsectiondialog.h"
 #include "ncrdtextpropdialog.h"
+#include "ncrdundo.h"
 #include "ncrdvariabledialog.h"
 #include "ncreportdef.h"
 
 #include <algorithm>
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSaveFile>
 #include <QSignalBlocker>
 #include <QToolBar>
 #include <QSet>
+#include <QSplitter>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -58,6 +71,7 @@ bool holdsItems(const QString& tag)
 }
 
 const QString fileAttribute = QStringLiteral("file");
+constexpr int outlineWidth = 260;  // pixels
 
 // The text an item shows in the tree: an image's is its file, which the engine reads from the
 // attribute followed by the element's text.
@@ -131,16 +145,47 @@ QDomElement ancestorOrSelf(QDomElement element, const QString& tag)
 
 NCRDDocument::NCRDDocument(QWidget* parent)
     : QWidget(parent)
-    , m_tree(new QTreeWidget(this))
+    , m_undoStack(new QUndoStack(this))
+    , m_canvas(new NCRDCanvas(this))
+    , m_view(new NCRDCanvasView(m_canvas))
+    , m_tree(new QTreeWidget)
 {
+    m_undoStack->setObjectName(QStringLiteral("undoStack"));
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (isWindowModified() != !clean) {
+            setWindowModified(!clean);
+            Q_EMIT modificationChanged(!clean);
+        }
+    });
     m_tree->setObjectName(QStringLiteral("sectionTree"));
+    m_tree->setAccessibleName(tr("Outline"));
     m_tree->setHeaderLabels({tr("Section or item"), tr("Text")});
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tree->setUniformRowHeights(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     createToolBar(layout);
-    layout->addWidget(m_tree);
+    createCanvasActions(layout);
+    // Screen readers name the tool bars' buttons by their commands.
+    for (QToolBar* bar : findChildren<QToolBar*>()) {
+        for (QAction* action : bar->actions()) {
+            QWidget* button = bar->widgetForAction(action);
+            if (button && button->accessibleName().isEmpty())
+                button->setAccessibleName(action->iconText());
+        }
+    }
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("documentSplitter"));
+    splitter->addWidget(m_view);
+    splitter->addWidget(m_tree);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    // The page takes most of the room, whatever the outline's columns ask for.
+    splitter->setSizes({3 * outlineWidth, outlineWidth});
+    layout->addWidget(splitter);
+    connect(m_canvas, &QGraphicsScene::selectionChanged, this, &NCRDDocument::syncSelectionFromCanvas);
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, &NCRDDocument::syncSelectionFromTree);
     connect(m_tree, &QTreeWidget::itemChanged, this, &NCRDDocument::itemTextEdited);
     connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* row) {
         m_tree->setCurrentItem(row);
@@ -151,11 +196,34 @@ NCRDDocument::NCRDDocument(QWidget* parent)
     updateActions();
 }
 
-NCRDDocument::~NCRDDocument() = default;
+NCRDDocument::~NCRDDocument()
+{
+    // The commands and the canvas reach into the document: they go while it is whole, and
+    // quietly, so that no panel watching the document looks into it while it goes.
+    blockSignals(true);
+    m_undoStack->blockSignals(true);
+    m_canvas->blockSignals(true);
+    m_tree->blockSignals(true);
+    m_undoStack->clear();
+    delete m_view;
+    delete m_canvas;
+}
+
+NCReport* NCRDDocument::report() const
+{
+    if (m_reportStale) {
+        m_reportStale = false;
+        // Only lengths changed since the report was read, and the canvas keeps them within
+        // what the engine reads: reading again cannot fail, and changes nothing that shows.
+        const_cast<NCRDDocument*>(this)->readReport(m_xml, m_fileName);
+    }
+    return m_report.get();
+}
 
 NCReportDef* NCRDDocument::reportDef() const
 {
-    return m_report ? m_report->reportDef() : nullptr;
+    NCReport* current = report();
+    return current ? current->reportDef() : nullptr;
 }
 
 bool NCRDDocument::fail(const NCReportError& error)
@@ -171,42 +239,72 @@ bool NCRDDocument::openFile(const QString& fileName)
         return fail({fileName, 0, tr("Cannot read the file: %1").arg(file.errorString())});
     QDomDocument xml;
     NCReportError error;
-    if (!NCRDReportXml::read(file.readAll(), xml, error))
+    // The engine reads the file's own bytes: the DOM holds the same, and its lines are the file's.
+    const QByteArray source = file.readAll();
+    if (!NCRDReportXml::read(source, xml, error))
         return fail({fileName, error.line, error.message});
-    if (!load(xml, fileName))
+    if (!load(xml, fileName, source))
         return false;
+    m_undoStack->clear();
     setModified(false);
+    // A new document is seen whole; one opened again keeps the zoom it had.
+    if (m_view->isVisible())
+        m_view->fitWidth();
     return true;
 }
 
-bool NCRDDocument::load(const QDomDocument& xml, const QString& fileName)
+bool NCRDDocument::load(const QDomDocument& xml, const QString& fileName, const QByteArray& source)
 {
-    if (!readReport(xml, fileName))
+    if (!readReport(xml, fileName, source))
         return false;
     m_xml = xml;
     m_fileName = fileName;
-    fillTree();
+    refreshViews();
     updateTitle();
     return true;
 }
 
-bool NCRDDocument::readReport(const QDomDocument& xml, const QString& fileName)
+std::unique_ptr<NCReport> NCRDDocument::newReport(const QByteArray& source) const
 {
     auto report = std::make_unique<NCReport>();
     report->setCustomDataSourceProvider(m_provider);
-    // Item models the host gave the previous report stay with the document.
+    report->setReportSource(source);
+    // Item models the host gave the report stay with the document.
     if (m_report) {
         const auto models = m_report->itemModels();
         for (auto it = models.cbegin(); it != models.cend(); ++it)
             report->addItemModel(it.key(), it.value());
     }
-    report->setReportSource(NCRDReportXml::write(xml));
+    return report;
+}
+
+bool NCRDDocument::readReport(const QDomDocument& xml, const QString& fileName, const QByteArray& source)
+{
+    std::unique_ptr<NCReport> report = newReport(source.isNull() ? NCRDReportXml::write(xml) : source);
     if (!report->load())
         return fail({fileName, report->error().line, report->error().message});
     report->reportDef()->setFileName(fileName);
+    // The zint folder is the window's, given once when the document opened.
+    if (m_report)
+        report->reportDef()->setZintPath(m_report->reportDef()->zintPath());
     m_report = std::move(report);
+    m_reportStale = false;
     m_errorString.clear();
     return true;
+}
+
+std::unique_ptr<NCReport> NCRDDocument::reportCopy() const
+{
+    const NCReport* current = report();
+    if (!current)
+        return nullptr;
+    std::unique_ptr<NCReport> copy = newReport(NCRDReportXml::write(m_xml));
+    // What the document's report read, the copy reads too.
+    if (!copy->load())
+        return nullptr;
+    copy->reportDef()->setFileName(m_fileName);
+    copy->reportDef()->setZintPath(current->reportDef()->zintPath());
+    return copy;
 }
 
 void NCRDDocument::setCustomDataSourceProvider(NCReportCustomDSProvider* provider)
@@ -218,9 +316,10 @@ void NCRDDocument::setCustomDataSourceProvider(NCReportCustomDSProvider* provide
 
 bool NCRDDocument::setXml(const QDomDocument& xml)
 {
+    const QDomDocument before = snapshot();
     if (!load(xml, m_fileName))
         return false;
-    setModified(true);
+    pushSnapshot(tr("Edit the report"), before);
     return true;
 }
 
@@ -259,6 +358,8 @@ bool NCRDDocument::print(QPrinter* printer)
 
 void NCRDDocument::setModified(bool modified)
 {
+    if (!modified)
+        m_undoStack->setClean();
     if (modified == isWindowModified())
         return;
     setWindowModified(modified);
@@ -276,14 +377,20 @@ void NCRDDocument::fillTree()
     const QSignalBlocker blocker(m_tree);
     m_tree->clear();
     m_elements.clear();
-    // Sections nest (groups inside details, headers inside groups); items are their leaves.
+    // Sections nest (groups inside details, headers inside groups); items are their leaves. The
+    // rows are built apart and given to the tree at once: one insertion rather than one a row.
+    QList<QTreeWidgetItem*> topLevel;
     std::function<void(const QDomElement&, QTreeWidgetItem*)> add = [&](const QDomElement& parent,
                                                                         QTreeWidgetItem* parentRow) {
         for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
             const QString tag = e.tagName();
             if (!isSection(tag) && !isItem(tag))
                 continue;
-            auto* row = parentRow ? new QTreeWidgetItem(parentRow) : new QTreeWidgetItem(m_tree);
+            auto* row = new QTreeWidgetItem;
+            if (parentRow)
+                parentRow->addChild(row);
+            else
+                topLevel.append(row);
             const QString id = e.attribute(QStringLiteral("id"));
             row->setText(0, id.isEmpty() ? tag : tag + QLatin1Char(' ') + id);
             m_elements.insert(row, e);
@@ -295,6 +402,7 @@ void NCRDDocument::fillTree()
         }
     };
     add(m_xml.documentElement(), nullptr);
+    m_tree->addTopLevelItems(topLevel);
     m_tree->expandAll();
     updateActions();
 }
@@ -308,10 +416,12 @@ void NCRDDocument::itemTextEdited(QTreeWidgetItem* row, int column)
     const QString text = row->text(1);
     if (text == previous)
         return;
+    const QDomDocument document = snapshot();
     const QDomNode before = element.cloneNode(true);
     setElementText(element, text);
     if (readReport(m_xml, m_fileName)) {
-        setModified(true);
+        m_canvas->rebuild();
+        pushSnapshot(tr("Edit the text"), document);
         return;
     }
     // The engine refuses the text: the element and the row keep what they had.
@@ -337,6 +447,7 @@ void NCRDDocument::createToolBar(QLayout* layout)
 {
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("sectionToolBar"));
+    bar->setAccessibleName(tr("Sections"));
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     const auto add = [this](auto* where, const QString& name, const QString& text, const std::function<void()>& slot) {
         QAction* action = slot ? where->addAction(text, this, slot) : where->addAction(text);
@@ -353,7 +464,11 @@ void NCRDDocument::createToolBar(QLayout* layout)
             button->setPopupMode(QToolButton::InstantPopup);
         return menu;
     };
-    add(bar, QStringLiteral("actionProperties"), tr("Properties..."), [this] { editProperties(); });
+    QAction* properties = add(bar, QStringLiteral("actionProperties"), tr("Properties..."), [this] { editProperties(); });
+    properties->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Return));
+    // Only the document that has the focus takes the key: several are open at once.
+    properties->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(properties);
     QMenu* items = addMenu(QStringLiteral("actionAddItem"), tr("Add item"));
     const std::pair<const char*, QString> kinds[] = {{"label", tr("Label")},   {"field", tr("Field")},
                                                      {"image", tr("Image")},   {"barcode", tr("Barcode")},
@@ -369,6 +484,10 @@ void NCRDDocument::createToolBar(QLayout* layout)
         [this] { addPageSection(QStringLiteral("pageHeader")); });
     add(sections, QStringLiteral("actionAddPageFooter"), tr("Page footer"),
         [this] { addPageSection(QStringLiteral("pageFooter")); });
+    add(sections, QStringLiteral("actionAddReportHeader"), tr("Report header"),
+        [this] { addPageSection(QStringLiteral("reportHeader")); });
+    add(sections, QStringLiteral("actionAddReportFooter"), tr("Report footer"),
+        [this] { addPageSection(QStringLiteral("reportFooter")); });
     add(bar, QStringLiteral("actionRemove"), tr("Remove"), [this] { removeCurrent(); });
     add(bar, QStringLiteral("actionMoveUp"), tr("Move up"), [this] { moveCurrent(-1); });
     add(bar, QStringLiteral("actionMoveDown"), tr("Move down"), [this] { moveCurrent(1); });
@@ -392,7 +511,9 @@ void NCRDDocument::updateActions()
         enable("actionAddGroup", !ancestorOrSelf(current, QStringLiteral("detail")).isNull()),
         enable("actionAddDetail", !report.isNull()),
         enable("actionAddPageHeader", lacks(QStringLiteral("pageHeader"))),
-        enable("actionAddPageFooter", lacks(QStringLiteral("pageFooter")))};
+        enable("actionAddPageFooter", lacks(QStringLiteral("pageFooter"))),
+        enable("actionAddReportHeader", lacks(QStringLiteral("reportHeader"))),
+        enable("actionAddReportFooter", lacks(QStringLiteral("reportFooter")))};
     enable("actionAddSection", std::find(std::begin(addableSections), std::end(addableSections), true)
                                    != std::end(addableSections));
     enable("actionRemove", !current.isNull());
@@ -422,15 +543,20 @@ bool NCRDDocument::editProperties()
     std::unique_ptr<NCRDPropertyDialog> dialog = propertyDialog(element, this);
     if (!dialog)
         return false;
+    const QDomDocument document = snapshot();
     const QDomNode before = element.cloneNode(true);
     const bool accepted = dialog->exec() == QDialog::Accepted;
     // Deleted before the report is read again, so that whoever watches the document sees it go.
     dialog.reset();
     if (!accepted)
         return false;
+    const QList<QDomElement> selected = m_canvas->selectedElements();
     const bool applied = applyEdit(element, before);
-    fillTree();
+    refreshViews();
     setCurrentElement(applied ? element : before.toElement());
+    m_canvas->selectElements(selected);
+    if (applied)
+        pushSnapshot(tr("Properties of %1").arg(element.tagName()), document);
     return applied;
 }
 
@@ -447,18 +573,18 @@ QString NCRDDocument::uniqueId(const QString& tag, const QString& stem) const
     }
 }
 
-bool NCRDDocument::applyStructureEdit(const QDomDocument& before, const QDomElement& current)
+bool NCRDDocument::applyStructureEdit(const QDomDocument& before, const QDomElement& current, const QString& text)
 {
     if (!readReport(m_xml, m_fileName)) {
         QMessageBox::warning(this, tr("Report designer"), m_errorString);
         m_xml = before;
         readReport(m_xml, m_fileName);
-        fillTree();
+        refreshViews();
         return false;
     }
-    fillTree();
+    refreshViews();
     setCurrentElement(current);
-    setModified(true);
+    pushSnapshot(text, before);
     return true;
 }
 
@@ -478,7 +604,7 @@ bool NCRDDocument::addItem(const QString& tag)
         section.insertAfter(item, current);
     else
         section.appendChild(item);
-    return applyStructureEdit(before, item);
+    return applyStructureEdit(before, item, tr("Add %1").arg(tag));
 }
 
 bool NCRDDocument::addGroup()
@@ -496,7 +622,7 @@ bool NCRDDocument::addGroup()
         detail.insertBefore(group, QDomNode());
     else
         detail.insertAfter(group, innermost);
-    return applyStructureEdit(before, group);
+    return applyStructureEdit(before, group, tr("Add a group"));
 }
 
 bool NCRDDocument::addDetail()
@@ -518,14 +644,16 @@ bool NCRDDocument::addDetail()
         report.appendChild(detail);
     else
         report.insertAfter(detail, last);
-    return applyStructureEdit(before, detail);
+    return applyStructureEdit(before, detail, tr("Add a detail"));
 }
 
 bool NCRDDocument::addPageSection(const QString& tag)
 {
     QDomElement report = m_xml.documentElement();
+    static const QStringList tags{QStringLiteral("pageHeader"), QStringLiteral("pageFooter"),
+                                  QStringLiteral("reportHeader"), QStringLiteral("reportFooter")};
     const bool header = tag == QLatin1String("pageHeader");
-    if ((!header && tag != QLatin1String("pageFooter")) || report.isNull() || !report.firstChildElement(tag).isNull())
+    if (!tags.contains(tag) || report.isNull() || !report.firstChildElement(tag).isNull())
         return false;
     const QDomDocument before = m_xml.cloneNode(true).toDocument();
     QDomElement section = m_xml.createElement(tag);
@@ -534,7 +662,31 @@ bool NCRDDocument::addPageSection(const QString& tag)
     const QDomElement footer = report.firstChildElement(QStringLiteral("pageFooter"));
     const QDomElement next = header && !footer.isNull() ? footer : report.firstChildElement(QStringLiteral("detail"));
     report.insertBefore(section, next);
-    return applyStructureEdit(before, section);
+    return applyStructureEdit(before, section, tr("Add %1").arg(tag));
+}
+
+bool NCRDDocument::setGroupSection(const QDomElement& group, const QString& tag, bool present)
+{
+    const bool header = tag == QLatin1String("header");
+    if (group.tagName() != QLatin1String("group") || (!header && tag != QLatin1String("footer"))
+        || group.firstChildElement(tag).isNull() != present)
+        return false;
+    const QDomDocument before = snapshot();
+    QDomElement owner = group;
+    if (present) {
+        QDomElement section = m_xml.createElement(tag);
+        section.setAttribute(QStringLiteral("height"), 6);
+        // The header comes first, as the engine reads them.
+        if (header)
+            owner.insertBefore(section, QDomNode());
+        else
+            owner.appendChild(section);
+    } else {
+        owner.removeChild(owner.firstChildElement(tag));
+    }
+    return applyStructureEdit(before, group,
+                              present ? (header ? tr("Add the group's header") : tr("Add the group's footer"))
+                                      : (header ? tr("Remove the group's header") : tr("Remove the group's footer")));
 }
 
 bool NCRDDocument::removeCurrent()
@@ -545,7 +697,7 @@ bool NCRDDocument::removeCurrent()
     const QDomDocument before = m_xml.cloneNode(true).toDocument();
     QDomElement parent = current.parentNode().toElement();
     parent.removeChild(current);
-    return applyStructureEdit(before, parent);
+    return applyStructureEdit(before, parent, tr("Remove %1").arg(current.tagName()));
 }
 
 bool NCRDDocument::moveCurrent(int step)
@@ -560,15 +712,13 @@ bool NCRDDocument::moveCurrent(int step)
         parent.insertBefore(current, sibling);
     else
         parent.insertAfter(current, sibling);
-    return applyStructureEdit(before, current);
+    return applyStructureEdit(before, current, step < 0 ? tr("Move up") : tr("Move down"));
 }
 
 bool NCRDDocument::applyEdit(QDomElement& element, const QDomNode& before)
 {
-    if (readReport(m_xml, m_fileName)) {
-        setModified(true);
+    if (readReport(m_xml, m_fileName))
         return true;
-    }
     // The engine refuses what the dialog wrote: the element keeps what it had.
     QMessageBox::warning(this, tr("Report designer"), m_errorString);
     element.parentNode().replaceChild(before, element);
@@ -577,27 +727,32 @@ bool NCRDDocument::applyEdit(QDomElement& element, const QDomNode& before)
 }
 
 template<class Dialog>
-bool NCRDDocument::editElement(const QString& tag)
+bool NCRDDocument::editElement(const QString& tag, const QString& text)
 {
     QDomElement element = m_xml.documentElement().firstChildElement(tag);
     if (element.isNull())
         return false;
+    const QDomDocument document = snapshot();
     const QDomNode before = element.cloneNode(true);
     // Deleted before this returns, so that whoever watches the document sees it go.
     auto* dialog = new Dialog(element, this);
     const bool accepted = dialog->exec() == QDialog::Accepted;
     delete dialog;
-    return accepted && applyEdit(element, before);
+    if (!accepted || !applyEdit(element, before))
+        return false;
+    refreshViews();
+    pushSnapshot(text, document);
+    return true;
 }
 
 bool NCRDDocument::editDataSources()
 {
-    return editElement<NCRDDataSourceDialog>(QStringLiteral("datasources"));
+    return editElement<NCRDDataSourceDialog>(QStringLiteral("datasources"), tr("Edit the data sources"));
 }
 
 bool NCRDDocument::editVariables()
 {
-    return editElement<NCRDVariableDialog>(QStringLiteral("variables"));
+    return editElement<NCRDVariableDialog>(QStringLiteral("variables"), tr("Edit the variables"));
 }
 
 bool NCRDDocument::maybeSave()
@@ -629,4 +784,571 @@ void NCRDDocument::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void NCRDDocument::refreshViews()
+{
+    const QSignalBlocker blocker(m_canvas);
+    fillTree();
+    m_canvas->rebuild();
+}
+
+void NCRDDocument::pushSnapshot(const QString& text, const QDomDocument& before, const QString& mergeKey)
+{
+    m_undoStack->push(new NCRDSnapshotCommand(this, text, before, snapshot(), mergeKey));
+}
+
+bool NCRDDocument::setElementAttribute(const QList<QDomElement>& elements, const QString& attribute, const QString& value)
+{
+    if (elements.isEmpty() || attribute.isEmpty())
+        return false;
+    const bool isText = attribute == QLatin1String("#text");
+    struct Previous {
+        QDomElement element;
+        bool present;
+        QString value;
+    };
+    QVector<Previous> previous;
+    QString key = attribute;
+    for (QDomElement element : elements) {
+        previous.append({element, isText || element.hasAttribute(attribute),
+                         isText ? element.text() : element.attribute(attribute)});
+        for (const int index : elementPath(element))
+            key += QLatin1Char('/') + QString::number(index);
+        key += QLatin1Char(';');
+    }
+    const QDomDocument before = snapshot();
+    for (QDomElement element : elements) {
+        if (isText)
+            setElementText(element, value);
+        else if (value.isEmpty())
+            element.removeAttribute(attribute);
+        else
+            element.setAttribute(attribute, value);
+    }
+    if (!readReport(m_xml, m_fileName)) {
+        // The engine refuses it: every element gets back what it had; the report stays read.
+        for (Previous& old : previous) {
+            if (isText)
+                setElementText(old.element, old.value);
+            else if (old.present)
+                old.element.setAttribute(attribute, old.value);
+            else
+                old.element.removeAttribute(attribute);
+        }
+        return false;
+    }
+    const QList<QDomElement> selected = m_canvas->selectedElements();
+    const QDomElement current = currentElement();
+    {
+        const QSignalBlocker blocker(m_tree);
+        refreshViews();
+        setCurrentElement(current);
+    }
+    m_canvas->selectElements(selected);
+    pushSnapshot(tr("Set %1").arg(isText ? tr("the text") : attribute), before, key);
+    return true;
+}
+
+bool NCRDDocument::addFieldsAt(const QStringList& references, const QDomElement& section, const QPointF& at,
+                               bool withLabels)
+{
+    if (references.isEmpty() || !holdsItems(section.tagName()))
+        return false;
+    // The labels go to the page header, or for a group footer to its group's header.
+    QDomElement header = section.tagName() == QLatin1String("footer")
+                             ? section.parentNode().firstChildElement(QStringLiteral("header"))
+                             : m_xml.documentElement().firstChildElement(QStringLiteral("pageHeader"));
+    if (!withLabels || header == section)
+        header = QDomElement();
+    const QDomDocument before = snapshot();
+    constexpr qreal width = 40;
+    constexpr qreal height = 6;
+    const qreal labelTop = qMax<qreal>(0, header.attribute(QStringLiteral("height")).toDouble() - height);
+    QDomElement target = section;
+    QList<QDomElement> added;
+    qreal x = at.x();
+    for (const QString& reference : references) {
+        const bool isColumn = reference.startsWith(QLatin1String("$D{"));
+        QDomElement field = m_xml.createElement(QStringLiteral("field"));
+        for (const auto& attribute : NCRDCanvasItem::geometryAttributes(field.tagName(), QRectF(x, at.y(), width, height)))
+            field.setAttribute(attribute.first, attribute.second);
+        setElementText(field, reference);
+        target.appendChild(field);
+        added.append(field);
+        if (!header.isNull() && isColumn) {
+            // "$D{ventas.importe}": the column's name, without its data source.
+            QString name = reference.mid(3, reference.size() - 4);
+            name = name.mid(name.indexOf(QLatin1Char('.')) + 1);
+            QDomElement label = m_xml.createElement(QStringLiteral("label"));
+            for (const auto& attribute : NCRDCanvasItem::geometryAttributes(label.tagName(), QRectF(x, labelTop, width, height)))
+                label.setAttribute(attribute.first, attribute.second);
+            setElementText(label, name);
+            header.appendChild(label);
+        }
+        x += width;
+    }
+    if (!applyStructureEdit(before, added.first(), tr("Add fields")))
+        return false;
+    m_canvas->selectElements(added);
+    return true;
+}
+
+void NCRDDocument::restoreXml(const QDomDocument& xml)
+{
+    QVector<QVector<int>> selected;
+    for (const QDomElement& element : m_canvas->selectedElements())
+        selected.append(elementPath(element));
+    const QVector<int> current = elementPath(currentElement());
+    m_xml = xml.cloneNode(true).toDocument();
+    // Every state the stack puts back was read by the engine once.
+    readReport(m_xml, m_fileName);
+    refreshViews();
+    setCurrentElement(elementAt(current));
+    QList<QDomElement> elements;
+    for (const QVector<int>& path : qAsConst(selected)) {
+        const QDomElement element = elementAt(path);
+        if (!element.isNull())
+            elements.append(element);
+    }
+    m_canvas->selectElements(elements);
+}
+
+void NCRDDocument::applyAttributes(QVector<NCRDAttributeChange>& changes, bool after, bool geometryOnly)
+{
+    QList<QDomElement> changed;
+    for (NCRDAttributeChange& change : changes) {
+        // The element found last time serves while it is still part of this DOM; after the
+        // whole document was put back (undoing a structural edit) its path finds it again.
+        if (change.element.isNull() || change.element.ownerDocument() != m_xml)
+            change.element = elementAt(change.path);
+        QDomElement& element = change.element;
+        if (element.isNull())
+            continue;
+        const QString& value = after ? change.after : change.before;
+        if (value.isNull())
+            element.removeAttribute(change.name);
+        else
+            element.setAttribute(change.name, value);
+        if (changed.isEmpty() || changed.last() != element)
+            changed.append(element);
+    }
+    if (geometryOnly) {
+        m_reportStale = true;
+        m_canvas->refreshGeometry(changed);
+        return;
+    }
+    readReport(m_xml, m_fileName);
+    const QList<QDomElement> selected = m_canvas->selectedElements();
+    refreshViews();
+    m_canvas->selectElements(selected);
+}
+
+QVector<int> NCRDDocument::elementPath(const QDomElement& element)
+{
+    QVector<int> path;
+    for (QDomElement at = element; !at.isNull() && at.parentNode().isElement(); at = at.parentNode().toElement()) {
+        int index = 0;
+        for (QDomElement sibling = at.previousSiblingElement(); !sibling.isNull(); sibling = sibling.previousSiblingElement())
+            ++index;
+        path.prepend(index);
+    }
+    return path;
+}
+
+QDomElement NCRDDocument::elementAt(const QVector<int>& path) const
+{
+    QDomElement element = m_xml.documentElement();
+    for (const int index : path) {
+        element = element.firstChildElement();
+        for (int i = 0; i < index && !element.isNull(); ++i)
+            element = element.nextSiblingElement();
+        if (element.isNull())
+            break;
+    }
+    return element;
+}
+
+void NCRDDocument::setItemGeometries(const QVector<QPair<QDomElement, QRectF>>& geometries, const QString& text)
+{
+    QVector<NCRDAttributeChange> changes;
+    QList<QDomElement> elements;
+    for (const auto& geometry : geometries) {
+        const QDomElement& element = geometry.first;
+        elements.append(element);
+        QVector<int> path;
+        for (const auto& attribute : NCRDCanvasItem::geometryAttributes(element.tagName(), geometry.second)) {
+            const QString before = element.hasAttribute(attribute.first) ? element.attribute(attribute.first) : QString();
+            bool isNumber = false;
+            const double old = before.toDouble(&isNumber);
+            // A length written otherwise ("10.0") but the same keeps the way the file writes it.
+            if (isNumber && old == attribute.second.toDouble())
+                continue;
+            if (path.isEmpty())
+                path = elementPath(element);
+            changes.append({path, element, attribute.first, before, attribute.second});
+        }
+    }
+    if (changes.isEmpty()) {
+        // Dragged back to where they were: the canvas shows the document's lengths again.
+        m_canvas->refreshGeometry(elements);
+        return;
+    }
+    m_undoStack->push(new NCRDAttributeCommand(this, text, changes, true));
+}
+
+void NCRDDocument::setSectionHeight(const QDomElement& section, qreal height)
+{
+    const QString value = QString::number(qRound64(qMax<qreal>(0, height) * 100) / 100.0);
+    const QString before = section.hasAttribute(QStringLiteral("height")) ? section.attribute(QStringLiteral("height"))
+                                                                         : QString();
+    if (before.toDouble() == value.toDouble() && !before.isNull()) {
+        m_canvas->refreshGeometry({section});
+        return;
+    }
+    m_undoStack->push(new NCRDAttributeCommand(
+        this, tr("Height of %1").arg(section.tagName()),
+        {{elementPath(section), section, QStringLiteral("height"), before, value}}, true));
+}
+
+bool NCRDDocument::moveItemsToSection(const QVector<QPair<QDomElement, QRectF>>& items, const QDomElement& section)
+{
+    if (items.isEmpty() || !holdsItems(section.tagName()))
+        return false;
+    const QDomDocument before = snapshot();
+    QDomElement target = section;
+    QList<QDomElement> moved;
+    for (const auto& item : items) {
+        QDomElement element = item.first;
+        target.appendChild(element);
+        for (const auto& attribute : NCRDCanvasItem::geometryAttributes(element.tagName(), item.second))
+            element.setAttribute(attribute.first, attribute.second);
+        moved.append(element);
+    }
+    if (!applyStructureEdit(before, moved.first(), tr("Move to %1").arg(section.tagName())))
+        return false;
+    m_canvas->selectElements(moved);
+    return true;
+}
+
+bool NCRDDocument::addItemAt(const QString& tag, const QDomElement& section, const QRectF& geometry, const QString& text)
+{
+    if (!isItem(tag) || !holdsItems(section.tagName()))
+        return false;
+    const QDomDocument before = snapshot();
+    QDomElement item = m_xml.createElement(tag);
+    for (const auto& attribute : NCRDCanvasItem::geometryAttributes(tag, geometry))
+        item.setAttribute(attribute.first, attribute.second);
+    const QString shown = text.isEmpty() && tag == QLatin1String("label") ? tr("Label") : text;
+    if (!shown.isEmpty())
+        setElementText(item, shown);
+    QDomElement target = section;
+    target.appendChild(item);
+    if (!applyStructureEdit(before, item, tr("Add %1").arg(tag)))
+        return false;
+    m_canvas->selectElements({item});
+    return true;
+}
+
+bool NCRDDocument::removeSelection()
+{
+    const QList<QDomElement> selected = m_canvas->selectedElements();
+    if (selected.isEmpty())
+        return false;
+    const QDomDocument before = snapshot();
+    QDomElement parent = selected.first().parentNode().toElement();
+    for (QDomElement element : selected)
+        element.parentNode().removeChild(element);
+    return applyStructureEdit(before, parent, tr("Delete"));
+}
+
+bool NCRDDocument::raiseSelection(bool toFront)
+{
+    QList<QDomElement> selected = m_canvas->selectedElements();
+    if (selected.isEmpty())
+        return false;
+    const QDomDocument before = snapshot();
+    if (toFront) {
+        for (QDomElement element : selected)
+            element.parentNode().appendChild(element);
+    } else {
+        // From the last, each before the first item of its section: their order stays.
+        for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
+            QDomNode parent = it->parentNode();
+            QDomElement first = parent.firstChildElement();
+            while (!first.isNull() && !isItem(first.tagName()))
+                first = first.nextSiblingElement();
+            if (first != *it)
+                parent.insertBefore(*it, first);
+        }
+    }
+    if (!applyStructureEdit(before, selected.first(), toFront ? tr("Bring to front") : tr("Send to back")))
+        return false;
+    m_canvas->selectElements(selected);
+    return true;
+}
+
+namespace {
+
+const QString itemsMimeType = QStringLiteral("application/x-ncreport-items");
+
+} // namespace
+
+void NCRDDocument::copySelection()
+{
+    const QList<QDomElement> selected = m_canvas->selectedElements();
+    if (selected.isEmpty())
+        return;
+    QDomDocument items;
+    QDomElement root = items.createElement(QStringLiteral("items"));
+    items.appendChild(root);
+    for (const QDomElement& element : selected)
+        root.appendChild(items.importNode(element, true));
+    auto* data = new QMimeData;
+    data->setData(itemsMimeType, items.toByteArray());
+    data->setText(items.toString());
+    QApplication::clipboard()->setMimeData(data);
+}
+
+bool NCRDDocument::cutSelection()
+{
+    copySelection();
+    return removeSelection();
+}
+
+QDomElement NCRDDocument::insertionSection() const
+{
+    const QList<QDomElement> selected = m_canvas->selectedElements();
+    if (!selected.isEmpty())
+        return selected.first().parentNode().toElement();
+    const QDomElement current = currentElement();
+    if (holdsItems(current.tagName()))
+        return current;
+    if (isItem(current.tagName()))
+        return current.parentNode().toElement();
+    const QList<NCRDBandItem*> bands = m_canvas->bands();
+    return bands.isEmpty() ? QDomElement() : bands.first()->element();
+}
+
+bool NCRDDocument::paste()
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(itemsMimeType))
+        return false;
+    // Whatever another program put there: only items are taken, and the engine reads them.
+    QDomDocument items;
+    if (!items.setContent(data->data(itemsMimeType)))
+        return false;
+    QList<QDomElement> elements;
+    for (QDomElement element = items.documentElement().firstChildElement(); !element.isNull();
+         element = element.nextSiblingElement()) {
+        if (isItem(element.tagName()))
+            elements.append(element);
+    }
+    return insertItems(elements, insertionSection(), QPointF(), tr("Paste"));
+}
+
+bool NCRDDocument::duplicateSelection()
+{
+    const QList<QDomElement> selected = m_canvas->selectedElements();
+    if (selected.isEmpty())
+        return false;
+    const qreal step = m_canvas->gridStep();
+    return insertItems(selected, selected.first().parentNode().toElement(), QPointF(step, step), tr("Duplicate"));
+}
+
+bool NCRDDocument::insertItems(const QList<QDomElement>& items, QDomElement section, const QPointF& offset,
+                               const QString& text)
+{
+    if (items.isEmpty() || !holdsItems(section.tagName()))
+        return false;
+    const QDomDocument before = snapshot();
+    QList<QDomElement> added;
+    for (const QDomElement& item : items) {
+        QDomElement copy = m_xml.importNode(item, true).toElement();
+        const QRectF geometry = NCRDCanvasItem::geometryOf(copy).translated(offset);
+        for (const auto& attribute : NCRDCanvasItem::geometryAttributes(copy.tagName(), geometry))
+            copy.setAttribute(attribute.first, attribute.second);
+        section.appendChild(copy);
+        added.append(copy);
+    }
+    if (!applyStructureEdit(before, added.first(), text))
+        return false;
+    m_canvas->selectElements(added);
+    return true;
+}
+
+bool NCRDDocument::editElementProperties(const QDomElement& element)
+{
+    return setCurrentElement(element) && editProperties();
+}
+
+void NCRDDocument::syncSelectionFromCanvas()
+{
+    if (m_syncingSelection)
+        return;
+    const QList<QDomElement> selected = m_canvas->selectedElements();
+    if (selected.isEmpty())
+        return;
+    m_syncingSelection = true;
+    setCurrentElement(selected.first());
+    m_syncingSelection = false;
+}
+
+void NCRDDocument::syncSelectionFromTree()
+{
+    Q_EMIT currentElementChanged();
+    if (m_syncingSelection)
+        return;
+    const QDomElement current = currentElement();
+    m_syncingSelection = true;
+    if (isItem(current.tagName())) {
+        m_canvas->selectElements({current});
+        if (const NCRDCanvasItem* item = m_canvas->itemFor(current))
+            m_view->ensureVisible(item->sceneGeometry());
+    } else {
+        m_canvas->selectElements({});
+        if (const NCRDBandItem* band = m_canvas->bandFor(current))
+            m_view->ensureVisible(band->sceneRect());
+    }
+    m_syncingSelection = false;
+}
+
+std::unique_ptr<QMenu> NCRDDocument::createCanvasMenu(const QDomElement& section)
+{
+    auto menu = std::make_unique<QMenu>(this);
+    menu->setObjectName(QStringLiteral("canvasMenu"));
+    const auto addActions = [&](std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            if (QAction* action = name ? m_actions.value(QLatin1String(name)) : nullptr)
+                menu->addAction(action);
+            else
+                menu->addSeparator();
+        }
+    };
+    if (!m_canvas->selectedElements().isEmpty()) {
+        addActions({"actionCut", "actionCopy", "actionPaste", "actionDuplicate", "actionDelete", nullptr, "actionAlign",
+                    "actionBringToFront", "actionSendToBack", nullptr, "actionProperties"});
+        return menu;
+    }
+    // The section commands work on the outline's current row: the band's section becomes it.
+    if (!section.isNull())
+        setCurrentElement(section);
+    addActions({"actionPaste", "actionSelectAllInBand", nullptr, "actionAddItem", "actionAddSection", "actionRemove",
+                nullptr, "actionProperties"});
+    return menu;
+}
+
+void NCRDDocument::createCanvasActions(QLayout* layout)
+{
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("canvasToolBar"));
+    bar->setAccessibleName(tr("Page"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const auto add = [this](QWidget* where, const char* name, const QString& text, const QKeySequence& key,
+                            const std::function<void()>& slot) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        // Only the document that has the focus takes the keys: several are open at once.
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        where->addAction(action);
+        if (where != this)
+            addAction(action);
+        m_actions.insert(action->objectName(), action);
+        return action;
+    };
+
+    // The tools: select, or draw an item of a kind.
+    auto* tools = new QActionGroup(this);
+    const std::pair<const char*, QString> kinds[] = {{"", tr("Select")},          {"label", tr("Label")},
+                                                     {"field", tr("Field")},      {"line", tr("Line")},
+                                                     {"rectangle", tr("Rectangle")}, {"image", tr("Image")},
+                                                     {"barcode", tr("Barcode")}};
+    int number = 0;
+    for (const auto& kind : kinds) {
+        const QString tag = QLatin1String(kind.first);
+        const QByteArray name = tag.isEmpty() ? QByteArray("actionToolSelect") : "actionTool_" + tag.toLatin1();
+        QAction* action = add(bar, name.constData(), kind.second, QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key(Qt::Key_0 + number++)),
+                              [this, tag] { m_canvas->setTool(tag); });
+        action->setCheckable(true);
+        action->setChecked(tag.isEmpty());
+        tools->addAction(action);
+    }
+    connect(m_canvas, &NCRDCanvas::contextMenuRequested, this, [this](const QDomElement& section, const QPoint& at) {
+        createCanvasMenu(section)->exec(at);
+    });
+    connect(m_canvas, &NCRDCanvas::toolChanged, this, [this](const QString& tag) {
+        QAction* action = m_actions.value(tag.isEmpty() ? QStringLiteral("actionToolSelect") : QStringLiteral("actionTool_") + tag);
+        if (action)
+            action->setChecked(true);
+    });
+    bar->addSeparator();
+
+    auto* editMenu = new QMenu(tr("Edit"), this);
+    add(editMenu, "actionCut", tr("Cut"), QKeySequence::Cut, [this] { cutSelection(); });
+    add(editMenu, "actionCopy", tr("Copy"), QKeySequence::Copy, [this] { copySelection(); });
+    add(editMenu, "actionPaste", tr("Paste"), QKeySequence::Paste, [this] { paste(); });
+    add(editMenu, "actionDuplicate", tr("Duplicate"), QKeySequence(Qt::CTRL | Qt::Key_D), [this] { duplicateSelection(); });
+    add(editMenu, "actionDelete", tr("Delete"), QKeySequence::Delete, [this] { removeSelection(); });
+    add(editMenu, "actionSelectAllInBand", tr("Select all in the band"), QKeySequence::SelectAll,
+        [this] { m_canvas->selectAllInBand(); });
+    editMenu->addSeparator();
+    add(editMenu, "actionBringToFront", tr("Bring to front"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_BracketRight),
+        [this] { raiseSelection(true); });
+    add(editMenu, "actionSendToBack", tr("Send to back"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_BracketLeft),
+        [this] { raiseSelection(false); });
+    QAction* editAction = bar->addAction(tr("Edit"));
+    editAction->setObjectName(QStringLiteral("actionCanvasEdit"));
+    editAction->setMenu(editMenu);
+
+    auto* alignMenu = new QMenu(tr("Align"), this);
+    const std::tuple<const char*, QString, NCRDCanvas::Alignment, Qt::Key> alignments[] = {
+        {"actionAlignLeft", tr("Align left edges"), NCRDCanvas::AlignLeft, Qt::Key_Left},
+        {"actionAlignRight", tr("Align right edges"), NCRDCanvas::AlignRight, Qt::Key_Right},
+        {"actionAlignTop", tr("Align top edges"), NCRDCanvas::AlignTop, Qt::Key_Up},
+        {"actionAlignBottom", tr("Align bottom edges"), NCRDCanvas::AlignBottom, Qt::Key_Down},
+        {"actionAlignHCenter", tr("Align centres horizontally"), NCRDCanvas::AlignHCenter, Qt::Key_H},
+        {"actionAlignVCenter", tr("Align centres vertically"), NCRDCanvas::AlignVCenter, Qt::Key_V},
+        {"actionSameWidth", tr("Same width"), NCRDCanvas::SameWidth, Qt::Key_W},
+        {"actionSameHeight", tr("Same height"), NCRDCanvas::SameHeight, Qt::Key_E},
+        {"actionDistributeHorizontally", tr("Distribute horizontally"), NCRDCanvas::DistributeHorizontally, Qt::Key_J},
+        {"actionDistributeVertically", tr("Distribute vertically"), NCRDCanvas::DistributeVertically, Qt::Key_K}};
+    for (const auto& alignment : alignments) {
+        const NCRDCanvas::Alignment how = std::get<2>(alignment);
+        add(alignMenu, std::get<0>(alignment), std::get<1>(alignment),
+            QKeySequence(Qt::CTRL | Qt::ALT | std::get<3>(alignment)), [this, how] { m_canvas->alignSelection(how); });
+    }
+    QAction* alignAction = bar->addAction(tr("Align"));
+    alignAction->setObjectName(QStringLiteral("actionAlign"));
+    alignAction->setMenu(alignMenu);
+    m_actions.insert(alignAction->objectName(), alignAction);
+    for (QAction* menuAction : {editAction, alignAction}) {
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(menuAction)))
+            button->setPopupMode(QToolButton::InstantPopup);
+    }
+    bar->addSeparator();
+
+    add(bar, "actionZoomIn", tr("Zoom in"), QKeySequence::ZoomIn, [this] { m_view->zoomIn(); });
+    add(bar, "actionZoomOut", tr("Zoom out"), QKeySequence::ZoomOut, [this] { m_view->zoomOut(); });
+    add(bar, "actionFitWidth", tr("Fit width"), QKeySequence(Qt::CTRL | Qt::Key_1), [this] { m_view->fitWidth(); });
+    add(bar, "actionFitPage", tr("Fit page"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { m_view->fitPage(); });
+    bar->addSeparator();
+    QAction* snap = add(bar, "actionSnapToGrid", tr("Snap to grid"), QKeySequence(Qt::CTRL | Qt::Key_G),
+                        [this] { m_canvas->setSnapToGrid(m_actions.value(QStringLiteral("actionSnapToGrid"))->isChecked()); });
+    snap->setCheckable(true);
+    snap->setChecked(m_canvas->snapsToGrid());
+    auto* step = new QDoubleSpinBox(bar);
+    step->setObjectName(QStringLiteral("gridStep"));
+    step->setAccessibleName(tr("Grid step"));
+    step->setToolTip(tr("Grid step"));
+    step->setSuffix(QStringLiteral(" mm"));
+    step->setDecimals(1);
+    step->setRange(0.1, 50);
+    step->setSingleStep(0.5);
+    step->setValue(m_canvas->gridStep());
+    connect(step, QOverload<double>::of(&QDoubleSpinBox::valueChanged), m_canvas, &NCRDCanvas::setGridStep);
+    bar->addWidget(step);
+    layout->addWidget(bar);
 }

@@ -1,7 +1,11 @@
 #include "ncrdmainwindow.h"
 
+#include "ncrddatapanel.h"
 #include "ncrddocument.h"
+#include "ncrdpropertypanel.h"
+#include "ncreport.h"
 #include "ncreportdef.h"
+#include "ncreportpreviewwindow.h"
 #ifdef NCREPORT_WITH_MAIL
 #include "ncrdmaildialog.h"
 #endif
@@ -9,6 +13,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -19,10 +24,16 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
+#include <QUndoView>
 
 NCRDMainWindow::NCRDMainWindow(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
     , m_def(std::make_unique<NCReportDef>())
+    , m_undoGroup(new QUndoGroup(this))
+    , m_dataPanel(new NCRDDataPanel)
+    , m_propertyPanel(new NCRDPropertyPanel)
     , m_mdiArea(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("NCRDMainWindow"));
@@ -34,8 +45,39 @@ NCRDMainWindow::NCRDMainWindow(QWidget* parent, Qt::WindowFlags flags)
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (window)
             m_currentWindow = window;
+        showDocument(activeDocument());
     });
     createActions();
+    createEditActions();
+    createDocks();
+}
+
+void NCRDMainWindow::createDocks()
+{
+    const auto addDock = [this](QWidget* panel, const QString& title, const char* name, const QKeySequence& key) {
+        auto* dock = new QDockWidget(title, this);
+        dock->setObjectName(QLatin1String(name));
+        dock->setAccessibleName(title);
+        dock->setWidget(panel);
+        addDockWidget(Qt::LeftDockWidgetArea, dock);
+        QAction* toggle = dock->toggleViewAction();
+        toggle->setObjectName(QLatin1String(name) + QStringLiteral("Action"));
+        toggle->setShortcut(key);
+        return toggle;
+    };
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+    viewMenu->setObjectName(QStringLiteral("menuView"));
+    viewMenu->addAction(addDock(m_dataPanel, tr("Data"), "dataDock", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D)));
+    viewMenu->addAction(
+        addDock(m_propertyPanel, tr("Properties"), "propertyDock", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)));
+}
+
+void NCRDMainWindow::showDocument(NCRDDocument* document)
+{
+    if (document)
+        m_undoGroup->setActiveStack(document->undoStack());
+    m_dataPanel->setDocument(document);
+    m_propertyPanel->setDocument(document);
 }
 
 NCRDMainWindow::~NCRDMainWindow() = default;
@@ -60,6 +102,8 @@ void NCRDMainWindow::createActions()
     add("actionSave", tr("&Save"), QKeySequence::Save, &NCRDMainWindow::save);
     add("actionSaveAs", tr("Save &as..."), QKeySequence::SaveAs, &NCRDMainWindow::saveAs);
     add("actionPrint", tr("&Print..."), QKeySequence::Print, &NCRDMainWindow::print);
+    QAction* preview = add("actionPreview", tr("Pre&view"), QKeySequence::UnknownKey, &NCRDMainWindow::preview);
+    preview->setShortcut(QKeySequence(Qt::Key_F5));
 #ifdef NCREPORT_WITH_MAIL
     add("actionSendMail", tr("Send by &e-mail..."), QKeySequence::UnknownKey, &NCRDMainWindow::sendByMail);
 #endif
@@ -76,8 +120,25 @@ void NCRDMainWindow::createActions()
             document->editVariables();
     });
     QMenu* reportMenu = menuBar()->addMenu(tr("&Report"));
+    reportMenu->setObjectName(QStringLiteral("menuReport"));
     reportMenu->addAction(dataSources);
     reportMenu->addAction(variables);
+    // Then the current document's section commands (add a group, a detail, a header or footer;
+    // remove and reorder), which work on its selection or outline row.
+    connect(reportMenu, &QMenu::aboutToShow, this, [this, reportMenu, dataSources, variables] {
+        reportMenu->clear();
+        reportMenu->addAction(dataSources);
+        reportMenu->addAction(variables);
+        const NCRDDocument* document = activeDocument();
+        if (!document)
+            return;
+        reportMenu->addSeparator();
+        for (const char* name : {"actionProperties", "actionAddItem", "actionAddSection", "actionRemove", "actionMoveUp",
+                                 "actionMoveDown"}) {
+            if (QAction* action = document->action(QLatin1String(name)))
+                reportMenu->addAction(action);
+        }
+    });
     fileMenu->addSeparator();
     auto* closeAction = new QAction(tr("&Close"), this);
     closeAction->setObjectName(QStringLiteral("actionClose"));
@@ -88,6 +149,36 @@ void NCRDMainWindow::createActions()
     quitAction->setObjectName(QStringLiteral("actionExit"));
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
     fileMenu->addAction(quitAction);
+}
+
+void NCRDMainWindow::createEditActions()
+{
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
+    editMenu->setObjectName(QStringLiteral("menuEdit"));
+    QAction* undo = m_undoGroup->createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_undoGroup->createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    editMenu->addAction(undo);
+    editMenu->addAction(redo);
+
+    auto* history = new QDockWidget(tr("History"), this);
+    history->setObjectName(QStringLiteral("historyDock"));
+    history->setAccessibleName(history->windowTitle());
+    auto* view = new QUndoView(m_undoGroup, history);
+    view->setObjectName(QStringLiteral("historyView"));
+    view->setAccessibleName(tr("History"));
+    view->setEmptyLabel(tr("<opened>"));
+    history->setWidget(view);
+    addDockWidget(Qt::RightDockWidgetArea, history);
+    history->hide();
+    QAction* showHistory = history->toggleViewAction();
+    showHistory->setObjectName(QStringLiteral("actionHistory"));
+    showHistory->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    editMenu->addSeparator();
+    editMenu->addAction(showHistory);
 }
 
 NCRDDocument* NCRDMainWindow::activeDocument() const
@@ -130,6 +221,8 @@ NCRDDocument* NCRDMainWindow::openReportFile(const QString& fileName)
     }
     document->reportDef()->setZintPath(m_def->zintPath());
     bindItemModels(document.get());
+    m_undoGroup->addStack(document->undoStack());
+    showDocument(document.get());
     QMdiSubWindow* window = m_mdiArea->addSubWindow(document.get());
     // The tabbed area maximises a document only when it activates one while it is visible; a
     // file opened before the window is shown (the designer's own start) would stay small.
@@ -166,14 +259,59 @@ bool NCRDMainWindow::printReport()
     return false;
 }
 
+QString NCRDMainWindow::pdfBeside(const NCRDDocument* document) const
+{
+    const QFileInfo report(document->fileName());
+    return report.dir().filePath(report.completeBaseName() + QStringLiteral(".pdf"));
+}
+
+bool NCRDMainWindow::previewReport()
+{
+    NCRDDocument* document = activeDocument();
+    if (!document || !document->report()) {
+        m_errorString = tr("No report is open");
+        return false;
+    }
+    bindItemModels(document);
+    // The window lays out a report of its own, read from the document as it is now: editing
+    // goes on while the pages come, and reads the document's report again.
+    const std::unique_ptr<NCReport> report = document->reportCopy();
+    if (!report) {
+        m_errorString = document->errorString();
+        return false;
+    }
+    auto* window = new NCReportPreviewWindow(this, Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    m_previewWindow = window;
+    // The run lets events through: this window may be gone when it returns.
+    const QPointer<NCRDMainWindow> alive(this);
+    const bool ok = window->run(report.get());
+    if (alive && !ok)
+        m_errorString = report->error().toString();
+    return ok;
+}
+
+NCReportPreviewWindow* NCRDMainWindow::previewWindow() const
+{
+    return m_previewWindow;
+}
+
+void NCRDMainWindow::preview()
+{
+    // A run that fails says why in the preview window's own status bar.
+    const QPointer<NCReportPreviewWindow> before = m_previewWindow;
+    if (activeDocument() && !previewReport() && m_previewWindow == before)
+        showError();
+}
+
 bool NCRDMainWindow::printBeside(NCRDDocument* document)
 {
     if (document->fileName().isEmpty()) {
         m_errorString = tr("No printer is installed, and the report has no file to write the PDF beside");
         return false;
     }
-    const QFileInfo report(document->fileName());
-    const QString pdf = report.dir().filePath(report.completeBaseName() + QStringLiteral(".pdf"));
+    const QString pdf = pdfBeside(document);
     QPrinter* target = printer();
     target->setOutputFileName(pdf);
     const bool printed = document->print(target);

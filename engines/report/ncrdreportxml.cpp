@@ -34,11 +34,21 @@ bool NCRDReportXml::read(const QByteArray& xml, QDomDocument& document, NCReport
     const auto append = [&](const QDomNode& node) {
         return (parent.isNull() ? QDomNode(read) : parent).appendChild(node);
     };
+    // Blank text is held back until what follows tells whether it is layout: dropped when an
+    // element follows (its parent holds elements), kept in an element that holds none. A file's
+    // indentation is then never made into nodes only to be taken out again.
+    QString blank;
+    const auto keepBlank = [&] {
+        if (!blank.isEmpty())
+            append(read.createTextNode(blank));
+        blank.clear();
+    };
     QXmlStreamReader reader(xml);
     reader.setNamespaceProcessing(false);
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
+            blank.clear();
             QDomElement element = read.createElement(reader.qualifiedName().toString());
             for (const QXmlStreamAttribute& attribute : reader.attributes())
                 element.setAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
@@ -47,20 +57,31 @@ bool NCRDReportXml::read(const QByteArray& xml, QDomDocument& document, NCReport
         }
         case QXmlStreamReader::EndElement: {
             QDomElement element = parent.toElement();
+            if (element.firstChildElement().isNull())
+                keepBlank();
+            blank.clear();
             dropLayout(element);
             parent = parent.parentNode();
             break;
         }
         case QXmlStreamReader::Characters:
             // Outside the root element there is only layout.
-            if (parent.isElement())
-                append(reader.isCDATA() ? QDomNode(read.createCDATASection(reader.text().toString()))
-                                        : QDomNode(read.createTextNode(reader.text().toString())));
+            if (!parent.isElement())
+                break;
+            if (!reader.isCDATA() && reader.isWhitespace()) {
+                blank += reader.text();
+                break;
+            }
+            keepBlank();
+            append(reader.isCDATA() ? QDomNode(read.createCDATASection(reader.text().toString()))
+                                    : QDomNode(read.createTextNode(reader.text().toString())));
             break;
         case QXmlStreamReader::Comment:
+            keepBlank();
             append(read.createComment(reader.text().toString()));
             break;
         case QXmlStreamReader::ProcessingInstruction:
+            keepBlank();
             append(read.createProcessingInstruction(reader.processingInstructionTarget().toString(),
                                                     reader.processingInstructionData().toString()));
             break;

@@ -178,11 +178,7 @@ bool NCReport::runReportToXlsx(const QString& fileName)
 std::shared_ptr<NCReportRecordedPages> NCReport::recordPages()
 {
     NCReportRecordingOutput output;
-    if (!run(&output))
-        return nullptr;
-    output.pages()->setLocale(m_def->locale());
-    output.pages()->setReportName(m_def->reportName());
-    return output.pages();
+    return run(&output) ? output.pages() : nullptr;
 }
 
 bool NCReport::run(NCReportOutput* output)

@@ -4,6 +4,7 @@
 #include "ncreportexport_p.h"
 #include "ncreportrecordedpages.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -48,18 +49,14 @@ QByteArray record(const QVector<QString>& fields)
     return line + "\r\n";
 }
 
-// The label printed above a field in a header: the one over most of the field and not much
-// wider than it.
-QString labelAbove(const NCReportRecordedPages& pages, const NCReportItem& field)
+// The label printed above a field in one of `headers` (sections): the one over most of the
+// field and not much wider than it.
+QString labelAbove(const NCReportRecordedPages& pages, const QVector<int>& headers, const NCReportItem& field)
 {
     QString best;
     qreal bestShare = 0.5;
-    for (int index = 0; index < pages.sectionCount(); ++index) {
-        const NCReportSection& section = pages.section(index);
-        if (section.type != NCReportSection::PageHeader && section.type != NCReportSection::ReportHeader
-            && section.type != NCReportSection::GroupHeader)
-            continue;
-        for (const NCReportItem& label : section.items) {
+    for (int index : headers) {
+        for (const NCReportItem& label : pages.section(index).items) {
             if (label.type != NCReportItem::Label)
                 continue;
             const qreal overlap = qMin(label.geometry.right(), field.geometry.right())
@@ -72,6 +69,41 @@ QString labelAbove(const NCReportRecordedPages& pages, const NCReportItem& field
         }
     }
     return best;
+}
+
+// Where a band was printed: its page and its place on the page.
+struct BandAt {
+    int page;
+    int band;
+};
+
+// The sections whose labels head the columns of a detail: the group headers printed right
+// before its first row (across a page break), and for the report's first detail the page and
+// report headers too; what other details print above their rows is theirs.
+QVector<int> headersOf(const NCReportRecordedPages& pages, BandAt firstRow, bool firstDetail)
+{
+    QVector<int> headers;
+    for (int page = firstRow.page; page >= 0; --page) {
+        const QVector<NCReportBand>& bands = pages.bands(page);
+        for (int band = (page == firstRow.page ? firstRow.band : int(bands.size())) - 1; band >= 0; --band) {
+            const int section = bands.at(band).section;
+            switch (pages.section(section).type) {
+            case NCReportSection::GroupHeader:
+                headers.append(section);
+                break;
+            case NCReportSection::PageHeader:
+            case NCReportSection::ReportHeader:
+                if (firstDetail)
+                    headers.append(section);
+                break;
+            case NCReportSection::PageFooter:
+                break;
+            default:
+                return headers;
+            }
+        }
+    }
+    return headers;
 }
 
 // A value as the data gives it.
@@ -96,42 +128,59 @@ QString valueText(const NCReportBandItem& printed)
 
 QByteArray NCReportCsvWriter::toCsv(const NCReportRecordedPages& pages)
 {
-    // The detail: the section of the first detail row printed.
-    int detail = -1;
-    for (int page = 0; page < pages.pageCount() && detail < 0; ++page) {
-        for (const NCReportBand& band : pages.bands(page)) {
-            if (pages.section(band.section).type == NCReportSection::Detail) {
-                detail = band.section;
-                break;
+    // The details in the order they print, each field of each a column of the file, headed by
+    // its label or its name: fields of different details under the same heading share a column.
+    QVector<QString> header;
+    QHash<QString, QVector<int>> columnsHeaded;
+    // By section: the column of each of its items, -1 for those that are not fields.
+    QHash<int, QVector<int>> detailColumns;
+    for (int page = 0; page < pages.pageCount(); ++page) {
+        const QVector<NCReportBand>& bands = pages.bands(page);
+        for (int band = 0; band < bands.size(); ++band) {
+            const int detail = bands.at(band).section;
+            const NCReportSection& section = pages.section(detail);
+            if (section.type != NCReportSection::Detail || detailColumns.contains(detail))
+                continue;
+            QVector<int> fields;
+            for (int index = 0; index < section.items.size(); ++index) {
+                if (section.items.at(index).type == NCReportItem::Field)
+                    fields.append(index);
+            }
+            std::stable_sort(fields.begin(), fields.end(), [&section](int a, int b) {
+                return section.items.at(a).geometry.x() < section.items.at(b).geometry.x();
+            });
+            const QVector<int> headers = headersOf(pages, {page, band}, detailColumns.isEmpty());
+            QVector<int>& columns = detailColumns[detail];
+            columns.fill(-1, section.items.size());
+            QHash<QString, int> headedHere;
+            for (int field : qAsConst(fields)) {
+                const NCReportItem& item = section.items.at(field);
+                const QString label = labelAbove(pages, headers, item);
+                const QString heading = label.isEmpty() ? fieldName(item) : label;
+                // A heading a detail prints twice is two columns.
+                QVector<int>& headed = columnsHeaded[heading];
+                const int nth = headedHere[heading]++;
+                if (nth == headed.size()) {
+                    headed.append(header.size());
+                    header.append(heading);
+                }
+                columns[field] = headed.at(nth);
             }
         }
     }
-    if (detail < 0)
+    if (detailColumns.isEmpty())
         return QByteArray();
-    const NCReportSection& section = pages.section(detail);
-    QVector<int> columns;
-    for (int index = 0; index < section.items.size(); ++index) {
-        if (section.items.at(index).type == NCReportItem::Field)
-            columns.append(index);
-    }
-    std::stable_sort(columns.begin(), columns.end(), [&section](int a, int b) {
-        return section.items.at(a).geometry.x() < section.items.at(b).geometry.x();
-    });
 
+    QByteArray csv = record(header);
     QVector<QString> fields;
-    for (int column : columns) {
-        const NCReportItem& item = section.items.at(column);
-        const QString label = labelAbove(pages, item);
-        fields.append(label.isEmpty() ? fieldName(item) : label);
-    }
-    QByteArray csv = record(fields);
     for (int page = 0; page < pages.pageCount(); ++page) {
         for (const NCReportBand& band : pages.bands(page)) {
-            if (band.section != detail)
+            const auto columns = detailColumns.constFind(band.section);
+            if (columns == detailColumns.constEnd())
                 continue;
-            fields.fill(QString(), columns.size());
+            fields.fill(QString(), header.size());
             for (const NCReportBandItem& printed : band.items) {
-                const int column = columns.indexOf(printed.item);
+                const int column = columns->value(printed.item, -1);
                 if (column >= 0)
                     fields[column] = valueText(printed);
             }

@@ -4,6 +4,7 @@
 #include "ncreportdef.h"
 #include "ncreportevaluator.h"
 #include "ncreportoutput.h"
+#include "ncreportrecordingoutput.h"
 #include "ncreportrowsorter.h"
 
 #include <QDebug>
@@ -15,34 +16,53 @@ namespace {
 const QLatin1String pageNumberName("pageNumber");
 const QLatin1String pageCountName("pageCount");
 
-bool mentionsPageCount(const NCReportSection& section)
+bool mentions(const QString& text)
 {
-    return std::any_of(section.items.cbegin(), section.items.cend(), [](const NCReportItem& item) {
-        return item.text.contains(pageCountName) || item.printWhen.contains(pageCountName);
-    });
+    return text.contains(pageCountName);
 }
 
-// Whether anything in the report may ask for the number of pages; a plain text search, since
-// the count costs a whole run and a false alarm only costs time.
-bool usesPageCount(const NCReportDef& def)
+// What the texts of a section need: the number of pages printed (in a field or a barcode), or
+// known while the run lays the page out (in a condition, or in an image's path, which is read
+// as the band is recorded).
+NCReportDirector::PageCountUse sectionPageCountUse(const NCReportSection& section)
 {
-    if (mentionsPageCount(def.pageHeader()) || mentionsPageCount(def.pageFooter())
-        || mentionsPageCount(def.reportHeader()) || mentionsPageCount(def.reportFooter()))
-        return true;
-    for (const NCReportDetail& detail : def.details()) {
-        if (mentionsPageCount(detail.section) || detail.pageBreakCondition.contains(pageCountName))
-            return true;
-        for (const NCReportGroup& group : detail.groups) {
-            if (mentionsPageCount(group.header) || mentionsPageCount(group.footer)
-                || group.expression.contains(pageCountName) || group.pageBreakCondition.contains(pageCountName))
-                return true;
-        }
+    NCReportDirector::PageCountUse use = NCReportDirector::PageCountUse::None;
+    for (const NCReportItem& item : section.items) {
+        if (mentions(item.printWhen) || (item.type == NCReportItem::Image && mentions(item.text)))
+            return NCReportDirector::PageCountUse::LaysOut;
+        if ((item.type == NCReportItem::Field || item.type == NCReportItem::Barcode) && mentions(item.text))
+            use = NCReportDirector::PageCountUse::Printed;
     }
-    return std::any_of(def.variables().cbegin(), def.variables().cend(),
-                       [](const NCReportVariable& variable) { return variable.expression.contains(pageCountName); });
+    return use;
 }
 
 } // namespace
+
+NCReportDirector::PageCountUse NCReportDirector::pageCountUse(const NCReportDef& def)
+{
+    using Use = PageCountUse;
+    if (std::any_of(def.variables().cbegin(), def.variables().cend(),
+                    [](const NCReportVariable& variable) { return mentions(variable.expression); }))
+        return Use::LaysOut;
+    // A plain text search: a false alarm only costs time.
+    QVector<const NCReportSection*> sections{&def.pageHeader(), &def.pageFooter(), &def.reportHeader(),
+                                             &def.reportFooter()};
+    for (const NCReportDetail& detail : def.details()) {
+        if (mentions(detail.pageBreakCondition))
+            return Use::LaysOut;
+        sections.append(&detail.section);
+        for (const NCReportGroup& group : detail.groups) {
+            if (mentions(group.expression) || mentions(group.pageBreakCondition))
+                return Use::LaysOut;
+            sections.append(&group.header);
+            sections.append(&group.footer);
+        }
+    }
+    Use use = Use::None;
+    for (const NCReportSection* section : qAsConst(sections))
+        use = qMax(use, sectionPageCountUse(*section));
+    return use;
+}
 
 NCReportDirector::NCReportDirector(NCReportDef* def, NCReportEvaluator* evaluator, QObject* parent)
     : QObject(parent)
@@ -71,18 +91,48 @@ bool NCReportDirector::run(NCReportOutput* output)
     const QPageLayout layout = m_def->pageLayout();
     m_pageHeight = layout.paintRect(QPageLayout::Millimeter).height();
     m_pageCount = 0;
-    if (usesPageCount(*m_def)) {
-        m_output = nullptr;
-        if (!runPages())
-            return false;
+    const PageCountUse use = pageCountUse(*m_def);
+    if (use == PageCountUse::Printed && !output->recordsPages())
+        return recordThenPaint(output);
+
+    bool ok = output->begin(layout) || fail(output->errorString());
+    output->recordReport(m_def->reportName(), m_def->locale());
+    if (ok && use == PageCountUse::LaysOut) {
+        m_countingFor = output;
+        ok = runPages();
+        m_countingFor = nullptr;
         m_pageCount = m_pageNumber;
     }
-
+    // The number of pages is printed as a mark that the recording fills in when the run ends:
+    // the report is laid out once, and its first page is ready as soon as it is laid out.
+    m_pageCountPending = use == PageCountUse::Printed;
     m_output = output;
-    const bool ok = (output->begin(layout) || fail(output->errorString())) && runPages();
-    const bool ended = output->end();
+    ok = ok && runPages();
     m_output = nullptr;
+    m_pageCountPending = false;
+    return finish(output, ok);
+}
+
+bool NCReportDirector::finish(NCReportOutput* output, bool ok)
+{
+    const bool ended = output->end();
     return ok && (ended || fail(tr("The output cannot be finished: %1").arg(output->errorString())));
+}
+
+bool NCReportDirector::recordThenPaint(NCReportOutput* output)
+{
+    NCReportRecordingOutput recording;
+    if (!run(&recording))
+        return false;
+    const NCReportRecordedPages& pages = *recording.pages();
+    bool ok = output->begin(pages.pageLayout()) || fail(output->errorString());
+    for (int page = 0; ok && page < pages.pageCount(); ++page) {
+        QPainter* painter = output->newPage();
+        ok = painter || fail(tr("Cannot start page %1: %2").arg(page + 1).arg(output->errorString()));
+        if (ok)
+            pages.paintPage(page, painter);
+    }
+    return finish(output, ok);
 }
 
 bool NCReportDirector::runPages()
@@ -271,7 +321,7 @@ QVariant NCReportDirector::variableValue(const QString& name) const
     if (name == pageNumberName)
         return m_pageNumber;
     if (name == pageCountName)
-        return m_pageCount;
+        return m_pageCountPending ? QVariant(QString(NCReportRecordedPages::pageCountMark())) : QVariant(m_pageCount);
     if (!m_def)
         return QVariant();
     const QVector<NCReportVariable>& variables = m_def->variables();
@@ -339,6 +389,8 @@ bool NCReportDirector::breakPageWhen(const QString& condition)
 
 bool NCReportDirector::startPage()
 {
+    if (m_countingFor && m_pageNumber > 0 && !m_countingFor->pageCounted(m_pageNumber))
+        return fail(tr("Cannot start page %1: %2").arg(m_pageNumber + 1).arg(m_countingFor->errorString()));
     if (m_output) {
         const bool records = m_output->recordsPages();
         QPainter* painter = records ? nullptr : m_output->newPage();

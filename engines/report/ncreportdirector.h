@@ -24,8 +24,12 @@ class NCReportOutput;
     open for the whole run: the report header reads them at their first rows, the report footer
     at their last.
 
-    A report that shows the number of pages ($V{pageCount}) is laid out twice: first without
-    painting anything, to count its pages, then onto the output.
+    A report that prints the number of pages ($V{pageCount}) is laid out once: its pages are
+    recorded with a mark in place of the number, filled in when the run ends (see
+    NCReportRecordedPages), and an output that paints pages as they come (a PDF, a printer)
+    gets them painted from that recording. Only a report that needs the number to lay itself
+    out (a condition, a group or a variable that asks for it) is laid out twice: first without
+    output, to count its pages, the output able to cancel after every page counted.
 
     The evaluator belongs to the caller; the director points it at the definition and at itself
     for the time of the run.
@@ -40,6 +44,10 @@ public:
 
     bool run(NCReportOutput* output);
     NCReportError error() const { return m_error; }
+
+    // How a report uses its number of pages, from none to the most demanding.
+    enum class PageCountUse { None, Printed, LaysOut };
+    static PageCountUse pageCountUse(const NCReportDef& def);
 
     NCReportDef* reportDef() const { return m_def; }
     // The detail being run, -1 outside a run.
@@ -68,6 +76,11 @@ private:
     };
 
     bool fail(const QString& message);
+    // Ends the output; false when the run or the output failed.
+    bool finish(NCReportOutput* output, bool ok);
+    // Records the report, then paints the recorded pages onto `output`, which paints pages as
+    // they come and so needs the number of pages before the first.
+    bool recordThenPaint(NCReportOutput* output);
     // Lays out every page: painted onto m_output, or only counted while it is null.
     bool runPages();
     // Opens the data source of every detail for the whole run, so that the report header (at
@@ -96,6 +109,8 @@ private:
     NCReportEvaluator* m_evaluator;
     NCReportSectionPainter m_sectionPainter;
     NCReportOutput* m_output = nullptr;
+    // The output a counting run lays the pages out for, told of each page counted.
+    NCReportOutput* m_countingFor = nullptr;
     NCReportError m_error;
     QVector<Accumulator> m_accumulators;
     QSet<QString> m_warnings;
@@ -103,8 +118,10 @@ private:
     QVector<OpenSource> m_openSources;
     int m_detailIndex = -1;
     int m_pageNumber = 0;
-    // Counted by a first run when the report shows it; 0 otherwise.
+    // Counted by a first run when the report lays itself out by it; 0 otherwise.
     int m_pageCount = 0;
+    // Whether $V{pageCount} gives the mark that the recording fills in when the run ends.
+    bool m_pageCountPending = false;
     // Millimetres from the top of the printable area: where the next section goes, where this
     // page's content starts (under its header) and where it must end (over its footer).
     qreal m_y = 0;

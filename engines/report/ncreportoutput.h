@@ -2,6 +2,7 @@
 
 #include "ncreport_global.h"
 
+#include <QLocale>
 #include <QPageLayout>
 #include <QString>
 
@@ -30,6 +31,14 @@ public:
     // False stops the run, errorString() saying why.
     virtual bool recordPage() { return false; }
     virtual void recordBand(const NCReportSection& section, NCReportBand&& band);
+    // The name and locale of the report being recorded, told after begin(): the recorded pages
+    // keep them, and print the number of pages in that locale once it is known.
+    virtual void recordReport(const QString& name, const QLocale& locale);
+
+    // A report that needs its number of pages to lay itself out (a condition that asks for it)
+    // is first laid out without output, only to count them; this is told of each page counted,
+    // and false cancels the run, errorString() saying why.
+    virtual bool pageCounted(int pages);
 
     QString errorString() const { return m_errorString; }
 

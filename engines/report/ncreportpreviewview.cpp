@@ -62,6 +62,12 @@ void NCReportPreviewView::pagesAdded()
     viewport()->update();
 }
 
+void NCReportPreviewView::repaintPages()
+{
+    m_images.clear();
+    viewport()->update();
+}
+
 qreal NCReportPreviewView::pixelsPerMillimetre() const
 {
     return logicalDpiX() / 25.4 * m_zoom;

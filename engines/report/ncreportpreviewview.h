@@ -37,6 +37,9 @@ public:
     std::shared_ptr<const NCReportRecordedPages> recordedPages() const { return m_pages; }
     // The recording grew (a run adds pages as they are laid out).
     void pagesAdded();
+    // The recorded pages changed in place (a run filled in their number when it ended): every
+    // page is painted again.
+    void repaintPages();
     int pageCount() const { return m_pageCount; }
 
     int currentPage() const { return m_currentPage; }

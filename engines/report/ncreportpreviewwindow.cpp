@@ -75,6 +75,13 @@ public:
         endInsertRows();
     }
 
+    void repaintPages()
+    {
+        m_images.clear();
+        if (m_count > 0)
+            emit dataChanged(index(0), index(m_count - 1), {Qt::DecorationRole});
+    }
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override { return parent.isValid() ? 0 : m_count; }
 
     QVariant data(const QModelIndex& index, int role) const override
@@ -448,13 +455,18 @@ bool NCReportPreviewWindow::run(NCReport* report)
         if (!alive)
             return false;
         NCReportPreviewWindow* window = alive.data();
-        if (window->m_view->recordedPages() != output.pages())
-            window->setRecordedPages(output.pages());
-        window->m_view->pagesAdded();
-        thumbnailModel(window->m_thumbnails)->pagesAdded();
-        window->pagesChanged();
-        window->m_message->setText(tr("Pages laid out: %1").arg(pages));
-        emit window->pagesAdded(pages);
+        if (pages == 0) {
+            // A report that needs its number of pages to lay itself out counts them first.
+            window->m_message->setText(tr("Counting the pages…"));
+        } else {
+            if (window->m_view->recordedPages() != output.pages())
+                window->setRecordedPages(output.pages());
+            window->m_view->pagesAdded();
+            thumbnailModel(window->m_thumbnails)->pagesAdded();
+            window->pagesChanged();
+            window->m_message->setText(tr("Pages laid out: %1").arg(pages));
+            emit window->pagesAdded(pages);
+        }
         // The window stays live: it shows the pages, pages through them, and takes a Cancel.
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         return alive && !alive->m_cancelRequested;
@@ -462,10 +474,13 @@ bool NCReportPreviewWindow::run(NCReport* report)
     const bool ok = report->run(&output);
     if (!alive)
         return false;
-    if (m_view->recordedPages() != output.pages())
+    if (m_view->recordedPages() != output.pages()) {
         setRecordedPages(output.pages());
-    output.pages()->setLocale(report->reportDef()->locale());
-    output.pages()->setReportName(report->reportName());
+    } else {
+        // The pages shown while the run went on wait for the number of pages, known now.
+        m_view->repaintPages();
+        thumbnailModel(m_thumbnails)->repaintPages();
+    }
     m_running = false;
     m_progress->hide();
     m_cancelButton->hide();

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QSet>
 
+#include <algorithm>
+
 NCReportRecordedPages::NCReportRecordedPages() = default;
 NCReportRecordedPages::~NCReportRecordedPages() = default;
 
@@ -52,15 +54,48 @@ void NCReportRecordedPages::addBand(const NCReportSection& section, NCReportBand
         m_sections.append(section);
     }
     band.section = found.value();
-    m_pages.last().append(std::move(band));
+    QVector<NCReportBand>& page = m_pages.last();
+    for (int index = 0; index < band.items.size(); ++index) {
+        if (band.items.at(index).text.contains(pageCountMark()))
+            m_pendingTexts.append({int(m_pages.size()) - 1, int(page.size()), index});
+    }
+    page.append(std::move(band));
+}
+
+void NCReportRecordedPages::fillPageCount()
+{
+    const QVariant count = pageCount();
+    const QVariant mark = QString(pageCountMark());
+    for (const PendingText& pending : qAsConst(m_pendingTexts)) {
+        NCReportBand& band = m_pages[pending.page][pending.band];
+        NCReportBandItem& printed = band.items[pending.item];
+        const NCReportItem* printedItem = item(band, printed);
+        printed.text.replace(pageCountMark(), printedItem ? printedItem->format.text(count, m_locale) : count.toString());
+        if (printed.value == mark)
+            printed.value = count;
+    }
+    m_pendingTexts.clear();
 }
 
 void NCReportRecordedPages::paintPage(int page, QPainter* painter) const
 {
     NCReportSectionPainter replay;
     replay.setPainter(painter);
-    for (const NCReportBand& band : bands(page))
-        replay.paintBand(section(band.section), band);
+    const QVector<NCReportBand>& pageBands = bands(page);
+    auto pending = std::lower_bound(m_pendingTexts.cbegin(), m_pendingTexts.cend(), page,
+                                    [](const PendingText& text, int before) { return text.page < before; });
+    for (int index = 0; index < pageBands.size(); ++index) {
+        const NCReportBand& band = pageBands.at(index);
+        if (pending == m_pendingTexts.cend() || pending->page != page || pending->band != index) {
+            replay.paintBand(section(band.section), band);
+            continue;
+        }
+        // A page shown while its run goes on: the number of pages is still to come.
+        NCReportBand shown = band;
+        for (; pending != m_pendingTexts.cend() && pending->page == page && pending->band == index; ++pending)
+            shown.items[pending->item].text.replace(pageCountMark(), QChar(0x2026));
+        replay.paintBand(section(shown.section), shown);
+    }
 }
 
 QImage NCReportRecordedPages::pageImage(int page, int dotsPerInch) const
@@ -123,7 +158,8 @@ qint64 NCReportRecordedPages::memoryBytes() const
 {
     const auto stringBytes = [](const QString& text) { return qint64(text.capacity()) * qint64(sizeof(QChar)); };
     qint64 bytes = sizeof(*this) + m_sections.capacity() * qint64(sizeof(NCReportSection))
-        + m_pages.capacity() * qint64(sizeof(QVector<NCReportBand>));
+        + m_pages.capacity() * qint64(sizeof(QVector<NCReportBand>))
+        + m_pendingTexts.capacity() * qint64(sizeof(PendingText));
     for (const NCReportSection& section : m_sections) {
         bytes += section.items.capacity() * qint64(sizeof(NCReportItem));
         for (const NCReportItem& item : section.items)

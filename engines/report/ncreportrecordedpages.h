@@ -20,6 +20,10 @@ class QPagedPaintDevice;
     printed from, and the sections (items, fonts, places) are copied into the recording once,
     the first time one prints. Images are shared QImages: one printed on every page is held
     once.
+
+    The number of pages is not known until the last page is laid out, so a text that prints it
+    ("Page 3 of 120") is recorded with pageCountMark() in its place and filled in by
+    fillPageCount() when the run ends; until then it is painted with an ellipsis there.
 */
 class NCREPORT_EXPORT NCReportRecordedPages
 {
@@ -56,6 +60,15 @@ public:
     void addPage();
     void addBand(const NCReportSection& section, NCReportBand band);
 
+    // What a run prints for the number of pages while it does not know it yet: a noncharacter,
+    // which Unicode leaves to programs for their own use.
+    static QChar pageCountMark() { return QChar(0xFDD0); }
+    // Whether recorded texts still wait for the number of pages.
+    bool isPageCountPending() const { return !m_pendingTexts.isEmpty(); }
+    // Puts the number of pages recorded, in each item's format and the recording's locale, in
+    // place of the marks; a field that prints only the number gets it as its value too.
+    void fillPageCount();
+
     // Paints a page with the painter's origin at the top left corner of the printable area, at
     // the resolution of the painter's device.
     void paintPage(int page, QPainter* painter) const;
@@ -73,6 +86,13 @@ public:
     qint64 memoryBytes() const;
 
 private:
+    // A band item whose text holds pageCountMark(), by its page, band and item.
+    struct PendingText {
+        int page;
+        int band;
+        int item;
+    };
+
     QPageLayout m_pageLayout;
     QLocale m_locale;
     QString m_reportName;
@@ -81,4 +101,6 @@ private:
     // while the run that records lasts, which is when addBand() is called.
     QHash<const NCReportSection*, int> m_sectionIndex;
     QVector<QVector<NCReportBand>> m_pages;
+    // In page order.
+    QVector<PendingText> m_pendingTexts;
 };

@@ -15,13 +15,29 @@ bool NCReportRecordingOutput::begin(const QPageLayout& layout)
     return true;
 }
 
-bool NCReportRecordingOutput::pageComplete()
+bool NCReportRecordingOutput::cancelUnless(bool goOn)
 {
-    if (m_pages->pageCount() == 0 || !m_pageHandler || m_pageHandler(m_pages->pageCount()))
+    if (goOn)
         return true;
     m_cancelled = true;
     setErrorString(tr("The run was cancelled"));
     return false;
+}
+
+bool NCReportRecordingOutput::pageComplete()
+{
+    return cancelUnless(m_pages->pageCount() == 0 || !m_pageHandler || m_pageHandler(m_pages->pageCount()));
+}
+
+bool NCReportRecordingOutput::pageCounted(int)
+{
+    return !m_cancelled && cancelUnless(!m_pageHandler || m_pageHandler(0));
+}
+
+void NCReportRecordingOutput::recordReport(const QString& name, const QLocale& locale)
+{
+    m_pages->setReportName(name);
+    m_pages->setLocale(locale);
 }
 
 bool NCReportRecordingOutput::recordPage()
@@ -39,6 +55,7 @@ void NCReportRecordingOutput::recordBand(const NCReportSection& section, NCRepor
 
 bool NCReportRecordingOutput::end()
 {
+    m_pages->fillPageCount();
     // The last page is complete; a cancel now has nothing left to stop.
     if (!m_cancelled && m_pages->pageCount() > 0 && m_pageHandler)
         m_pageHandler(m_pages->pageCount());

@@ -83,33 +83,40 @@ void NCReportSectionPainter::paintBand(const NCReportSection& section, const NCR
             continue;
         const NCReportItem& item = section.items.at(printed.item);
         const QRectF rect = toDevice(item.geometry, band.top);
-        switch (item.type) {
-        case NCReportItem::Label:
-        case NCReportItem::Field:
-            useFont(item);
-            usePen(item.color, 0);
-            m_painter->drawText(rect, int(item.alignment), printed.text);
-            break;
-        case NCReportItem::Line:
-            usePen(item.color, item.lineWidth);
-            m_painter->drawLine(rect.topLeft(), rect.bottomRight());
-            break;
-        case NCReportItem::Rectangle:
-            usePen(item.color, item.lineWidth);
-            m_painter->setBrush(item.fillColor.isValid() ? QBrush(item.fillColor) : QBrush());
-            m_painter->drawRect(rect);
-            break;
-        case NCReportItem::Image:
-            if (printed.image >= 0 && printed.image < band.images.size())
-                drawImage(band.images.at(printed.image), rect);
-            else if (m_evaluator && printed.text.isEmpty())
-                paintImage(item, rect);
-            break;
-        case NCReportItem::Barcode:
-            NCReportBarcodePainter::paint(m_painter, rect, item.barcodeType, printed.text, item.color);
-            m_pen = QPen(Qt::NoPen);  // the barcode painter may leave its own pen
-            break;
-        }
+        if (item.type != NCReportItem::Image)
+            paintItem(item, rect, printed.text);
+        else if (printed.image >= 0 && printed.image < band.images.size())
+            drawImage(band.images.at(printed.image), rect);
+        else if (m_evaluator && printed.text.isEmpty())
+            paintImage(itemText(item), rect);
+    }
+}
+
+void NCReportSectionPainter::paintItem(const NCReportItem& item, const QRectF& rect, const QString& text)
+{
+    switch (item.type) {
+    case NCReportItem::Label:
+    case NCReportItem::Field:
+        useFont(item);
+        usePen(item.color, 0);
+        m_painter->drawText(rect, int(item.alignment), text);
+        break;
+    case NCReportItem::Line:
+        usePen(item.color, item.lineWidth);
+        m_painter->drawLine(rect.topLeft(), rect.bottomRight());
+        break;
+    case NCReportItem::Rectangle:
+        usePen(item.color, item.lineWidth);
+        m_painter->setBrush(item.fillColor.isValid() ? QBrush(item.fillColor) : QBrush());
+        m_painter->drawRect(rect);
+        break;
+    case NCReportItem::Image:
+        paintImage(text, rect);
+        break;
+    case NCReportItem::Barcode:
+        NCReportBarcodePainter::paint(m_painter, rect, item.barcodeType, text, item.color);
+        m_pen = QPen(Qt::NoPen);  // the barcode painter may leave its own pen
+        break;
     }
 }
 
@@ -167,12 +174,13 @@ void NCReportSectionPainter::useFont(const NCReportItem& item)
     m_painter->setFont(m_font);
 }
 
-void NCReportSectionPainter::paintImage(const NCReportItem& item, const QRectF& rect)
+void NCReportSectionPainter::paintImage(const QString& fileName, const QRectF& rect)
 {
     if (rect.isEmpty())
         return;
     // Decoded at the size it is painted at: more pixels than the device shows only cost memory.
-    const QImage image = m_images.image(itemText(item), QSizeF(std::ceil(rect.width()), std::ceil(rect.height())).toSize());
+    const QSize bounds = QSizeF(std::ceil(rect.width()), std::ceil(rect.height())).toSize();
+    const QImage image = m_images.image(fileName, bounds);
     if (image.isNull())
         return;
     // Fitted inside the rectangle, centred, keeping its proportions.

@@ -36,6 +36,11 @@ public:
     NCReportBand record(const NCReportSection& section, qreal top, bool withImages = true);
     // Paints a band recorded from `section`.
     void paintBand(const NCReportSection& section, const NCReportBand& band);
+    // Paints one item into `rect` (device pixels) showing `text` (a field's or image's text as it
+    // was evaluated, a barcode's data). The designer paints its items one by one through this.
+    void paintItem(const NCReportItem& item, const QRectF& rect, const QString& text);
+    // Device pixels per millimetre of the painter's device.
+    qreal pixelsPerMillimetre() const { return m_pixelsPerMillimetre; }
     // Whether a print or page-break condition holds now. One that cannot be evaluated does not
     // hold, and is reported once with a warning.
     bool conditionHolds(const QString& condition);
@@ -47,8 +52,8 @@ private:
     QString itemText(const NCReportItem& item, QVariant* value = nullptr) const;
     void usePen(const QColor& color, qreal widthMillimetres);
     void useFont(const NCReportItem& item);
-    // Reads an image item's image and paints it; drawImage() paints one already read.
-    void paintImage(const NCReportItem& item, const QRectF& rect);
+    // Reads an image file and paints it; drawImage() paints one already read.
+    void paintImage(const QString& fileName, const QRectF& rect);
     void drawImage(const QImage& image, const QRectF& rect);
 
     NCReportEvaluator* m_evaluator;

@@ -3,10 +3,12 @@
 //
 //   mirokit-gallery                      interactive
 //   mirokit-gallery --screenshots DIR    writes one PNG per page (and the rich text editor at
-//                                        500 and 1200 px) and exits
+//                                        500 and 1200 px, the report designer at 100 % and
+//                                        fitted to the page) and exits
 //   mirokit-gallery --language en|zh_cn  the library and the report designer in another language
 #include "galleryapplication.h"
 #include "gallerywindow.h"
+#include "pages/reportpage.h"
 
 #include <Mirokit/ZApplication.h>
 #include <Mirokit/ZTextEdit.h>
@@ -94,7 +96,10 @@ int writeScreenshots(GalleryWindow& window, const QString& directory)
         if (!saveScreenshot(window, QDir(directory).filePath(fileNameFor(i, window.pageTitle(i)))))
             return 1;
     }
-    return writeTextEditScreenshots(directory) ? 0 : 1;
+    const auto saveDesigner = [&](QWidget& designer, const QString& name) {
+        return saveScreenshot(designer, QDir(directory).filePath(name));
+    };
+    return writeTextEditScreenshots(directory) && writeReportDesignerScreenshots(saveDesigner) ? 0 : 1;
 }
 
 } // namespace

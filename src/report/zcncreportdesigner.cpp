@@ -12,6 +12,7 @@
 #include <ncrdbarcodepropdialog.h>
 #include <ncrddatasourcedialog.h>
 #include <ncrddetaildialog.h>
+#include <ncrddatapanel.h>
 #include <ncrddocument.h>
 #include <ncrdfieldpropdialog.h>
 #include <ncrdgraphpropdialog.h>
@@ -197,10 +198,15 @@ void ZCNCReportDesigner::ActualizaModelosDataSources()
     const NCRDDocument* document = m_mainWindow ? m_mainWindow->activeDocument() : nullptr;
     if (!document)
         return;
+    // The document's report keeps them: it is read again after every edit.
+    for (auto it = models.cbegin(); it != models.cend(); ++it)
+        document->report()->addItemModel(it.key(), it.value());
     for (NCReportDataSource* source : document->reportDef()->dataSources()) {
         if (auto* itemModel = qobject_cast<NCReportItemModelDataSource*>(source))
             itemModel->setItemModel(models.value(itemModel->itemModelId()));
     }
+    // The data dock lists the models' columns now that they are bound.
+    m_mainWindow->dataPanel()->refresh();
 }
 
 void ZCNCReportDesigner::GetDataSourcesItemsModels(QList<QPair<QString, QString>>& list) const

@@ -2,7 +2,9 @@
 
 #include <Mirokit/ZCModel.h>
 
+#include <ncreportcustomdsprovider.h>
 #include <ncreportdatasource.h>
+#include <ncreportstringlistdatasource.h>
 
 #include <QProcess>
 #include <QStandardItemModel>
@@ -56,6 +58,40 @@ public:
 
 private:
     QVector<QStringList> m_rows;
+};
+
+// A provider whose string lists count how often they are read: once a run.
+class CountingProvider : public NCReportCustomDSProvider
+{
+public:
+    class Source : public NCReportStringListDataSource
+    {
+    public:
+        Source(const QString& id, QObject* parent, int& reads)
+            : NCReportStringListDataSource(id, parent)
+            , m_reads(reads)
+        {
+        }
+
+    protected:
+        bool readTable(Table& table, QString& error) override
+        {
+            ++m_reads;
+            return NCReportStringListDataSource::readTable(table, error);
+        }
+
+    private:
+        int& m_reads;
+    };
+
+    NCReportDataSource* createCustomDataSource(const QString& id, int type, QObject* parent) override
+    {
+        if (type == NCReportDataSource::StringList)
+            return new Source(id, parent, reads);
+        return NCReportCustomDSProvider::createCustomDataSource(id, type, parent);
+    }
+
+    int reads = 0;
 };
 
 // The rows of a data source, cells joined by '|'.

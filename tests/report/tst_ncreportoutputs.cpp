@@ -79,6 +79,15 @@ bool pythonHas(const QString& module)
     return process.waitForFinished(30000) && process.exitCode() == 0;
 }
 
+// The records of a CSV file as Python's csv module reads it in strict mode.
+QJsonDocument csvRecords(const QString& file, QString& error)
+{
+    return python(QStringLiteral("import csv, json, sys\n"
+                                 "with open(sys.argv[1], encoding='utf-8', newline='') as f:\n"
+                                 "    print(json.dumps(list(csv.reader(f, strict=True))))\n"),
+                  file, error);
+}
+
 // The texts of an element and its children, in document order.
 void texts(const QDomNode& node, QStringList& out)
 {
@@ -163,6 +172,51 @@ private Q_SLOTS:
         QVERIFY(svg.contains(QLatin1String("C002")));
     }
 
+    void everyPageTellsTheNumberOfPages_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("PDF, painted from the recording") << QStringLiteral("pdf");
+        QTest::newRow("HTML") << QStringLiteral("html");
+    }
+
+    void everyPageTellsTheNumberOfPages()
+    {
+        QFETCH(QString, format);
+        if (format == QLatin1String("pdf"))
+            REQUIRE_PDFTOTEXT();
+        QTemporaryDir dir;
+        Customers c;
+        QVERIFY2(c.report.load(), qPrintable(c.report.error().toString()));
+        const QString target = dir.filePath(QStringLiteral("clientes.") + format);
+        QStringList pages;
+        if (format == QLatin1String("pdf")) {
+            QVERIFY2(c.report.runReportToPdf(target), qPrintable(c.report.error().toString()));
+            for (const QString& page : pdfText(target).split(QLatin1Char('\f'))) {
+                if (!page.trimmed().isEmpty())
+                    pages.append(textLines(page).join(QLatin1Char(' ')));
+            }
+        } else {
+            QVERIFY2(c.report.runReportToHtml(target), qPrintable(c.report.error().toString()));
+            QFile html(target);
+            QVERIFY(html.open(QIODevice::ReadOnly));
+            QDomDocument document;
+            QVERIFY(document.setContent(&html));
+            const QDomNodeList divs = document.elementsByTagName(QStringLiteral("div"));
+            for (int i = 0; i < divs.size(); ++i) {
+                if (divs.at(i).toElement().attribute(QStringLiteral("class")) != QLatin1String("page"))
+                    continue;
+                QStringList words;
+                texts(divs.at(i), words);
+                pages.append(words.join(QLatin1Char(' ')));
+            }
+        }
+        QCOMPARE(pages.size(), 3);
+        for (int page = 0; page < pages.size(); ++page) {
+            const QString footer = QStringLiteral("Página %1 de 3").arg(page + 1);
+            QVERIFY2(pages.at(page).contains(footer), qPrintable(footer + QLatin1String(": ") + pages.at(page)));
+        }
+    }
+
     void theCsvHoldsTheDetailRowsAsTheDataGivesThem()
     {
         if (!pythonHas(QStringLiteral("csv")))
@@ -173,10 +227,7 @@ private Q_SLOTS:
         const QString file = dir.filePath(QStringLiteral("clientes.csv"));
         QVERIFY2(c.report.runReportToCsv(file), qPrintable(c.report.error().toString()));
         QString error;
-        const QJsonDocument rows = python(QStringLiteral("import csv, json, sys\n"
-                                                         "with open(sys.argv[1], encoding='utf-8', newline='') as f:\n"
-                                                         "    print(json.dumps(list(csv.reader(f, strict=True))))\n"),
-                                          file, error);
+        const QJsonDocument rows = csvRecords(file, error);
         QVERIFY2(rows.isArray(), qPrintable(error));
         const QJsonArray records = rows.array();
         QCOMPARE(records.size(), 121);
@@ -189,6 +240,55 @@ private Q_SLOTS:
         QFile raw(file);
         QVERIFY(raw.open(QIODevice::ReadOnly));
         QVERIFY(raw.readLine().endsWith("\r\n"));
+    }
+
+    void theCsvHoldsTheRowsOfEveryDetailUnderOneHeader_data()
+    {
+        QTest::addColumn<QString>("returnsHeader");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the second detail heads its columns with its own labels")
+            << QStringLiteral("<group id=\"g\" expression=\"1\"><header height=\"6\">"
+                              "<label x=\"0\" y=\"0\" width=\"60\" height=\"6\">Cliente</label>"
+                              "<label x=\"70\" y=\"0\" width=\"30\" height=\"6\">Motivo</label></header></group>")
+            << QStringLiteral("[[\"Cliente\",\"Importe\",\"Motivo\"],[\"Ana\",\"10.5\",\"\"],[\"Luis, hijo\",\"20\",\"\"],"
+                              "[\"Eva\",\"\",\"Caja \\\"rota\\\"\"]]");
+        QTest::newRow("a detail without labels is headed by its field names, not the first detail's labels")
+            << QString()
+            << QStringLiteral("[[\"Cliente\",\"Importe\",\"cliente\",\"motivo\"],[\"Ana\",\"10.5\",\"\",\"\"],[\"Luis, hijo\",\"20\",\"\",\"\"],"
+                              "[\"\",\"\",\"Eva\",\"Caja \\\"rota\\\"\"]]");
+    }
+
+    void theCsvHoldsTheRowsOfEveryDetailUnderOneHeader()
+    {
+        QFETCH(QString, returnsHeader);
+        QFETCH(QString, expected);
+        if (!pythonHas(QStringLiteral("csv")))
+            QSKIP("Debian's /usr/bin/python3 is not installed");
+        const QString field = QStringLiteral("<field x=\"%1\" y=\"0\" width=\"%2\" height=\"6\">$D{%3}</field>");
+        NCReport report;
+        report.setReportSource(
+            QStringLiteral(
+                "<report name=\"Movimientos\"><datasources>"
+                "<datasource id=\"ventas\" type=\"3\" delimiter=\";\" header=\"true\"><string>cliente;importe</string>"
+                "<string>Ana;10.5</string><string>\"Luis, hijo\";20</string></datasource>"
+                "<datasource id=\"devoluciones\" type=\"3\" delimiter=\";\" header=\"true\"><string>cliente;motivo</string>"
+                "<string>Eva;\"Caja \"\"rota\"\"\"</string></datasource></datasources>"
+                "<pageHeader height=\"8\"><label x=\"0\" y=\"0\" width=\"60\" height=\"6\">Cliente</label>"
+                "<label x=\"70\" y=\"0\" width=\"30\" height=\"6\">Importe</label></pageHeader>"
+                "<detail id=\"v\" dataSource=\"ventas\" height=\"6\">%1%2</detail>"
+                "<detail id=\"d\" dataSource=\"devoluciones\" height=\"6\">%3%4%5</detail></report>")
+                .arg(field.arg(0).arg(60).arg(QStringLiteral("cliente")), field.arg(70).arg(30).arg(QStringLiteral("importe")),
+                     returnsHeader, field.arg(0).arg(60).arg(QStringLiteral("cliente")),
+                     field.arg(70).arg(30).arg(QStringLiteral("motivo")))
+                .toUtf8());
+        QVERIFY2(report.load(), qPrintable(report.error().toString()));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("movimientos.csv"));
+        QVERIFY2(report.runReportToCsv(file), qPrintable(report.error().toString()));
+        QString error;
+        const QJsonDocument records = csvRecords(file, error);
+        QVERIFY2(records.isArray(), qPrintable(error));
+        QCOMPARE(QString::fromUtf8(records.toJson(QJsonDocument::Compact)), expected);
     }
 
     void theSpreadsheetKeepsNumbersDatesAndFormats()

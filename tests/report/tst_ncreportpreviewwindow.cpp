@@ -18,17 +18,17 @@ using namespace reporttest;
 
 namespace {
 
-// `rows` rows, a page for every row, each page saying "Row n".
-QByteArray pagePerRow(int rows, const QString& detailExtra = QString())
+// `rows` rows, a page for every row, each page saying "Row n"; `sections` go before the detail.
+QByteArray pagePerRow(int rows, const QString& detailExtra = QString(), const QString& sections = QString())
 {
     QString lines;
     for (int row = 0; row < rows; ++row)
         lines += QStringLiteral("<string>%1</string>").arg(row + 1);
     return QStringLiteral("<report name=\"Filas\"><datasources><datasource id=\"ds\" type=\"3\">%1</datasource>"
-                          "</datasources><detail id=\"d\" dataSource=\"ds\" height=\"80\" pageBreak=\"1\" %2>"
+                          "</datasources>%3<detail id=\"d\" dataSource=\"ds\" height=\"80\" pageBreak=\"1\" %2>"
                           "<field x=\"0\" y=\"0\" width=\"150\" height=\"15\" fontSize=\"30\">Row $D{col0}</field>"
                           "</detail></report>")
-        .arg(lines, detailExtra)
+        .arg(lines, detailExtra, sections)
         .toUtf8();
 }
 
@@ -56,6 +56,10 @@ class TestNCReportPreviewWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Every window starts from the defaults: the zoom and page mode a window leaves behind
+    // come back in the next one.
+    void init() { QSettings().remove(QStringLiteral("NCReport/PreviewWindow")); }
+
     void theFirstPageShowsBeforeTheRunEnds()
     {
         Fixture f(30);
@@ -84,6 +88,67 @@ private Q_SLOTS:
         QCOMPARE(f.window.pageCount(), 2);
         QVERIFY(statusOf(f.window).contains(QLatin1String("Cancelled")));
         QVERIFY(cancel->isHidden());
+    }
+
+    void aReportThatPrintsItsNumberOfPagesShowsItsFirstPageAtOnce_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("cancelAfter");
+        QTest::newRow("a run to the end") << 40 << 0;
+        QTest::newRow("a long run cancelled on its first page") << 5000 << 1;
+    }
+
+    void aReportThatPrintsItsNumberOfPagesShowsItsFirstPageAtOnce()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, cancelAfter);
+        CountingProvider provider;
+        NCReport report;
+        report.setCustomDataSourceProvider(&provider);
+        report.setReportSource(pagePerRow(rows, QString(),
+                                          QStringLiteral("<pageFooter height=\"20\"><field x=\"0\" y=\"0\" width=\"190\" "
+                                                         "height=\"20\" fontSize=\"40\">Page $V{pageNumber} of "
+                                                         "$V{pageCount}</field></pageFooter>")));
+        QVERIFY2(report.load(), qPrintable(report.error().toString()));
+        const int readsToLoad = provider.reads;
+        NCReportPreviewWindow window;
+        window.resize(900, 700);
+        window.view()->setZoomMode(NCReportPreviewView::FitPage);
+        window.view()->setContinuous(false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList events;
+        QImage shownFirst;
+        connect(&window, &NCReportPreviewWindow::pagesAdded, this, [&](int pages) {
+            events.append(QStringLiteral("page %1 after %2 reads").arg(pages).arg(provider.reads - readsToLoad));
+            if (pages == 1)
+                shownFirst = window.view()->grab().toImage();
+            if (pages == cancelAfter)
+                window.cancel();
+        });
+        connect(&window, &NCReportPreviewWindow::runFinished, this,
+                [&](bool ok) { events.append(ok ? QStringLiteral("finished") : QStringLiteral("stopped")); });
+        QCOMPARE(window.run(&report), cancelAfter == 0);
+        const int pages = cancelAfter ? cancelAfter : rows;
+        QCOMPARE(events.size(), pages + 1);
+        QCOMPARE(events.first(), QStringLiteral("page 1 after 1 reads"));
+        QCOMPARE(events.last(), cancelAfter ? QStringLiteral("stopped") : QStringLiteral("finished"));
+        QCOMPARE(provider.reads - readsToLoad, 1);
+        QCOMPARE(window.recordedPages()->find(QStringLiteral("Page 1 of %1").arg(pages)).size(), 1);
+
+        // The page shown before the number of pages was known shows it now, as in a window
+        // opened on the finished recording.
+        NCReportPreviewWindow again;
+        again.resize(900, 700);
+        again.view()->setZoomMode(NCReportPreviewView::FitPage);
+        again.view()->setContinuous(false);
+        again.setRecordedPages(window.recordedPages());
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QCoreApplication::processEvents();
+        const QImage shownLast = window.view()->grab().toImage();
+        QCOMPARE(shownLast, again.view()->grab().toImage());
+        QVERIFY(shownLast != shownFirst);
     }
 
     void aRunThatFailsShowsItsPagesAndTheError()
@@ -257,7 +322,6 @@ private Q_SLOTS:
         QCOMPARE(window.view()->zoom(), 1.5);
         QVERIFY(!window.view()->isContinuous());
         QVERIFY(!window.action(NCReportPreviewWindow::Thumbnails)->isChecked());
-        QSettings().remove(QStringLiteral("NCReport/PreviewWindow"));
     }
 
     void aReportRunsIntoAWindowOfItsOwn()

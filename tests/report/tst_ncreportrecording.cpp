@@ -2,11 +2,9 @@
 #include "reporttest.h"
 
 #include <ncreport.h>
-#include <ncreportcustomdsprovider.h>
 #include <ncreportpreview.h>
 #include <ncreportrecordedpages.h>
 #include <ncreportrecordingoutput.h>
-#include <ncreportstringlistdatasource.h>
 
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -14,40 +12,6 @@
 using namespace reporttest;
 
 namespace {
-
-// A provider whose string lists count how often they are read: once a run.
-class CountingProvider : public NCReportCustomDSProvider
-{
-public:
-    class Source : public NCReportStringListDataSource
-    {
-    public:
-        Source(const QString& id, QObject* parent, int& reads)
-            : NCReportStringListDataSource(id, parent)
-            , m_reads(reads)
-        {
-        }
-
-    protected:
-        bool readTable(Table& table, QString& error) override
-        {
-            ++m_reads;
-            return NCReportStringListDataSource::readTable(table, error);
-        }
-
-    private:
-        int& m_reads;
-    };
-
-    NCReportDataSource* createCustomDataSource(const QString& id, int type, QObject* parent) override
-    {
-        if (type == NCReportDataSource::StringList)
-            return new Source(id, parent, reads);
-        return NCReportCustomDSProvider::createCustomDataSource(id, type, parent);
-    }
-
-    int reads = 0;
-};
 
 QString strings(const QStringList& rows)
 {
@@ -87,8 +51,9 @@ QByteArray salesReport(const QString& imageFile)
         .toUtf8();
 }
 
-// `rows` rows of a number and a picture each, a page for every row.
-QByteArray pagePerRow(int rows, const QString& imageFile = QString())
+// `rows` rows of a number and a picture each, a page for every row; `sections` go before the
+// detail.
+QByteArray pagePerRow(int rows, const QString& imageFile = QString(), const QString& sections = QString())
 {
     QStringList lines;
     for (int row = 0; row < rows; ++row)
@@ -96,11 +61,11 @@ QByteArray pagePerRow(int rows, const QString& imageFile = QString())
     const QString image = imageFile.isEmpty() ? QString()
                                               : QStringLiteral("<image x=\"0\" y=\"20\" width=\"50\" height=\"50\" file=\"%1\"/>")
                                                     .arg(imageFile);
-    return QStringLiteral("<report name=\"Paginas\"><datasources><datasource id=\"ds\" type=\"3\">%1</datasource></datasources>"
-                          "<detail id=\"d\" dataSource=\"ds\" height=\"80\" pageBreak=\"1\">"
+    return QStringLiteral("<report name=\"Paginas\" locale=\"en_US\"><datasources><datasource id=\"ds\" type=\"3\">%1"
+                          "</datasource></datasources>%3<detail id=\"d\" dataSource=\"ds\" height=\"80\" pageBreak=\"1\">"
                           "<field x=\"0\" y=\"0\" width=\"150\" height=\"15\" fontSize=\"30\">Row $D{col0}</field>%2"
                           "</detail></report>")
-        .arg(strings(lines), image)
+        .arg(strings(lines), image, sections)
         .toUtf8();
 }
 
@@ -110,6 +75,24 @@ QString writeImage(const QTemporaryDir& dir, const QSize& size)
     image.fill(QColor(200, 40, 40));
     const QString fileName = dir.filePath(QStringLiteral("logo.png"));
     return image.save(fileName, "PNG") ? fileName : QString();
+}
+
+// A footer that prints the number of pages twice: in a sentence and alone, as a number of the
+// report's locale.
+const QString pageCountFooter = QStringLiteral(
+    "<pageFooter height=\"6\"><field x=\"0\" y=\"0\" width=\"80\" height=\"5\" format=\"number\" decimals=\"0\">"
+    "Page $V{pageNumber} of $V{pageCount}</field><field x=\"100\" y=\"0\" width=\"20\" height=\"5\" format=\"number\" "
+    "decimals=\"0\">$V{pageCount}</field></pageFooter>");
+
+// The texts printed on page `page`, top to bottom.
+QStringList textsOf(const NCReportRecordedPages& pages, int page)
+{
+    QStringList texts;
+    for (const NCReportBand& band : pages.bands(page)) {
+        for (const NCReportBandItem& item : band.items)
+            texts.append(item.text);
+    }
+    return texts;
 }
 
 // The band items that printed `text`, over every page.
@@ -137,16 +120,22 @@ private Q_SLOTS:
     void replayingTheRecordingPaintsWhatARunPaints_data()
     {
         QTest::addColumn<bool>("salesReport");
-        QTest::newRow("a grouped report with a picture, totals, conditions and page numbers") << true;
-        QTest::newRow("a page for every row") << false;
+        QTest::addColumn<bool>("pageCount");
+        QTest::newRow("a grouped report with a picture, totals, conditions and page numbers") << true << false;
+        QTest::newRow("the same printing the number of pages, painted from its recording") << true << true;
+        QTest::newRow("a page for every row") << false << false;
     }
 
     void replayingTheRecordingPaintsWhatARunPaints()
     {
         QFETCH(bool, salesReport);
+        QFETCH(bool, pageCount);
         QTemporaryDir dir;
         NCReport report;
-        report.setReportSource(salesReport ? ::salesReport(writeImage(dir, QSize(40, 40))) : pagePerRow(5));
+        QByteArray xml = salesReport ? ::salesReport(writeImage(dir, QSize(40, 40))) : pagePerRow(5);
+        if (!pageCount)
+            xml.replace(" of $V{pageCount}", "");
+        report.setReportSource(xml);
         QVERIFY2(report.load(), qPrintable(report.error().toString()));
         QVector<QImage> painted;
         QVERIFY2(report.runReportToImages(painted, 72), qPrintable(report.error().toString()));
@@ -167,26 +156,28 @@ private Q_SLOTS:
         report.setReportSource(pagePerRow(300));
         QVERIFY2(report.load(), qPrintable(report.error().toString()));
         const qint64 budget = qint64(8) << 20; // two or three pages at 96 dpi
+        // Loading reads the inline strings once, to check the columns the detail uses.
+        const int readsToLoad = provider.reads;
         NCReportPreview preview(&report, 96, budget);
-        QCOMPARE(provider.reads, 0);
+        QCOMPARE(provider.reads, readsToLoad);
         QCOMPARE(preview.pageCount(), 300);
         for (int page = 0; page < 300; page += 7)
             QVERIFY(!preview.page(page).isNull());
         const QImage first = preview.page(0);
         QCOMPARE(preview.page(299), preview.page(299));
         QVERIFY(preview.cachedBytes() <= budget);
-        QCOMPARE(provider.reads, 1);
+        QCOMPARE(provider.reads, readsToLoad + 1);
         QVERIFY(preview.page(300).isNull());
         QVERIFY(preview.page(-1).isNull());
 
         // A preview of the same recording paints the same pages without a run.
         NCReportPreview again(preview.recordedPages(), 96, budget);
         QCOMPARE(again.page(0), first);
-        QCOMPARE(provider.reads, 1);
+        QCOMPARE(provider.reads, readsToLoad + 1);
 
         preview.reset();
         QCOMPARE(preview.page(0), first);
-        QCOMPARE(provider.reads, 2);
+        QCOMPARE(provider.reads, readsToLoad + 2);
     }
 
     void anImagePrintedOnEveryPageIsHeldOnce()
@@ -269,6 +260,82 @@ private Q_SLOTS:
         QCOMPARE(seen, QVector<int>({1, 2, 3}));
         QCOMPARE(output.pages()->pageCount(), 3);
         QCOMPARE(printed(*output.pages(), QStringLiteral("Row 3")).size(), 1);
+    }
+
+    void aReportThatPrintsItsNumberOfPagesIsLaidOutOnce_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("cancelAfter");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("a run to the end") << 1100 << 0 << 1100;
+        QTest::newRow("a long run cancelled on its second page keeps two pages of two") << 5000 << 2 << 2;
+    }
+
+    void aReportThatPrintsItsNumberOfPagesIsLaidOutOnce()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, cancelAfter);
+        QFETCH(int, pages);
+        CountingProvider provider;
+        NCReport report;
+        report.setCustomDataSourceProvider(&provider);
+        report.setReportSource(pagePerRow(rows, QString(), pageCountFooter));
+        QVERIFY2(report.load(), qPrintable(report.error().toString()));
+        const int readsToLoad = provider.reads;
+        NCReportRecordingOutput output;
+        QVector<int> readsAtEachPage;
+        output.setPageHandler([&](int complete) {
+            readsAtEachPage.append(provider.reads - readsToLoad);
+            return complete != cancelAfter;
+        });
+        QCOMPARE(report.run(&output), cancelAfter == 0);
+        // Every page is handed over as it is laid out, the data read once: nothing ran before.
+        QCOMPARE(readsAtEachPage, QVector<int>(pages, 1));
+        QCOMPARE(provider.reads - readsToLoad, 1);
+        const auto& recorded = *output.pages();
+        QCOMPARE(recorded.pageCount(), pages);
+        QVERIFY(!recorded.isPageCountPending());
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const QString total = english.toString(pages);
+        for (int page : {0, pages - 1}) {
+            QCOMPARE(textsOf(recorded, page),
+                     QStringList({QStringLiteral("Row %1").arg(page + 1),
+                                  QStringLiteral("Page %1 of %2").arg(english.toString(page + 1), total), total}));
+        }
+        // The number alone is a number for the outputs that keep values.
+        QCOMPARE(recorded.bands(0).last().items.last().value, QVariant(pages));
+    }
+
+    void aReportThatNeedsItsNumberOfPagesToLayItselfOutCountsThemAndCanBeCancelled()
+    {
+        CountingProvider provider;
+        NCReport report;
+        report.setCustomDataSourceProvider(&provider);
+        // The last page alone prints an end mark.
+        report.setReportSource(pagePerRow(
+            40, QString(),
+            QStringLiteral("<pageFooter height=\"6\"><label x=\"0\" y=\"0\" width=\"20\" height=\"5\" "
+                           "printWhen=\"$V{pageNumber} == $V{pageCount}\">End</label></pageFooter>")));
+        QVERIFY2(report.load(), qPrintable(report.error().toString()));
+        const int readsToLoad = provider.reads;
+        const auto recorded = report.recordPages();
+        QVERIFY2(recorded, qPrintable(report.error().toString()));
+        QCOMPARE(recorded->pageCount(), 40);
+        QCOMPARE(provider.reads - readsToLoad, 2);
+        QCOMPARE(recorded->find(QStringLiteral("End")).size(), 1);
+        QCOMPARE(recorded->find(QStringLiteral("End")).first().page, 39);
+
+        NCReportRecordingOutput output;
+        QVector<int> seen;
+        output.setPageHandler([&](int complete) {
+            seen.append(complete);
+            return seen.size() < 3;
+        });
+        QVERIFY(!report.run(&output));
+        QVERIFY(output.wasCancelled());
+        // Cancelled while counting, after its third page: nothing was recorded.
+        QCOMPARE(seen, QVector<int>({0, 0, 0}));
+        QCOMPARE(output.pages()->pageCount(), 0);
     }
 
     void aRunThatFailsMidwayKeepsThePagesItMade()

@@ -8,6 +8,7 @@
 #include <Mirokit/ZCNCReportDialog.h>
 #include <Mirokit/ZCNCReportFieldEditControl.h>
 #include <Mirokit/ZCSettings.h>
+#include <ncrddatapanel.h>
 #include <ncrddocument.h>
 #include <ncrdmainwindow.h>
 #include <ncreport.h>
@@ -264,6 +265,26 @@ private Q_SLOTS:
         NCReportGetDataSourceItemModelId(&report, ids, name);
         QVERIFY(ids.isEmpty());
         QVERIFY(name.isEmpty());
+    }
+
+    void theDataDockListsTheColumnsOfTheHostsModelsAfterEdits()
+    {
+        Designer designer;
+        fillTable(designer.model, {QStringLiteral("nombre,ciudad")});
+        designer.SetArgumento(m_fileName);
+        QScopedPointer<NCRDMainWindow> window(designer.CreateMainWindow(nullptr));
+        designer.ActualizaModelosDataSources();
+        const QAbstractItemModel* data = window->dataPanel()->model();
+        const QModelIndex ds = data->index(0, 0, data->index(0, 0));
+        QCOMPARE(ds.data().toString(), QStringLiteral("ds"));
+        QCOMPARE(data->rowCount(ds), 2);
+        // An edit reads the report again: its data source still has the host's model.
+        NCRDDocument* document = window->activeDocument();
+        QVERIFY(document->setElementAttribute({document->xml().documentElement()}, QStringLiteral("name"),
+                                              QStringLiteral("Otro")));
+        const QModelIndex again = data->index(0, 0, data->index(0, 0));
+        QCOMPARE(data->rowCount(again), 2);
+        QCOMPARE(data->index(1, 0, again).data().toString(), QStringLiteral("ciudad"));
     }
 
     void aCancelledSaveQuestionKeepsTheDialogOpen()

@@ -170,6 +170,206 @@ Do you want to save your changes?</source>
             <source>Page footer</source>
             <translation>Pie de página</translation>
         </message>
+        <message>
+            <source>Outline</source>
+            <translation>Esquema</translation>
+        </message>
+        <message>
+            <source>Edit the report</source>
+            <translation>Editar el informe</translation>
+        </message>
+        <message>
+            <source>Edit the text</source>
+            <translation>Editar el texto</translation>
+        </message>
+        <message>
+            <source>Properties of %1</source>
+            <translation>Propiedades de %1</translation>
+        </message>
+        <message>
+            <source>Add %1</source>
+            <translation>Añadir %1</translation>
+        </message>
+        <message>
+            <source>Add a group</source>
+            <translation>Añadir un grupo</translation>
+        </message>
+        <message>
+            <source>Add a detail</source>
+            <translation>Añadir un detalle</translation>
+        </message>
+        <message>
+            <source>Remove %1</source>
+            <translation>Quitar %1</translation>
+        </message>
+        <message>
+            <source>Height of %1</source>
+            <translation>Altura de %1</translation>
+        </message>
+        <message>
+            <source>Move to %1</source>
+            <translation>Mover a %1</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>Bring to front</source>
+            <translation>Traer al frente</translation>
+        </message>
+        <message>
+            <source>Send to back</source>
+            <translation>Enviar al fondo</translation>
+        </message>
+        <message>
+            <source>Paste</source>
+            <translation>Pegar</translation>
+        </message>
+        <message>
+            <source>Duplicate</source>
+            <translation>Duplicar</translation>
+        </message>
+        <message>
+            <source>Page</source>
+            <translation>Página</translation>
+        </message>
+        <message>
+            <source>Select</source>
+            <translation>Seleccionar</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Edición</translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>Cortar</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>Select all in the band</source>
+            <translation>Seleccionar todo en la banda</translation>
+        </message>
+        <message>
+            <source>Align</source>
+            <translation>Alinear</translation>
+        </message>
+        <message>
+            <source>Align left edges</source>
+            <translation>Alinear bordes izquierdos</translation>
+        </message>
+        <message>
+            <source>Align right edges</source>
+            <translation>Alinear bordes derechos</translation>
+        </message>
+        <message>
+            <source>Align top edges</source>
+            <translation>Alinear bordes superiores</translation>
+        </message>
+        <message>
+            <source>Align bottom edges</source>
+            <translation>Alinear bordes inferiores</translation>
+        </message>
+        <message>
+            <source>Align centres horizontally</source>
+            <translation>Centrar horizontalmente</translation>
+        </message>
+        <message>
+            <source>Align centres vertically</source>
+            <translation>Centrar verticalmente</translation>
+        </message>
+        <message>
+            <source>Same width</source>
+            <translation>Mismo ancho</translation>
+        </message>
+        <message>
+            <source>Same height</source>
+            <translation>Misma altura</translation>
+        </message>
+        <message>
+            <source>Distribute horizontally</source>
+            <translation>Distribuir horizontalmente</translation>
+        </message>
+        <message>
+            <source>Distribute vertically</source>
+            <translation>Distribuir verticalmente</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>Acercar</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>Alejar</translation>
+        </message>
+        <message>
+            <source>Fit width</source>
+            <translation>Ajustar al ancho</translation>
+        </message>
+        <message>
+            <source>Fit page</source>
+            <translation>Ajustar a la página</translation>
+        </message>
+        <message>
+            <source>Snap to grid</source>
+            <translation>Ajustar a la cuadrícula</translation>
+        </message>
+        <message>
+            <source>Grid step</source>
+            <translation>Paso de la cuadrícula</translation>
+        </message>
+        <message>
+            <source>Set %1</source>
+            <translation>Cambiar %1</translation>
+        </message>
+        <message>
+            <source>the text</source>
+            <translation>el texto</translation>
+        </message>
+        <message>
+            <source>Add fields</source>
+            <translation>Añadir campos</translation>
+        </message>
+        <message>
+            <source>Report header</source>
+            <translation>Cabecera del informe</translation>
+        </message>
+        <message>
+            <source>Report footer</source>
+            <translation>Pie del informe</translation>
+        </message>
+        <message>
+            <source>Edit the data sources</source>
+            <translation>Editar los orígenes de datos</translation>
+        </message>
+        <message>
+            <source>Edit the variables</source>
+            <translation>Editar las variables</translation>
+        </message>
+        <message>
+            <source>Add the group's header</source>
+            <translation>Añadir la cabecera del grupo</translation>
+        </message>
+        <message>
+            <source>Add the group's footer</source>
+            <translation>Añadir el pie del grupo</translation>
+        </message>
+        <message>
+            <source>Remove the group's header</source>
+            <translation>Quitar la cabecera del grupo</translation>
+        </message>
+        <message>
+            <source>Remove the group's footer</source>
+            <translation>Quitar el pie del grupo</translation>
+        </message>
+        <message>
+            <source>Sections</source>
+            <translation>Secciones</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -328,6 +528,50 @@ Do you want to save your changes?</source>
         <message>
             <source>Send by &amp;e-mail...</source>
             <translation>Enviar por &amp;correo...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Edición</translation>
+        </message>
+        <message>
+            <source>&amp;Undo</source>
+            <translation>&amp;Deshacer</translation>
+        </message>
+        <message>
+            <source>&amp;Redo</source>
+            <translation>&amp;Rehacer</translation>
+        </message>
+        <message>
+            <source>History</source>
+            <translation>Historial</translation>
+        </message>
+        <message>
+            <source>&lt;opened&gt;</source>
+            <translation>&lt;abierto&gt;</translation>
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation>&amp;Ver</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Datos</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>Propiedades</translation>
+        </message>
+        <message>
+            <source>Pre&amp;view</source>
+            <translation>&amp;Vista previa</translation>
+        </message>
+        <message>
+            <source>The report has no file to write the preview beside</source>
+            <translation>El informe no tiene archivo junto al que escribir la vista previa</translation>
+        </message>
+        <message>
+            <source>The preview was written to %1</source>
+            <translation>La vista previa se escribió en %1</translation>
         </message>
     </context>
     <context>
@@ -757,6 +1001,10 @@ Do you want to save your changes?</source>
             <source>Send by e-mail…</source>
             <translation>Enviar por correo…</translation>
         </message>
+        <message>
+            <source>Counting the pages…</source>
+            <translation>Contando las páginas…</translation>
+        </message>
     </context>
     <context>
         <name>NCReportRecordingOutput</name>
@@ -1160,6 +1408,313 @@ Do you want to save your changes?</source>
         <message>
             <source>Sending to %1...</source>
             <translation>Enviando a %1...</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvas</name>
+        <message>
+            <source>Page header</source>
+            <translation>Cabecera de página</translation>
+        </message>
+        <message>
+            <source>Report header</source>
+            <translation>Cabecera del informe</translation>
+        </message>
+        <message>
+            <source>Group header</source>
+            <translation>Cabecera de grupo</translation>
+        </message>
+        <message>
+            <source>Detail</source>
+            <translation>Detalle</translation>
+        </message>
+        <message>
+            <source>Group footer</source>
+            <translation>Pie de grupo</translation>
+        </message>
+        <message>
+            <source>Report footer</source>
+            <translation>Pie del informe</translation>
+        </message>
+        <message>
+            <source>Page footer</source>
+            <translation>Pie de página</translation>
+        </message>
+        <message>
+            <source>Move</source>
+            <translation>Mover</translation>
+        </message>
+        <message>
+            <source>Resize</source>
+            <translation>Cambiar tamaño</translation>
+        </message>
+        <message>
+            <source>Align</source>
+            <translation>Alinear</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvasView</name>
+        <message>
+            <source>Report page</source>
+            <translation>Página del informe</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDPropertyPanel</name>
+        <message>
+            <source>Properties</source>
+            <translation>Propiedades</translation>
+        </message>
+        <message>
+            <source>%1 items</source>
+            <translation>%1 elementos</translation>
+        </message>
+        <message>
+            <source>Text or expression</source>
+            <translation>Texto o expresión</translation>
+        </message>
+        <message>
+            <source>(several values)</source>
+            <translation>(varios valores)</translation>
+        </message>
+        <message>
+            <source>Header</source>
+            <translation>Cabecera</translation>
+        </message>
+        <message>
+            <source>Footer</source>
+            <translation>Pie</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>Y</source>
+            <translation>Y</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>Ancho</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>Alto</translation>
+        </message>
+        <message>
+            <source>Start x</source>
+            <translation>X inicial</translation>
+        </message>
+        <message>
+            <source>Start y</source>
+            <translation>Y inicial</translation>
+        </message>
+        <message>
+            <source>End x</source>
+            <translation>X final</translation>
+        </message>
+        <message>
+            <source>End y</source>
+            <translation>Y final</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>Fuente</translation>
+        </message>
+        <message>
+            <source>Font size</source>
+            <translation>Tamaño de fuente</translation>
+        </message>
+        <message>
+            <source>Bold</source>
+            <translation>Negrita</translation>
+        </message>
+        <message>
+            <source>Italic</source>
+            <translation>Cursiva</translation>
+        </message>
+        <message>
+            <source>Alignment</source>
+            <translation>Alineación</translation>
+        </message>
+        <message>
+            <source>Colour</source>
+            <translation>Color</translation>
+        </message>
+        <message>
+            <source>Fill</source>
+            <translation>Relleno</translation>
+        </message>
+        <message>
+            <source>Line width</source>
+            <translation>Grosor de línea</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>Origen</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Formato</translation>
+        </message>
+        <message>
+            <source>Decimals</source>
+            <translation>Decimales</translation>
+        </message>
+        <message>
+            <source>Date format</source>
+            <translation>Formato de fecha</translation>
+        </message>
+        <message>
+            <source>Print when</source>
+            <translation>Imprimir cuando</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Archivo</translation>
+        </message>
+        <message>
+            <source>Barcode type</source>
+            <translation>Tipo de código de barras</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Page size</source>
+            <translation>Tamaño de página</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>Orientación</translation>
+        </message>
+        <message>
+            <source>Left margin</source>
+            <translation>Margen izquierdo</translation>
+        </message>
+        <message>
+            <source>Top margin</source>
+            <translation>Margen superior</translation>
+        </message>
+        <message>
+            <source>Right margin</source>
+            <translation>Margen derecho</translation>
+        </message>
+        <message>
+            <source>Bottom margin</source>
+            <translation>Margen inferior</translation>
+        </message>
+        <message>
+            <source>Locale</source>
+            <translation>Configuración regional</translation>
+        </message>
+        <message>
+            <source>Id</source>
+            <translation>Id</translation>
+        </message>
+        <message>
+            <source>Data source</source>
+            <translation>Origen de datos</translation>
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation>Orden</translation>
+        </message>
+        <message>
+            <source>Page break when</source>
+            <translation>Salto de página cuando</translation>
+        </message>
+        <message>
+            <source>Expression</source>
+            <translation>Expresión</translation>
+        </message>
+        <message>
+            <source>Portrait</source>
+            <translation>Vertical</translation>
+        </message>
+        <message>
+            <source>Landscape</source>
+            <translation>Horizontal</translation>
+        </message>
+        <message>
+            <source>(as it comes)</source>
+            <translation>(tal cual)</translation>
+        </message>
+        <message>
+            <source>(by kind)</source>
+            <translation>(según el tipo)</translation>
+        </message>
+        <message>
+            <source> pt</source>
+            <translation> pt</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> mm</translation>
+        </message>
+        <message>
+            <source>Left</source>
+            <translation>Izquierda</translation>
+        </message>
+        <message>
+            <source>Centre</source>
+            <translation>Centro</translation>
+        </message>
+        <message>
+            <source>Right</source>
+            <translation>Derecha</translation>
+        </message>
+        <message>
+            <source>Top</source>
+            <translation>Arriba</translation>
+        </message>
+        <message>
+            <source>Middle</source>
+            <translation>En medio</translation>
+        </message>
+        <message>
+            <source>Bottom</source>
+            <translation>Abajo</translation>
+        </message>
+        <message>
+            <source>Horizontal alignment</source>
+            <translation>Alineación horizontal</translation>
+        </message>
+        <message>
+            <source>Vertical alignment</source>
+            <translation>Alineación vertical</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDDataPanel</name>
+        <message>
+            <source>Data</source>
+            <translation>Datos</translation>
+        </message>
+        <message>
+            <source>Data sources</source>
+            <translation>Orígenes de datos</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parámetros</translation>
+        </message>
+        <message>
+            <source>Variables</source>
+            <translation>Variables</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDRuler</name>
+        <message>
+            <source>Horizontal ruler</source>
+            <translation>Regla horizontal</translation>
+        </message>
+        <message>
+            <source>Vertical ruler</source>
+            <translation>Regla vertical</translation>
         </message>
     </context>
 </TS>

@@ -170,6 +170,206 @@ Do you want to save your changes?</source>
             <source>Page footer</source>
             <translation>页脚</translation>
         </message>
+        <message>
+            <source>Outline</source>
+            <translation>大纲</translation>
+        </message>
+        <message>
+            <source>Edit the report</source>
+            <translation>编辑报表</translation>
+        </message>
+        <message>
+            <source>Edit the text</source>
+            <translation>编辑文本</translation>
+        </message>
+        <message>
+            <source>Properties of %1</source>
+            <translation>%1 的属性</translation>
+        </message>
+        <message>
+            <source>Add %1</source>
+            <translation>添加 %1</translation>
+        </message>
+        <message>
+            <source>Add a group</source>
+            <translation>添加分组</translation>
+        </message>
+        <message>
+            <source>Add a detail</source>
+            <translation>添加明细</translation>
+        </message>
+        <message>
+            <source>Remove %1</source>
+            <translation>移除 %1</translation>
+        </message>
+        <message>
+            <source>Height of %1</source>
+            <translation>%1 的高度</translation>
+        </message>
+        <message>
+            <source>Move to %1</source>
+            <translation>移到 %1</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>删除</translation>
+        </message>
+        <message>
+            <source>Bring to front</source>
+            <translation>置于顶层</translation>
+        </message>
+        <message>
+            <source>Send to back</source>
+            <translation>置于底层</translation>
+        </message>
+        <message>
+            <source>Paste</source>
+            <translation>粘贴</translation>
+        </message>
+        <message>
+            <source>Duplicate</source>
+            <translation>复制一份</translation>
+        </message>
+        <message>
+            <source>Page</source>
+            <translation>页面</translation>
+        </message>
+        <message>
+            <source>Select</source>
+            <translation>选择</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>编辑</translation>
+        </message>
+        <message>
+            <source>Cut</source>
+            <translation>剪切</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>复制</translation>
+        </message>
+        <message>
+            <source>Select all in the band</source>
+            <translation>选择区段内全部</translation>
+        </message>
+        <message>
+            <source>Align</source>
+            <translation>对齐</translation>
+        </message>
+        <message>
+            <source>Align left edges</source>
+            <translation>左边缘对齐</translation>
+        </message>
+        <message>
+            <source>Align right edges</source>
+            <translation>右边缘对齐</translation>
+        </message>
+        <message>
+            <source>Align top edges</source>
+            <translation>上边缘对齐</translation>
+        </message>
+        <message>
+            <source>Align bottom edges</source>
+            <translation>下边缘对齐</translation>
+        </message>
+        <message>
+            <source>Align centres horizontally</source>
+            <translation>水平居中对齐</translation>
+        </message>
+        <message>
+            <source>Align centres vertically</source>
+            <translation>垂直居中对齐</translation>
+        </message>
+        <message>
+            <source>Same width</source>
+            <translation>相同宽度</translation>
+        </message>
+        <message>
+            <source>Same height</source>
+            <translation>相同高度</translation>
+        </message>
+        <message>
+            <source>Distribute horizontally</source>
+            <translation>水平分布</translation>
+        </message>
+        <message>
+            <source>Distribute vertically</source>
+            <translation>垂直分布</translation>
+        </message>
+        <message>
+            <source>Zoom in</source>
+            <translation>放大</translation>
+        </message>
+        <message>
+            <source>Zoom out</source>
+            <translation>缩小</translation>
+        </message>
+        <message>
+            <source>Fit width</source>
+            <translation>适合宽度</translation>
+        </message>
+        <message>
+            <source>Fit page</source>
+            <translation>适合页面</translation>
+        </message>
+        <message>
+            <source>Snap to grid</source>
+            <translation>对齐网格</translation>
+        </message>
+        <message>
+            <source>Grid step</source>
+            <translation>网格间距</translation>
+        </message>
+        <message>
+            <source>Set %1</source>
+            <translation>设置 %1</translation>
+        </message>
+        <message>
+            <source>the text</source>
+            <translation>文本</translation>
+        </message>
+        <message>
+            <source>Add fields</source>
+            <translation>添加字段</translation>
+        </message>
+        <message>
+            <source>Report header</source>
+            <translation>报表头</translation>
+        </message>
+        <message>
+            <source>Report footer</source>
+            <translation>报表尾</translation>
+        </message>
+        <message>
+            <source>Edit the data sources</source>
+            <translation>编辑数据源</translation>
+        </message>
+        <message>
+            <source>Edit the variables</source>
+            <translation>编辑变量</translation>
+        </message>
+        <message>
+            <source>Add the group's header</source>
+            <translation>添加分组页眉</translation>
+        </message>
+        <message>
+            <source>Add the group's footer</source>
+            <translation>添加分组页脚</translation>
+        </message>
+        <message>
+            <source>Remove the group's header</source>
+            <translation>删除分组页眉</translation>
+        </message>
+        <message>
+            <source>Remove the group's footer</source>
+            <translation>删除分组页脚</translation>
+        </message>
+        <message>
+            <source>Sections</source>
+            <translation>节</translation>
+        </message>
     </context>
     <context>
         <name>NCRDFieldPropDialog</name>
@@ -328,6 +528,50 @@ Do you want to save your changes?</source>
         <message>
             <source>Send by &amp;e-mail...</source>
             <translation>通过电子邮件发送(&amp;E)...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>编辑(&amp;E)</translation>
+        </message>
+        <message>
+            <source>&amp;Undo</source>
+            <translation>撤销(&amp;U)</translation>
+        </message>
+        <message>
+            <source>&amp;Redo</source>
+            <translation>重做(&amp;R)</translation>
+        </message>
+        <message>
+            <source>History</source>
+            <translation>历史</translation>
+        </message>
+        <message>
+            <source>&lt;opened&gt;</source>
+            <translation>&lt;已打开&gt;</translation>
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation>视图(&amp;V)</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>数据</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>属性</translation>
+        </message>
+        <message>
+            <source>Pre&amp;view</source>
+            <translation>预览(&amp;V)</translation>
+        </message>
+        <message>
+            <source>The report has no file to write the preview beside</source>
+            <translation>报表没有文件，无法在其旁边写入预览</translation>
+        </message>
+        <message>
+            <source>The preview was written to %1</source>
+            <translation>预览已写入 %1</translation>
         </message>
     </context>
     <context>
@@ -757,6 +1001,10 @@ Do you want to save your changes?</source>
             <source>Send by e-mail…</source>
             <translation>通过电子邮件发送…</translation>
         </message>
+        <message>
+            <source>Counting the pages…</source>
+            <translation>正在统计页数…</translation>
+        </message>
     </context>
     <context>
         <name>NCReportRecordingOutput</name>
@@ -1160,6 +1408,313 @@ Do you want to save your changes?</source>
         <message>
             <source>Sending to %1...</source>
             <translation>正在发送至 %1...</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvas</name>
+        <message>
+            <source>Page header</source>
+            <translation>页眉</translation>
+        </message>
+        <message>
+            <source>Report header</source>
+            <translation>报表头</translation>
+        </message>
+        <message>
+            <source>Group header</source>
+            <translation>组头</translation>
+        </message>
+        <message>
+            <source>Detail</source>
+            <translation>明细</translation>
+        </message>
+        <message>
+            <source>Group footer</source>
+            <translation>组尾</translation>
+        </message>
+        <message>
+            <source>Report footer</source>
+            <translation>报表尾</translation>
+        </message>
+        <message>
+            <source>Page footer</source>
+            <translation>页脚</translation>
+        </message>
+        <message>
+            <source>Move</source>
+            <translation>移动</translation>
+        </message>
+        <message>
+            <source>Resize</source>
+            <translation>调整大小</translation>
+        </message>
+        <message>
+            <source>Align</source>
+            <translation>对齐</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDCanvasView</name>
+        <message>
+            <source>Report page</source>
+            <translation>报表页面</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDPropertyPanel</name>
+        <message>
+            <source>Properties</source>
+            <translation>属性</translation>
+        </message>
+        <message>
+            <source>%1 items</source>
+            <translation>%1 个项目</translation>
+        </message>
+        <message>
+            <source>Text or expression</source>
+            <translation>文本或表达式</translation>
+        </message>
+        <message>
+            <source>(several values)</source>
+            <translation>(多个值)</translation>
+        </message>
+        <message>
+            <source>Header</source>
+            <translation>页眉</translation>
+        </message>
+        <message>
+            <source>Footer</source>
+            <translation>页脚</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>Y</source>
+            <translation>Y</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>宽度</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>高度</translation>
+        </message>
+        <message>
+            <source>Start x</source>
+            <translation>起点 x</translation>
+        </message>
+        <message>
+            <source>Start y</source>
+            <translation>起点 y</translation>
+        </message>
+        <message>
+            <source>End x</source>
+            <translation>终点 x</translation>
+        </message>
+        <message>
+            <source>End y</source>
+            <translation>终点 y</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>字体</translation>
+        </message>
+        <message>
+            <source>Font size</source>
+            <translation>字号</translation>
+        </message>
+        <message>
+            <source>Bold</source>
+            <translation>粗体</translation>
+        </message>
+        <message>
+            <source>Italic</source>
+            <translation>斜体</translation>
+        </message>
+        <message>
+            <source>Alignment</source>
+            <translation>对齐</translation>
+        </message>
+        <message>
+            <source>Colour</source>
+            <translation>颜色</translation>
+        </message>
+        <message>
+            <source>Fill</source>
+            <translation>填充</translation>
+        </message>
+        <message>
+            <source>Line width</source>
+            <translation>线宽</translation>
+        </message>
+        <message>
+            <source>Source</source>
+            <translation>来源</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>格式</translation>
+        </message>
+        <message>
+            <source>Decimals</source>
+            <translation>小数位数</translation>
+        </message>
+        <message>
+            <source>Date format</source>
+            <translation>日期格式</translation>
+        </message>
+        <message>
+            <source>Print when</source>
+            <translation>打印条件</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>文件</translation>
+        </message>
+        <message>
+            <source>Barcode type</source>
+            <translation>条码类型</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>名称</translation>
+        </message>
+        <message>
+            <source>Page size</source>
+            <translation>页面大小</translation>
+        </message>
+        <message>
+            <source>Orientation</source>
+            <translation>方向</translation>
+        </message>
+        <message>
+            <source>Left margin</source>
+            <translation>左边距</translation>
+        </message>
+        <message>
+            <source>Top margin</source>
+            <translation>上边距</translation>
+        </message>
+        <message>
+            <source>Right margin</source>
+            <translation>右边距</translation>
+        </message>
+        <message>
+            <source>Bottom margin</source>
+            <translation>下边距</translation>
+        </message>
+        <message>
+            <source>Locale</source>
+            <translation>区域设置</translation>
+        </message>
+        <message>
+            <source>Id</source>
+            <translation>标识</translation>
+        </message>
+        <message>
+            <source>Data source</source>
+            <translation>数据源</translation>
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation>排序</translation>
+        </message>
+        <message>
+            <source>Page break when</source>
+            <translation>分页条件</translation>
+        </message>
+        <message>
+            <source>Expression</source>
+            <translation>表达式</translation>
+        </message>
+        <message>
+            <source>Portrait</source>
+            <translation>纵向</translation>
+        </message>
+        <message>
+            <source>Landscape</source>
+            <translation>横向</translation>
+        </message>
+        <message>
+            <source>(as it comes)</source>
+            <translation>（原样）</translation>
+        </message>
+        <message>
+            <source>(by kind)</source>
+            <translation>（按类型）</translation>
+        </message>
+        <message>
+            <source> pt</source>
+            <translation> 磅</translation>
+        </message>
+        <message>
+            <source> mm</source>
+            <translation> 毫米</translation>
+        </message>
+        <message>
+            <source>Left</source>
+            <translation>左</translation>
+        </message>
+        <message>
+            <source>Centre</source>
+            <translation>居中</translation>
+        </message>
+        <message>
+            <source>Right</source>
+            <translation>右</translation>
+        </message>
+        <message>
+            <source>Top</source>
+            <translation>顶部</translation>
+        </message>
+        <message>
+            <source>Middle</source>
+            <translation>中部</translation>
+        </message>
+        <message>
+            <source>Bottom</source>
+            <translation>底部</translation>
+        </message>
+        <message>
+            <source>Horizontal alignment</source>
+            <translation>水平对齐</translation>
+        </message>
+        <message>
+            <source>Vertical alignment</source>
+            <translation>垂直对齐</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDDataPanel</name>
+        <message>
+            <source>Data</source>
+            <translation>数据</translation>
+        </message>
+        <message>
+            <source>Data sources</source>
+            <translation>数据源</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>参数</translation>
+        </message>
+        <message>
+            <source>Variables</source>
+            <translation>变量</translation>
+        </message>
+    </context>
+    <context>
+        <name>NCRDRuler</name>
+        <message>
+            <source>Horizontal ruler</source>
+            <translation>水平标尺</translation>
+        </message>
+        <message>
+            <source>Vertical ruler</source>
+            <translation>垂直标尺</translation>
         </message>
     </context>
 </TS>

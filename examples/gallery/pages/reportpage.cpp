@@ -4,13 +4,18 @@
 // table and run again as the table is edited, a button that prints it to PDF, and the report
 // designer opened on the sample report.
 #include "gallerypage.h"
+#include "reportpage.h"
 
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 #include <Mirokit/ZCNCReportDatasourceControl.h>
 #include <Mirokit/ZCNCReportDesigner.h>
 #include <Mirokit/ZCNCReportFieldEditControl.h>
 
+#include <ncrdcanvas.h>
+#include <ncrdcanvasview.h>
+#include <ncrddocument.h>
 #include <ncrdgraphpropdialog.h>
+#include <ncrdmainwindow.h>
 #include <ncreport.h>
 #include <ncreportpreviewwindow.h>
 
@@ -26,8 +31,11 @@
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <memory>
 
 
 namespace {
@@ -220,5 +228,33 @@ QWidget* createReportPage()
 }
 
 } // namespace
+
+bool writeReportDesignerScreenshots(const std::function<bool(QWidget&, const QString&)>& save)
+{
+    QTemporaryDir directory;
+    const QString fileName = directory.filePath(QStringLiteral("ventas.xml"));
+    QFile file(fileName);
+    if (!directory.isValid() || !file.open(QIODevice::WriteOnly) || file.write(sampleReport) < 0)
+        return false;
+    file.close();
+    QStandardItemModel* sales = createSales(nullptr);
+    const std::unique_ptr<QStandardItemModel> salesOwner(sales);
+    GalleryDesigner designer(sales);
+    designer.SetArgumento(fileName);
+    const std::unique_ptr<NCRDMainWindow> window(designer.CreateMainWindow(nullptr));
+    designer.ActualizaModelosDataSources();
+    window->resize(1400, 900);
+    window->show();
+    NCRDDocument* document = window->activeDocument();
+    if (!document)
+        return false;
+    const QDomElement detail = document->xml().documentElement().firstChildElement(QStringLiteral("detail"));
+    document->canvas()->selectElements({detail.firstChildElement(QStringLiteral("field"))});
+    document->canvasView()->setZoom(100);
+    if (!save(*window, QStringLiteral("informes-disenador-100.png")))
+        return false;
+    document->canvasView()->fitPage();
+    return save(*window, QStringLiteral("informes-disenador-pagina.png"));
+}
 
 MIROKIT_GALLERY_PAGE(100, "Informes", createReportPage);
