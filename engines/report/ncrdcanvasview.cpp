@@ -2,6 +2,7 @@
 
 #include "ncrdcanvas.h"
 #include "ncrdruler.h"
+#include "ncreportwheelsteps_p.h"
 
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -13,7 +14,6 @@
 namespace {
 
 const int zoomSteps[] = {25, 33, 50, 67, 75, 100, 125, 150, 200, 300, 400};
-constexpr int wheelStep = 120;  // eighths of a degree: one notch of a mouse wheel
 
 } // namespace
 
@@ -21,6 +21,7 @@ NCRDCanvasView::NCRDCanvasView(NCRDCanvas* canvas, QWidget* parent)
     : QGraphicsView(canvas, parent)
     , m_topRuler(new NCRDRuler(Qt::Horizontal, this))
     , m_leftRuler(new NCRDRuler(Qt::Vertical, this))
+    , m_wheel(std::make_unique<NCReportWheelSteps>())
 {
     setObjectName(QStringLiteral("canvasView"));
     setAccessibleName(tr("Report page"));
@@ -103,11 +104,8 @@ void NCRDCanvasView::wheelEvent(QWheelEvent* event)
         QGraphicsView::wheelEvent(event);
         return;
     }
-    // Zooms under the pointer, one step a notch; what remains of a touchpad's small deltas waits
-    // for the next event.
-    m_wheelRemainder += event->angleDelta().y();
-    const int steps = m_wheelRemainder / wheelStep;
-    m_wheelRemainder -= steps * wheelStep;
+    // One zoom step a notch (120 eighths of a degree).
+    const int steps = m_wheel->steps(event->angleDelta().y(), 1, 120);
     for (int i = 0; i < qAbs(steps); ++i) {
         if (steps > 0)
             zoomIn();

@@ -4,8 +4,11 @@
 
 #include <QGraphicsView>
 
+#include <memory>
+
 class NCRDCanvas;
 class NCRDRuler;
+class NCReportWheelSteps;
 
 /*!
     Shows a report's canvas at a zoom of 25 to 400 % of its real size on the screen, with rulers
@@ -54,8 +57,8 @@ private:
     int zoomFor(qreal length, int pixels) const;
 
     int m_zoom = 100;
-    // Wheel eighths of a degree not yet turned into a step (touchpads send small deltas).
-    int m_wheelRemainder = 0;
     NCRDRuler* m_topRuler;
     NCRDRuler* m_leftRuler;
+    // Turns Ctrl+wheel rotation into zoom steps, keeping a touchpad's small deltas.
+    std::unique_ptr<NCReportWheelSteps> m_wheel;
 };
