@@ -80,7 +80,12 @@ void NCRDMainWindow::showDocument(NCRDDocument* document)
     m_propertyPanel->setDocument(document);
 }
 
-NCRDMainWindow::~NCRDMainWindow() = default;
+NCRDMainWindow::~NCRDMainWindow()
+{
+    // QWidget closes the MDI area's windows after this object is gone, and each close activates
+    // another window: that signal must not reach a half-destroyed main window.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
 
 void NCRDMainWindow::createActions()
 {
