@@ -42,7 +42,8 @@ const QColor gridColor(0xb8, 0xc2, 0xcc);
 const QColor selectionColor(0x19, 0x76, 0xd2);
 const QColor guideColor(0xe9, 0x1e, 0x63);
 
-struct BandSpec {
+// A band to show: the section's element in the file, the section as the engine read it, its label.
+struct BandEntry {
     QDomElement element;
     const NCReportSection* section;
     QString label;
@@ -55,9 +56,9 @@ QString withId(const QString& kind, const QDomElement& element)
 }
 
 // The sections of the report in the order they print, each with its element and its reading.
-QVector<BandSpec> bandsInPrintOrder(const QDomElement& report, const NCReportDef& def)
+QVector<BandEntry> bandsInPrintOrder(const QDomElement& report, const NCReportDef& def)
 {
-    QVector<BandSpec> bands;
+    QVector<BandEntry> bands;
     const auto add = [&](const QDomElement& element, const NCReportSection& section, const QString& label) {
         if (!element.isNull())
             bands.append({element, &section, label});
@@ -180,21 +181,21 @@ void NCRDCanvas::rebuild()
     m_pageRect = QRectF(QPointF(0, 0), m_paperSize);
     m_printableRect = m_pageRect.marginsRemoved(margins);
     const qreal width = qMax<qreal>(0, m_printableRect.width());
-    for (const BandSpec& spec : bandsInPrintOrder(m_document->xml().documentElement(), *def)) {
-        auto* band = new NCRDBandItem(spec.element, spec.label, width, spec.section->height);
+    for (const BandEntry& entry : bandsInPrintOrder(m_document->xml().documentElement(), *def)) {
+        auto* band = new NCRDBandItem(entry.element, entry.label, width, entry.section->height);
         m_bands.append(band);
         int index = 0;
-        for (QDomElement element = spec.element.firstChildElement(); !element.isNull();
+        for (QDomElement element = entry.element.firstChildElement(); !element.isNull();
              element = element.nextSiblingElement()) {
             if (!isItemTag(element.tagName()))
                 continue;
-            if (index >= spec.section->items.size())
+            if (index >= entry.section->items.size())
                 break;
-            m_items.append(new NCRDCanvasItem(element, spec.section->items.at(index++), band, m_painter.get()));
+            m_items.append(new NCRDCanvasItem(element, entry.section->items.at(index++), band, m_painter.get()));
         }
         // With its items: the scene takes in the whole band at once.
         addItem(band);
-        if (spec.element == lastBand)
+        if (entry.element == lastBand)
             m_lastBand = band;
     }
     layoutBands();
