@@ -161,6 +161,9 @@ NCRDDocument::NCRDDocument(QWidget* parent)
     m_tree->setAccessibleName(tr("Outline"));
     m_tree->setHeaderLabels({tr("Section or item"), tr("Text")});
     m_tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Measuring every row of a report of thousands of items would cost more than opening it:
+    // the columns fit the rows in sight.
+    m_tree->header()->setResizeContentsPrecision(0);
     m_tree->setUniformRowHeights(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -239,7 +242,7 @@ bool NCRDDocument::openFile(const QString& fileName)
         return fail({fileName, 0, tr("Cannot read the file: %1").arg(file.errorString())});
     QDomDocument xml;
     NCReportError error;
-    // The engine reads the file's own bytes: the DOM holds the same, and its lines are the file's.
+    // The file's bytes are kept for the lines of an error the engine finds.
     const QByteArray source = file.readAll();
     if (!NCRDReportXml::read(source, xml, error))
         return fail({fileName, error.line, error.message});
@@ -264,11 +267,10 @@ bool NCRDDocument::load(const QDomDocument& xml, const QString& fileName, const 
     return true;
 }
 
-std::unique_ptr<NCReport> NCRDDocument::newReport(const QByteArray& source) const
+std::unique_ptr<NCReport> NCRDDocument::newReport() const
 {
     auto report = std::make_unique<NCReport>();
     report->setCustomDataSourceProvider(m_provider);
-    report->setReportSource(source);
     // Item models the host gave the report stay with the document.
     if (m_report) {
         const auto models = m_report->itemModels();
@@ -280,9 +282,17 @@ std::unique_ptr<NCReport> NCRDDocument::newReport(const QByteArray& source) cons
 
 bool NCRDDocument::readReport(const QDomDocument& xml, const QString& fileName, const QByteArray& source)
 {
-    std::unique_ptr<NCReport> report = newReport(source.isNull() ? NCRDReportXml::write(xml) : source);
-    if (!report->load())
+    std::unique_ptr<NCReport> report = newReport();
+    // The engine reads the document parsed already rather than parsing its text again.
+    report->setReportDocument(xml);
+    if (!report->load()) {
+        // A document keeps no lines: the file's text, where there is one, tells the line.
+        if (!source.isNull()) {
+            report->setReportSource(source);
+            report->load();
+        }
         return fail({fileName, report->error().line, report->error().message});
+    }
     report->reportDef()->setFileName(fileName);
     // The zint folder is the window's, given once when the document opened.
     if (m_report)
@@ -298,7 +308,9 @@ std::unique_ptr<NCReport> NCRDDocument::reportCopy() const
     const NCReport* current = report();
     if (!current)
         return nullptr;
-    std::unique_ptr<NCReport> copy = newReport(NCRDReportXml::write(m_xml));
+    std::unique_ptr<NCReport> copy = newReport();
+    // Its own text rather than the document, which the copy would share with later edits.
+    copy->setReportSource(NCRDReportXml::write(m_xml));
     // What the document's report read, the copy reads too.
     if (!copy->load())
         return nullptr;
@@ -377,34 +389,34 @@ void NCRDDocument::fillTree()
     const QSignalBlocker blocker(m_tree);
     m_tree->clear();
     m_elements.clear();
-    // Sections nest (groups inside details, headers inside groups); items are their leaves. The
-    // rows are built apart and given to the tree at once: one insertion rather than one a row.
-    QList<QTreeWidgetItem*> topLevel;
-    std::function<void(const QDomElement&, QTreeWidgetItem*)> add = [&](const QDomElement& parent,
-                                                                        QTreeWidgetItem* parentRow) {
-        for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-            const QString tag = e.tagName();
-            if (!isSection(tag) && !isItem(tag))
-                continue;
-            auto* row = new QTreeWidgetItem;
-            if (parentRow)
-                parentRow->addChild(row);
-            else
-                topLevel.append(row);
-            const QString id = e.attribute(QStringLiteral("id"));
-            row->setText(0, id.isEmpty() ? tag : tag + QLatin1Char(' ') + id);
-            m_elements.insert(row, e);
-            if (isItem(tag) && tag != QLatin1String("line") && tag != QLatin1String("rectangle")) {
-                row->setText(1, itemText(e));
-                row->setFlags(row->flags() | Qt::ItemIsEditable);
-            }
-            add(e, row);
-        }
-    };
-    add(m_xml.documentElement(), nullptr);
-    m_tree->addTopLevelItems(topLevel);
+    // The rows are built apart and given to the tree at once: one insertion rather than one a row.
+    m_tree->addTopLevelItems(outlineRows(m_xml.documentElement()));
     m_tree->expandAll();
     updateActions();
+}
+
+QList<QTreeWidgetItem*> NCRDDocument::outlineRows(const QDomElement& parent)
+{
+    // Sections nest (groups inside details, headers inside groups); items are their leaves.
+    QList<QTreeWidgetItem*> rows;
+    for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        const QString tag = e.tagName();
+        const bool item = isItem(tag);
+        if (!item && !isSection(tag))
+            continue;
+        const QString id = e.attribute(QStringLiteral("id"));
+        QStringList texts{id.isEmpty() ? tag : tag + QLatin1Char(' ') + id};
+        const bool editable = item && tag != QLatin1String("line") && tag != QLatin1String("rectangle");
+        if (editable)
+            texts.append(itemText(e));
+        auto* row = new QTreeWidgetItem(texts);
+        if (editable)
+            row->setFlags(row->flags() | Qt::ItemIsEditable);
+        m_elements.insert(row, e);
+        row->addChildren(outlineRows(e));
+        rows.append(row);
+    }
+    return rows;
 }
 
 void NCRDDocument::itemTextEdited(QTreeWidgetItem* row, int column)

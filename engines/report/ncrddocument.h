@@ -184,15 +184,16 @@ private:
     void syncSelectionFromCanvas();
     void syncSelectionFromTree();
     bool insertItems(const QList<QDomElement>& items, QDomElement section, const QPointF& offset, const QString& text);
-    // A report over `source` with the document's provider and item models, not read yet.
-    std::unique_ptr<NCReport> newReport(const QByteArray& source) const;
+    // A report with the document's provider and item models, given nothing to read yet.
+    std::unique_ptr<NCReport> newReport() const;
     // `source`, when given, is the file `xml` was read from.
     bool load(const QDomDocument& xml, const QString& fileName, const QByteArray& source = QByteArray());
-    // Reads the report from `xml` (or from `source`, the same as text); the document's report is
-    // kept when the engine refuses it.
+    // Reads the report from `xml`; `source`, the same as text, gives the line of an error. The
+    // document's report is kept when the engine refuses it.
     bool readReport(const QDomDocument& xml, const QString& fileName, const QByteArray& source = QByteArray());
     bool fail(const NCReportError& error);
     void fillTree();
+    QList<QTreeWidgetItem*> outlineRows(const QDomElement& parent);
     void itemTextEdited(QTreeWidgetItem* row, int column);
     void createToolBar(QLayout* layout);
     void updateActions();

@@ -24,6 +24,33 @@ void dropLayout(QDomElement& element)
     }
 }
 
+// One QString a name, shared by every element and attribute that bears it: a report repeats a
+// few dozen names thousands of times, mostly in the same order, so the search starts after the
+// name found last.
+class NameTable
+{
+public:
+    // A QStringRef under Qt 5, a QStringView under Qt 6.
+    template<typename Name>
+    QString operator()(const Name& name)
+    {
+        for (int i = 0; i < m_names.size(); ++i) {
+            const int index = (m_next + i) % m_names.size();
+            if (name == m_names.at(index)) {
+                m_next = index + 1;
+                return m_names.at(index);
+            }
+        }
+        m_names.append(name.toString());
+        m_next = 0;
+        return m_names.constLast();
+    }
+
+private:
+    QVector<QString> m_names;
+    int m_next = 0;
+};
+
 } // namespace
 
 bool NCRDReportXml::read(const QByteArray& xml, QDomDocument& document, NCReportError& error)
@@ -43,15 +70,17 @@ bool NCRDReportXml::read(const QByteArray& xml, QDomDocument& document, NCReport
             append(read.createTextNode(blank));
         blank.clear();
     };
+    NameTable names;
     QXmlStreamReader reader(xml);
     reader.setNamespaceProcessing(false);
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
             blank.clear();
-            QDomElement element = read.createElement(reader.qualifiedName().toString());
-            for (const QXmlStreamAttribute& attribute : reader.attributes())
-                element.setAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
+            QDomElement element = read.createElement(names(reader.qualifiedName()));
+            const QXmlStreamAttributes attributes = reader.attributes();
+            for (const QXmlStreamAttribute& attribute : attributes)
+                element.setAttribute(names(attribute.qualifiedName()), attribute.value().toString());
             parent = append(element);
             break;
         }

@@ -29,12 +29,21 @@ void NCReport::setReportFile(const QString& fileName)
 {
     m_reportFile = fileName;
     m_reportSource.clear();
+    m_reportDocument = QDomDocument();
 }
 
 void NCReport::setReportSource(const QByteArray& xml)
 {
     m_reportSource = xml;
     m_reportFile.clear();
+    m_reportDocument = QDomDocument();
+}
+
+void NCReport::setReportDocument(const QDomDocument& xml)
+{
+    m_reportDocument = xml;
+    m_reportFile.clear();
+    m_reportSource.clear();
 }
 
 bool NCReport::fail(const QString& message)
@@ -46,7 +55,13 @@ bool NCReport::fail(const QString& message)
 bool NCReport::readDefinition(NCReportDef* def, NCReportError* error) const
 {
     NCReportXMLDefReader reader(m_provider);
-    const bool ok = m_reportFile.isEmpty() ? reader.read(m_reportSource, def) : reader.readFile(m_reportFile, def);
+    bool ok = false;
+    if (!m_reportFile.isEmpty())
+        ok = reader.readFile(m_reportFile, def);
+    else if (!m_reportDocument.isNull())
+        ok = reader.read(m_reportDocument, def);
+    else
+        ok = reader.read(m_reportSource, def);
     if (error)
         *error = reader.error();
     return ok;
@@ -55,7 +70,7 @@ bool NCReport::readDefinition(NCReportDef* def, NCReportError* error) const
 bool NCReport::load()
 {
     m_error = NCReportError();
-    if (m_reportFile.isEmpty() && m_reportSource.isEmpty())
+    if (m_reportFile.isEmpty() && m_reportSource.isEmpty() && m_reportDocument.isNull())
         return fail(tr("No report file or report text is given"));
     // The models first: the reader checks a sort against the columns of a registered model.
     auto def = std::make_unique<NCReportDef>();

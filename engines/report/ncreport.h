@@ -5,6 +5,7 @@
 #include "ncreporterror.h"
 
 #include <QAbstractItemModel>
+#include <QDomDocument>
 #include <QHash>
 #include <QImage>
 #include <QObject>
@@ -40,8 +41,11 @@ public:
 
     void setReportFile(const QString& fileName);
     QString reportFile() const { return m_reportFile; }
-    // XML text in place of a file; setting either forgets the other.
+    // XML text in place of a file; setting any of the three forgets the others.
     void setReportSource(const QByteArray& xml);
+    // A document parsed already, which load() reads without parsing its text again; the report
+    // shares it, so a change made to it before load() is read. Its errors name no line.
+    void setReportDocument(const QDomDocument& xml);
 
     // Reads the definition; on failure the previous one stays and error() says why.
     bool load();
@@ -97,6 +101,7 @@ private:
     void useProviderEvaluator();
 
     QString m_reportFile;
+    QDomDocument m_reportDocument;
     QByteArray m_reportSource;
     std::unique_ptr<NCReportDef> m_def;
     QPointer<NCReportCustomDSProvider> m_provider;

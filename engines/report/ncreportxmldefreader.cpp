@@ -6,6 +6,7 @@
 #include "ncreportsqldatasource.h"
 #include "ncreportstringlistdatasource.h"
 
+#include <QDomDocument>
 #include <QFile>
 #include <QPageSize>
 #include <QSet>
@@ -42,12 +43,101 @@ int indexOfName(const char* const (&names)[N], QStringView name)
     return -1;
 }
 
+// Walks a definition already parsed into a DOM with the calls the parser makes of a
+// QXmlStreamReader, so that one parser reads both. A DOM keeps no lines: its errors name none.
+class DomDefinitionReader
+{
+public:
+    // An attribute's value, null where the element has no such attribute (as a stream's is).
+    class Value : public QString
+    {
+    public:
+        Value() = default;
+        explicit Value(const QString& text)
+            : QString(text.isNull() ? QString(QLatin1String("")) : text)
+        {
+        }
+        QString toString() const { return *this; }
+    };
+
+    class Attributes
+    {
+    public:
+        explicit Attributes(const QDomElement& element)
+            : m_element(element)
+        {
+        }
+        Value value(const QString& name) const
+        {
+            return m_element.hasAttribute(name) ? Value(m_element.attribute(name)) : Value();
+        }
+
+    private:
+        QDomElement m_element;
+    };
+
+    explicit DomDefinitionReader(const QDomDocument& document)
+        : m_node(document)
+    {
+    }
+
+    // As QXmlStreamReader's: into the current element when at its start, on to the next
+    // sibling when at its end; false at the end of the element that holds them.
+    bool readNextStartElement()
+    {
+        if (!m_error.isEmpty())
+            return false;
+        const QDomElement next = m_atEnd ? m_node.nextSiblingElement() : m_node.firstChildElement();
+        if (!next.isNull()) {
+            m_node = next;
+            m_atEnd = false;
+            return true;
+        }
+        if (m_atEnd)
+            m_node = m_node.parentNode();
+        m_atEnd = true;
+        return false;
+    }
+
+    QString name() const { return m_node.toElement().tagName(); }
+    Attributes attributes() const { return Attributes(m_node.toElement()); }
+
+    // The text and CDATA within the current element; comments are skipped, and an element
+    // within is an error, as a stream reader's defaults have them.
+    QString readElementText()
+    {
+        QString text;
+        for (QDomNode child = m_node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+            if (child.isElement()) {
+                m_error = QCoreApplication::translate("QXmlStream", "Expected character data.");
+                return QString();
+            }
+            if (child.isText())
+                text += child.nodeValue();
+        }
+        m_atEnd = true;
+        return text;
+    }
+
+    void skipCurrentElement() { m_atEnd = true; }
+    qint64 lineNumber() const { return 0; }
+    bool hasError() const { return !m_error.isEmpty(); }
+    QString errorString() const { return m_error; }
+
+private:
+    QDomNode m_node;
+    // At the end of m_node rather than at its start.
+    bool m_atEnd = false;
+    QString m_error;
+};
+
 } // namespace
 
+template<class Reader>
 class NCReportXMLDefReader::Parser
 {
 public:
-    Parser(QXmlStreamReader& xml, NCReportDef* def, NCReportCustomDSProvider* provider)
+    Parser(Reader& xml, NCReportDef* def, NCReportCustomDSProvider* provider)
         : xml(xml)
         , def(def)
         , provider(provider)
@@ -549,7 +639,7 @@ private:
         return columns;
     }
 
-    QXmlStreamReader& xml;
+    Reader& xml;
     NCReportDef* def;
     NCReportCustomDSProvider* provider;
     QSet<QString> groupIds;
@@ -577,10 +667,22 @@ bool NCReportXMLDefReader::readFile(const QString& fileName, NCReportDef* def)
 
 bool NCReportXMLDefReader::read(const QByteArray& xml, NCReportDef* def, const QString& fileName)
 {
+    QXmlStreamReader reader(xml);
+    return parse(reader, def, fileName);
+}
+
+bool NCReportXMLDefReader::read(const QDomDocument& xml, NCReportDef* def, const QString& fileName)
+{
+    DomDefinitionReader reader(xml);
+    return parse(reader, def, fileName);
+}
+
+template<class Reader>
+bool NCReportXMLDefReader::parse(Reader& reader, NCReportDef* def, const QString& fileName)
+{
     m_error = NCReportError();
     NCReportCustomDSProvider defaultProvider;
-    QXmlStreamReader reader(xml);
-    Parser parser(reader, def, m_provider ? m_provider.data() : &defaultProvider);
+    Parser<Reader> parser(reader, def, m_provider ? m_provider.data() : &defaultProvider);
     if (parser.parse()) {
         def->setFileName(fileName);
         return true;

@@ -7,7 +7,7 @@
 #include <QPointer>
 
 class NCReportDef;
-class QXmlStreamReader;
+class QDomDocument;
 
 /*!
     Reads a report definition from the engine's XML format (see README.md) into an empty
@@ -27,11 +27,17 @@ public:
     bool readFile(const QString& fileName, NCReportDef* def);
     // `fileName` only names the source in errors.
     bool read(const QByteArray& xml, NCReportDef* def, const QString& fileName = QString());
+    // The same from a document parsed already, which is not read again; it keeps no lines, so
+    // its errors name none.
+    bool read(const QDomDocument& xml, NCReportDef* def, const QString& fileName = QString());
 
     NCReportError error() const { return m_error; }
 
 private:
+    template<class Reader>
     class Parser;
+    template<class Reader>
+    bool parse(Reader& reader, NCReportDef* def, const QString& fileName);
 
     QPointer<NCReportCustomDSProvider> m_provider;
     NCReportError m_error;

@@ -1,7 +1,8 @@
 // Random report files through the loader: it accepts a definition whole or says where it stops
 // (a line inside the file), never keeps half of one; accepted definitions are run to small
 // images, with every data source the loader created, and previewed within a budget. The
-// designer's reading and writing of the same file give back what they read, in any encoding.
+// designer's reading and writing of the same file give back what they read, in any encoding, and
+// the loader reading the designer's parsed document stops where it stops on the text.
 #include <Mirokit/ZCNCReportCustomDSProvider.h>
 #include <Mirokit/ZCNCReportEvaluator.h>
 
@@ -47,7 +48,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     report.addItemModel(QStringLiteral("m"), &model);
     report.setReportSource(xml);
     NCReportDef* before = report.reportDef();
-    if (!report.load()) {
+    const bool loaded = report.load();
+    if (!document.isNull()) {
+        NCReport fromDocument;
+        fromDocument.setCustomDataSourceProvider(&provider);
+        fromDocument.addItemModel(QStringLiteral("m"), &model);
+        fromDocument.setReportDocument(document);
+        if (fromDocument.load() != loaded || fromDocument.error().message != report.error().message)
+            std::abort();
+    }
+    if (!loaded) {
         // XML ends a line at "\n", "\r\n" and a lone "\r".
         const qint64 lines = xml.count('\n') + xml.count('\r') - xml.count("\r\n") + 1;
         if (report.reportDef() != before || report.error().message.isEmpty() || report.error().line < 0

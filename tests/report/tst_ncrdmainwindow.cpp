@@ -142,6 +142,19 @@ private Q_SLOTS:
         QVERIFY(!window.openReportFile(m_dir.filePath(QStringLiteral("no-existe.xml"))));
     }
 
+    // The designer's engine reads the parsed document, which keeps no lines; the error still
+    // names the line of the file.
+    void aRefusedReportNamesTheLineOfItsFault()
+    {
+        const QByteArray xml = report(clientes, QStringLiteral("\n\n<field x=\"abc\" y=\"0\" width=\"1\" height=\"1\"/>"));
+        const int line = xml.left(xml.indexOf("abc")).count('\n') + 1;
+        const QString fileName = writeReport(m_dir, xml);
+        NCRDDocument document;
+        QVERIFY(!document.openFile(fileName));
+        QCOMPARE(document.errorString(),
+                 QStringLiteral("%1:%2: The attribute x is not a valid number: abc").arg(fileName).arg(line));
+    }
+
     void reportHeaderAndFooterAreSectionsOfTheTree()
     {
         const QString fileName = writeReport(

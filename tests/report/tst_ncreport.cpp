@@ -2,6 +2,7 @@
 #include "mirokittest.h"
 #include "reporttest.h"
 
+#include <ncrdreportxml.h>
 #include <ncreport.h>
 #include <ncreportdef.h>
 #include <ncreportevaluator.h>
@@ -159,6 +160,9 @@ void TestNCReport::loadingStopsAtTheFirstFault_data()
     QTest::newRow("a delimiter of two characters")
         << QByteArray("<report><datasources><datasource id=\"a\" type=\"3\" delimiter=\";;\"/></datasources></report>")
         << 1 << "The delimiter must be one character: ;;";
+    QTest::newRow("an element inside an item's text")
+        << report(stringList, QStringLiteral("<label x=\"0\" y=\"0\" width=\"1\" height=\"1\">a<b/></label>")) << 4
+        << "Expected character data.";
     QTest::newRow("an unknown colour")
         << report(stringList, QStringLiteral("<label x=\"0\" y=\"0\" width=\"1\" height=\"1\" color=\"rojo\"/>")) << 4
         << "The attribute color is not a colour: rojo";
@@ -208,6 +212,17 @@ void TestNCReport::loadingStopsAtTheFirstFault()
     // Nothing half-read replaces what was loaded before.
     QCOMPARE(report.reportDef(), loaded);
     QCOMPARE(report.reportName(), QStringLiteral("Prueba"));
+
+    // A document parsed already stops at the same fault, which it cannot place on a line.
+    QDomDocument document;
+    NCReportError parseError;
+    if (xml.isEmpty() || !NCRDReportXml::read(xml, document, parseError))
+        return;
+    report.setReportDocument(document);
+    QVERIFY(!report.load());
+    QCOMPARE(report.error().message, message);
+    QCOMPARE(report.error().line, 0);
+    QCOMPARE(report.reportDef(), loaded);
 }
 
 void TestNCReport::definitionReadsEveryPart()
@@ -225,47 +240,56 @@ void TestNCReport::definitionReadsEveryPart()
                            "<header height=\"4\"/><footer height=\"3\"/></group>"
                            "<barcode x=\"0\" y=\"0\" width=\"30\" height=\"5\" barcodeType=\"0\">$D{m.b}</barcode>"
                            "</detail></report>";
-    NCReport report;
-    report.setReportSource(xml);
-    QVERIFY2(report.load(), qPrintable(report.error().toString()));
-    const NCReportDef* def = report.reportDef();
-    QCOMPARE(def->reportName(), QStringLiteral("Ventas"));
-    QCOMPARE(def->pageLayout().pageSize().id(), QPageSize::A5);
-    QCOMPARE(def->pageLayout().orientation(), QPageLayout::Landscape);
-    QCOMPARE(def->pageLayout().margins().left(), 5.0);
+    // From its text, and from a document parsed already.
+    for (const bool parsed : {false, true}) {
+        NCReport report;
+        QDomDocument document;
+        NCReportError parseError;
+        QVERIFY(NCRDReportXml::read(xml, document, parseError));
+        if (parsed)
+            report.setReportDocument(document);
+        else
+            report.setReportSource(xml);
+        QVERIFY2(report.load(), qPrintable(report.error().toString()));
+        const NCReportDef* def = report.reportDef();
+        QCOMPARE(def->reportName(), QStringLiteral("Ventas"));
+        QCOMPARE(def->pageLayout().pageSize().id(), QPageSize::A5);
+        QCOMPARE(def->pageLayout().orientation(), QPageLayout::Landscape);
+        QCOMPARE(def->pageLayout().margins().left(), 5.0);
 
-    const QStringList classes{"NCReportSqlDataSource", "NCReportTextDataSource", "NCReportXMLDataSource",
-                              "NCReportStringListDataSource", "NCReportItemModelDataSource"};
-    QCOMPARE(def->dataSources().size(), classes.size());
-    for (int type = 0; type < classes.size(); ++type) {
-        QCOMPARE(def->dataSources().at(type)->metaObject()->className(), classes.at(type));
-        QCOMPARE(int(def->dataSources().at(type)->dataSourceType()), type);
+        const QStringList classes{"NCReportSqlDataSource", "NCReportTextDataSource", "NCReportXMLDataSource",
+                                  "NCReportStringListDataSource", "NCReportItemModelDataSource"};
+        QCOMPARE(def->dataSources().size(), classes.size());
+        for (int type = 0; type < classes.size(); ++type) {
+            QCOMPARE(def->dataSources().at(type)->metaObject()->className(), classes.at(type));
+            QCOMPARE(int(def->dataSources().at(type)->dataSourceType()), type);
+        }
+        auto* model = qobject_cast<NCReportItemModelDataSource*>(def->dataSource(QStringLiteral("m")));
+        QCOMPARE(model->itemModelId(), QStringLiteral("clientes"));
+        QCOMPARE(model->parentReference(), QStringLiteral("$D{s.dwDir}"));
+        QCOMPARE(qobject_cast<NCReportSqlDataSource*>(def->dataSources().at(0))->source(), QStringLiteral("SELECT 1"));
+
+        QCOMPARE(def->parameters().value(QStringLiteral("p")).toString(), QStringLiteral("7"));
+        QCOMPARE(def->variables().at(0).function, NCReportVariable::Count);
+        const NCReportItem& title = def->pageHeader().items.at(0);
+        QCOMPARE(title.text, QStringLiteral("Título"));
+        QVERIFY(title.bold);
+        QCOMPARE(title.alignment, Qt::AlignRight | Qt::AlignBottom);
+        const NCReportDetail& detail = def->details().at(0);
+        QCOMPARE(detail.groups.at(0).expression, QStringLiteral("$D{m.a}"));
+        QCOMPARE(detail.groups.at(0).footer.height, 3.0);
+        QCOMPARE(detail.section.items.at(0).type, NCReportItem::Barcode);
+        QCOMPARE(detail.section.items.at(0).sourceType, NCReportItem::Template);
+        QCOMPARE(detail.section.items.at(0).barcodeType, 0);
+
+        // A model registered before or after loading reaches the item-model source.
+        QStandardItemModel clientes;
+        report.addItemModel(QStringLiteral("clientes"), &clientes);
+        QCOMPARE(model->itemModel(), &clientes);
+        QVERIFY(report.load());
+        auto* reloaded = qobject_cast<NCReportItemModelDataSource*>(report.reportDef()->dataSource(QStringLiteral("m")));
+        QCOMPARE(reloaded->itemModel(), &clientes);
     }
-    auto* model = qobject_cast<NCReportItemModelDataSource*>(def->dataSource(QStringLiteral("m")));
-    QCOMPARE(model->itemModelId(), QStringLiteral("clientes"));
-    QCOMPARE(model->parentReference(), QStringLiteral("$D{s.dwDir}"));
-    QCOMPARE(qobject_cast<NCReportSqlDataSource*>(def->dataSources().at(0))->source(), QStringLiteral("SELECT 1"));
-
-    QCOMPARE(def->parameters().value(QStringLiteral("p")).toString(), QStringLiteral("7"));
-    QCOMPARE(def->variables().at(0).function, NCReportVariable::Count);
-    const NCReportItem& title = def->pageHeader().items.at(0);
-    QCOMPARE(title.text, QStringLiteral("Título"));
-    QVERIFY(title.bold);
-    QCOMPARE(title.alignment, Qt::AlignRight | Qt::AlignBottom);
-    const NCReportDetail& detail = def->details().at(0);
-    QCOMPARE(detail.groups.at(0).expression, QStringLiteral("$D{m.a}"));
-    QCOMPARE(detail.groups.at(0).footer.height, 3.0);
-    QCOMPARE(detail.section.items.at(0).type, NCReportItem::Barcode);
-    QCOMPARE(detail.section.items.at(0).sourceType, NCReportItem::Template);
-    QCOMPARE(detail.section.items.at(0).barcodeType, 0);
-
-    // A model registered before or after loading reaches the item-model source.
-    QStandardItemModel clientes;
-    report.addItemModel(QStringLiteral("clientes"), &clientes);
-    QCOMPARE(model->itemModel(), &clientes);
-    QVERIFY(report.load());
-    auto* reloaded = qobject_cast<NCReportItemModelDataSource*>(report.reportDef()->dataSource(QStringLiteral("m")));
-    QCOMPARE(reloaded->itemModel(), &clientes);
 }
 
 void TestNCReport::dataSourcesReadTheirRows_data()
