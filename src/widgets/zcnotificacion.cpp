@@ -1,5 +1,6 @@
 #include "zcnotificacion.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -10,7 +11,10 @@
 
 namespace {
 
-constexpr int minimumTextWidth = 400;
+// Measured in the text's own font, so that a notification is as wide, for the same text, in
+// any font: a fixed number of pixels would hold a long word in a small font and not in a large
+// one, and the stack would lay out differently with the platform's default font.
+constexpr int minimumTextCharacters = 44;
 // Longer lifetimes would overflow the timer's milliseconds; they are as good as "until closed".
 constexpr int longestTimedSeconds = std::numeric_limits<int>::max() / 1000;
 
@@ -23,6 +27,30 @@ QPushButton* iconButton(const QString& objectName, const QIcon& icon)
         button->setIcon(icon);
     return button;
 }
+
+// The notification's word-wrapped text, at least minimumTextCharacters of its font wide, in
+// whatever font a style sheet or its parent gives it later.
+class NotificationText : public QLabel
+{
+public:
+    explicit NotificationText(const QString& text)
+        : QLabel(text)
+    {
+        setWordWrap(true);
+        fitMinimumWidth();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            fitMinimumWidth();
+    }
+
+private:
+    void fitMinimumWidth() { setMinimumWidth(fontMetrics().averageCharWidth() * minimumTextCharacters); }
+};
 
 } // namespace
 
@@ -38,9 +66,7 @@ ZCNotificacion::ZCNotificacion(const QString& szTexto, const QIcon& iconoTexto,
     icon->setAccessibleName(szTexto);
     layout->addWidget(icon, 0, alignment);
 
-    auto* text = new QLabel(szTexto);
-    text->setWordWrap(true);
-    text->setMinimumWidth(minimumTextWidth);
+    auto* text = new NotificationText(szTexto);
     text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     layout->addWidget(text, 0, alignment);
 

@@ -9,6 +9,7 @@
 #include <Mirokit/ZCMainWindow.h>
 #include <Mirokit/ZCNotificacion.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
@@ -82,6 +83,8 @@ private slots:
     void theDurationDecidesTheLifetime_data();
     void theDurationDecidesTheLifetime();
     void aNotificationWrapsItsTextBesideItsButtons();
+    void onlyALongWordWidensANotificationInAnyFont_data();
+    void onlyALongWordWidensANotificationInAnyFont();
     void aLevelBringsItsIconsFromTheTheme_data();
     void aLevelBringsItsIconsFromTheTheme();
     void escapeLeavesTheStackAloneButACloseRequestDoesNot();
@@ -196,12 +199,36 @@ void TestZCNotificaciones::aNotificationWrapsItsTextBesideItsButtons()
     ZCNotificacion notificacion(text, swatch(Qt::red), QIcon(), 0);
     notificacion.show();
     const auto* label = notificacion.findChild<QLabel*>();
-    QVERIFY(label->width() >= 400);
+    QVERIFY(label->width() < label->fontMetrics().horizontalAdvance(text));
     QVERIFY(label->height() > 2 * label->fontMetrics().height());
     // A null icon leaves its button without one; style sheets find both buttons by name.
     QVERIFY(!notificacion.findChild<QPushButton*>("icon")->icon().isNull());
     QVERIFY(notificacion.findChild<QPushButton*>("close")->icon().isNull());
     QCOMPARE(notificacion.findChild<QPushButton*>("close")->focusPolicy(), Qt::NoFocus);
+}
+
+void TestZCNotificaciones::onlyALongWordWidensANotificationInAnyFont_data()
+{
+    QTest::addColumn<int>("pointSize");
+    for (const int size : {7, 9, 12, 16})
+        QTest::newRow(qPrintable(QStringLiteral("%1 pt").arg(size))) << size;
+}
+
+// The platform's default font differs between Qt versions: the widths must not depend on it.
+void TestZCNotificaciones::onlyALongWordWidensANotificationInAnyFont()
+{
+    QFETCH(int, pointSize);
+    QFont font = QApplication::font();
+    font.setPointSize(pointSize);
+    const auto width = [&](const QString& text) {
+        ZCNotificacion notificacion(text, QIcon(), QIcon(), 0);
+        // Given after construction, as a theme gives it.
+        notificacion.setFont(font);
+        return notificacion.sizeHint().width();
+    };
+    const int shortText = width(QStringLiteral("Copia terminada"));
+    QCOMPARE(width(QStringLiteral("La copia de seguridad terminó sin errores. ").repeated(4)), shortText);
+    QVERIFY(width(QStringLiteral("Exportado Contabilidad_Ejercicio_2026_Cierre_Definitivo_Revisado.xlsx")) > shortText);
 }
 
 void TestZCNotificaciones::aLevelBringsItsIconsFromTheTheme_data()
