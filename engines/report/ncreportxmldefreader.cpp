@@ -60,6 +60,7 @@ public:
         QString toString() const { return *this; }
     };
 
+    // The current element's attributes, for as long as the reader stays on it.
     class Attributes
     {
     public:
@@ -73,7 +74,7 @@ public:
         }
 
     private:
-        QDomElement m_element;
+        const QDomElement& m_element;
     };
 
     explicit DomDefinitionReader(const QDomDocument& document)
@@ -87,20 +88,23 @@ public:
     {
         if (!m_error.isEmpty())
             return false;
-        const QDomElement next = m_atEnd ? m_node.nextSiblingElement() : m_node.firstChildElement();
+        QDomElement next = m_atEnd ? m_node.nextSiblingElement() : m_node.firstChildElement();
         if (!next.isNull()) {
             m_node = next;
+            m_element = std::move(next);
             m_atEnd = false;
             return true;
         }
-        if (m_atEnd)
+        if (m_atEnd) {
             m_node = m_node.parentNode();
+            m_element = m_node.toElement();
+        }
         m_atEnd = true;
         return false;
     }
 
-    QString name() const { return m_node.toElement().tagName(); }
-    Attributes attributes() const { return Attributes(m_node.toElement()); }
+    QString name() const { return m_element.tagName(); }
+    Attributes attributes() const { return Attributes(m_element); }
 
     // The text and CDATA within the current element; comments are skipped, and an element
     // within is an error, as a stream reader's defaults have them.
@@ -126,6 +130,8 @@ public:
 
 private:
     QDomNode m_node;
+    // m_node, null where it is the document itself.
+    QDomElement m_element;
     // At the end of m_node rather than at its start.
     bool m_atEnd = false;
     QString m_error;
