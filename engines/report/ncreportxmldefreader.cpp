@@ -103,7 +103,12 @@ public:
         return false;
     }
 
-    QString name() const { return m_element.tagName(); }
+    // The local name, as a stream reader that processes namespaces gives it.
+    QString name() const
+    {
+        const QString tag = m_element.tagName();
+        return tag.mid(tag.lastIndexOf(QLatin1Char(':')) + 1);
+    }
     Attributes attributes() const { return Attributes(m_element); }
 
     // The text and CDATA within the current element; comments are skipped, and an element
