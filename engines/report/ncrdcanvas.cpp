@@ -20,6 +20,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -566,45 +567,60 @@ void NCRDCanvas::moveDragged(const QPointF& scenePoint, Qt::KeyboardModifiers)
         updateOverlay(moved | selectionRect());
 }
 
+namespace {
+
+// The nearest of another item's edges and centre to the moving selection's, along one axis.
+struct AxisSnap {
+    qreal distance;
+    qreal shift = 0;
+    qreal guide = 0;
+
+    void consider(const std::array<qreal, 3>& moving, const std::array<qreal, 3>& targets)
+    {
+        for (const qreal target : targets) {
+            for (const qreal edge : moving) {
+                if (qAbs(target - edge) < distance) {
+                    distance = qAbs(target - edge);
+                    shift = target - edge;
+                    guide = target;
+                }
+            }
+        }
+    }
+};
+
+std::array<qreal, 3> horizontalStops(const QRectF& rect)
+{
+    return {rect.left(), rect.center().x(), rect.right()};
+}
+
+std::array<qreal, 3> verticalStops(const QRectF& rect)
+{
+    return {rect.top(), rect.center().y(), rect.bottom()};
+}
+
+} // namespace
+
 QPointF NCRDCanvas::snapToItems(const QRectF& moving, QPointF delta)
 {
     m_guides.clear();
     const qreal reach = snapPixels / viewScale();
-    const qreal xs[] = {moving.left(), moving.center().x(), moving.right()};
-    const qreal ys[] = {moving.top(), moving.center().y(), moving.bottom()};
-    qreal bestX = reach, bestY = reach;
-    qreal shiftX = 0, shiftY = 0;
-    qreal guideX = 0, guideY = 0;
+    AxisSnap x{reach};
+    AxisSnap y{reach};
     for (const NCRDCanvasItem* other : qAsConst(m_items)) {
         if (other->isSelected())
             continue;
         const QRectF rect = other->sceneGeometry();
-        for (const qreal target : {rect.left(), rect.center().x(), rect.right()}) {
-            for (const qreal x : xs) {
-                if (qAbs(target - x) < bestX) {
-                    bestX = qAbs(target - x);
-                    shiftX = target - x;
-                    guideX = target;
-                }
-            }
-        }
-        for (const qreal target : {rect.top(), rect.center().y(), rect.bottom()}) {
-            for (const qreal y : ys) {
-                if (qAbs(target - y) < bestY) {
-                    bestY = qAbs(target - y);
-                    shiftY = target - y;
-                    guideY = target;
-                }
-            }
-        }
+        x.consider(horizontalStops(moving), horizontalStops(rect));
+        y.consider(verticalStops(moving), verticalStops(rect));
     }
-    if (bestX < reach) {
-        delta.rx() += shiftX;
-        m_guides.append(QLineF(guideX, m_pageRect.top(), guideX, m_pageRect.bottom()));
+    if (x.distance < reach) {
+        delta.rx() += x.shift;
+        m_guides.append(QLineF(x.guide, m_pageRect.top(), x.guide, m_pageRect.bottom()));
     }
-    if (bestY < reach) {
-        delta.ry() += shiftY;
-        m_guides.append(QLineF(m_pageRect.left(), guideY, m_pageRect.right(), guideY));
+    if (y.distance < reach) {
+        delta.ry() += y.shift;
+        m_guides.append(QLineF(m_pageRect.left(), y.guide, m_pageRect.right(), y.guide));
     }
     return delta;
 }

@@ -130,13 +130,6 @@ QRectF NCRDCanvasItem::boundingRect() const
     return QRectF(QPointF(0, 0), m_item.geometry.normalized().size()).adjusted(-margin, -margin, margin, margin);
 }
 
-QPainterPath NCRDCanvasItem::shape() const
-{
-    QPainterPath path;
-    path.addRect(boundingRect());
-    return path;
-}
-
 void NCRDCanvasItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     const QRectF local = m_item.geometry.translated(-pos());

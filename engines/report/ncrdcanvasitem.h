@@ -56,7 +56,6 @@ public:
     static QString sampleBarcodeData(const NCReportItem& item);
 
     QRectF boundingRect() const override;
-    QPainterPath shape() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
