@@ -39,6 +39,7 @@
 #include <QSplitter>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -78,6 +79,47 @@ constexpr int outlineWidth = 260;  // pixels
 QString itemText(const QDomElement& item)
 {
     return item.tagName() == QLatin1String("image") ? item.attribute(fileAttribute) + item.text() : item.text();
+}
+
+// A row of the outline: a section or an item, with its element. Its texts are read from the
+// element when the tree asks for them, so that opening a report of thousands of items does not
+// copy them all into the tree; a text typed into a row is the row's own until the outline is
+// filled again.
+class OutlineRow : public QTreeWidgetItem
+{
+public:
+    explicit OutlineRow(const QDomElement& element)
+        : QTreeWidgetItem(UserType)
+        , m_element(element)
+    {
+    }
+
+    const QDomElement& element() const { return m_element; }
+    void setElement(const QDomElement& element) { m_element = element; }
+
+    QVariant data(int column, int role) const override
+    {
+        QVariant value = QTreeWidgetItem::data(column, role);
+        if (value.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+            return value;
+        if (column == 0) {
+            const QString tag = m_element.tagName();
+            const QString id = m_element.attribute(QStringLiteral("id"));
+            return id.isEmpty() ? tag : tag + QLatin1Char(' ') + id;
+        }
+        if (column == 1 && (flags() & Qt::ItemIsEditable))
+            return itemText(m_element);
+        return value;
+    }
+
+private:
+    QDomElement m_element;
+};
+
+const QDomElement& elementOf(const QTreeWidgetItem* row)
+{
+    static const QDomElement none;
+    return row ? static_cast<const OutlineRow*>(row)->element() : none;
 }
 
 std::unique_ptr<NCRDPropertyDialog> propertyDialog(const QDomElement& element, QWidget* parent)
@@ -388,10 +430,12 @@ void NCRDDocument::fillTree()
 {
     const QSignalBlocker blocker(m_tree);
     m_tree->clear();
-    m_elements.clear();
     // The rows are built apart and given to the tree at once: one insertion rather than one a row.
     m_tree->addTopLevelItems(outlineRows(m_xml.documentElement()));
-    m_tree->expandAll();
+    // Only sections have rows under them. Expanding them one by one leaves the tree to lay its
+    // rows out when it next shows them, where expandAll() would lay out every row at once.
+    for (QTreeWidgetItemIterator it(m_tree, QTreeWidgetItemIterator::HasChildren); *it; ++it)
+        (*it)->setExpanded(true);
     updateActions();
 }
 
@@ -404,16 +448,11 @@ QList<QTreeWidgetItem*> NCRDDocument::outlineRows(const QDomElement& parent)
         const bool item = isItem(tag);
         if (!item && !isSection(tag))
             continue;
-        const QString id = e.attribute(QStringLiteral("id"));
-        QStringList texts{id.isEmpty() ? tag : tag + QLatin1Char(' ') + id};
-        const bool editable = item && tag != QLatin1String("line") && tag != QLatin1String("rectangle");
-        if (editable)
-            texts.append(itemText(e));
-        auto* row = new QTreeWidgetItem(texts);
-        if (editable)
+        auto* row = new OutlineRow(e);
+        if (item && tag != QLatin1String("line") && tag != QLatin1String("rectangle"))
             row->setFlags(row->flags() | Qt::ItemIsEditable);
-        m_elements.insert(row, e);
-        row->addChildren(outlineRows(e));
+        else if (!item)
+            row->addChildren(outlineRows(e));
         rows.append(row);
     }
     return rows;
@@ -421,7 +460,7 @@ QList<QTreeWidgetItem*> NCRDDocument::outlineRows(const QDomElement& parent)
 
 void NCRDDocument::itemTextEdited(QTreeWidgetItem* row, int column)
 {
-    QDomElement element = m_elements.value(row);
+    QDomElement element = elementOf(row);
     if (column != 1 || element.isNull())
         return;
     const QString previous = itemText(element);
@@ -438,7 +477,7 @@ void NCRDDocument::itemTextEdited(QTreeWidgetItem* row, int column)
     }
     // The engine refuses the text: the element and the row keep what they had.
     element.parentNode().replaceChild(before, element);
-    m_elements.insert(row, before.toElement());
+    static_cast<OutlineRow*>(row)->setElement(before.toElement());
     readReport(m_xml, m_fileName);
     const QSignalBlocker blocker(m_tree);
     row->setText(1, previous);
@@ -535,14 +574,14 @@ void NCRDDocument::updateActions()
 
 QDomElement NCRDDocument::currentElement() const
 {
-    return m_elements.value(m_tree->currentItem());
+    return elementOf(m_tree->currentItem());
 }
 
 bool NCRDDocument::setCurrentElement(const QDomElement& element)
 {
-    for (auto it = m_elements.cbegin(); it != m_elements.cend(); ++it) {
-        if (it.value() == element) {
-            m_tree->setCurrentItem(const_cast<QTreeWidgetItem*>(it.key()));
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        if (elementOf(*it) == element) {
+            m_tree->setCurrentItem(*it);
             return true;
         }
     }

@@ -225,6 +225,5 @@ private:
     QPointer<NCReportCustomDSProvider> m_provider;
     QString m_errorString;
     QTreeWidget* m_tree;
-    QHash<const QTreeWidgetItem*, QDomElement> m_elements;
     QHash<QString, QAction*> m_actions;
 };

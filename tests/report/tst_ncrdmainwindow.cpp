@@ -166,6 +166,43 @@ private Q_SLOTS:
         QCOMPARE(treeRows(&document), (QStringList{"reportHeader", "label", "reportFooter", "detail d"}));
     }
 
+    // Every section shows its rows, nested groups too; each item row shows what its item prints
+    // from, and only those with a text take one typed in.
+    void theOutlineShowsEverySectionOpenWithItsItemsTexts()
+    {
+        const QString fileName = writeReport(
+            m_dir, report(clientes,
+                          QStringLiteral("<group id=\"g\" expression=\"$D{nombre}\"><header height=\"6\">"
+                                         "<field x=\"0\" y=\"0\" width=\"9\" height=\"6\">$D{nombre}</field></header>"
+                                         "<footer height=\"6\"><image x=\"0\" y=\"0\" width=\"9\" height=\"6\" "
+                                         "file=\"logo.png\"/></footer></group>"
+                                         "<line x1=\"0\" y1=\"0\" x2=\"9\" y2=\"0\"/>"),
+                          QStringLiteral("<pageHeader height=\"8\"><label x=\"0\" y=\"0\" width=\"50\" "
+                                         "height=\"6\">Clientes &amp; más</label></pageHeader>")));
+        NCRDDocument document;
+        QVERIFY2(document.openFile(fileName), qPrintable(document.errorString()));
+        const struct {
+            const char* row;
+            const char* text;
+            bool editable;
+            bool expanded;
+        } expected[] = {{"pageHeader", "", false, true}, {"label", "Clientes & más", true, false},
+                        {"detail d", "", false, true},   {"group g", "", false, true},
+                        {"header", "", false, true},     {"field", "$D{nombre}", true, false},
+                        {"footer", "", false, true},     {"image", "logo.png", true, false},
+                        {"line", "", false, false}};
+        QTreeWidgetItemIterator it(document.findChild<QTreeWidget*>(QStringLiteral("sectionTree")));
+        for (const auto& row : expected) {
+            QVERIFY(*it);
+            QCOMPARE((*it)->text(0), QLatin1String(row.row));
+            QCOMPARE((*it)->text(1), QString::fromUtf8(row.text));
+            QCOMPARE(bool((*it)->flags() & Qt::ItemIsEditable), row.editable);
+            QCOMPARE((*it)->isExpanded(), row.expanded);
+            ++it;
+        }
+        QVERIFY(!*it);
+    }
+
     void registeredModelsReachTheDocuments()
     {
         QStandardItemModel model;
