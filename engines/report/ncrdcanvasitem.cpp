@@ -25,9 +25,16 @@ NCRDCanvasItem::NCRDCanvasItem(const QDomElement& element, const NCReportItem& i
     , m_painter(painter)
 {
     setFlag(ItemIsSelectable);
-    // Moving a selection then only blits what was drawn; drawing text is what costs.
-    setCacheMode(DeviceCoordinateCache);
     setPos(m_item.geometry.normalized().topLeft());
+}
+
+QVariant NCRDCanvasItem::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    // A selected item is what moves: it keeps what it drew, and a move only blits it, drawing
+    // text being what costs. Items that stay where they are keep no copy.
+    if (change == ItemSelectedHasChanged)
+        setCacheMode(value.toBool() ? DeviceCoordinateCache : NoCache);
+    return QGraphicsItem::itemChange(change, value);
 }
 
 NCRDBandItem* NCRDCanvasItem::band() const

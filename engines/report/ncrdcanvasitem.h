@@ -58,6 +58,9 @@ public:
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
+protected:
+    QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
+
 private:
     QDomElement m_element;
     NCReportItem m_item;
