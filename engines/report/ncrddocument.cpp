@@ -211,7 +211,7 @@ NCRDDocument::NCRDDocument(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     createToolBar(layout);
-    createCanvasActions(layout);
+    QToolBar* viewBar = createCanvasActions(layout);
     // Screen readers name the tool bars' buttons by their commands.
     for (QToolBar* bar : findChildren<QToolBar*>()) {
         for (QAction* action : bar->actions()) {
@@ -229,6 +229,7 @@ NCRDDocument::NCRDDocument(QWidget* parent)
     // The page takes most of the room, whatever the outline's columns ask for.
     splitter->setSizes({3 * outlineWidth, outlineWidth});
     layout->addWidget(splitter);
+    layout->addWidget(viewBar);
     connect(m_canvas, &QGraphicsScene::selectionChanged, this, &NCRDDocument::syncSelectionFromCanvas);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &NCRDDocument::syncSelectionFromTree);
     connect(m_tree, &QTreeWidget::itemChanged, this, &NCRDDocument::itemTextEdited);
@@ -1290,7 +1291,7 @@ std::unique_ptr<QMenu> NCRDDocument::createCanvasMenu(const QDomElement& section
     return menu;
 }
 
-void NCRDDocument::createCanvasActions(QLayout* layout)
+QToolBar* NCRDDocument::createCanvasActions(QLayout* layout)
 {
     auto* bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("canvasToolBar"));
@@ -1379,18 +1380,24 @@ void NCRDDocument::createCanvasActions(QLayout* layout)
         if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(menuAction)))
             button->setPopupMode(QToolButton::InstantPopup);
     }
-    bar->addSeparator();
+    layout->addWidget(bar);
 
-    add(bar, "actionZoomIn", tr("Zoom in"), QKeySequence::ZoomIn, [this] { m_view->zoomIn(); });
-    add(bar, "actionZoomOut", tr("Zoom out"), QKeySequence::ZoomOut, [this] { m_view->zoomOut(); });
-    add(bar, "actionFitWidth", tr("Fit width"), QKeySequence(Qt::CTRL | Qt::Key_1), [this] { m_view->fitWidth(); });
-    add(bar, "actionFitPage", tr("Fit page"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { m_view->fitPage(); });
-    bar->addSeparator();
-    QAction* snap = add(bar, "actionSnapToGrid", tr("Snap to grid"), QKeySequence(Qt::CTRL | Qt::Key_G),
+    // The view's commands sit below the page: the drawing tools' row has no room left for them
+    // at the widths a document usually has.
+    auto* viewBar = new QToolBar(this);
+    viewBar->setObjectName(QStringLiteral("viewToolBar"));
+    viewBar->setAccessibleName(tr("View"));
+    viewBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    add(viewBar, "actionZoomIn", tr("Zoom in"), QKeySequence::ZoomIn, [this] { m_view->zoomIn(); });
+    add(viewBar, "actionZoomOut", tr("Zoom out"), QKeySequence::ZoomOut, [this] { m_view->zoomOut(); });
+    add(viewBar, "actionFitWidth", tr("Fit width"), QKeySequence(Qt::CTRL | Qt::Key_1), [this] { m_view->fitWidth(); });
+    add(viewBar, "actionFitPage", tr("Fit page"), QKeySequence(Qt::CTRL | Qt::Key_0), [this] { m_view->fitPage(); });
+    viewBar->addSeparator();
+    QAction* snap = add(viewBar, "actionSnapToGrid", tr("Snap to grid"), QKeySequence(Qt::CTRL | Qt::Key_G),
                         [this] { m_canvas->setSnapToGrid(m_actions.value(QStringLiteral("actionSnapToGrid"))->isChecked()); });
     snap->setCheckable(true);
     snap->setChecked(m_canvas->snapsToGrid());
-    auto* step = new QDoubleSpinBox(bar);
+    auto* step = new QDoubleSpinBox(viewBar);
     step->setObjectName(QStringLiteral("gridStep"));
     step->setAccessibleName(tr("Grid step"));
     step->setToolTip(tr("Grid step"));
@@ -1400,6 +1407,6 @@ void NCRDDocument::createCanvasActions(QLayout* layout)
     step->setSingleStep(0.5);
     step->setValue(m_canvas->gridStep());
     connect(step, QOverload<double>::of(&QDoubleSpinBox::valueChanged), m_canvas, &NCRDCanvas::setGridStep);
-    bar->addWidget(step);
-    layout->addWidget(bar);
+    viewBar->addWidget(step);
+    return viewBar;
 }

@@ -19,6 +19,7 @@ class QLayout;
 class QMenu;
 class QUndoStack;
 class QPrinter;
+class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -180,7 +181,8 @@ private:
     QDomDocument snapshot() const { return m_xml.cloneNode(true).toDocument(); }
     // Shows the document in the outline and on the canvas again.
     void refreshViews();
-    void createCanvasActions(QLayout* layout);
+    // Adds the page's tool bar to `layout`; returns the view's (zoom and grid), for below the page.
+    QToolBar* createCanvasActions(QLayout* layout);
     void syncSelectionFromCanvas();
     void syncSelectionFromTree();
     bool insertItems(const QList<QDomElement>& items, QDomElement section, const QPointF& offset, const QString& text);

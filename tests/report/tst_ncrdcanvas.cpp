@@ -933,6 +933,22 @@ private Q_SLOTS:
         }
     }
 
+    // A document as wide as it is beside the docks of a 1400-pixel window shows every command of
+    // its tool bars: none is folded behind a bar's extension button.
+    void noCommandIsFoldedAwayAtAUsualWidth()
+    {
+        NCRDDocument document;
+        document.resize(1000, 700);
+        document.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&document));
+        for (QToolBar* bar : document.findChildren<QToolBar*>()) {
+            for (QAction* action : bar->actions()) {
+                if (!action->isSeparator())
+                    QVERIFY2(bar->widgetForAction(action)->isVisible(), qPrintable(action->text()));
+            }
+        }
+    }
+
     // Every report file of the repository, opened and saved without a change, reads as it did.
     void reportFilesSaveAsTheyWereRead()
     {

@@ -231,6 +231,10 @@ Do you want to save your changes?</source>
             <translation>Duplicar</translation>
         </message>
         <message>
+            <source>View</source>
+            <translation>Vista</translation>
+        </message>
+        <message>
             <source>Page</source>
             <translation>Página</translation>
         </message>

@@ -231,6 +231,10 @@ Do you want to save your changes?</source>
             <translation>复制一份</translation>
         </message>
         <message>
+            <source>View</source>
+            <translation>视图</translation>
+        </message>
+        <message>
             <source>Page</source>
             <translation>页面</translation>
         </message>
