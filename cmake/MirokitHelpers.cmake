@@ -180,17 +180,18 @@ function(mirokit_add_test name)
     endif()
 endfunction()
 
-# Registers the executable \a target as the test \a name, in a home folder of its own, with the
-# extra environment entries \a extra_environment.
+# Registers the executable \a target as the test \a name, in a home folder of its own (with its
+# own temporary folder: CTest runs a test and its _ratio2 twin at once, and a fixed name in a
+# shared /tmp would have them race), with the extra environment entries \a extra_environment.
 function(mirokit_register_test name target extra_environment)
     add_test(NAME ${name} COMMAND ${target})
     set(home "${CMAKE_CURRENT_BINARY_DIR}/${name}.home")
-    file(MAKE_DIRECTORY "${home}/run")
+    file(MAKE_DIRECTORY "${home}/run" "${home}/tmp")
     file(CHMOD "${home}/run" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
     # die_after_fork=0: Qt 6's QProcess starts programs with vfork, whose child shares the
     # parent's memory and so marks the parent as forked too; the next thread the parent starts
     # (libcurl's resolver in the mail tests) would then be refused.
-    set(environment "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp:halt_on_error=1:second_deadlock_stack=1:die_after_fork=0")
+    set(environment "QT_QPA_PLATFORM=offscreen;HOME=${home};TMPDIR=${home}/tmp;XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home}/run;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/tsan.supp:halt_on_error=1:second_deadlock_stack=1:die_after_fork=0")
     if(extra_environment)
         string(APPEND environment ";${extra_environment}")
     endif()
