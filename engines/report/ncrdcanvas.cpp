@@ -4,6 +4,7 @@
 #include "ncrdcanvasitem.h"
 #include "ncrddatapanel.h"
 #include "ncrddocument.h"
+#include "ncrdreportxml.h"
 #include "ncreportdef.h"
 #include "ncreportsectionpainter.h"
 
@@ -50,12 +51,6 @@ struct BandEntry {
     QString label;
 };
 
-QString withId(const QString& kind, const QDomElement& element)
-{
-    const QString id = element.attribute(QStringLiteral("id"));
-    return id.isEmpty() ? kind : kind + QLatin1Char(' ') + id;
-}
-
 // The sections of the report in the order they print, each with its element and its reading.
 QVector<BandEntry> bandsInPrintOrder(const QDomElement& report, const NCReportDef& def)
 {
@@ -77,11 +72,11 @@ QVector<BandEntry> bandsInPrintOrder(const QDomElement& report, const NCReportDe
             groups.append(group);
         for (int i = 0; i < groups.size(); ++i)
             add(groups.at(i).firstChildElement(QStringLiteral("header")), read.groups.at(i).header,
-                withId(NCRDCanvas::tr("Group header"), groups.at(i)));
-        add(detail, read.section, withId(NCRDCanvas::tr("Detail"), detail));
+                NCRDReportXml::withId(NCRDCanvas::tr("Group header"), groups.at(i)));
+        add(detail, read.section, NCRDReportXml::withId(NCRDCanvas::tr("Detail"), detail));
         for (int i = int(groups.size()) - 1; i >= 0; --i)
             add(groups.at(i).firstChildElement(QStringLiteral("footer")), read.groups.at(i).footer,
-                withId(NCRDCanvas::tr("Group footer"), groups.at(i)));
+                NCRDReportXml::withId(NCRDCanvas::tr("Group footer"), groups.at(i)));
     }
     add(report.firstChildElement(QStringLiteral("reportFooter")), def.reportFooter(), NCRDCanvas::tr("Report footer"));
     add(report.firstChildElement(QStringLiteral("pageFooter")), def.pageFooter(), NCRDCanvas::tr("Page footer"));

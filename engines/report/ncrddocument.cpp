@@ -102,11 +102,8 @@ public:
         QVariant value = QTreeWidgetItem::data(column, role);
         if (value.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
             return value;
-        if (column == 0) {
-            const QString tag = m_element.tagName();
-            const QString id = m_element.attribute(QStringLiteral("id"));
-            return id.isEmpty() ? tag : tag + QLatin1Char(' ') + id;
-        }
+        if (column == 0)
+            return NCRDReportXml::withId(m_element.tagName(), m_element);
         if (column == 1 && (flags() & Qt::ItemIsEditable))
             return itemText(m_element);
         return value;

@@ -2,6 +2,7 @@
 
 #include "ncrdcanvas.h"
 #include "ncrddocument.h"
+#include "ncrdreportxml.h"
 #include "ncreportdatasource.h"
 #include "ncreportdef.h"
 
@@ -318,10 +319,8 @@ void NCRDPropertyPanel::showElements(const QList<QDomElement>& elements)
                                         [&](const QString& property) { return !own.contains(property); }),
                          properties.end());
     }
-    const QString tag = m_elements.first().tagName();
-    const QString id = m_elements.first().attribute(QStringLiteral("id"));
     m_title->setText(m_elements.size() > 1 ? tr("%1 items").arg(m_elements.size())
-                                           : (id.isEmpty() ? tag : tag + QLatin1Char(' ') + id));
+                                           : NCRDReportXml::withId(m_elements.first().tagName(), m_elements.first()));
     for (const QString& property : qAsConst(properties)) {
         QWidget* editor = createEditor(property);
         m_form->addRow(labelOf(property), editor);

@@ -142,3 +142,9 @@ QByteArray NCRDReportXml::write(const QDomDocument& document, int indent)
     }
     return bytes;
 }
+
+QString NCRDReportXml::withId(const QString& name, const QDomElement& element)
+{
+    const QString id = element.attribute(QStringLiteral("id"));
+    return id.isEmpty() ? name : name + QLatin1Char(' ') + id;
+}

@@ -20,4 +20,7 @@ public:
     // False, with the line and what is wrong in `error`, when `xml` is not well formed.
     static bool read(const QByteArray& xml, QDomDocument& document, NCReportError& error);
     static QByteArray write(const QDomDocument& document, int indent = 2);
+    // `name` followed by the element's id where it has one: how the designer labels a section
+    // or an item ("detail lineas", "label").
+    static QString withId(const QString& name, const QDomElement& element);
 };
