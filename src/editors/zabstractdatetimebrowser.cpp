@@ -22,7 +22,7 @@ int ZAbstractDateTimeBrowser::currentSectionIndex() const { return m_dateTimeEdi
 void ZAbstractDateTimeBrowser::setCurrentSectionIndex(int index) { m_dateTimeEdit->setCurrentSectionIndex(index); }
 int ZAbstractDateTimeBrowser::sectionCount() const { return m_dateTimeEdit->sectionCount(); }
 Qt::TimeSpec ZAbstractDateTimeBrowser::timeSpec() const { return m_dateTimeEdit->timeSpec(); }
-void ZAbstractDateTimeBrowser::setTimeSpec(Qt::TimeSpec spec) { m_dateTimeEdit->setTimeSpec(spec); }
+void ZAbstractDateTimeBrowser::setTimeSpec(Qt::TimeSpec timeSpec) { m_dateTimeEdit->setTimeSpec(timeSpec); }
 
 QTime ZAbstractDateTimeBrowser::time() const { return m_dateTimeEdit->time(); }
 void ZAbstractDateTimeBrowser::setTime(const QTime& time) { m_dateTimeEdit->setTime(time); }

@@ -31,7 +31,7 @@ public:
     void setCurrentSectionIndex(int index);
     int sectionCount() const;
     Qt::TimeSpec timeSpec() const;
-    void setTimeSpec(Qt::TimeSpec spec);
+    void setTimeSpec(Qt::TimeSpec timeSpec);
 
     QTime time() const;
     void setTime(const QTime& time);
