@@ -3,7 +3,9 @@
 //   repainting, against a plain QGraphicsScene moving 50 of 500 QGraphicsRectItems and
 //   repainting in a view of the same size;
 // - opening the report into a document (XML, definition, outline and canvas), against loading its
-//   definition with NCReport and building 500 plain graphics items.
+//   definition with NCReport and building 500 plain graphics items. Two versions of the report,
+//   every item a little apart in the second, are opened in turn, so that each open changes the
+//   whole page.
 #include "benchmark.h"
 
 #include <ncrdcanvas.h>
@@ -30,11 +32,11 @@ QRectF cell(int index)
     return QRectF(index % columns * 19, index / columns * 5.5, 18, 5);
 }
 
-QByteArray reportXml()
+QByteArray reportXml(qreal shift)
 {
     QString items;
     for (int i = 0; i < columns * rows; ++i) {
-        const QRectF rect = cell(i);
+        const QRectF rect = cell(i).translated(shift, shift);
         items += QStringLiteral("<field x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\">$D{c%5}</field>\n")
                      .arg(rect.x())
                      .arg(rect.y())
@@ -57,17 +59,18 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QTemporaryDir dir;
-    const QString fileName = dir.filePath(QStringLiteral("bench.xml"));
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(reportXml()) < 0)
-        return 1;
-    file.close();
+    const QStringList fileNames{dir.filePath(QStringLiteral("bench.xml")), dir.filePath(QStringLiteral("shifted.xml"))};
+    for (int i = 0; i < fileNames.size(); ++i) {
+        QFile file(fileNames.at(i));
+        if (!file.open(QIODevice::WriteOnly) || file.write(reportXml(i * 0.5)) < 0)
+            return 1;
+    }
     const QSize size(1000, 800);
 
     NCRDDocument document;
     document.resize(size);
     document.show();
-    if (!document.openFile(fileName))
+    if (!document.openFile(fileNames.first()))
         return 1;
     document.canvasView()->setZoom(100);
     QList<QDomElement> selection;
@@ -102,12 +105,14 @@ int main(int argc, char** argv)
         },
         200);
 
+    int opened = 0;
+    int loaded = 0;
     bench::compare(
         QStringLiteral("open a report of 500 items into the canvas"),
-        [&] { document.openFile(fileName); },
+        [&] { document.openFile(fileNames.at(++opened % 2)); },
         [&] {
             NCReport report;
-            report.setReportFile(fileName);
+            report.setReportFile(fileNames.at(++loaded % 2));
             report.load();
             QGraphicsScene scene;
             for (int i = 0; i < columns * rows; ++i)

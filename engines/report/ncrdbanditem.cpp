@@ -10,16 +10,27 @@ constexpr int labelPixelSize = 9;
 } // namespace
 
 NCRDBandItem::NCRDBandItem(const QDomElement& section, const QString& label, qreal width, qreal height)
-    : m_element(section)
-    , m_label(label)
-    , m_width(width)
-    , m_height(qMax<qreal>(0, height))
 {
     setFlag(ItemClipsChildrenToShape);
     setAcceptedMouseButtons(Qt::NoButton);
-    setToolTip(label);
     // Behind every item, whatever band they belong to.
     setZValue(-1);
+    setSection(section, label, width, height);
+}
+
+void NCRDBandItem::setSection(const QDomElement& section, const QString& label, qreal width, qreal height)
+{
+    m_element = section;
+    if (label != m_label) {
+        m_label = label;
+        setToolTip(label);
+    }
+    if (width != m_width) {
+        prepareGeometryChange();
+        m_width = width;
+    }
+    setHeight(height);
+    update();
 }
 
 void NCRDBandItem::setHeight(qreal height)

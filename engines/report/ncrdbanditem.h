@@ -21,6 +21,8 @@ public:
 
     int type() const override { return Type; }
     const QDomElement& element() const { return m_element; }
+    // Shows another section, or the same one read again, in place of the one it showed.
+    void setSection(const QDomElement& section, const QString& label, qreal width, qreal height);
     QString label() const { return m_label; }
 
     qreal width() const { return m_width; }
@@ -40,6 +42,6 @@ public:
 private:
     QDomElement m_element;
     QString m_label;
-    qreal m_width;
-    qreal m_height;
+    qreal m_width = 0;
+    qreal m_height = 0;
 };

@@ -141,7 +141,7 @@ NCRDCanvas::~NCRDCanvas()
     clearPage();
 }
 
-void NCRDCanvas::clearPage()
+void NCRDCanvas::forgetDrag()
 {
     m_drag = Drag::None;
     m_primary = nullptr;
@@ -149,26 +149,37 @@ void NCRDCanvas::clearPage()
     m_lastBand = nullptr;
     m_startGeometries.clear();
     m_guides.clear();
+}
+
+void NCRDCanvas::clearPage()
+{
+    forgetDrag();
     m_items.clear();
     m_bands.clear();
+    flushPolish();
+    // At once: the scene empties its index first rather than taking the items out one by one.
+    clear();
+}
+
+void NCRDCanvas::flushPolish()
+{
     // The scene polishes new items from a queued call; until it has, taking out each item
     // searches the whole list of those waiting, and a page of many items empties slowly.
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    // At once: the scene empties its index first rather than taking the items out one by one.
-    clear();
 }
 
 void NCRDCanvas::rebuild()
 {
     const QList<QDomElement> selected = selectedElements();
     const QDomElement lastBand = m_lastBand ? m_lastBand->element() : QDomElement();
-    clearPage();
     const NCReportDef* def = m_document->reportDef();
     if (!def) {
+        clearPage();
         m_pageRect = QRectF();
         setSceneRect(QRectF());
         return;
     }
+    forgetDrag();
     const QPageLayout layout = def->pageLayout();
     const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
     const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
@@ -177,8 +188,21 @@ void NCRDCanvas::rebuild()
     m_pageRect = QRectF(QPointF(0, 0), m_paperSize);
     m_printableRect = m_pageRect.marginsRemoved(margins);
     const qreal width = qMax<qreal>(0, m_printableRect.width());
-    for (const BandEntry& entry : bandsInPrintOrder(m_document->xml().documentElement(), *def)) {
-        auto* band = new NCRDBandItem(entry.element, entry.label, width, entry.section->height);
+    // The bands and items on the page show what now stands at their places: making and
+    // deleting hundreds of graphics items costs far more than telling them what they show.
+    const QList<NCRDBandItem*> shown = m_bands;
+    m_bands.clear();
+    m_items.clear();
+    QList<QGraphicsItem*> unused;
+    const QVector<BandEntry> entries = bandsInPrintOrder(m_document->xml().documentElement(), *def);
+    for (int b = 0; b < entries.size(); ++b) {
+        const BandEntry& entry = entries.at(b);
+        NCRDBandItem* band = b < shown.size() ? shown.at(b) : nullptr;
+        const QList<QGraphicsItem*> children = band ? band->childItems() : QList<QGraphicsItem*>();
+        if (band)
+            band->setSection(entry.element, entry.label, width, entry.section->height);
+        else
+            band = new NCRDBandItem(entry.element, entry.label, width, entry.section->height);
         m_bands.append(band);
         int index = 0;
         for (QDomElement element = entry.element.firstChildElement(); !element.isNull();
@@ -187,12 +211,28 @@ void NCRDCanvas::rebuild()
                 continue;
             if (index >= entry.section->items.size())
                 break;
-            m_items.append(new NCRDCanvasItem(element, entry.section->items.at(index++), band, m_painter.get()));
+            const NCReportItem& item = entry.section->items.at(index);
+            if (index < children.size()) {
+                auto* canvasItem = static_cast<NCRDCanvasItem*>(children.at(index));
+                canvasItem->setItem(element, item);
+                m_items.append(canvasItem);
+            } else {
+                m_items.append(new NCRDCanvasItem(element, item, band, m_painter.get()));
+            }
+            ++index;
         }
-        // With its items: the scene takes in the whole band at once.
-        addItem(band);
+        unused += children.mid(index);
+        // A new band goes in with its items: the scene takes in the whole band at once.
+        if (!band->scene())
+            addItem(band);
         if (entry.element == lastBand)
             m_lastBand = band;
+    }
+    for (int b = int(entries.size()); b < shown.size(); ++b)
+        unused.append(shown.at(b));
+    if (!unused.isEmpty()) {
+        flushPolish();
+        qDeleteAll(unused);
     }
     layoutBands();
     selectElements(selected);

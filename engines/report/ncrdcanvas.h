@@ -106,6 +106,9 @@ private:
     void layoutBands();
     // Deletes the bands and items, and forgets everything that pointed at them.
     void clearPage();
+    // Ends a drag under way and forgets the items it held.
+    void forgetDrag();
+    void flushPolish();
     // Pixels per millimetre of the first view; 1 without one.
     qreal viewScale() const;
     qreal snap(qreal value) const;

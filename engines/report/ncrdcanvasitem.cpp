@@ -28,6 +28,15 @@ NCRDCanvasItem::NCRDCanvasItem(const QDomElement& element, const NCReportItem& i
     setPos(m_item.geometry.normalized().topLeft());
 }
 
+void NCRDCanvasItem::setItem(const QDomElement& element, const NCReportItem& item)
+{
+    prepareGeometryChange();
+    m_element = element;
+    m_item = item;
+    setPos(m_item.geometry.normalized().topLeft());
+    update();
+}
+
 QVariant NCRDCanvasItem::itemChange(GraphicsItemChange change, const QVariant& value)
 {
     // A selected item is what moves: it keeps what it drew, and a move only blits it, drawing

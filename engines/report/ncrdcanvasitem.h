@@ -31,6 +31,8 @@ public:
     int type() const override { return Type; }
     const QDomElement& element() const { return m_element; }
     const NCReportItem& item() const { return m_item; }
+    // Shows another item, or the same one read again, in place of the one it showed.
+    void setItem(const QDomElement& element, const NCReportItem& item);
     NCRDBandItem* band() const;
 
     QRectF geometry() const { return m_item.geometry; }

@@ -193,6 +193,34 @@ QStringList rowTexts(const QAbstractItemModel* model, const QModelIndex& parent)
     return texts;
 }
 
+// Whether the page shows the document as it stands: each band over its section with the items
+// of that section in their order in the file, each where its attributes place it and found there.
+void verifyPageShowsTheDocument(const Fixture& fixture)
+{
+    for (const NCRDBandItem* band : fixture.canvas()->bands()) {
+        QList<QDomElement> elements;
+        for (QDomElement element = band->element().firstChildElement(); !element.isNull();
+             element = element.nextSiblingElement()) {
+            if (element.tagName() != QLatin1String("group"))
+                elements.append(element);
+        }
+        QCOMPARE(band->height(), fixture.number(band->element(), "height"));
+        const QList<QGraphicsItem*> children = band->childItems();
+        QCOMPARE(children.size(), elements.size());
+        for (int i = 0; i < children.size(); ++i) {
+            const auto* item = qgraphicsitem_cast<const NCRDCanvasItem*>(children.at(i));
+            QVERIFY(item);
+            QCOMPARE(item->element(), elements.at(i));
+            QCOMPARE(fixture.canvas()->itemFor(elements.at(i)), item);
+            const QRectF geometry = NCRDCanvasItem::geometryOf(item->element());
+            QCOMPARE(item->geometry(), geometry);
+            QCOMPARE(item->sceneGeometry(), geometry.normalized().translated(band->pos()));
+            QCOMPARE(item->scenePos(), item->sceneGeometry().topLeft());
+            QVERIFY(fixture.canvas()->items(item->sceneGeometry().center()).contains(const_cast<NCRDCanvasItem*>(item)));
+        }
+    }
+}
+
 } // namespace
 
 class tst_NCRDCanvas : public QObject
@@ -218,6 +246,37 @@ private Q_SLOTS:
         QCOMPARE(fixture.canvas()->canvasItems().size(), 4);
         // Fields show their expressions.
         QCOMPARE(NCRDCanvasItem::displayText(fixture.item("field", 1)->item()), QStringLiteral("$D{importe}"));
+    }
+
+    // Reports opened one after the other into a document: more bands and fewer, more items and
+    // fewer, items of other kinds and sizes at the places of earlier ones.
+    void eachReportOpenedShowsItsOwnPage()
+    {
+        const QList<QByteArray> reports{
+            detailReport(QStringLiteral("<field x=\"1\" y=\"1\" width=\"20\" height=\"4\">$D{a}</field>"
+                                        "<line x1=\"30\" y1=\"5\" x2=\"10\" y2=\"1\" lineWidth=\"4\"/>"
+                                        "<label x=\"50\" y=\"0\" width=\"10\" height=\"5\">a</label>"),
+                         QStringLiteral("8")),
+            detailReport(QStringLiteral("<field x=\"1\" y=\"1\" width=\"150\" height=\"4\">$D{a}</field>")),
+            QByteArray(layoutReport),
+            detailReport(QStringLiteral("<rectangle x=\"5\" y=\"2\" width=\"60\" height=\"3\"/>")),
+            detailReport(QString(), QStringLiteral("0")),
+            QByteArray(layoutReport),
+        };
+        Fixture fixture(reports.first());
+        for (int i = 0; i < reports.size(); ++i) {
+            QFile file(fixture.fileName);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(reports.at(i));
+            file.close();
+            QVERIFY2(fixture.document.openFile(fixture.fileName), qPrintable(fixture.document.errorString()));
+            verifyPageShowsTheDocument(fixture);
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("After report %1").arg(i)));
+        }
+        QCOMPARE(bandLabels(fixture.canvas()),
+                 QStringList({"Page header", "Report header", "Group header pais", "Group header ciudad", "Detail lineas",
+                              "Group footer ciudad", "Group footer pais", "Report footer", "Page footer"}));
     }
 
     void keysMoveTheSelection_data()
