@@ -859,10 +859,12 @@ bool NCRDDocument::setElementAttribute(const QList<QDomElement>& elements, const
     };
     QVector<Previous> previous;
     QString key = attribute;
-    for (QDomElement element : elements) {
+    const QVector<QVector<int>> paths = elementPaths(elements);
+    for (int i = 0; i < elements.size(); ++i) {
+        const QDomElement& element = elements.at(i);
         previous.append({element, isText || element.hasAttribute(attribute),
                          isText ? element.text() : element.attribute(attribute)});
-        for (const int index : elementPath(element))
+        for (const int index : paths.at(i))
             key += QLatin1Char('/') + QString::number(index);
         key += QLatin1Char(';');
     }
@@ -945,9 +947,7 @@ bool NCRDDocument::addFieldsAt(const QStringList& references, const QDomElement&
 
 void NCRDDocument::restoreXml(const QDomDocument& xml)
 {
-    QVector<QVector<int>> selected;
-    for (const QDomElement& element : m_canvas->selectedElements())
-        selected.append(elementPath(element));
+    const QVector<QVector<int>> selected = elementPaths(m_canvas->selectedElements());
     const QVector<int> current = elementPath(currentElement());
     m_xml = xml.cloneNode(true).toDocument();
     // Every state the stack puts back was read by the engine once.
@@ -1005,6 +1005,40 @@ QVector<int> NCRDDocument::elementPath(const QDomElement& element)
     return path;
 }
 
+QVector<QVector<int>> NCRDDocument::elementPaths(const QList<QDomElement>& elements)
+{
+    QVector<QVector<int>> paths;
+    paths.reserve(elements.size());
+    QDomNode parent;
+    QVector<int> parentPath;
+    QVector<QDomElement> siblings;
+    int next = 0;
+    for (const QDomElement& element : elements) {
+        if (element.isNull() || !element.parentNode().isElement()) {
+            paths.append(elementPath(element));
+            continue;
+        }
+        if (element.parentNode() != parent) {
+            parent = element.parentNode();
+            parentPath = elementPath(parent.toElement());
+            siblings.clear();
+            for (QDomElement sibling = parent.firstChildElement(); !sibling.isNull(); sibling = sibling.nextSiblingElement())
+                siblings.append(sibling);
+            next = 0;
+        }
+        // From just after the element found last: the search of elements in document order
+        // walks the siblings once.
+        int index = 0;
+        while (index < siblings.size() && siblings.at((next + index) % siblings.size()) != element)
+            ++index;
+        index = (next + index) % siblings.size();
+        next = index + 1;
+        paths.append(parentPath);
+        paths.last().append(index);
+    }
+    return paths;
+}
+
 QDomElement NCRDDocument::elementAt(const QVector<int>& path) const
 {
     QDomElement element = m_xml.documentElement();
@@ -1022,20 +1056,19 @@ void NCRDDocument::setItemGeometries(const QVector<QPair<QDomElement, QRectF>>& 
 {
     QVector<NCRDAttributeChange> changes;
     QList<QDomElement> elements;
-    for (const auto& geometry : geometries) {
-        const QDomElement& element = geometry.first;
-        elements.append(element);
-        QVector<int> path;
-        for (const auto& attribute : NCRDCanvasItem::geometryAttributes(element.tagName(), geometry.second)) {
+    for (const auto& geometry : geometries)
+        elements.append(geometry.first);
+    const QVector<QVector<int>> paths = elementPaths(elements);
+    for (int i = 0; i < geometries.size(); ++i) {
+        const QDomElement& element = geometries.at(i).first;
+        for (const auto& attribute : NCRDCanvasItem::geometryAttributes(element.tagName(), geometries.at(i).second)) {
             const QString before = element.hasAttribute(attribute.first) ? element.attribute(attribute.first) : QString();
             bool isNumber = false;
             const double old = before.toDouble(&isNumber);
             // A length written otherwise ("10.0") but the same keeps the way the file writes it.
             if (isNumber && old == attribute.second.toDouble())
                 continue;
-            if (path.isEmpty())
-                path = elementPath(element);
-            changes.append({path, element, attribute.first, before, attribute.second});
+            changes.append({paths.at(i), element, attribute.first, before, attribute.second});
         }
     }
     if (changes.isEmpty()) {

@@ -156,6 +156,9 @@ public:
 
     // Where an element is: its index among its parent's child elements, from the root down.
     static QVector<int> elementPath(const QDomElement& element);
+    // The paths of `elements`, with one walk of the children of each parent rather than one of
+    // the siblings of each element: faster for elements of the same parent, in document order.
+    static QVector<QVector<int>> elementPaths(const QList<QDomElement>& elements);
     QDomElement elementAt(const QVector<int>& path) const;
 
     QString errorString() const { return m_errorString; }

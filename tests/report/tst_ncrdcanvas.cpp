@@ -37,6 +37,8 @@
 #include <QUndoGroup>
 #include <QUndoStack>
 
+#include <functional>
+
 using namespace reporttest;
 
 namespace {
@@ -277,6 +279,31 @@ private Q_SLOTS:
         QCOMPARE(bandLabels(fixture.canvas()),
                  QStringList({"Page header", "Report header", "Group header pais", "Group header ciudad", "Detail lineas",
                               "Group footer ciudad", "Group footer pais", "Report footer", "Page footer"}));
+    }
+
+    // Elements in document order, backwards, of several parents mixed, repeated, the root, none.
+    void pathsOfManyElementsAreEachElementsPath()
+    {
+        QDomDocument xml;
+        QVERIFY(xml.setContent(QByteArray(layoutReport)));
+        QList<QDomElement> all;
+        const std::function<void(const QDomElement&)> collect = [&](const QDomElement& element) {
+            all.append(element);
+            for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+                collect(child);
+        };
+        collect(xml.documentElement());
+        QCOMPARE(all.size(), 20);
+        QList<QDomElement> backwards = all;
+        std::reverse(backwards.begin(), backwards.end());
+        // Fields, a group's header, nothing, the root, a data source's string.
+        const QList<QDomElement> mixed{all.at(16), all.at(15), all.at(16), all.at(13), QDomElement(), all.at(0), all.at(17), all.at(3)};
+        for (const QList<QDomElement>& elements : {all, backwards, mixed}) {
+            const QVector<QVector<int>> paths = NCRDDocument::elementPaths(elements);
+            QCOMPARE(paths.size(), elements.size());
+            for (int i = 0; i < elements.size(); ++i)
+                QCOMPARE(paths.at(i), NCRDDocument::elementPath(elements.at(i)));
+        }
     }
 
     void keysMoveTheSelection_data()
