@@ -90,6 +90,31 @@ bool isItemTag(const QString& tag)
     return items.contains(tag);
 }
 
+// Shows the items of the section of `entry` in `band`, appended to `items`: the band's
+// `children` show, in turn, what stands at their place, new items the rest. Returns the
+// children left over.
+QList<QGraphicsItem*> showItems(NCRDBandItem* band, const QList<QGraphicsItem*>& children, const BandEntry& entry,
+                                NCReportSectionPainter* painter, QList<NCRDCanvasItem*>& items)
+{
+    int index = 0;
+    for (QDomElement element = entry.element.firstChildElement(); !element.isNull(); element = element.nextSiblingElement()) {
+        if (!isItemTag(element.tagName()))
+            continue;
+        if (index >= entry.section->items.size())
+            break;
+        const NCReportItem& item = entry.section->items.at(index);
+        if (index < children.size()) {
+            auto* canvasItem = static_cast<NCRDCanvasItem*>(children.at(index));
+            canvasItem->setItem(element, item);
+            items.append(canvasItem);
+        } else {
+            items.append(new NCRDCanvasItem(element, item, band, painter));
+        }
+        ++index;
+    }
+    return children.mid(index);
+}
+
 QPointF clampedPoint(const QPointF& point)
 {
     return QPointF(qBound(-largestLength, point.x(), largestLength), qBound(-largestLength, point.y(), largestLength));
@@ -204,24 +229,7 @@ void NCRDCanvas::rebuild()
         else
             band = new NCRDBandItem(entry.element, entry.label, width, entry.section->height);
         m_bands.append(band);
-        int index = 0;
-        for (QDomElement element = entry.element.firstChildElement(); !element.isNull();
-             element = element.nextSiblingElement()) {
-            if (!isItemTag(element.tagName()))
-                continue;
-            if (index >= entry.section->items.size())
-                break;
-            const NCReportItem& item = entry.section->items.at(index);
-            if (index < children.size()) {
-                auto* canvasItem = static_cast<NCRDCanvasItem*>(children.at(index));
-                canvasItem->setItem(element, item);
-                m_items.append(canvasItem);
-            } else {
-                m_items.append(new NCRDCanvasItem(element, item, band, m_painter.get()));
-            }
-            ++index;
-        }
-        unused += children.mid(index);
+        unused += showItems(band, children, entry, m_painter.get(), m_items);
         // A new band goes in with its items: the scene takes in the whole band at once.
         if (!band->scene())
             addItem(band);
