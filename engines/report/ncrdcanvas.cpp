@@ -223,11 +223,13 @@ void NCRDCanvas::rebuild()
     for (int b = 0; b < entries.size(); ++b) {
         const BandEntry& entry = entries.at(b);
         NCRDBandItem* band = b < shown.size() ? shown.at(b) : nullptr;
-        const QList<QGraphicsItem*> children = band ? band->childItems() : QList<QGraphicsItem*>();
-        if (band)
+        QList<QGraphicsItem*> children;
+        if (band) {
+            children = band->childItems();
             band->setSection(entry.element, entry.label, width, entry.section->height);
-        else
+        } else {
             band = new NCRDBandItem(entry.element, entry.label, width, entry.section->height);
+        }
         m_bands.append(band);
         unused += showItems(band, children, entry, m_painter.get(), m_items);
         // A new band goes in with its items: the scene takes in the whole band at once.

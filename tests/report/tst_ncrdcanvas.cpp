@@ -108,17 +108,23 @@ struct Fixture {
     explicit Fixture(const QByteArray& xml = layoutReport)
     {
         fileName = dir.filePath(QStringLiteral("informe.xml"));
-        QFile file(fileName);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(xml);
-        file.close();
         document.resize(1300, 900);
         document.show();
-        if (document.openFile(fileName)) {
+        if (open(xml)) {
             view()->setZoom(100);
             view()->horizontalScrollBar()->setValue(0);
             view()->verticalScrollBar()->setValue(0);
         }
+    }
+
+    // Writes `xml` to the report's file and opens that in the document.
+    bool open(const QByteArray& xml)
+    {
+        QFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(xml) < 0)
+            return false;
+        file.close();
+        return document.openFile(fileName);
     }
 
     NCRDCanvasView* view() const { return document.canvasView(); }
@@ -265,11 +271,7 @@ private Q_SLOTS:
         };
         Fixture fixture(reports.first());
         for (int i = 0; i < reports.size(); ++i) {
-            QFile file(fixture.fileName);
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(reports.at(i));
-            file.close();
-            QVERIFY2(fixture.document.openFile(fixture.fileName), qPrintable(fixture.document.errorString()));
+            QVERIFY2(fixture.open(reports.at(i)), qPrintable(fixture.document.errorString()));
             verifyPageShowsTheDocument(fixture);
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(QStringLiteral("After report %1").arg(i)));
